@@ -1,0 +1,82 @@
+#include "contents/SettingsStore.h"
+
+#include "contents/frmContents.h"
+#include "contents/frmContentsBank.h"
+#include "platform/forms/App.h"
+
+namespace contents {
+
+using forms::form;
+
+namespace {
+
+QString booleanText(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
+
+// Single-precision text as the store keeps sizes: "8", "10.5".
+QString sizeText(double size) { return QString::number(static_cast<float>(size), 'g', 7); }
+
+void saveWithEdit(forms::TextBox* box, const QString& value)
+{
+    auto& settings = form<frmContents>().Data4->recordset();
+    settings.edit();
+    box->setText(value);
+    settings.update();
+}
+
+} // namespace
+
+void saveAnswerMode(const QString& word)
+{
+    auto& contents = form<frmContents>();
+    contents.txtState->setText(word);
+    contents.Data4->updateRecord();
+}
+
+void saveSkin(const QString& skinName)
+{
+    auto& contents = form<frmContents>();
+    contents.txtSkin->setText(skinName);
+    form<frmContents2>().txtSkin->setText(skinName);
+    form<frmContents3>().txtSkin->setText(skinName);
+    contents.Data4->updateRecord();
+    contents.Data3->refresh();
+}
+
+void saveShowImages(const QString& yesNo) { saveWithEdit(form<frmContents>().txtShowImages, yesNo); }
+
+void saveBalloon(const QString& yesNo) { saveWithEdit(form<frmContents>().txtBalloon, yesNo); }
+
+void saveScreenFont(const QString& name, bool bold, bool italic, double size)
+{
+    auto& contents = form<frmContents>();
+    contents.txtFont[0]->setText(name);
+    contents.txtFont[1]->setText(booleanText(bold));
+    contents.txtFont[2]->setText(booleanText(italic));
+    contents.txtFont[3]->setText(sizeText(size));
+    contents.Data4->updateRecord();
+}
+
+void resetScreenFonts() { saveScreenFont(QStringLiteral("MS Sans Serif"), false, false, 8); }
+
+void saveFontColor(int rgb)
+{
+    auto& contents = form<frmContents>();
+    contents.txtFont[4]->setText(QString::number(rgb));
+    contents.Data4->updateRecord();
+}
+
+void saveCanvasColor(int rgb)
+{
+    auto& contents = form<frmContents>();
+    contents.txtFont[5]->setText(QString::number(rgb));
+    contents.Data4->updateRecord();
+}
+
+void saveAgentInstalled()
+{
+    auto& contents = form<frmContents>();
+    contents.txtAgentInstall->setText(QStringLiteral("Yes"));
+    contents.Data3->updateRecord();
+}
+
+} // namespace contents

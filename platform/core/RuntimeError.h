@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <stdexcept>
+
+namespace platform {
+
+// The one error type the platform layers raise. A window step decides by its
+// failure regime whether an error skips one statement or leaves the step;
+// the number follows the conventions the windows test for (3021 no current
+// record, 3265 item not found, 380 invalid property value, ...).
+class RuntimeError : public std::runtime_error {
+public:
+    RuntimeError(int number, const QString& description)
+        : std::runtime_error(description.toStdString()), number_(number), description_(description) {}
+
+    int number() const noexcept { return number_; }
+    const QString& description() const noexcept { return description_; }
+
+private:
+    int number_;
+    QString description_;
+};
+
+} // namespace platform

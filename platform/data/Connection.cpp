@@ -1,0 +1,239 @@
+#include "Connection.h"
+
+#include "DataErrors.h"
+#include "JetLike.h"
+
+#include <QFileInfo>
+
+#include <map>
+#include <mutex>
+
+#include <sqlite3.h>
+
+namespace data {
+
+namespace {
+
+constexpr int BusyTimeoutMs = 5000;
+constexpr int MaxIdleStatements = 64;
+
+// The process-wide table of open files. It holds weak references only: a
+// file closes when its last cursor lets go.
+struct OpenFiles {
+    std::mutex mutex;
+    std::map<QString, std::weak_ptr<Connection>> byPath;
+};
+
+OpenFiles& openFiles()
+{
+    static OpenFiles files;
+    return files;
+}
+
+QString errorText(sqlite3* db)
+{
+    return QString::fromUtf8(sqlite3_errmsg(db));
+}
+
+// Opens and validates without writing: the schema table must be readable.
+// A hot journal left by a killed writer is rolled back here by SQLite itself,
+// which is the recovery the journal exists for.
+sqlite3* openValidated(const QString& displayPath, const QString& filePath)
+{
+    if (QFileInfo(filePath).size() == 0)
+        throw errors::unrecognizedFormat(displayPath);
+
+    sqlite3* db = nullptr;
+    const int rc = sqlite3_open_v2(filePath.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString reason = db ? errorText(db) : QStringLiteral("out of memory");
+        sqlite3_close_v2(db);
+        throw errors::cannotOpen(displayPath, reason);
+    }
+    sqlite3_extended_result_codes(db, 1);
+    sqlite3_busy_timeout(db, BusyTimeoutMs);
+
+    const int check = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+    if (check != SQLITE_OK) {
+        const int primary = check & 0xff;
+        const QString reason = errorText(db);
+        sqlite3_close_v2(db);
+        if (primary == SQLITE_NOTADB)
+            throw errors::unrecognizedFormat(displayPath);
+        if (primary == SQLITE_CORRUPT)
+            throw errors::damaged(displayPath);
+        throw errors::cannotOpen(displayPath, reason);
+    }
+    return db;
+}
+
+// Settings that make every acknowledged store survive a killed process.
+void configure(sqlite3* db)
+{
+    registerJetLike(db);
+    sqlite3_exec(db, "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr);
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(db, "PRAGMA journal_mode", -1, &stmt, nullptr) == SQLITE_OK) {
+        bool isDelete = false;
+        if (sqlite3_step(stmt) == SQLITE_ROW) {
+            const auto* mode = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
+            isDelete = mode && qstricmp(mode, "delete") == 0;
+        }
+        sqlite3_finalize(stmt);
+        if (!isDelete)
+            sqlite3_exec(db, "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr);
+    }
+}
+
+} // namespace
+
+Connection::Connection(QString path, sqlite3* db) : path_(std::move(path)), db_(db) {}
+
+Connection::~Connection()
+{
+    for (sqlite3_stmt* stmt : std::as_const(idleStatements_))
+        sqlite3_finalize(stmt);
+    sqlite3_close_v2(db_);
+}
+
+std::shared_ptr<Connection> Connection::open(const QString& path)
+{
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists() || !info.isFile())
+        throw errors::fileNotFound(path);
+    const QString key = info.canonicalFilePath();
+
+    OpenFiles& files = openFiles();
+    std::lock_guard lock(files.mutex);
+    for (auto it = files.byPath.begin(); it != files.byPath.end();) {
+        if (it->second.expired())
+            it = files.byPath.erase(it);
+        else
+            ++it;
+    }
+    if (auto found = files.byPath.find(key); found != files.byPath.end()) {
+        if (auto shared = found->second.lock())
+            return shared;
+    }
+    sqlite3* db = openValidated(path, key);
+    configure(db);
+    std::shared_ptr<Connection> connection(new Connection(key, db));
+    files.byPath[key] = connection;
+    return connection;
+}
+
+std::optional<QString> Connection::checkFile(const QString& path)
+{
+    try {
+        const auto connection = open(path);
+        Statement check = connection->prepare("PRAGMA quick_check");
+        if (!check.step() || check.column(0).toString() != QLatin1String("ok"))
+            return errors::damaged(path).description();
+    } catch (const platform::RuntimeError& error) {
+        return error.description();
+    }
+    return std::nullopt;
+}
+
+const TableInfo* Connection::findTable(const QString& name)
+{
+    const QString key = name.toLower();
+    if (auto it = tables_.constFind(key); it != tables_.constEnd())
+        return it->get();
+
+    Statement lookup = prepare("SELECT name FROM sqlite_master WHERE type = 'table' AND name = ?1 COLLATE NOCASE");
+    lookup.bindText(1, name);
+    if (!lookup.step())
+        return nullptr;
+    const QString stored = lookup.column(0).toString();
+    lookup.reset();
+    std::shared_ptr<const TableInfo> table = loadTableInfo(db_, stored);
+    if (!table)
+        return nullptr;
+    tables_.insert(key, table);
+    return table.get();
+}
+
+Statement Connection::prepare(const QByteArray& sql)
+{
+    if (auto it = idleStatements_.find(sql); it != idleStatements_.end()) {
+        sqlite3_stmt* stmt = it.value();
+        idleStatements_.erase(it);
+        return Statement(shared_from_this(), sql, stmt);
+    }
+    sqlite3_stmt* stmt = nullptr;
+    const int rc = sqlite3_prepare_v3(db_, sql.constData(), int(sql.size()), SQLITE_PREPARE_PERSISTENT, &stmt, nullptr);
+    if (rc != SQLITE_OK) {
+        sqlite3_finalize(stmt);
+        throw errorFor(rc);
+    }
+    return Statement(shared_from_this(), sql, stmt);
+}
+
+void Connection::recycle(const QByteArray& sql, sqlite3_stmt* stmt) noexcept
+{
+    sqlite3_reset(stmt);
+    sqlite3_clear_bindings(stmt);
+    if (idleStatements_.size() >= MaxIdleStatements) {
+        sqlite3_finalize(stmt);
+        return;
+    }
+    idleStatements_.insert(sql, stmt);
+}
+
+void Connection::execute(const char* sql)
+{
+    const int rc = sqlite3_exec(db_, sql, nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK)
+        throw errorFor(rc);
+}
+
+qint64 Connection::lastInsertKey() const
+{
+    return sqlite3_last_insert_rowid(db_);
+}
+
+int Connection::changedRows() const
+{
+    return sqlite3_changes(db_);
+}
+
+platform::RuntimeError Connection::errorFor(int resultCode) const
+{
+    switch (resultCode & 0xff) {
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        return errors::damaged(path_);
+    case SQLITE_READONLY:
+        return errors::readOnly();
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return errors::locked();
+    case SQLITE_FULL:
+        return errors::diskFull();
+    case SQLITE_CONSTRAINT:
+        return errors::duplicateOrInvalid();
+    default:
+        return errors::engineFailure(errorText(db_));
+    }
+}
+
+Connection::WriteTransaction::WriteTransaction(Connection& connection) : connection_(connection)
+{
+    connection_.execute("BEGIN IMMEDIATE");
+}
+
+Connection::WriteTransaction::~WriteTransaction()
+{
+    if (open_)
+        sqlite3_exec(connection_.db_, "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+void Connection::WriteTransaction::commit()
+{
+    connection_.execute("COMMIT");
+    open_ = false;
+    ++connection_.dataVersion_;
+}
+
+} // namespace data

@@ -1,0 +1,34 @@
+#include "Engine.h"
+
+#include "Connection.h"
+#include "DataErrors.h"
+
+namespace data {
+
+Database::Database(std::shared_ptr<Connection> connection) : connection_(std::move(connection)) {}
+
+QString Database::name() const
+{
+    return connection_ ? connection_->path() : QString();
+}
+
+std::unique_ptr<Recordset> Database::openRecordset(const QString& source)
+{
+    if (!connection_)
+        throw errors::objectNotSet();
+    auto recordset = std::make_unique<Recordset>();
+    recordset->open(connection_, source);
+    return recordset;
+}
+
+void Database::close()
+{
+    connection_.reset();
+}
+
+Database Engine::openDatabase(const QString& path) const
+{
+    return Database(Connection::open(path));
+}
+
+} // namespace data

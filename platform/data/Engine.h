@@ -1,0 +1,37 @@
+#pragma once
+
+#include "Recordset.h"
+
+#include <QString>
+
+#include <memory>
+
+namespace data {
+
+class Connection;
+
+// A database opened through the engine object rather than a data control:
+// the keyword search reads the question table's field list through it.
+class Database {
+public:
+    explicit Database(std::shared_ptr<Connection> connection);
+
+    QString name() const;
+    // A record set on this database, standing on its first row (see
+    // Recordset::open); throws RuntimeError.
+    std::unique_ptr<Recordset> openRecordset(const QString& source);
+    // Lets go of the file; record sets already opened keep it open.
+    void close();
+
+private:
+    std::shared_ptr<Connection> connection_;
+};
+
+class Engine {
+public:
+    // Throws RuntimeError 3024 for a missing file, 3343 for a file that is
+    // not a database.
+    Database openDatabase(const QString& path) const;
+};
+
+} // namespace data

@@ -1,0 +1,524 @@
+#include "Recordset.h"
+
+#include "Connection.h"
+#include "DataErrors.h"
+#include "ValueConversion.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+namespace data {
+
+namespace {
+
+// Keeps observer calls from nesting: what a data control does while it
+// handles one event (storing bound values on a move) raises no other.
+class NotifyGuard {
+public:
+    explicit NotifyGuard(bool& flag) : flag_(flag), previous_(flag) { flag_ = true; }
+    ~NotifyGuard() { flag_ = previous_; }
+    NotifyGuard(const NotifyGuard&) = delete;
+    NotifyGuard& operator=(const NotifyGuard&) = delete;
+
+private:
+    bool& flag_;
+    bool previous_;
+};
+
+} // namespace
+
+Recordset::~Recordset() = default;
+
+void Recordset::open(std::shared_ptr<Connection> connection, const QString& recordSource)
+{
+    close();
+    TranslatedQuery query = translateRecordSource(recordSource, *connection);
+    std::vector<qint64> keys;
+    if (query.table) {
+        Statement keyset = connection->prepare(query.keysetSql);
+        for (int i = 0; i < query.parameters.size(); ++i)
+            keyset.bindText(i + 1, query.parameters[i]);
+        while (keyset.step())
+            keys.push_back(keyset.columnInt64(0));
+
+        QByteArray sql = "SELECT ";
+        for (size_t i = 0; i < query.columns.size(); ++i) {
+            if (i > 0)
+                sql += ", ";
+            sql += query.table->columns[query.columns[i]].quotedName;
+        }
+        rowSql_ = sql + " FROM " + query.table->quotedName + " WHERE rowid = ?1";
+    }
+    connection_ = std::move(connection);
+    query_ = std::move(query);
+    keys_ = std::move(keys);
+    cachedValues_.assign(query_.columns.size(), QVariant());
+    cached_.assign(query_.columns.size(), 0);
+    cacheValid_ = false;
+    open_ = true;
+    ++generation_;
+    placeOn(keys_.empty() ? Place::AfterLast : Place::OnRow, 0);
+}
+
+void Recordset::close()
+{
+    open_ = false;
+    editMode_ = EditNone;
+    buffer_.clear();
+    keys_.clear();
+    rowStatement_ = Statement();
+    cacheValid_ = false;
+    query_ = TranslatedQuery();
+    connection_.reset();
+    noMatch_ = false;
+    placeOn(Place::AfterLast);
+}
+
+void Recordset::requireOpen() const
+{
+    if (!open_)
+        throw errors::objectNotSet();
+}
+
+const TableInfo& Recordset::requireTable() const
+{
+    requireOpen();
+    if (!query_.table)
+        throw errors::noCurrentRecord();
+    return *query_.table;
+}
+
+const ColumnInfo& Recordset::column(int field) const
+{
+    return query_.table->columns[query_.columns[field]];
+}
+
+void Recordset::placeOn(Place place, int index)
+{
+    place_ = place;
+    index_ = index;
+    // Values are kept only while the cursor stands on one row, so a row that
+    // another program changed reads fresh after every move.
+    cacheValid_ = false;
+}
+
+// --- moves -------------------------------------------------------------
+
+void Recordset::leave(ValidateAction action)
+{
+    if (observer_ && !notifying_) {
+        NotifyGuard guard(notifying_);
+        observer_->leavingRow(*this, action);
+    }
+    if (editMode_ != EditNone)
+        dropEdit();
+}
+
+void Recordset::notifyRowChanged()
+{
+    if (observer_ && !notifying_) {
+        NotifyGuard guard(notifying_);
+        observer_->rowChanged(*this);
+    }
+}
+
+void Recordset::moveFirst()
+{
+    requireOpen();
+    leave(ValidateAction::MoveFirst);
+    if (keys_.empty())
+        throw errors::noCurrentRecord();
+    placeOn(Place::OnRow, 0);
+    notifyRowChanged();
+}
+
+void Recordset::moveLast()
+{
+    requireOpen();
+    leave(ValidateAction::MoveLast);
+    if (keys_.empty())
+        throw errors::noCurrentRecord();
+    placeOn(Place::OnRow, int(keys_.size()) - 1);
+    notifyRowChanged();
+}
+
+void Recordset::moveNext()
+{
+    requireOpen();
+    leave(ValidateAction::MoveNext);
+    const int count = int(keys_.size());
+    int next = 0;
+    switch (place_) {
+    case Place::AfterLast:
+        throw errors::noCurrentRecord();
+    case Place::BeforeFirst:
+        if (count == 0)
+            throw errors::noCurrentRecord();
+        next = 0;
+        break;
+    case Place::OnRow:
+        next = index_ + 1;
+        break;
+    case Place::OnDeleted:
+        next = index_; // the row after the removed one took its index
+        break;
+    }
+    placeOn(next < count ? Place::OnRow : Place::AfterLast, next);
+    notifyRowChanged();
+}
+
+void Recordset::movePrevious()
+{
+    requireOpen();
+    leave(ValidateAction::MovePrevious);
+    const int count = int(keys_.size());
+    int previous = 0;
+    switch (place_) {
+    case Place::BeforeFirst:
+        throw errors::noCurrentRecord();
+    case Place::AfterLast:
+        if (count == 0)
+            throw errors::noCurrentRecord();
+        previous = count - 1;
+        break;
+    case Place::OnRow:
+    case Place::OnDeleted:
+        previous = index_ - 1;
+        break;
+    }
+    placeOn(previous >= 0 ? Place::OnRow : Place::BeforeFirst, previous);
+    notifyRowChanged();
+}
+
+bool Recordset::eof() const
+{
+    return place_ == Place::AfterLast && editMode_ != EditAdd;
+}
+
+bool Recordset::bof() const
+{
+    if (editMode_ == EditAdd)
+        return false;
+    return place_ == Place::BeforeFirst || (place_ == Place::AfterLast && keys_.empty());
+}
+
+int Recordset::recordCount() const
+{
+    return int(keys_.size());
+}
+
+int Recordset::percentPosition() const
+{
+    if (place_ != Place::OnRow || keys_.empty())
+        return 0;
+    return int((qint64(index_) + 1) * 100 / qint64(keys_.size()));
+}
+
+int Recordset::absolutePosition() const
+{
+    return place_ == Place::OnRow ? index_ : -1;
+}
+
+bool Recordset::hasCurrentRecord() const
+{
+    return open_ && (editMode_ == EditAdd || place_ == Place::OnRow);
+}
+
+// --- reading -----------------------------------------------------------
+
+qint64 Recordset::currentKey() const
+{
+    if (place_ == Place::OnDeleted)
+        throw errors::recordDeleted();
+    if (place_ != Place::OnRow)
+        throw errors::noCurrentRecord();
+    return keys_[size_t(index_)];
+}
+
+bool Recordset::cacheIsCurrent() const
+{
+    return cacheValid_ && cachedKey_ == keys_[size_t(index_)] && cachedVersion_ == connection_->dataVersion();
+}
+
+// Positions the row statement on the current row; the caller reads and
+// resets it at once, so no read lock outlives a field access.
+void Recordset::stepCurrentRow() const
+{
+    const qint64 key = currentKey();
+    if (!cacheIsCurrent()) {
+        std::fill(cached_.begin(), cached_.end(), 0);
+        cachedKey_ = key;
+        cachedVersion_ = connection_->dataVersion();
+        cacheValid_ = true;
+    }
+    if (!rowStatement_.isValid())
+        rowStatement_ = connection_->prepare(rowSql_);
+    rowStatement_.reset();
+    rowStatement_.bindInt64(1, key);
+    if (!rowStatement_.step()) {
+        rowStatement_.reset();
+        throw errors::recordDeleted();
+    }
+}
+
+QVariant Recordset::fieldValue(int field) const
+{
+    requireOpen();
+    if (editMode_ == EditAdd)
+        return buffer_[size_t(field)].value_or(QVariant());
+    if (editMode_ == EditInProgress && buffer_[size_t(field)])
+        return *buffer_[size_t(field)];
+    if (place_ == Place::OnRow && cacheIsCurrent() && cached_[size_t(field)])
+        return cachedValues_[size_t(field)];
+    stepCurrentRow();
+    cachedValues_[size_t(field)] = rowStatement_.column(field);
+    cached_[size_t(field)] = 1;
+    rowStatement_.reset();
+    return cachedValues_[size_t(field)];
+}
+
+void Recordset::cacheFields(const std::vector<int>& fields) const
+{
+    requireOpen();
+    if (editMode_ == EditAdd || fields.empty())
+        return;
+    const bool fresh = cacheIsCurrent();
+    if (fresh && std::all_of(fields.begin(), fields.end(), [this](int field) { return cached_[size_t(field)] != 0; }))
+        return;
+    stepCurrentRow();
+    for (int field : fields) {
+        if (!cached_[size_t(field)]) {
+            cachedValues_[size_t(field)] = rowStatement_.column(field);
+            cached_[size_t(field)] = 1;
+        }
+    }
+    rowStatement_.reset();
+}
+
+int Recordset::fieldIndex(const QString& name) const
+{
+    if (!query_.table)
+        return -1;
+    for (int i = 0; i < fieldCount(); ++i) {
+        if (column(i).name.compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
+bool Recordset::hasField(const QString& name) const
+{
+    return fieldIndex(name) >= 0;
+}
+
+Field Recordset::field(const QString& name)
+{
+    requireOpen();
+    const int index = fieldIndex(name);
+    if (index < 0)
+        throw errors::itemNotFound();
+    return Field(this, index);
+}
+
+Field Recordset::fieldAt(int index)
+{
+    requireOpen();
+    if (index < 0 || index >= fieldCount())
+        throw errors::itemNotFound();
+    return Field(this, index);
+}
+
+QList<Field> Recordset::fields()
+{
+    requireOpen();
+    QList<Field> all;
+    for (int i = 0; i < fieldCount(); ++i)
+        all.append(Field(this, i));
+    return all;
+}
+
+bool Recordset::isFieldSet(int field) const
+{
+    return editMode_ != EditNone && buffer_[size_t(field)].has_value();
+}
+
+// --- changing ----------------------------------------------------------
+
+void Recordset::setFieldValue(int field, const QVariant& value)
+{
+    requireOpen();
+    if (editMode_ == EditNone)
+        throw errors::updateWithoutEdit();
+    const ColumnInfo& info = column(field);
+    if (info.isRowKey)
+        throw errors::fieldNotUpdatable(info.name);
+    buffer_[size_t(field)] = toStoredValue(value, info.type);
+}
+
+void Recordset::addNew()
+{
+    requireTable();
+    leave(ValidateAction::AddNew);
+    savedPlace_ = place_;
+    savedIndex_ = index_;
+    buffer_.assign(query_.columns.size(), std::nullopt);
+    editMode_ = EditAdd;
+    notifyRowChanged();
+}
+
+void Recordset::edit()
+{
+    requireTable();
+    if (editMode_ == EditAdd)
+        dropEdit();
+    stepCurrentRow(); // a row removed by another cursor cannot be edited
+    rowStatement_.reset();
+    buffer_.assign(query_.columns.size(), std::nullopt);
+    editMode_ = EditInProgress;
+}
+
+void Recordset::dropEdit()
+{
+    if (editMode_ == EditAdd)
+        placeOn(savedPlace_, savedIndex_);
+    editMode_ = EditNone;
+    buffer_.clear();
+}
+
+void Recordset::cancelUpdate()
+{
+    requireOpen();
+    if (editMode_ == EditNone)
+        throw errors::updateWithoutEdit();
+    const bool wasAdding = editMode_ == EditAdd;
+    dropEdit();
+    if (wasAdding)
+        notifyRowChanged();
+}
+
+void Recordset::update()
+{
+    requireOpen();
+    if (editMode_ == EditNone)
+        throw errors::updateWithoutEdit();
+    if (observer_ && !notifying_) {
+        NotifyGuard guard(notifying_);
+        observer_->collectChanges(*this);
+    }
+    const bool adding = editMode_ == EditAdd;
+    if (adding) {
+        keys_.push_back(insertRow());
+        dropEdit(); // back on the row that was current before addNew
+    } else {
+        updateRow();
+        editMode_ = EditNone;
+        buffer_.clear();
+    }
+    if (observer_ && !notifying_) {
+        NotifyGuard guard(notifying_);
+        observer_->rowStored(*this);
+    }
+    if (adding)
+        notifyRowChanged();
+}
+
+qint64 Recordset::insertRow()
+{
+    const TableInfo& table = *query_.table;
+    QByteArray names;
+    QByteArray marks;
+    std::vector<const QVariant*> values;
+    for (int i = 0; i < fieldCount(); ++i) {
+        if (!buffer_[size_t(i)])
+            continue;
+        if (!values.empty()) {
+            names += ", ";
+            marks += ", ";
+        }
+        names += column(i).quotedName;
+        marks += '?' + QByteArray::number(qsizetype(values.size() + 1));
+        values.push_back(&*buffer_[size_t(i)]);
+    }
+    const QByteArray sql = values.empty()
+                               ? "INSERT INTO " + table.quotedName + " DEFAULT VALUES"
+                               : "INSERT INTO " + table.quotedName + " (" + names + ") VALUES (" + marks + ")";
+    Connection::WriteTransaction transaction(*connection_);
+    Statement insert = connection_->prepare(sql);
+    for (size_t i = 0; i < values.size(); ++i)
+        insert.bind(int(i + 1), *values[i]);
+    insert.step();
+    const qint64 key = connection_->lastInsertKey();
+    transaction.commit();
+    return key;
+}
+
+void Recordset::updateRow()
+{
+    const qint64 key = currentKey();
+    QByteArray assignments;
+    std::vector<const QVariant*> values;
+    for (int i = 0; i < fieldCount(); ++i) {
+        if (!buffer_[size_t(i)])
+            continue;
+        if (!values.empty())
+            assignments += ", ";
+        assignments += column(i).quotedName + " = ?" + QByteArray::number(qsizetype(values.size() + 1));
+        values.push_back(&*buffer_[size_t(i)]);
+    }
+    if (values.empty())
+        return;
+    Connection::WriteTransaction transaction(*connection_);
+    Statement change = connection_->prepare("UPDATE " + query_.table->quotedName + " SET " + assignments
+                                            + " WHERE rowid = ?" + QByteArray::number(qsizetype(values.size() + 1)));
+    for (size_t i = 0; i < values.size(); ++i)
+        change.bind(int(i + 1), *values[i]);
+    change.bindInt64(int(values.size() + 1), key);
+    change.step();
+    if (connection_->changedRows() == 0)
+        throw errors::recordDeleted();
+    transaction.commit();
+}
+
+void Recordset::deleteRow()
+{
+    requireTable();
+    if (editMode_ == EditAdd)
+        dropEdit();
+    const qint64 key = currentKey();
+    leave(ValidateAction::Delete);
+    Connection::WriteTransaction transaction(*connection_);
+    Statement remove = connection_->prepare("DELETE FROM " + query_.table->quotedName + " WHERE rowid = ?1");
+    remove.bindInt64(1, key);
+    remove.step();
+    if (connection_->changedRows() == 0)
+        throw errors::recordDeleted();
+    transaction.commit();
+    keys_.erase(keys_.begin() + index_);
+    placeOn(Place::OnDeleted, index_);
+}
+
+void Recordset::findFirst(const QString& criterion)
+{
+    const TableInfo& table = requireTable();
+    const TranslatedCondition condition = translateCondition(criterion, table);
+    leave(ValidateAction::Find);
+
+    Statement search = connection_->prepare("SELECT rowid FROM " + table.quotedName + " WHERE (" + condition.sql + ")");
+    for (int i = 0; i < condition.parameters.size(); ++i)
+        search.bindText(i + 1, condition.parameters[i]);
+    std::unordered_set<qint64> hits;
+    while (search.step())
+        hits.insert(search.columnInt64(0));
+
+    for (size_t i = 0; i < keys_.size(); ++i) {
+        if (hits.count(keys_[i])) {
+            noMatch_ = false;
+            placeOn(Place::OnRow, int(i));
+            notifyRowChanged();
+            return;
+        }
+    }
+    noMatch_ = true;
+}
+
+} // namespace data

@@ -1,0 +1,147 @@
+#pragma once
+
+#include "Field.h"
+#include "QueryTranslator.h"
+#include "RecordsetObserver.h"
+#include "Statement.h"
+#include "platform/core/RuntimeError.h"
+
+#include <QList>
+#include <QString>
+#include <QVariant>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace data {
+
+class Connection;
+
+// A keyset cursor over one table: opening runs the record source once and
+// keeps the keys of its rows in order; the current row is read by key, so a
+// row stored through another cursor on the same file reads as stored. Rows
+// added or removed elsewhere show after the next open. Every store is one
+// transaction.
+class Recordset {
+public:
+    // DAO edit-mode numbers.
+    enum EditMode { EditNone = 0, EditInProgress = 1, EditAdd = 2 };
+
+    Recordset() = default;
+    ~Recordset();
+    Recordset(const Recordset&) = delete;
+    Recordset& operator=(const Recordset&) = delete;
+
+    // Runs the record source (see translateRecordSource) and stands on its
+    // first row, or on none when it is empty. Throws RuntimeError, leaving
+    // the cursor closed.
+    void open(std::shared_ptr<Connection> connection, const QString& recordSource);
+    // Drops unstored changes of the edit buffer.
+    void close();
+    bool isOpen() const { return open_; }
+
+    // Moves store pending changes first (through the observer). Moving from
+    // the last row goes past the end (EOF), from the first before the start
+    // (BOF); moving on from there, or any move in an empty set, is error 3021.
+    void moveFirst();
+    void moveLast();
+    void moveNext();
+    void movePrevious();
+
+    bool eof() const;
+    bool bof() const;
+    // The number of rows in the set; exact at any time, not only after moveLast.
+    int recordCount() const;
+    // The current row's place as a whole number from 0 to 100:
+    // (index + 1) * 100 / recordCount, so the last row is 100; 0 without a current row.
+    int percentPosition() const;
+    // Index of the current row from 0; -1 without one.
+    int absolutePosition() const;
+    // True on a row that can be read, or while a new row is being added.
+    bool hasCurrentRecord() const;
+
+    // Starts a new row; its fields read Null until written. update() inserts
+    // it with the key the database gives, adds it at the end of the set and
+    // returns to the row that was current before addNew, so moveNext from
+    // the former last row reaches the new row.
+    void addNew();
+    void edit();
+    void update();
+    void cancelUpdate();
+    int editMode() const { return editMode_; }
+    // Removes the current row. There is no current row until the next move;
+    // moveNext then goes to the row after the removed one.
+    void deleteRow();
+
+    // Makes the first row of the set that meets the criterion (in the
+    // record-source dialect, e.g. "ID= 12") current; noMatch() tells whether
+    // none did, and then the cursor stays where it was.
+    void findFirst(const QString& criterion);
+    bool noMatch() const { return noMatch_; }
+
+    // Fields by name, without regard to case; 3265 for an unknown name.
+    Field field(const QString& name);
+    Field fieldAt(int index); // 0 <= index < fieldCount()
+    bool hasField(const QString& name) const;
+    int fieldIndex(const QString& name) const; // -1 when absent
+    QList<Field> fields();
+    int fieldCount() const { return int(query_.columns.size()); }
+    const ColumnInfo& column(int field) const;
+
+    // Reads these fields of the current row in one go (a data control about
+    // to show its bound controls); field reads are one by one otherwise.
+    void cacheFields(const std::vector<int>& fields) const;
+    // True when the edit buffer holds a value for this field.
+    bool isFieldSet(int field) const;
+
+    void setObserver(RecordsetObserver* observer) { observer_ = observer; }
+    // Changes with every open, so cached field indexes can tell they are stale.
+    quint64 generation() const { return generation_; }
+
+private:
+    friend class Field;
+    enum class Place { BeforeFirst, OnRow, OnDeleted, AfterLast };
+
+    QVariant fieldValue(int field) const;
+    void setFieldValue(int field, const QVariant& value);
+
+    void requireOpen() const;
+    const TableInfo& requireTable() const;
+    void leave(ValidateAction action);
+    void dropEdit();
+    void notifyRowChanged();
+    void placeOn(Place place, int index = 0);
+    qint64 currentKey() const;
+    bool cacheIsCurrent() const;
+    void stepCurrentRow() const;
+    qint64 insertRow();
+    void updateRow();
+
+    std::shared_ptr<Connection> connection_;
+    TranslatedQuery query_;
+    bool open_ = false;
+    quint64 generation_ = 0;
+    std::vector<qint64> keys_;
+    Place place_ = Place::AfterLast;
+    int index_ = 0;
+    Place savedPlace_ = Place::AfterLast; // where addNew began
+    int savedIndex_ = 0;
+    int editMode_ = EditNone;
+    std::vector<std::optional<QVariant>> buffer_;
+    bool noMatch_ = false;
+    RecordsetObserver* observer_ = nullptr;
+    bool notifying_ = false;
+
+    // Field values of the row last read, valid for its key and the
+    // connection's data version.
+    QByteArray rowSql_;
+    mutable Statement rowStatement_;
+    mutable std::vector<QVariant> cachedValues_;
+    mutable std::vector<char> cached_;
+    mutable qint64 cachedKey_ = 0;
+    mutable quint64 cachedVersion_ = 0;
+    mutable bool cacheValid_ = false;
+};
+
+} // namespace data

@@ -1,0 +1,39 @@
+#include "platform/forms/Captions.h"
+
+#include <QVariant>
+#include <QWidget>
+
+namespace forms {
+
+namespace {
+// Remembers the name we set, to tell it apart from one the window set.
+constexpr const char* autoNameProperty = "forms_captionAccessibleName";
+} // namespace
+
+QString stripMnemonic(const QString& caption)
+{
+    QString plain;
+    plain.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&') && i + 1 < caption.size()) {
+            ++i; // "&&" keeps one ampersand, "&x" keeps the x
+        } else if (caption[i] == QLatin1Char('&')) {
+            continue; // a trailing lone ampersand marks nothing
+        }
+        plain += caption[i];
+    }
+    return plain;
+}
+
+void applyCaptionAccessibleName(QWidget& control, const QString& caption)
+{
+    const QString current = control.accessibleName();
+    const QString lastAuto = control.property(autoNameProperty).toString();
+    if (!current.isEmpty() && current != lastAuto)
+        return;
+    const QString name = stripMnemonic(caption);
+    control.setAccessibleName(name);
+    control.setProperty(autoNameProperty, name);
+}
+
+} // namespace forms

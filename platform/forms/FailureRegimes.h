@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <initializer_list>
+
+namespace forms {
+
+using Statement = std::function<void()>;
+
+// What failed in a best-effort step: how many statements, and the last
+// error's number (0 for a failure that carried none) and text.
+struct Failures {
+    int count = 0;
+    int lastNumber = 0;
+    QString lastDescription;
+    explicit operator bool() const { return count > 0; }
+};
+
+// Runs every statement in order; one that throws (platform::RuntimeError or
+// another std::exception) is skipped and the next one runs.
+//   bestEffort({ [&] { txtCount->setText("0"); },
+//                [&] { Data1->recordset().moveFirst(); } });
+Failures bestEffort(std::initializer_list<Statement> statements);
+
+// Runs the step until its first failure; true when it ran to the end.
+// errorNumber, when given, receives the failure's number (0 when none).
+bool leaveOnError(const Statement& step, int* errorNumber = nullptr);
+
+// A condition tested under best effort: when the test itself fails the
+// statement after it - the branch it guards - runs, so this gives
+// valueOnFailure (true to run the branch).
+//   if (testOr(true, [&] { return rs.eof(); })) { ... }
+bool testOr(bool valueOnFailure, const std::function<bool()>& test);
+
+} // namespace forms

@@ -1,0 +1,67 @@
+#include "platform/forms/Form.h"
+
+#include "platform/core/RuntimeError.h"
+#include "platform/data/DataControl.h"
+#include "platform/forms/App.h"
+
+#include <QCloseEvent>
+#include <QEvent>
+
+namespace forms {
+
+Form::Form(QWidget* parent) : QMainWindow(parent) {}
+
+Form::~Form() = default;
+
+void Form::runLoad()
+{
+    loaded_ = true;
+    Form_Load();
+}
+
+void Form::Show() { App::current().showForm(*this); }
+
+void Form::Hide() { App::current().hideForm(*this); }
+
+bool Form::Unload() { return App::current().unloadForm(*this); }
+
+bool Form::runUnloadStep()
+{
+    int cancel = 0;
+    Form_Unload(cancel);
+    return cancel == 0;
+}
+
+void Form::storePendingEdits()
+{
+    // A window that goes away takes what its bound boxes still hold into the
+    // database first, as leaving the row would.
+    for (data::DataControl* control : findChildren<data::DataControl*>()) {
+        try {
+            control->close();
+        } catch (const platform::RuntimeError&) {
+            // The row may be gone or the file unreadable; nothing more to save.
+        }
+    }
+}
+
+void Form::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && App::exists())
+        App::current().userActivated(*this);
+}
+
+void Form::closeEvent(QCloseEvent* event)
+{
+    if (unloading_ || !App::exists() || App::current().ended()) {
+        event->accept();
+        return;
+    }
+    if (Unload())
+        event->accept();
+    else
+        event->ignore();
+}
+
+} // namespace forms

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/forms/Appearance.h"
+
+#include <QLabel>
+
+namespace forms {
+
+// A caption shown as plain text (so "<" and "&" show as typed), wrapped to
+// the label's width.
+class Label : public QLabel, public Appearance<Label> {
+    Q_OBJECT
+public:
+    explicit Label(QWidget* parent = nullptr, const QString& caption = {});
+
+    QString caption() const { return text(); }
+    void setCaption(const QString& caption);
+
+signals:
+    void click();
+    void dblClick();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+};
+
+} // namespace forms

@@ -1,0 +1,97 @@
+#include "platform/forms/PictureControl.h"
+
+#include "platform/forms/MouseArgs.h"
+
+#include <QFile>
+#include <QMouseEvent>
+
+namespace forms {
+
+PictureControl::PictureControl(QWidget* parent) : QLabel(parent)
+{
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+bool PictureControl::display(const QByteArray& bytes, const QString& path)
+{
+    QPixmap loaded;
+    if (bytes.isEmpty() || !loaded.loadFromData(bytes)) {
+        showNothing();
+        return false;
+    }
+    picture_ = loaded;
+    bytes_ = bytes;
+    path_ = path;
+    setPixmap(picture_);
+    return true;
+}
+
+// Only a picture that loaded counts as a new value for the data control: a
+// missing file shows an empty box but never wipes the stored picture.
+bool PictureControl::setPicture(const QString& path)
+{
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+        showNothing();
+        return false;
+    }
+    const bool loaded = display(file.readAll(), path);
+    dataChanged_ = dataChanged_ || loaded;
+    return loaded;
+}
+
+bool PictureControl::setPictureData(const QByteArray& bytes)
+{
+    const bool loaded = display(bytes, QString());
+    dataChanged_ = dataChanged_ || loaded;
+    return loaded;
+}
+
+void PictureControl::clearPicture()
+{
+    showNothing();
+    bytes_.clear();
+    dataChanged_ = true;
+}
+
+// Shows an empty box; the value for the data control stays the last picture
+// that loaded.
+void PictureControl::showNothing()
+{
+    picture_ = QPixmap();
+    path_.clear();
+    QLabel::clear();
+}
+
+void PictureControl::showFieldValue(const QVariant& value)
+{
+    if (value.isValid() && !value.isNull())
+        display(value.toByteArray(), QString());
+    else
+        showNothing();
+    bytes_ = (value.isValid() && !value.isNull()) ? value.toByteArray() : QByteArray();
+    dataChanged_ = false;
+}
+
+void PictureControl::mousePressEvent(QMouseEvent* event)
+{
+    QLabel::mousePressEvent(event);
+    const MouseArgs args = mouseArgsOf(*event);
+    emit mouseDown(args.button, args.shift, args.x, args.y);
+}
+
+void PictureControl::mouseReleaseEvent(QMouseEvent* event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit click();
+}
+
+void PictureControl::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QLabel::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton)
+        emit dblClick();
+}
+
+} // namespace forms

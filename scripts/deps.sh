@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs what drillbook needs to build, run and test on Debian 12, and only
+# what is missing: running it again changes nothing.
+set -euo pipefail
+
+packages=(
+  g++ cmake ninja-build pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
+  libsqlite3-dev
+  libespeak-ng-dev espeak-ng-data
+  libhunspell-dev hunspell-en-us libmythes-dev mythes-en-us
+  libbenchmark-dev
+  fonts-dejavu-core xvfb xauth
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
