@@ -1,14 +1,13 @@
 #include "contents/StartUp.h"
 #include "platform/forms/App.h"
-
-#include <QApplication>
+#include "platform/forms/Application.h"
 
 int main(int argc, char* argv[])
 {
-    QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("drillbook"));
-    forms::App program(QApplication::applicationDirPath());
+    forms::Application application(argc, argv);
+    forms::Application::setApplicationName(QStringLiteral("drillbook"));
+    forms::App program(forms::Application::applicationDirPath());
     if (!contents::startUp(program))
         return 1;
-    return QApplication::exec();
+    return forms::Application::exec();
 }

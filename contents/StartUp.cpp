@@ -10,7 +10,10 @@ namespace contents {
 bool startUp(forms::App& program)
 {
     if (const auto problem = questiondb::checkDatabase(program.path())) {
-        forms::msgBox(*problem, forms::vbOKOnly | forms::vbCritical, QStringLiteral("Brisolt Software"));
+        forms::msgBox(QStringLiteral("The question database cannot be opened, so the program cannot start.\n\n%1\n\n"
+                                     "The file has not been changed.")
+                          .arg(*problem),
+                      forms::vbOKOnly | forms::vbCritical, QStringLiteral("Brisolt Software"));
         return false;
     }
     program.form<frmContents>().Show();

@@ -218,6 +218,26 @@ platform::RuntimeError Connection::errorFor(int resultCode) const
     }
 }
 
+Connection::ReadTransaction::ReadTransaction(Connection& connection) : connection_(connection)
+{
+    if (sqlite3_get_autocommit(connection_.db_)) {
+        connection_.prepare("BEGIN").step();
+        began_ = true;
+    }
+}
+
+Connection::ReadTransaction::~ReadTransaction()
+{
+    // Ending a transaction that only read cannot fail in a way that matters.
+    if (began_) {
+        try {
+            connection_.prepare("COMMIT").step();
+        } catch (const platform::RuntimeError&) {
+            sqlite3_exec(connection_.db_, "ROLLBACK", nullptr, nullptr, nullptr);
+        }
+    }
+}
+
 Connection::WriteTransaction::WriteTransaction(Connection& connection) : connection_(connection)
 {
     connection_.execute("BEGIN IMMEDIATE");

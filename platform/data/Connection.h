@@ -70,6 +70,20 @@ public:
         bool open_ = true;
     };
 
+    // Several reads under one lock of the file; does nothing inside a
+    // transaction that is already open.
+    class ReadTransaction {
+    public:
+        explicit ReadTransaction(Connection& connection);
+        ~ReadTransaction();
+        ReadTransaction(const ReadTransaction&) = delete;
+        ReadTransaction& operator=(const ReadTransaction&) = delete;
+
+    private:
+        Connection& connection_;
+        bool began_ = false;
+    };
+
 private:
     friend class Statement;
     Connection(QString path, sqlite3* db);

@@ -40,21 +40,12 @@ void Recordset::open(std::shared_ptr<Connection> connection, const QString& reco
             keyset.bindText(i + 1, query.parameters[i]);
         while (keyset.step())
             keys.push_back(keyset.columnInt64(0));
-
-        QByteArray sql = "SELECT ";
-        for (size_t i = 0; i < query.columns.size(); ++i) {
-            if (i > 0)
-                sql += ", ";
-            sql += query.table->columns[query.columns[i]].quotedName;
-        }
-        rowSql_ = sql + " FROM " + query.table->quotedName + " WHERE rowid = ?1";
+        rows_.attach(connection, query.table, query.columns);
     }
     connection_ = std::move(connection);
     query_ = std::move(query);
     keys_ = std::move(keys);
-    cachedValues_.assign(query_.columns.size(), QVariant());
-    cached_.assign(query_.columns.size(), 0);
-    cacheValid_ = false;
+    forward_ = true;
     open_ = true;
     ++generation_;
     placeOn(keys_.empty() ? Place::AfterLast : Place::OnRow, 0);
@@ -66,8 +57,7 @@ void Recordset::close()
     editMode_ = EditNone;
     buffer_.clear();
     keys_.clear();
-    rowStatement_ = Statement();
-    cacheValid_ = false;
+    rows_.detach();
     query_ = TranslatedQuery();
     connection_.reset();
     noMatch_ = false;
@@ -97,9 +87,6 @@ void Recordset::placeOn(Place place, int index)
 {
     place_ = place;
     index_ = index;
-    // Values are kept only while the cursor stands on one row, so a row that
-    // another program changed reads fresh after every move.
-    cacheValid_ = false;
 }
 
 // --- moves -------------------------------------------------------------
@@ -128,6 +115,7 @@ void Recordset::moveFirst()
     leave(ValidateAction::MoveFirst);
     if (keys_.empty())
         throw errors::noCurrentRecord();
+    forward_ = true;
     placeOn(Place::OnRow, 0);
     notifyRowChanged();
 }
@@ -138,6 +126,7 @@ void Recordset::moveLast()
     leave(ValidateAction::MoveLast);
     if (keys_.empty())
         throw errors::noCurrentRecord();
+    forward_ = false;
     placeOn(Place::OnRow, int(keys_.size()) - 1);
     notifyRowChanged();
 }
@@ -163,6 +152,7 @@ void Recordset::moveNext()
         next = index_; // the row after the removed one took its index
         break;
     }
+    forward_ = true;
     placeOn(next < count ? Place::OnRow : Place::AfterLast, next);
     notifyRowChanged();
 }
@@ -186,6 +176,7 @@ void Recordset::movePrevious()
         previous = index_ - 1;
         break;
     }
+    forward_ = false;
     placeOn(previous >= 0 ? Place::OnRow : Place::BeforeFirst, previous);
     notifyRowChanged();
 }
@@ -226,39 +217,19 @@ bool Recordset::hasCurrentRecord() const
 
 // --- reading -----------------------------------------------------------
 
-qint64 Recordset::currentKey() const
+int Recordset::currentIndex() const
 {
     if (place_ == Place::OnDeleted)
         throw errors::recordDeleted();
     if (place_ != Place::OnRow)
         throw errors::noCurrentRecord();
-    return keys_[size_t(index_)];
+    return index_;
 }
 
-bool Recordset::cacheIsCurrent() const
+void Recordset::loadCurrentRow(std::span<const int> fields) const
 {
-    return cacheValid_ && cachedKey_ == keys_[size_t(index_)] && cachedVersion_ == connection_->dataVersion();
-}
-
-// Positions the row statement on the current row; the caller reads and
-// resets it at once, so no read lock outlives a field access.
-void Recordset::stepCurrentRow() const
-{
-    const qint64 key = currentKey();
-    if (!cacheIsCurrent()) {
-        std::fill(cached_.begin(), cached_.end(), 0);
-        cachedKey_ = key;
-        cachedVersion_ = connection_->dataVersion();
-        cacheValid_ = true;
-    }
-    if (!rowStatement_.isValid())
-        rowStatement_ = connection_->prepare(rowSql_);
-    rowStatement_.reset();
-    rowStatement_.bindInt64(1, key);
-    if (!rowStatement_.step()) {
-        rowStatement_.reset();
+    if (!rows_.load(keys_, currentIndex(), fields, forward_))
         throw errors::recordDeleted();
-    }
 }
 
 QVariant Recordset::fieldValue(int field) const
@@ -268,13 +239,8 @@ QVariant Recordset::fieldValue(int field) const
         return buffer_[size_t(field)].value_or(QVariant());
     if (editMode_ == EditInProgress && buffer_[size_t(field)])
         return *buffer_[size_t(field)];
-    if (place_ == Place::OnRow && cacheIsCurrent() && cached_[size_t(field)])
-        return cachedValues_[size_t(field)];
-    stepCurrentRow();
-    cachedValues_[size_t(field)] = rowStatement_.column(field);
-    cached_[size_t(field)] = 1;
-    rowStatement_.reset();
-    return cachedValues_[size_t(field)];
+    loadCurrentRow(std::span<const int>(&field, 1));
+    return rows_.value(index_, field);
 }
 
 void Recordset::cacheFields(const std::vector<int>& fields) const
@@ -282,17 +248,7 @@ void Recordset::cacheFields(const std::vector<int>& fields) const
     requireOpen();
     if (editMode_ == EditAdd || fields.empty())
         return;
-    const bool fresh = cacheIsCurrent();
-    if (fresh && std::all_of(fields.begin(), fields.end(), [this](int field) { return cached_[size_t(field)] != 0; }))
-        return;
-    stepCurrentRow();
-    for (int field : fields) {
-        if (!cached_[size_t(field)]) {
-            cachedValues_[size_t(field)] = rowStatement_.column(field);
-            cached_[size_t(field)] = 1;
-        }
-    }
-    rowStatement_.reset();
+    loadCurrentRow(fields);
 }
 
 int Recordset::fieldIndex(const QString& name) const
@@ -371,8 +327,7 @@ void Recordset::edit()
     requireTable();
     if (editMode_ == EditAdd)
         dropEdit();
-    stepCurrentRow(); // a row removed by another cursor cannot be edited
-    rowStatement_.reset();
+    loadCurrentRow({}); // a row removed by another cursor cannot be edited
     buffer_.assign(query_.columns.size(), std::nullopt);
     editMode_ = EditInProgress;
 }
@@ -454,7 +409,7 @@ qint64 Recordset::insertRow()
 
 void Recordset::updateRow()
 {
-    const qint64 key = currentKey();
+    const qint64 key = keys_[size_t(currentIndex())];
     QByteArray assignments;
     std::vector<const QVariant*> values;
     for (int i = 0; i < fieldCount(); ++i) {
@@ -484,7 +439,7 @@ void Recordset::deleteRow()
     requireTable();
     if (editMode_ == EditAdd)
         dropEdit();
-    const qint64 key = currentKey();
+    const qint64 key = keys_[size_t(currentIndex())];
     leave(ValidateAction::Delete);
     Connection::WriteTransaction transaction(*connection_);
     Statement remove = connection_->prepare("DELETE FROM " + query_.table->quotedName + " WHERE rowid = ?1");
@@ -513,6 +468,7 @@ void Recordset::findFirst(const QString& criterion)
     for (size_t i = 0; i < keys_.size(); ++i) {
         if (hits.count(keys_[i])) {
             noMatch_ = false;
+            forward_ = true;
             placeOn(Place::OnRow, int(i));
             notifyRowChanged();
             return;

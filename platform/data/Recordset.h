@@ -3,7 +3,7 @@
 #include "Field.h"
 #include "QueryTranslator.h"
 #include "RecordsetObserver.h"
-#include "Statement.h"
+#include "RowBlock.h"
 #include "platform/core/RuntimeError.h"
 
 #include <QList>
@@ -19,9 +19,10 @@ namespace data {
 class Connection;
 
 // A keyset cursor over one table: opening runs the record source once and
-// keeps the keys of its rows in order; the current row is read by key, so a
-// row stored through another cursor on the same file reads as stored. Rows
-// added or removed elsewhere show after the next open. Every store is one
+// keeps the keys of its rows in order; rows are read by key (a block of keys
+// at a time, see RowBlock), so a row stored through another cursor of the
+// process reads as stored. Rows added or removed elsewhere, and changes made
+// by another program, show after the next open. Every store is one
 // transaction.
 class Recordset {
 public:
@@ -112,9 +113,8 @@ private:
     void dropEdit();
     void notifyRowChanged();
     void placeOn(Place place, int index = 0);
-    qint64 currentKey() const;
-    bool cacheIsCurrent() const;
-    void stepCurrentRow() const;
+    int currentIndex() const;
+    void loadCurrentRow(std::span<const int> fields) const;
     qint64 insertRow();
     void updateRow();
 
@@ -133,15 +133,9 @@ private:
     RecordsetObserver* observer_ = nullptr;
     bool notifying_ = false;
 
-    // Field values of the row last read, valid for its key and the
-    // connection's data version.
-    QByteArray rowSql_;
-    mutable Statement rowStatement_;
-    mutable std::vector<QVariant> cachedValues_;
-    mutable std::vector<char> cached_;
-    mutable qint64 cachedKey_ = 0;
-    mutable quint64 cachedVersion_ = 0;
-    mutable bool cacheValid_ = false;
+    // Which way the last move went, so that reading ahead follows a walk.
+    bool forward_ = true;
+    mutable RowBlock rows_;
 };
 
 } // namespace data

@@ -154,22 +154,28 @@ QImage breathingApparatus()
     lowPressure.cubicTo(250, 318, 340, 312, 370, 268);
     hose(p, lowPressure, 7);
 
-    // Facepiece: head harness behind, rubber seal, lens, regulator at the chin.
-    const double cx = 385;
-    p.setPen(QPen(sheet::kInk, 9, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(cx - 62, 110), QPointF(cx - 92, 92));
-    p.drawLine(QPointF(cx + 62, 110), QPointF(cx + 92, 92));
-    p.drawLine(QPointF(cx - 50, 190), QPointF(cx - 84, 205));
-    p.drawLine(QPointF(cx + 50, 190), QPointF(cx + 84, 205));
-    p.drawLine(QPointF(cx - 28, 66), QPointF(cx - 36, 40));
-    p.drawLine(QPointF(cx + 28, 66), QPointF(cx + 36, 40));
-    p.setPen(QPen(QColor(70, 72, 76), 6, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(cx - 62, 110), QPointF(cx - 92, 92));
-    p.drawLine(QPointF(cx + 62, 110), QPointF(cx + 92, 92));
-    p.drawLine(QPointF(cx - 50, 190), QPointF(cx - 84, 205));
-    p.drawLine(QPointF(cx + 50, 190), QPointF(cx + 84, 205));
-    p.drawLine(QPointF(cx - 28, 66), QPointF(cx - 36, 40));
-    p.drawLine(QPointF(cx + 28, 66), QPointF(cx + 36, 40));
+    // Facepiece. Behind it, the head harness: a webbing ring that goes round
+    // the back of the head, held to the rubber edge by adjustable straps.
+    const double cx = 382;
+    const QPointF ringCentre(cx, 138);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(sheet::kInk, 11));
+    p.drawEllipse(ringCentre, 82, 96);
+    p.setPen(QPen(QColor(70, 72, 76), 8));
+    p.drawEllipse(ringCentre, 82, 96);
+    for (double degrees : {-150.0, -90.0, -30.0, 20.0, 160.0}) {
+        const double a = degrees * M_PI / 180;
+        const QPointF outer = ringCentre + QPointF(82 * std::cos(a), 96 * std::sin(a));
+        const QPointF inner = ringCentre + QPointF(50 * std::cos(a), 70 * std::sin(a));
+        p.setPen(QPen(sheet::kInk, 10, Qt::SolidLine, Qt::FlatCap));
+        p.drawLine(inner, outer);
+        p.setPen(QPen(QColor(70, 72, 76), 7, Qt::SolidLine, Qt::FlatCap));
+        p.drawLine(inner, outer);
+        p.setPen(sheet::outline(1.3));
+        p.setBrush(sheet::kMetal);
+        p.drawEllipse((inner + outer) / 2 + (outer - inner) * 0.22, 4.5, 4.5);
+        p.setBrush(Qt::NoBrush);
+    }
 
     QPainterPath seal;
     seal.moveTo(cx, 56);
@@ -206,8 +212,9 @@ QImage breathingApparatus()
     label(p, QPointF(64, 172), QPointF(56, 150), QStringLiteral("pressure\ngauge"), Side::Above);
     label(p, QPointF(60, 276), QPointF(60, 300), QStringLiteral("harness"), Side::Below);
     label(p, QPointF(160, 288), QPointF(160, 306), QStringLiteral("cylinder valve"), Side::Below);
-    label(p, QPointF(cx + 52, 96), QPointF(cx + 40, 30), QStringLiteral("facepiece"), Side::Above);
-    label(p, QPointF(cx + 24, 244), QPointF(cx + 42, 292), QStringLiteral("regulator"), Side::Below);
+    label(p, QPointF(cx + 48, 186), QPointF(436, 270), QStringLiteral("facepiece"), Side::Below);
+    label(p, QPointF(cx + 56, 72), QPointF(424, 24), QStringLiteral("head harness"), Side::Above);
+    label(p, QPointF(cx - 22, 244), QPointF(312, 262), QStringLiteral("regulator"), Side::Left);
     sheet::caption(p, QStringLiteral("Self-contained breathing apparatus (SCBA)"));
     return image;
 }

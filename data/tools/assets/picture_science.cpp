@@ -103,7 +103,7 @@ QImage fireTetrahedron()
         const double a = M_PI / 2 + i * 2 * M_PI / 3;
         v[i + 1] = QVector3D(float(r * std::cos(a)), -1.0f / 3, float(r * std::sin(a)));
     }
-    const double yaw = 8 * M_PI / 180, pitch = 22 * M_PI / 180;
+    const double yaw = 8.0 * M_PI / 180, pitch = 22.0 * M_PI / 180;
     for (QVector3D &pt : v) {
         const double x = pt.x() * std::cos(yaw) + pt.z() * std::sin(yaw);
         const double z = -pt.x() * std::sin(yaw) + pt.z() * std::cos(yaw);
@@ -111,8 +111,8 @@ QImage fireTetrahedron()
         pt = QVector3D(float(x), float(y * std::cos(pitch) - z * std::sin(pitch)),
                        float(y * std::sin(pitch) + z * std::cos(pitch)));
     }
-    const double scale = 124;
-    const QPointF centre(195, 150);
+    const double scale = 122;
+    const QPointF centre(195, 160);
     auto project = [&](const QVector3D &pt) {
         return QPointF(centre.x() + scale * pt.x(), centre.y() - scale * pt.y());
     };
@@ -126,8 +126,8 @@ QImage fireTetrahedron()
     Face faces[] = {
         {{0, 1, 2}, QColor(214, 72, 50), QStringLiteral("HEAT"), {}},
         {{0, 3, 1}, QColor(52, 110, 200), QStringLiteral("OXYGEN"), {}},
-        {{0, 2, 3}, QColor(138, 96, 56), QStringLiteral("FUEL"), QPointF(175, -30)},
-        {{1, 2, 3}, QColor(226, 178, 30), QStringLiteral("CHEMICAL\nCHAIN REACTION"), QPointF(0, 62)},
+        {{0, 2, 3}, QColor(138, 96, 56), QStringLiteral("FUEL"), QPointF(165, -12)},
+        {{1, 2, 3}, QColor(226, 178, 30), QStringLiteral("CHEMICAL\nCHAIN REACTION"), QPointF(0, 60)},
     };
     // Far faces first. A face touching the solid is drawn only when its outer
     // side faces the viewer; a pulled-out face shows whichever side is seen.
@@ -181,8 +181,8 @@ QImage placard()
     QImage image = sheet::blank();
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    const QPointF c(220, 160);
-    const double half = 138;
+    const QPointF c(196, 160);
+    const double half = 136;
 
     QPainterPath diamond;
     diamond.moveTo(c + QPointF(0, -half));
@@ -238,10 +238,10 @@ QImage placard()
     p.setFont(sheet::font(30, true));
     p.drawText(QRectF(c.x() - 30, c.y() + 74, 60, 44), Qt::AlignCenter, QStringLiteral("3"));
 
-    label(p, c + QPointF(22, -96), QPointF(380, 40), QStringLiteral("hazard symbol\n(flame)"), Side::Right);
-    label(p, QPointF(panel.right() - 6, panel.bottom() - 4), QPointF(380, 182),
+    label(p, c + QPointF(22, -96), QPointF(352, 44), QStringLiteral("hazard symbol\n(flame)"), Side::Right);
+    label(p, QPointF(panel.right() - 6, panel.bottom() - 4), QPointF(352, 186),
           QStringLiteral("UN number panel\n(four-digit ID)"), Side::Right);
-    label(p, c + QPointF(16, 100), QPointF(380, 262), QStringLiteral("hazard class\nnumber"), Side::Right);
+    label(p, c + QPointF(16, 100), QPointF(352, 266), QStringLiteral("hazard class\nnumber"), Side::Right);
     sheet::caption(p, QStringLiteral("Placard with UN identification number"));
     return image;
 }
@@ -272,9 +272,10 @@ QImage truss()
     timber(p, b1, apex, 11);
     timber(p, apex, b2, 11);
     timber(p, b2, t2, 11);
-    timber(p, QPointF(24, chordY), QPointF(456, chordY), 15);
-    timber(p, heelL + QPointF(-22, 12), apex, 15);
-    timber(p, apex, heelR + QPointF(22, 12), 15);
+    timber(p, heelL + QPointF(-10, 0), heelR + QPointF(10, 0), 15);
+    // The chords stop short of the peak, where the plate covers their joint.
+    timber(p, heelL + QPointF(-8, 2), apex + QPointF(-4, 10), 15);
+    timber(p, apex + QPointF(4, 10), heelR + QPointF(8, 2), 15);
 
     const double slope = std::atan2(apex.y() - heelL.y(), apex.x() - heelL.x()) * 180 / M_PI;
     gussetPlate(p, heelL + QPointF(4, -4), 46, 24, 0);
@@ -288,8 +289,8 @@ QImage truss()
     label(p, QPointF(100, 178), QPointF(70, 120), QStringLiteral("top chord"), Side::Above);
     label(p, QPointF(370, chordY + 4), QPointF(370, 290), QStringLiteral("bottom chord"), Side::Below);
     label(p, {QPointF(212, 160), QPointF(272, 160)}, QPointF(240, 200), QStringLiteral("web members"), Side::Below);
-    label(p, {apex + QPointF(16, 4), t2 + QPointF(12, 0)}, QPointF(380, 60),
-          QStringLiteral("gusset plates\n(metal connectors)"), Side::Right);
+    label(p, {apex + QPointF(-16, 4), t1 + QPointF(-4, -8)}, QPointF(150, 44),
+          QStringLiteral("gusset plates\n(metal connectors)"), Side::Left);
     label(p, b1 + QPointF(-16, 6), QPointF(140, 290), QStringLiteral("gusset plate"), Side::Below);
     sheet::caption(p, QStringLiteral("Lightweight wood truss with gusset plates"));
     return image;

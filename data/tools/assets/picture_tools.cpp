@@ -85,17 +85,22 @@ QImage extensionLadder()
     p.setPen(QPen(QColor(226, 196, 120), 1.6, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(ropeUp, bedFirstRung - 2), QPointF(ropeUp, pulleyY));
     p.drawLine(QPointF(ropeDown, pulleyY), QPointF(ropeDown, flyLowRung));
-    p.setPen(sheet::outline(1.6));
-    p.setBrush(QColor(96, 100, 108));
-    p.drawEllipse(QPointF((ropeUp + ropeDown) / 2, pulleyY - 4), 9, 9);
-    p.setBrush(sheet::kMetal);
-    p.drawEllipse(QPointF((ropeUp + ropeDown) / 2, pulleyY - 4), 3, 3);
 
     // Fly section in front, its rungs level with the bed's when locked.
     ladderSection(p, flyLeft, flyRight, flyTop, flyBottom, flyLowRung, spacing, QColor(206, 212, 218));
     // Halyard tied off on the lowest fly rung.
     p.setPen(QPen(QColor(120, 90, 40), 3.2, Qt::SolidLine, Qt::RoundCap));
     p.drawEllipse(QPointF(ropeDown, flyLowRung), 5, 6);
+    // The pulley sits on the bed's top rung, behind the fly; it is drawn over
+    // the fly rung there so that it can be seen.
+    const QPointF pulley((ropeUp + ropeDown) / 2, pulleyY - 2);
+    p.setPen(sheet::outline(1.6));
+    p.setBrush(QColor(96, 100, 108));
+    p.drawEllipse(pulley, 9, 9);
+    p.setBrush(sheet::kMetal);
+    p.drawEllipse(pulley, 3, 3);
+    p.setPen(QPen(QColor(120, 90, 40), 3.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawArc(QRectF(pulley.x() - 7, pulley.y() - 7, 14, 14), 0, 180 * 16);
 
     // Pawls (dogs) on the fly rails, hooked over a bed rung.
     const double hookRung = bedFirstRung - spacing * 2;
@@ -115,7 +120,7 @@ QImage extensionLadder()
     label(p, QPointF(bedLeft + 2, butt), QPointF(130, 310), QStringLiteral("butt (heel)"), Side::Left);
     label(p, QPointF(flyRight - 20, flyLowRung - spacing * 6), QPointF(318, 58), QStringLiteral("rungs"),
           Side::Right);
-    label(p, QPointF(ropeUp + 8, pulleyY - 6), QPointF(318, 110), QStringLiteral("pulley"), Side::Right);
+    label(p, QPointF(ropeUp + 8, pulleyY - 4), QPointF(318, 110), QStringLiteral("pulley"), Side::Right);
     label(p, {QPointF(flyRight - 4, hookRung + 2)}, QPointF(318, 200), QStringLiteral("pawls (dogs)"),
           Side::Right);
     label(p, QPointF(ropeUp + 1, 278), QPointF(318, 270), QStringLiteral("halyard"), Side::Right);
@@ -134,36 +139,42 @@ QImage halligan()
     // Shaft.
     p.setPen(sheet::outline(2));
     p.setBrush(across(QPointF(0, axis - 8), QPointF(0, axis + 8), steel));
-    p.drawRect(QRectF(126, axis - 8, 236, 16));
+    p.drawRect(QRectF(126, axis - 8, 218, 16));
     p.setPen(QPen(QColor(130, 136, 144), 1));
-    for (double x = 150; x < 350; x += 6)
+    for (double x = 150; x < 336; x += 6)
         p.drawLine(QPointF(x, axis - 6), QPointF(x + 4, axis + 6));
 
-    // Fork: the bar flares and splits into two bevelled tines.
+    // Fork: the bar flares into a broad, slightly bent claw split into two
+    // bevelled tines.
     QPainterPath fork;
-    fork.moveTo(358, axis - 8);
-    fork.cubicTo(380, axis - 16, 410, axis - 12, 446, axis - 2);
-    fork.lineTo(448, axis + 3);
-    fork.lineTo(392, axis + 2);
-    fork.lineTo(446, axis + 9);
-    fork.lineTo(444, axis + 14);
-    fork.cubicTo(410, axis + 22, 380, axis + 18, 358, axis + 8);
+    fork.moveTo(340, axis - 8);
+    fork.cubicTo(356, axis - 14, 366, axis - 16, 378, axis - 16);
+    fork.lineTo(452, axis - 7);
+    fork.lineTo(458, axis - 1);
+    fork.lineTo(382, axis + 3);
+    fork.lineTo(456, axis + 9);
+    fork.lineTo(450, axis + 17);
+    fork.lineTo(378, axis + 21);
+    fork.cubicTo(366, axis + 21, 356, axis + 17, 340, axis + 8);
     fork.closeSubpath();
     p.setPen(sheet::outline(2));
-    p.setBrush(across(QPointF(0, axis - 14), QPointF(0, axis + 18), steel));
+    p.setBrush(across(QPointF(0, axis - 20), QPointF(0, axis + 26), steel));
     p.drawPath(fork);
+    p.setPen(QPen(QColor(110, 116, 124), 1.2));
+    p.drawLine(QPointF(444, axis - 8), QPointF(447, axis));
+    p.drawLine(QPointF(445, axis + 9), QPointF(442, axis + 17));
 
     // Head: the adz blade one way, the tapered pick the other.
     QPainterPath adz;
-    adz.moveTo(104, axis - 10);
-    adz.cubicTo(98, axis - 50, 92, axis - 80, 96, axis - 104);
-    adz.lineTo(132, axis - 112);
-    adz.cubicTo(128, axis - 80, 132, axis - 44, 136, axis - 10);
+    adz.moveTo(102, axis - 10);
+    adz.cubicTo(96, axis - 50, 86, axis - 84, 86, axis - 108);
+    adz.lineTo(134, axis - 114);
+    adz.cubicTo(130, axis - 84, 136, axis - 46, 138, axis - 10);
     adz.closeSubpath();
-    p.setBrush(across(QPointF(94, 0), QPointF(136, 0), steel));
+    p.setBrush(across(QPointF(86, 0), QPointF(138, 0), steel));
     p.drawPath(adz);
     p.setPen(QPen(QColor(110, 116, 124), 1.2));
-    p.drawLine(QPointF(100, axis - 96), QPointF(130, axis - 103));
+    p.drawLine(QPointF(90, axis - 98), QPointF(132, axis - 104));
 
     QPainterPath pick;
     pick.moveTo(104, axis + 10);
@@ -179,7 +190,7 @@ QImage halligan()
 
     label(p, QPointF(128, axis - 90), QPointF(190, 60), QStringLiteral("adz (blade)"), Side::Right);
     label(p, QPointF(126, axis + 80), QPointF(190, 270), QStringLiteral("pick (tapered point)"), Side::Right);
-    label(p, QPointF(426, axis - 4), QPointF(420, 110), QStringLiteral("fork (claw)"), Side::Above);
+    label(p, QPointF(420, axis - 10), QPointF(420, 110), QStringLiteral("fork (claw)"), Side::Above);
     label(p, QPointF(250, axis + 8), QPointF(250, 214), QStringLiteral("shaft"), Side::Below);
     sheet::caption(p, QStringLiteral("Halligan bar"));
     return image;
@@ -277,8 +288,8 @@ QImage hydrant()
 
     label(p, QPointF(cx + 10, 72), QPointF(300, 52), QStringLiteral("operating nut"), Side::Right);
     label(p, QPointF(cx + 30, 98), QPointF(330, 96), QStringLiteral("bonnet"), Side::Right);
-    label(p, {QPointF(cx + 84, 152), QPointF(cx - 84, 138)}, QPointF(cx - 84, 112),
-          QStringLiteral("2.5 in outlets"), Side::Above);
+    label(p, QPointF(cx - 80, 136), QPointF(126, 112), QStringLiteral("2.5 in outlet"), Side::Left);
+    label(p, QPointF(cx + 90, 156), QPointF(352, 156), QStringLiteral("2.5 in outlet"), Side::Right);
     label(p, QPointF(cx - 22, 198), QPointF(140, 214), QStringLiteral("4.5 in\nsteamer outlet"), Side::Left);
     label(p, QPointF(cx + 34, 224), QPointF(330, 210), QStringLiteral("barrel"), Side::Right);
     label(p, QPointF(400, ground), QPointF(420, 236), QStringLiteral("ground"), Side::Right);

@@ -171,12 +171,26 @@ QImage lighthouseBluff(QSize size)
     bluff.cubicTo(0.78 * w, 0.385 * h, 0.90 * w, 0.39 * h, w, 0.385 * h);
     bluff.lineTo(w, h);
     bluff.closeSubpath();
-    QLinearGradient earth(0, 0.38 * h, 0, h);
-    earth.setColorAt(0.0, QColor(196, 200, 160));
-    earth.setColorAt(0.12, QColor(222, 206, 166));
-    earth.setColorAt(1.0, QColor(232, 216, 178));
+    // Sandy earth in faint layers, greener along the grassed top, a little
+    // shaded on the face that looks out to sea.
+    const GradientNoise strata(1506);
+    const Rgb earthLight = hex(0xe6d4a8), earthDark = hex(0xcfb98c);
+    const QImage earth = renderPixels(size, [&](int x, int y) {
+        const double layer = strata.fbm(x / 160.0, y / 18.0, 3);
+        return mix(earthLight, earthDark, 0.5 + 0.5 * layer) * (0.99 + 0.02 * hashUnit(x, y, 1507));
+    });
     p.setPen(Qt::NoPen);
-    p.setBrush(earth);
+    p.setBrush(QBrush(earth));
+    p.drawPath(bluff);
+    QLinearGradient grassTop(0, 0.38 * h, 0, 0.52 * h);
+    grassTop.setColorAt(0.0, QColor(150, 170, 110, 170));
+    grassTop.setColorAt(1.0, QColor(150, 170, 110, 0));
+    p.setBrush(grassTop);
+    p.drawPath(bluff);
+    QLinearGradient face(0.50 * w, 0, 0.68 * w, 0);
+    face.setColorAt(0.0, QColor(120, 100, 70, 50));
+    face.setColorAt(1.0, QColor(120, 100, 70, 0));
+    p.setBrush(face);
     p.drawPath(bluff);
 
     // Lighthouse: a tapered white tower with a muted red band.

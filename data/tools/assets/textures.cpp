@@ -83,16 +83,22 @@ QImage water(QSize size)
 QImage leather(QSize size)
 {
     const CellNoise cells(201);
-    const GradientNoise tone(202), fine(203);
-    const Rgb base = hex(0xc09469), dark = hex(0x7d5634);
+    const GradientNoise tone(202), warp(203);
+    const Rgb base = hex(0xc29770), dark = hex(0x8a6242);
+    // Pebbled grain: irregular rounded bumps parted by soft creases, lit from
+    // the upper left so that the grain reads as relief rather than lines.
+    auto bump = [&](double x, double y) {
+        const double wx = x + 6.0 * warp.fbm(x / 40.0, y / 40.0, 2);
+        const double wy = y + 6.0 * warp.fbm(x / 40.0 + 9.1, y / 40.0, 2);
+        const auto d = cells.at(wx / 10.0, wy / 9.0);
+        return smoothstep(0.0, 0.45, d.second - d.nearest);
+    };
     return renderPixels(size, [&](int x, int y) {
-        const auto d = cells.at(x / 13.0, y / 11.0);
-        const double crease = 1.0 - smoothstep(0.0, 0.16, d.second - d.nearest);
-        const double pebble = 1.0 - smoothstep(0.0, 0.7, d.nearest);
-        const double variation = tone.fbm(x / 260.0, y / 260.0, 4);
-        Rgb c = mix(base, dark, 0.42 * crease + 0.12 * (0.5 - 0.5 * variation));
-        c = c * (0.97 + 0.05 * pebble + 0.025 * fine.at(x / 3.0, y / 3.0));
-        return c;
+        const double h = bump(x, y);
+        const double relief = (bump(x - 1, y) - h) + (bump(x, y - 1) - h);
+        const double variation = tone.fbm(x / 240.0, y / 240.0, 4);
+        Rgb c = mix(base, dark, 0.28 * (1.0 - h) + 0.12 * (0.5 - 0.5 * variation));
+        return c * std::clamp(1.0 - 0.25 * relief, 0.88, 1.09);
     });
 }
 
@@ -122,17 +128,27 @@ QImage blackPaper(QSize size)
 
 QImage rock(QSize size)
 {
-    const GradientNoise broad(401), cracks(402), fine(403);
-    const Rgb a = hex(0x4a4640), b = hex(0x2f2d2a), crackColour = hex(0x1a1918), fleck = hex(0x77716a);
+    const GradientNoise broad(401), middle(402), fine(403), cracks(404), crackMask(405), tint(406);
+    const Rgb dark = hex(0x2c2a27), light = hex(0x5d5852), crackColour = hex(0x151413), fleck = hex(0x8a847b);
+    // The surface is a height field lit from the upper left, which gives the
+    // stone its relief; colour and cracks are laid over that.
+    auto height = [&](double x, double y) {
+        return 0.55 * broad.fbm(x / 170.0, y / 150.0, 4) + 0.3 * middle.fbm(x / 38.0, y / 38.0, 3)
+               + 0.15 * fine.fbm(x / 7.0, y / 7.0, 2);
+    };
     return renderPixels(size, [&](int x, int y) {
-        const double m = broad.fbm(x / 220.0, y / 180.0, 5);
-        Rgb c = mix(a, b, 0.5 + 0.5 * m);
-        const double r = cracks.fbm(x / 160.0, y / 160.0, 4);
-        const double crack = 1.0 - smoothstep(0.0, 0.025, std::abs(r));
-        c = mix(c, crackColour, 0.55 * crack);
-        if (hashUnit(x, y, 404) < 0.012)
-            c = mix(c, fleck, 0.5);
-        return c * (1.0 + 0.06 * fine.fbm(x / 6.0, y / 6.0, 2));
+        const double h = height(x, y);
+        const double dx = height(x + 1.5, y) - h, dy = height(x, y + 1.5) - h;
+        const double relief = 1.0 + 9.0 * (-0.6 * dx - 0.7 * dy);
+        Rgb c = mix(dark, light, 0.35 + 0.3 * tint.fbm(x / 260.0, y / 260.0, 3) + 0.35 * h);
+        c = c * std::clamp(relief, 0.6, 1.35);
+        const double r = cracks.warped(x / 220.0, y / 220.0, 3, 0.8);
+        const double crack = (1.0 - smoothstep(0.0, 0.018, std::abs(r)))
+                             * smoothstep(0.05, 0.3, crackMask.fbm(x / 300.0, y / 300.0, 2));
+        c = mix(c, crackColour, 0.7 * crack);
+        if (hashUnit(x, y, 407) < 0.008)
+            c = mix(c, fleck, 0.45);
+        return c;
     });
 }
 
@@ -216,16 +232,15 @@ QImage whiteBrick(QSize size)
 QImage marble(QSize size)
 {
     const GradientNoise turbulence(1001), second(1002), cloud(1003);
-    const Rgb stone = hex(0xf3f1ed), vein = hex(0x8c8984), warm = hex(0xe6e0d6);
+    const Rgb stone = hex(0xf4f2ee), vein = hex(0x8f8b85), warm = hex(0xe4ded3);
     return renderPixels(size, [&](int x, int y) {
-        const double t = turbulence.fbm(x / 260.0, y / 260.0, 5);
-        const double main = std::sin((x * 0.55 + y * 0.85) / 70.0 + 7.0 * t);
-        const double veinMain = std::pow(1.0 - std::abs(main), 22.0);
-        const double t2 = second.fbm(x / 140.0, y / 140.0, 4);
-        const double minor = std::sin((x * 0.9 - y * 0.4) / 45.0 + 5.0 * t2);
-        const double veinMinor = std::pow(1.0 - std::abs(minor), 40.0);
+        // Veins follow one general direction, bent by turbulence.
+        const double t = turbulence.fbm(x / 320.0, y / 320.0, 4);
+        const double main = 1.0 - std::abs(std::sin((x * 0.5 + y * 0.85) / 75.0 + 2.6 * t));
+        const double t2 = second.fbm(x / 180.0, y / 180.0, 4);
+        const double minor = 1.0 - std::abs(std::sin((x * 0.9 - y * 0.35) / 45.0 + 2.2 * t2));
         Rgb c = mix(stone, warm, 0.5 + 0.5 * cloud.fbm(x / 300.0, y / 300.0, 4));
-        c = mix(c, vein, 0.55 * veinMain + 0.25 * veinMinor);
+        c = mix(c, vein, 0.5 * std::pow(main, 14.0) + 0.12 * std::pow(main, 3.0) + 0.22 * std::pow(minor, 26.0));
         return c;
     });
 }

@@ -383,15 +383,51 @@ private slots:
         QCOMPARE(second->recordCount(), 3);
     }
 
-    void rowChangedElsewhereReadsFreshAfterAMove()
+    void rowStoredByAnotherProgramShowsAfterOpen()
     {
         addLadders(2);
         auto set = open("Table1");
-        QCOMPARE(set->field("Question").value().toString(), QString("Q1"));
-        bank_->execute("UPDATE table1 SET Question = 'outside' WHERE Call = 1");
         set->moveNext();
-        set->movePrevious();
+        QCOMPARE(set->field("Question").value().toString(), QString("Q2"));
+        bank_->execute("UPDATE table1 SET Question = 'outside' WHERE Call IN (1, 2)");
+        set = open("Table1");
         QCOMPARE(set->field("Question").value().toString(), QString("outside"));
+        set->moveNext();
+        QCOMPARE(set->field("Question").value().toString(), QString("outside"));
+    }
+
+    void longWalkReadsEveryRow()
+    {
+        addLadders(150);
+        auto set = open("SELECT * FROM table1 where Chapter='Ladders'");
+        int expected = 1;
+        while (!set->eof()) {
+            QCOMPARE(call(*set), expected++);
+            set->moveNext();
+        }
+        QCOMPARE(expected, 151);
+        set->moveLast();
+        for (int back = 150; back >= 1; --back) {
+            QCOMPARE(set->field("QNUM").value().toString(), QString::number(back));
+            set->movePrevious();
+        }
+        QVERIFY(set->bof());
+    }
+
+    void walkThatStoresEveryRow()
+    {
+        addLadders(40);
+        auto set = open("Table1");
+        auto other = open("Table1");
+        while (!set->eof()) {
+            set->edit();
+            set->field("Snoop").setValue(QString::number(call(*set)));
+            set->update();
+            QCOMPARE(other->field("Snoop").value().toString(), QString::number(call(*other)));
+            set->moveNext();
+            other->moveNext();
+        }
+        QCOMPARE(bank_->scalar("SELECT count(*) FROM table1 WHERE Snoop = CAST(Call AS TEXT)").toInt(), 40);
     }
 
     void keywordSearchThroughTheEngine()

@@ -1,0 +1,88 @@
+#include "support/ProgramFixture.h"
+
+#include "contents/StartUp.h"
+#include "contents/frmContents.h"
+
+#include <QCryptographicHash>
+#include <QtTest>
+
+using contents::frmContents;
+
+namespace {
+
+QByteArray fileHash(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+}
+
+// What the damaged cases do to the sample database before the start.
+void damage(const QString& path, const QString& how)
+{
+    QFile file(path);
+    if (how == QLatin1String("missing")) {
+        file.remove();
+    } else if (how == QLatin1String("text file")) {
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("Chapter 1: Fire Behavior\nThis is not a question database.\n");
+    } else if (how == QLatin1String("truncated")) {
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        file.resize(file.size() / 3);
+    } else if (how == QLatin1String("scrambled pages")) {
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        const qint64 size = file.size();
+        for (qint64 at = 4096; at < size; at += 8192) {
+            file.seek(at);
+            file.write(QByteArray(512, '\x5a'));
+        }
+    }
+}
+
+} // namespace
+
+class tst_StartUp : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startsOnTheTableOfContents()
+    {
+        testsupport::ProgramFixture program;
+        QVERIFY(contents::startUp(program.app));
+        QCOMPARE(program.app.activeForm(), &program.app.form<frmContents>());
+        QVERIFY(program.app.form<frmContents>().isVisible());
+        QVERIFY2(program.boxes.ok(), qPrintable(program.boxes.problems()));
+    }
+
+    void unusableDatabaseIsReportedAndLeftAlone_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("missing") << "missing";
+        QTest::newRow("not a database") << "text file";
+        QTest::newRow("truncated") << "truncated";
+        QTest::newRow("damaged pages") << "scrambled pages";
+    }
+    void unusableDatabaseIsReportedAndLeftAlone()
+    {
+        QFETCH(QString, how);
+        testsupport::ProgramFixture program;
+        damage(program.databasePath(), how);
+        const QByteArray before = fileHash(program.databasePath());
+
+        program.boxes.answer(forms::vbOK);
+        QVERIFY(!contents::startUp(program.app));
+
+        QCOMPARE(program.boxes.shown().size(), 1);
+        const forms::ShownBox& box = program.boxes.shown().first();
+        QCOMPARE(box.title, QStringLiteral("Brisolt Software"));
+        QCOMPARE(box.icon, int(forms::vbCritical));
+        QVERIFY2(box.text.contains(QStringLiteral("qbk54.mdb")), qPrintable(box.text));
+        QVERIFY(!program.app.isLoaded<frmContents>());
+        QCOMPARE(fileHash(program.databasePath()), before);
+        QCOMPARE(QFile::exists(program.databasePath()), how != QLatin1String("missing"));
+    }
+};
+
+QTEST_MAIN(tst_StartUp)
+#include "tst_startup.moc"
