@@ -59,7 +59,8 @@ int main(int argc, char** argv)
             set.addNew();
             if (sequence % 2 == 0) {
                 set.field(QStringLiteral("Call")).setValue(sequence);
-                set.field(QStringLiteral("Question")).setValue(QStringLiteral("Stored question %1").arg(sequence));
+                // A long text spans several pages, so a store writes many.
+                set.field(QStringLiteral("Question")).setValue(QStringLiteral("Stored question %1 ").arg(sequence).repeated(600));
                 set.update();
             } else {
                 callBox.type(QString::number(sequence));

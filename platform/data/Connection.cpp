@@ -1,7 +1,7 @@
 #include "Connection.h"
 
 #include "DataErrors.h"
-#include "JetLike.h"
+#include "LikePattern.h"
 
 #include <QFileInfo>
 
@@ -67,10 +67,11 @@ sqlite3* openValidated(const QString& displayPath, const QString& filePath)
     return db;
 }
 
-// Settings that make every acknowledged store survive a killed process.
+// The dialect's LIKE, and the settings that make every acknowledged store
+// survive a killed process.
 void configure(sqlite3* db)
 {
-    registerJetLike(db);
+    registerDialectLike(db);
     sqlite3_exec(db, "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr);
     sqlite3_stmt* stmt = nullptr;
     if (sqlite3_prepare_v2(db, "PRAGMA journal_mode", -1, &stmt, nullptr) == SQLITE_OK) {

@@ -25,6 +25,19 @@ private:
     bool previous_;
 };
 
+// The translator checks names and shapes; what SQLite still refuses (an
+// operator without its operand, say) is a syntax error of the caller's text.
+Statement prepareQuery(Connection& connection, const QByteArray& sql, const QString& callerText)
+{
+    try {
+        return connection.prepare(sql);
+    } catch (const platform::RuntimeError& error) {
+        if (error.number() == errors::engineFailure(QString()).number())
+            throw errors::syntaxError(callerText.trimmed());
+        throw;
+    }
+}
+
 } // namespace
 
 Recordset::~Recordset() = default;
@@ -35,7 +48,7 @@ void Recordset::open(std::shared_ptr<Connection> connection, const QString& reco
     TranslatedQuery query = translateRecordSource(recordSource, *connection);
     std::vector<qint64> keys;
     if (query.table) {
-        Statement keyset = connection->prepare(query.keysetSql);
+        Statement keyset = prepareQuery(*connection, query.keysetSql, recordSource);
         for (int i = 0; i < query.parameters.size(); ++i)
             keyset.bindText(i + 1, query.parameters[i]);
         while (keyset.step())
@@ -458,7 +471,8 @@ void Recordset::findFirst(const QString& criterion)
     const TranslatedCondition condition = translateCondition(criterion, table);
     leave(ValidateAction::Find);
 
-    Statement search = connection_->prepare("SELECT rowid FROM " + table.quotedName + " WHERE (" + condition.sql + ")");
+    Statement search =
+        prepareQuery(*connection_, "SELECT rowid FROM " + table.quotedName + " WHERE (" + condition.sql + ")", criterion);
     for (int i = 0; i < condition.parameters.size(); ++i)
         search.bindText(i + 1, condition.parameters[i]);
     std::unordered_set<qint64> hits;

@@ -26,7 +26,7 @@ class Connection;
 // transaction.
 class Recordset {
 public:
-    // DAO edit-mode numbers.
+    // Edit-mode numbers as the windows read them.
     enum EditMode { EditNone = 0, EditInProgress = 1, EditAdd = 2 };
 
     Recordset() = default;

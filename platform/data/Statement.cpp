@@ -4,6 +4,8 @@
 
 #include <sqlite3.h>
 
+#include <limits>
+
 namespace data {
 
 Statement::Statement(std::shared_ptr<Connection> owner, QByteArray sql, sqlite3_stmt* stmt)

@@ -121,6 +121,36 @@ private slots:
         QCOMPARE(readAll(bank.path()), bytes);
     }
 
+    // A killed writer cannot show every unlucky moment, so the settings that
+    // make stores atomic and durable are checked as well, also for a file
+    // that arrives in another journal mode.
+    void storesUseARollbackJournalWithFullSyncs_data()
+    {
+        QTest::addColumn<QString>("modeBefore");
+        QTest::newRow("rollback journal") << "delete";
+        QTest::newRow("write-ahead log") << "wal";
+    }
+
+    void storesUseARollbackJournalWithFullSyncs()
+    {
+        QFETCH(QString, modeBefore);
+        datatest::FixtureDatabase bank;
+        bank.addQuestion(1, "Hose");
+        QCOMPARE(bank.scalar("PRAGMA journal_mode=" + modeBefore).toString(), modeBefore);
+        {
+            const auto connection = data::Connection::open(bank.path());
+            sqlite3_stmt* stmt = nullptr;
+            sqlite3_prepare_v2(connection->handle(), "SELECT * FROM pragma_journal_mode, pragma_synchronous", -1, &stmt, nullptr);
+            QCOMPARE(sqlite3_step(stmt), SQLITE_ROW);
+            const QString mode = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
+            const int synchronous = sqlite3_column_int(stmt, 1);
+            sqlite3_finalize(stmt);
+            QCOMPARE(mode, QString("delete"));
+            QCOMPARE(synchronous, 2); // FULL
+        }
+        QCOMPARE(QDir(bank.folder()).entryList(QDir::Files | QDir::Hidden), QStringList("qbk54.mdb"));
+    }
+
     void killedWriterLosesNoAcknowledgedStore()
     {
         const QString helper = QCoreApplication::applicationDirPath() + "/helper_store_writer";

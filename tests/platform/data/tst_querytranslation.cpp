@@ -6,7 +6,7 @@
 #include "DataFixture.h"
 
 #include "platform/data/Connection.h"
-#include "platform/data/JetLike.h"
+#include "platform/data/LikePattern.h"
 #include "platform/data/Quoting.h"
 #include "platform/data/Recordset.h"
 
@@ -206,6 +206,7 @@ private slots:
         QTest::newRow("unterminated text") << "SELECT * FROM table1 where Chapter='Ladders" << 3075;
         QTest::newRow("raw quote in a title") << "SELECT * FROM table1 where Chapter='Captain's Duties'" << 3075;
         QTest::newRow("empty condition") << "SELECT * FROM Table1 WHERE " << 3075;
+        QTest::newRow("number left out") << "SELECT * FROM table1 where Call =  " << 3075;
         QTest::newRow("unbalanced parenthesis") << "SELECT * FROM table1 where ((FF = '1') ORDER BY Rnd(id);" << 3075;
         QTest::newRow("second statement") << "SELECT * FROM table1; DELETE FROM table1" << 3141;
         QTest::newRow("no FROM") << "SELECT *" << 3141;
@@ -305,14 +306,14 @@ private slots:
         QFETCH(QString, pattern);
         QFETCH(QString, text);
         QFETCH(bool, matches);
-        const auto compiled = data::JetPattern::compile(pattern.toStdString());
+        const auto compiled = data::LikePattern::compile(pattern.toStdString());
         QVERIFY(compiled.has_value());
         QCOMPARE(compiled->matches(text.toStdString()), matches);
     }
 
     void unclosedBracketIsRefused()
     {
-        QVERIFY(!data::JetPattern::compile("ab[c").has_value());
+        QVERIFY(!data::LikePattern::compile("ab[c").has_value());
     }
 };
 

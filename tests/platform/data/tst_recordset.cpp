@@ -36,10 +36,10 @@ private:
     // Rows with Call 1..count in chapter "Ladders", stored in that order.
     void addLadders(int count)
     {
-        QString sql;
+        QString sql = "BEGIN;";
         for (int call = 1; call <= count; ++call)
             sql += QStringLiteral("INSERT INTO table1 (Call, Chapter, QNUM, FF, Question) VALUES (%1, 'Ladders', '%1', '1', 'Q%1');").arg(call);
-        bank_->execute(sql);
+        bank_->execute(sql + "COMMIT;");
     }
 
     std::unique_ptr<data::Recordset> open(const QString& source)

@@ -1,4 +1,4 @@
-#include "JetLike.h"
+#include "LikePattern.h"
 
 #include <QChar>
 
@@ -94,9 +94,9 @@ bool equalsAsciiAt(std::string_view text, size_t at, const std::string& needle)
 
 } // namespace
 
-std::optional<JetPattern> JetPattern::compile(std::string_view utf8)
+std::optional<LikePattern> LikePattern::compile(std::string_view utf8)
 {
-    JetPattern pattern;
+    LikePattern pattern;
     size_t pos = 0;
     while (pos < utf8.size()) {
         const char32_t c = decode(utf8, pos);
@@ -169,7 +169,7 @@ std::optional<JetPattern> JetPattern::compile(std::string_view utf8)
     return pattern;
 }
 
-bool JetPattern::matchesItem(const Item& item, char32_t c) const
+bool LikePattern::matchesItem(const Item& item, char32_t c) const
 {
     switch (item.kind) {
     case Item::AnyChar:
@@ -194,7 +194,7 @@ bool JetPattern::matchesItem(const Item& item, char32_t c) const
     return false;
 }
 
-bool JetPattern::matchesCodePoints(const std::u32string& text) const
+bool LikePattern::matchesCodePoints(const std::u32string& text) const
 {
     // Every item but the star takes exactly one character, so the classic
     // single-backtrack wildcard walk is exact.
@@ -222,7 +222,7 @@ bool JetPattern::matchesCodePoints(const std::u32string& text) const
     return p == count;
 }
 
-bool JetPattern::matches(std::string_view text) const
+bool LikePattern::matches(std::string_view text) const
 {
     if (asciiLiteralOnly_) {
         // An ASCII character is one byte in UTF-8 and a non-ASCII character
@@ -247,7 +247,7 @@ namespace {
 
 void deletePattern(void* pattern)
 {
-    std::unique_ptr<JetPattern>(static_cast<JetPattern*>(pattern));
+    std::unique_ptr<LikePattern>(static_cast<LikePattern*>(pattern));
 }
 
 // like(pattern, value): SQLite calls it for "value LIKE pattern".
@@ -257,16 +257,16 @@ void likeFunction(sqlite3_context* context, int, sqlite3_value** args)
         sqlite3_result_null(context);
         return;
     }
-    auto* cached = static_cast<JetPattern*>(sqlite3_get_auxdata(context, 0));
-    std::unique_ptr<JetPattern> fresh;
+    auto* cached = static_cast<LikePattern*>(sqlite3_get_auxdata(context, 0));
+    std::unique_ptr<LikePattern> fresh;
     if (!cached) {
         const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(args[0]));
-        auto compiled = JetPattern::compile(std::string_view(text, size_t(sqlite3_value_bytes(args[0]))));
+        auto compiled = LikePattern::compile(std::string_view(text, size_t(sqlite3_value_bytes(args[0]))));
         if (!compiled) {
             sqlite3_result_error(context, "Invalid pattern string", -1);
             return;
         }
-        fresh = std::make_unique<JetPattern>(std::move(*compiled));
+        fresh = std::make_unique<LikePattern>(std::move(*compiled));
         cached = fresh.get();
     }
     const auto* value = reinterpret_cast<const char*>(sqlite3_value_text(args[1]));
@@ -278,7 +278,7 @@ void likeFunction(sqlite3_context* context, int, sqlite3_value** args)
 
 } // namespace
 
-void registerJetLike(sqlite3* db)
+void registerDialectLike(sqlite3* db)
 {
     sqlite3_create_function_v2(db, "like", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS, nullptr,
                                likeFunction, nullptr, nullptr, nullptr);

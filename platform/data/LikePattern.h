@@ -15,10 +15,10 @@ namespace data {
 // characters, "?" one character, "#" one digit, "[abc]", "[a-z]" and "[!a-z]"
 // classes, and "[*]", "[?]", "[#]", "[[]" for the characters themselves.
 // Letters match without regard to case.
-class JetPattern {
+class LikePattern {
 public:
     // Null when the pattern is malformed (a "[" without its "]").
-    static std::optional<JetPattern> compile(std::string_view utf8Pattern);
+    static std::optional<LikePattern> compile(std::string_view utf8Pattern);
 
     bool matches(std::string_view utf8Text) const;
 
@@ -45,6 +45,6 @@ private:
 };
 
 // Replaces the connection's LIKE operator with the pattern matching above.
-void registerJetLike(sqlite3* db);
+void registerDialectLike(sqlite3* db);
 
 } // namespace data
