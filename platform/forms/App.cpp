@@ -146,7 +146,7 @@ void App::end()
         return;
     ended_ = true;
     for (auto& [type, window] : forms_)
-        window->storePendingEdits();
+        window->storePendingEdits(Form::PendingRows::ExistingOnly);
     for (auto& [type, window] : forms_)
         window->hide();
     active_ = nullptr;

@@ -32,12 +32,16 @@ bool Form::runUnloadStep()
     return cancel == 0;
 }
 
-void Form::storePendingEdits()
+void Form::storePendingEdits(PendingRows rows)
 {
     // A window that goes away takes what its bound boxes still hold into the
     // database first, as leaving the row would.
     for (data::DataControl* control : findChildren<data::DataControl*>()) {
         try {
+            // A question still being entered is only kept by its Save.
+            if (rows == PendingRows::ExistingOnly && control->hasRecordset() &&
+                control->recordset().editMode() == data::Recordset::EditAdd)
+                continue;
             control->close();
         } catch (const platform::RuntimeError&) {
             // The row may be gone or the file unreadable; nothing more to save.

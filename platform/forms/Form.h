@@ -50,7 +50,8 @@ private:
     void runLoad();
     void runActivate() { Form_Activate(); }
     bool runUnloadStep();
-    void storePendingEdits();
+    enum class PendingRows { All, ExistingOnly };
+    void storePendingEdits(PendingRows rows = PendingRows::All);
 
     bool loaded_ = false;
     bool unloading_ = false;

@@ -1,0 +1,72 @@
+#include "support/FileQuery.h"
+#include "support/ProgramFixture.h"
+
+#include "platform/forms/HiddenBox.h"
+#include "questiondb/Cursors.h"
+
+#include <QtTest>
+
+using forms::form;
+
+namespace {
+
+// A window with one cursor on the users and a box bound to the last name.
+class UsersForm : public forms::Form {
+public:
+    UsersForm()
+    {
+        Data1 = questiondb::newCursor(this, QStringLiteral("Data1"), QStringLiteral("Access 2000;"));
+        txtLast = questiondb::bindBox(Data1, forms::hiddenBox(this, QStringLiteral("txtLast")), QStringLiteral("last"));
+    }
+    data::DataControl* Data1;
+    forms::TextBox* txtLast;
+
+protected:
+    void Form_Load() override { questiondb::openCursor(*Data1, QStringLiteral("Table5")); }
+};
+
+} // namespace
+
+// Ending the program keeps what the candidate did on the row on screen (an
+// answer's marks), but a row still being entered is only kept by its Save.
+class tst_End : public QObject {
+    Q_OBJECT
+
+private slots:
+    void endStoresEditsOfExistingRows()
+    {
+        testsupport::ProgramFixture program;
+        auto& users = form<UsersForm>();
+        const QString first = users.txtLast->text();
+        users.txtLast->setText(QStringLiteral("Delgado-Ruiz"));
+        program.app.end();
+        QVERIFY(program.app.ended());
+        QCOMPARE(testsupport::queryValue(program.databasePath(), "SELECT last FROM Table5 WHERE rowid = 1").toString(),
+                 QStringLiteral("Delgado-Ruiz"));
+        QVERIFY(first != QLatin1String("Delgado-Ruiz"));
+    }
+
+    void endDropsARowBeingAdded()
+    {
+        testsupport::ProgramFixture program;
+        auto& users = form<UsersForm>();
+        const int before = testsupport::queryValue(program.databasePath(), "SELECT count(*) FROM Table5").toInt();
+        users.Data1->recordset().addNew();
+        users.txtLast->setText(QStringLiteral("Halfway"));
+        program.app.end();
+        QCOMPARE(testsupport::queryValue(program.databasePath(), "SELECT count(*) FROM Table5").toInt(), before);
+    }
+
+    void unloadStoresARowBeingAdded()
+    {
+        testsupport::ProgramFixture program;
+        auto& users = form<UsersForm>();
+        users.Data1->recordset().addNew();
+        users.txtLast->setText(QStringLiteral("Okafor"));
+        QVERIFY(users.Unload());
+        QCOMPARE(testsupport::queryValue(program.databasePath(), "SELECT count(*) FROM Table5 WHERE last = 'Okafor'").toInt(), 1);
+    }
+};
+
+QTEST_MAIN(tst_End)
+#include "tst_end.moc"
