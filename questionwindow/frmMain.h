@@ -1,0 +1,386 @@
+#pragma once
+
+#include "platform/data/DataControl.h"
+#include "platform/forms/CommandButton.h"
+#include "platform/forms/ControlArray.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/Frame.h"
+#include "platform/forms/ImageBox.h"
+#include "platform/forms/Label.h"
+#include "platform/forms/Menu.h"
+#include "platform/forms/OptionButton.h"
+#include "platform/forms/PictureBox.h"
+#include "platform/forms/Slider.h"
+#include "platform/forms/StatusBar.h"
+#include "platform/forms/TextBox.h"
+#include "platform/forms/Timer.h"
+#include "platform/forms/Toolbar.h"
+
+#include <QDateTime>
+
+class XP_ProgressBar;
+namespace media {
+class MediaPlayer;
+}
+namespace speech {
+class Character;
+class CharacterControl;
+}
+
+namespace questionwindow {
+
+// The question window: one record of the current question set at a time,
+// the moves through it, the answers and their scoring, the memories kept in
+// the question records, and the speaking character that reads along.
+//
+// The window's code is spread over files by behaviour: its design
+// (frmMain.cpp), load step, activation step, record display and moves,
+// answers and scoring, answer memory and leaving, view options and status
+// bar; the set and answer-mode menus live with the question sets.
+class frmMain : public forms::Form {
+    Q_OBJECT
+public:
+    frmMain();
+    ~frmMain() override;
+
+    // ---- Cursors on the question database --------------------------------
+    data::DataControl* Data1; // the current question set
+    data::DataControl* Data2; // second question cursor: a chapter's last number
+    data::DataControl* Data3; // result history
+    data::DataControl* Data4; // users
+    data::DataControl* Data5; // saved session
+    data::DataControl* Data6; // never opened
+
+    // Boxes bound to Data1's fields.
+    forms::TextBox* txtCall;      // Call: "Database #"
+    forms::TextBox* txtNum;       // QNUM: "Question #"
+    forms::TextBox* txtChapter;   // Chapter; empty exactly when the set has no current record
+    forms::TextBox* txtLevel;     // FF
+    forms::TextBox* txtQuestion;  // Question
+    forms::TextBox* txtA;         // A
+    forms::TextBox* txtB;         // B
+    forms::TextBox* txtC;         // C
+    forms::TextBox* txtD;         // D
+    forms::TextBox* txtAnswer;    // Answer: the correct letter, hidden while answering
+    forms::TextBox* txtNotes;     // Memo
+    forms::TextBox* txtSnoop;     // Snoop: the letter picked last
+    forms::TextBox* txtX;         // x: "Y" wrong, "N" right
+    forms::TextBox* txtElephant;  // Elephant: "X" marked for drill
+    forms::TextBox* txtPicBox;    // picbox
+    forms::TextBox* txtReturn;    // ID
+    forms::TextBox* txtFile1;     // d_strip1: picture file name
+    forms::TextBox* txtVideo1;    // Video: video file name
+    forms::PictureBox* Picture1;  // picture held in the row
+
+    forms::TextBox* txtCheckqnum; // Data2: qnum
+
+    // Data3, the result history: hidden and never stored by any step.
+    forms::TextBox* txtSession;
+    forms::TextBox* txtRecordUser;
+    forms::TextBox* txtRecordQuestionNumbers;
+    forms::TextBox* txtRecordScore;
+    forms::TextBox* txtRecordCorrect;
+    forms::TextBox* txtRecordIncorrect;
+    forms::TextBox* txtRecordChapter;
+    // The clock's date. Kept unbound: a clock tick must never be stored into
+    // a history row when the cursor moves or the window unloads.
+    forms::TextBox* txtDate;
+
+    // Data5, the saved session's counters.
+    forms::TextBox* txtCloneRight;
+    forms::TextBox* txtCloneWrong;
+    forms::TextBox* txtCloneScore;
+    forms::TextBox* txtCloneTotal;
+
+    // ---- Set bookkeeping and markers (hidden) ------------------------------
+    forms::TextBox* txtQ;              // set marker: a chapter title, "Snore", "Sneeze", "YAYAYA"
+    forms::TextBox* txtCount;          // records in the set
+    forms::TextBox* txtMark;           // Call of the set's last record
+    forms::TextBox* txtRoute;          // level filter "1", "2", else both
+    forms::TextBox* txtContentsRoute;  // "1", "2", "3": the contents window activated last
+    forms::TextBox* txtBe;             // answer-mode code "U", "DU", "S", "D", "F"
+    forms::TextBox* txtClone;          // saved session marker
+    forms::TextBox* txtReturn2;        // transport return key
+    forms::TextBox* txtNew;            // "New" while a new question is entered
+    forms::TextBox* txtAlreadyAnswered;// counted-once flag "1" / "2"
+    forms::TextBox* txtTimeMe;         // when the window was last activated
+    forms::TextBox* txtTime;           // last stop-watch text
+    forms::TextBox* txtFileName;       // full picture path
+    forms::TextBox* txtVideo;          // full video path
+    forms::TextBox* txtPresent;        // the character's last reading: "Nuvia" or "Presentation"
+
+    // Record copies: follow every move; reading aloud and printing use them.
+    forms::TextBox* txtQuestion2;
+    forms::TextBox* txtA2;
+    forms::TextBox* txtB2;
+    forms::TextBox* txtC2;
+    forms::TextBox* txtD2;
+    forms::TextBox* txtAnswer2;
+    forms::TextBox* txtNotes2;
+
+    // ---- Score board and verdicts ----------------------------------------
+    forms::TextBox* txtUser;            // current user's last name
+    forms::TextBox* txtCorrect;
+    forms::TextBox* txtIncorrect;
+    forms::TextBox* txtTotal;
+    forms::TextBox* txtScore;
+    forms::TextBox* txtQuestionNumbers; // wrong-answer list " 12,15,3"
+    forms::TextBox* txtSA;              // verdict "Correct" / "Incorrect"
+    forms::Frame* fraSpeed;             // Turbo verdict frame
+    forms::TextBox* txtSpeed;
+    forms::Frame* fraTurbo;             // frame with the label "TurboAnswer"
+
+    // ---- Answers ---------------------------------------------------------
+    forms::OptionButton* optA;
+    forms::OptionButton* optB;
+    forms::OptionButton* optC;
+    forms::OptionButton* optD;
+    forms::ControlArray<forms::Label> lblA; // 0..3, beside the options
+
+    // ---- Field labels ----------------------------------------------------
+    forms::Label* Label1;  // "Chapter"
+    forms::Label* Label2;  // "Question #"
+    forms::Label* Label3;  // "Database #"
+    forms::Label* Label4;  // "User"
+    forms::Label* Label5;  // "Level"
+    forms::Label* Label6;  // "Correct"
+    forms::Label* Label7;  // "Incorrect"
+    forms::Label* Label8;  // "Total"
+    forms::Label* Label9;  // "Score"
+    forms::Label* Label10; // "Count"
+    forms::Label* back;    // the canvas behind the question area
+
+    // ---- Buttons ---------------------------------------------------------
+    forms::CommandButton* cmdFirst;
+    forms::CommandButton* cmdPrevious;
+    forms::CommandButton* cmdNext;
+    forms::CommandButton* cmdLast;
+    forms::CommandButton* cmdAnswer;
+    forms::CommandButton* cmdExit;
+    forms::CommandButton* cmdSave;
+    forms::CommandButton* cmdNew;
+    forms::CommandButton* cmdDelete;
+    forms::CommandButton* cmdShow;       // "Show Picture"
+    forms::CommandButton* cmdHide;       // "Hide Picture"
+    forms::CommandButton* cmdShowVideo;
+    forms::CommandButton* cmdHideVideo;
+    forms::CommandButton* cmdShowNotes;  // "Notes"
+    forms::CommandButton* cmdNotes;      // "Hide" on the notes palette
+    forms::CommandButton* cmdSnoop;      // "Clear Snoop" on the notes palette
+    forms::CommandButton* cmdScore;      // "Take A Peak At Your Score"
+    forms::CommandButton* cmdCheat;      // "Hide Your Score Again"
+    forms::CommandButton* cmdTerms;      // "Terminology"
+    forms::CommandButton* cmdNuvia;      // "Nuvia Read"
+    forms::CommandButton* cmdNuviaStop;  // "Nuvia Stop"
+    forms::CommandButton* cmdReadAll;    // "Presentation"
+    forms::CommandButton* cmdAdd;        // "Transport"
+    forms::CommandButton* cmdReturn;     // "Return"
+
+    // ---- Pictures, video, notes, background ------------------------------
+    forms::ImageBox* skin;     // the skin picture behind everything
+    forms::ImageBox* FXImage1; // the question's picture file
+    forms::Frame* fraVideo;
+    media::MediaPlayer* Video;
+    forms::Frame* fraNotes;    // the notes palette
+    QString Dir1Path;          // the folder list's path: the program folder
+    QString File1Path;         // the file list's path: base of picture and video paths
+
+    // ---- Progress, pace, clock, bars, character --------------------------
+    XP_ProgressBar* ProgressBar1;
+    forms::Slider* Slider1;    // reading pace in seconds
+    forms::Timer* Timer2;      // the clock, 500 ms
+    forms::Timer* Timer3;      // read-aloud answer pause
+    forms::StatusBar* Status;  // panels "Chapter", (maker), "Watch", "Time", "State"
+    forms::Toolbar* tbToolBar;
+    speech::CharacterControl* Agent1;
+
+    // ---- Menus -----------------------------------------------------------
+    forms::Menu* mnuFile;
+    forms::Menu* mnuUser;       // "Enter User Information"
+    forms::Menu* mnuBuild;      // "Build Test Package"
+    forms::Menu* mnuEnd;        // "End"
+    forms::Menu* mnuEdit;
+    forms::Menu* mnuCut;
+    forms::Menu* mnuCopy;
+    forms::Menu* mnuPaste;
+    forms::Menu* mnuRenumber;   // "Re-Number Database Number"
+    forms::Menu* mnuReNumChap;  // "Re-Number Chapter Numbers"
+    forms::Menu* mnuRelabel;    // "Re-Label Chapter Title"
+    forms::Menu* mnuView;
+    forms::Menu* mnuChap;
+    forms::Menu* mnuData;
+    forms::Menu* mnuUser1;
+    forms::Menu* mnuLevel;
+    forms::Menu* mnuScore;
+    forms::Menu* mnuProgress;
+    forms::Menu* mnuTool;
+    forms::Menu* mnuStatus;
+    forms::Menu* mnuAll;
+    forms::Menu* mnuOptions;
+    forms::Menu* mnuKwed;              // "Search Questions For Keywords"
+    forms::Menu* mnuChapterNumSearch;  // "Search For A Specific Chapter Question Number"
+    forms::Menu* mnuDatabaseNum;       // "Search For A Specific Database Question Number"
+    forms::Menu* mnuResetChapter;
+    forms::Menu* mnuSaveThisSession;
+    forms::Menu* mnuLastSession;
+    forms::Menu* mnuRecord;            // "Clear Snoop Memory On Exit"
+    forms::Menu* mnuUse;
+    forms::Menu* mnuBypass;
+    forms::Menu* mnuSpeed;
+    forms::Menu* mnuTell;
+    forms::Menu* mnuReadNuvia;
+    forms::Menu* mnuFlash;
+    forms::ControlArray<forms::Menu> mnuStart; // 0 "Start Stop Watch", 1 "Stop Stop Watch"
+    forms::Menu* mnuSkin;
+    forms::Menu* mnuPictures;          // "&Images"
+    forms::Menu* mnuAddPicture;        // "Add Picture To Question"
+    forms::Menu* mnuAddVideo;          // "Add Video To Question"
+    forms::ControlArray<forms::Menu> mnuImagesShow; // presentation pictures on / off
+    forms::Menu* mnuQuestions;
+    forms::Menu* mnuLock;
+    forms::Menu* mnuUnlock;
+    forms::Menu* mnuFF1;               // "Display Level 1 Questions Only"
+    forms::Menu* mnuFF2;               // "Display Level 2 Questions Only"
+    forms::Menu* mnuReset;             // "Reset To Display Both Levels"
+    forms::Menu* mnuAddNotes;          // "View Notes Palette"
+    forms::Menu* mnuX;                 // "Display Incorrectly Answered Questions - By Chapter"
+    forms::Menu* mnuX2;                // "Display All Incorrectly Answered Questions"
+    forms::Menu* mnuClear;             // "Clear Memory"
+    forms::Menu* mnuElephant1;         // "Drill Questions Saved In Elephant Mode"
+    forms::Menu* mnuResetDatabase;
+    forms::Menu* mnuMemory;            // "Clear Elephant Mode Memory"
+    forms::Menu* mnuCurrent;
+    forms::Menu* mnuMultiple;
+    forms::Menu* mnuEntire;
+    forms::Menu* mnuOrder;
+    forms::Menu* mnuRand;
+    forms::Menu* mnuNuvia;
+    forms::Menu* mnuHideNuvia;
+    forms::Menu* mnuUseNuvia;
+    forms::Menu* mnuShowBalloon;
+    forms::Menu* mnuHideBalloon;
+    forms::Menu* mnuNuviaTells;
+    forms::Menu* mnuNuviaAct;          // hidden
+    forms::Menu* mnuBot;               // "Nuvia Clipboard Reader"
+    forms::Menu* mnuHelp;
+    forms::Menu* mnuContents;
+    forms::Menu* mnuWebsite;
+    forms::Menu* mnuAbout;
+
+    // ---- Public methods other windows call --------------------------------
+    void Color();   // white field labels, for dark skins
+    void NoColor(); // black field labels, for light skins
+    void size1();   // narrow question and answers: notes palette open
+    void size2();   // wide question and answers: notes palette closed
+
+    // ---- Handlers: record display and moves -------------------------------
+    void cmdFirst_Click();
+    void cmdPrevious_Click();
+    void cmdNext_Click();
+    void cmdLast_Click();
+    void moveButton_KeyPress(int& keyAscii); // the four move buttons' letter keys
+    void cmdShow_Click();
+    void cmdHide_Click();
+    void FXImage1_Click();
+    void Picture1_DblClick();
+    void cmdShowVideo_Click();
+    void cmdHideVideo_Click();
+    void cmdShowNotes_Click();
+    void cmdNotes_Click();
+    void Data1_Reposition();
+    void Data1_Validate(int action, bool& save);
+    void recordDisplay();
+
+    // ---- Handlers: answers and scoring ------------------------------------
+    void optA_Click();
+    void optB_Click();
+    void optC_Click();
+    void optD_Click();
+    void lblA_Click(int index);
+    void cmdAnswer_Click();
+    void cmdScore_Click();
+    void cmdCheat_Click();
+
+    // ---- Handlers: answer memory and leaving ------------------------------
+    void mnuClear_Click();
+    void mnuMemory_Click();
+    void cmdSnoop_Click();
+    void mnuRecord_Click();
+    void cmdExit_Click();
+    void mnuEnd_Click();
+
+    // ---- Handlers: view options, status bar and window menus ---------------
+    void mnuChap_Click();
+    void mnuData_Click();
+    void mnuUser1_Click();
+    void mnuLevel_Click();
+    void mnuScore_Click();
+    void mnuProgress_Click();
+    void mnuTool_Click();
+    void mnuStatus_Click();
+    void mnuAll_Click();
+    void mnuAddNotes_Click();
+    void mnuStart_Click(int index);
+    void Timer2_Timer();
+    void Status_PanelClick(int index);
+
+    // ---- Handlers: the speaking character -----------------------------------
+    // The character "merlin", or none when it could not be loaded: without
+    // speech components every step goes on silently.
+    speech::Character* character() const;
+    void cmdNuvia_Click();
+    void cmdNuviaStop_Click();
+    void Agent1_Bookmark(int tag);
+
+    // ---- Handlers: question sets and answer modes -------------------------
+    void mnuUse_Click();
+    void mnuBypass_Click();
+    void mnuSpeed_Click();
+    void mnuTell_Click();
+    void mnuFlash_Click();
+    void mnuOrder_Click();
+    void mnuRand_Click();
+    void mnuCurrent_Click();
+    void mnuEntire_Click();
+    void mnuReset_Click();
+    void mnuResetChapter_Click();
+    void mnuResetDatabase_Click();
+
+protected:
+    void Form_Load() override;
+    void Form_Activate() override;
+
+private:
+    void buildDesign();
+    void buildMenus();
+    void connectHandlers();
+
+    // The pick step of one option; letter "A" to "D".
+    void pickAnswer(const QString& letter);
+
+    // Stop watch state.
+    bool watchRunning_ = false;
+    QDateTime watchStart_;
+
+    // ==== Window core: steps shared by the display, activation, memory and view files ====
+    // A file under the file list's folder (the program folder): subfolder and name.
+    QString fileListPath(const QString& subfolder, const QString& name) const;
+    void enablePictureDrag();
+    void prepareMove();             // options cleared, correct answer and verdict hidden
+    void refreshNotesButton();      // "Notes" shown exactly when the record has notes
+    void hideAnswersForFlashCards();
+    void replayAnswerMode();
+    void applySkin();
+    bool offerNewQuestion();        // false when declined: the window was unloaded
+    void activationDisplay();
+    void walkSet(const std::function<void()>& eachRecord);
+    void recountSet();
+    void applyWidths(bool paletteOpen);
+    void showStopWatch();
+    static QString timeText(const QTime& time);
+    static QString generalDateText(const QDateTime& moment);
+    forms::Timer* watchTimer_ = nullptr;
+    // ==== end of window core block ====
+};
+
+} // namespace questionwindow

@@ -1,0 +1,272 @@
+// The question window's activation step: it rebuilds the window's state from
+// what other windows left for it each time the window becomes active - the
+// set's last number, the stored answer mode, the skin, the chapter title of
+// the contents window that opened the set - offers to add a question to an
+// empty set, and shows the set's first record. Every statement is attempted
+// on its own.
+
+#include "questionwindow/frmMain.h"
+
+#include "contents/frmContents.h"
+#include "contents/frmContentsBank.h"
+#include "platform/forms/App.h"
+#include "platform/forms/Dialogs.h"
+#include "platform/forms/FailureRegimes.h"
+#include "platform/media/MediaPlayer.h"
+
+#include <QDateTime>
+
+namespace questionwindow {
+
+using forms::bestEffort;
+using forms::form;
+using forms::testOr;
+
+namespace {
+
+// The question window's own skin column: picture under the program folder,
+// and whether the field labels are white (dark skins) or black.
+struct SkinLook {
+    const char* name;
+    const char* picture;
+    bool whiteLabels;
+};
+
+constexpr SkinLook skinTable[] = {
+    {"Blue", "\\images\\sk_blue.jpg", true},
+    {"Leather", "\\images\\sk_leather.jpg", false},
+    {"Electric", "\\images\\sk_electric.jpg", true},
+    {"Paper", "\\images\\sk_paper.jpg", false},
+    {"Sand", "\\images\\sk_sand.jpg", false},
+    {"Beach", "\\images\\sk_beach.jpg", false},
+    {"Water", "\\images\\sk_water.jpg", true},
+    {"Marble", "\\images\\sk_marble.jpg", false},
+    {"Parchment", "\\images\\sk_parch.jpg", false},
+    {"Yellow", "\\images\\sk_yellow.jpg", false},
+    {"Smoke", "\\images\\sk_smoke.jpg", false},
+    {"Rock", "\\images\\sk_blkpaper.jpg", true},
+    {"Blue Brick", "\\images\\sk_blubrick.jpg", true},
+    {"Nantucket", "\\images\\sk_nan5.jpg", false},
+    {"Nantucket 2", "\\images\\sk_nantucket2.jpg", false},
+    {"Dune", "\\images\\sk_nantucket3.jpg", false},
+    {"White Brick", "\\images\\sk_wtbrick.jpg", false},
+};
+
+const SkinLook* findSkin(const QString& name)
+{
+    for (const SkinLook& look : skinTable) {
+        if (name == QLatin1String(look.name))
+            return &look;
+    }
+    return nullptr;
+}
+
+// The txtK of the contents window the route names; none for another route.
+forms::TextBox* routedChapterBox(const QString& route)
+{
+    if (route == QLatin1String("1"))
+        return form<contents::frmContents>().txtK;
+    if (route == QLatin1String("2"))
+        return form<contents::frmContents2>().txtK;
+    if (route == QLatin1String("3"))
+        return form<contents::frmContents3>().txtK;
+    return nullptr;
+}
+
+} // namespace
+
+void frmMain::Form_Activate()
+{
+    // The set's last number, for "That was the last question.".
+    bestEffort({
+        [&] { Data1->recordset().moveLast(); },
+        [&] { txtMark->setText(txtCall->text()); },
+        [&] { Data1->recordset().moveFirst(); },
+    });
+
+    replayAnswerMode();
+
+    bestEffort({
+        [&] { cmdAdd->setVisible(true); },
+        [&] { mnuPictures->setVisible(true); },
+        [&] { tbToolBar->button(QStringLiteral("Camera"))->setVisible(true); },
+        [&] { cmdShowNotes->setVisible(!txtNotes->text().isEmpty()); },
+        [&] { txtQuestion2->setText(txtQuestion->text()); },
+        [&] { txtA2->setText(txtA->text()); },
+        [&] { txtB2->setText(txtB->text()); },
+        [&] { txtC2->setText(txtC->text()); },
+        [&] { txtD2->setText(txtD->text()); },
+        [&] { txtTimeMe->setText(generalDateText(QDateTime::currentDateTime())); },
+    });
+
+    applySkin();
+
+    bestEffort({[&] {
+        if (forms::TextBox* chapter = routedChapterBox(txtContentsRoute->text()))
+            txtQ->setText(chapter->text());
+    }});
+
+    if (txtChapter->text().isEmpty()) {
+        if (!offerNewQuestion())
+            return; // the window was unloaded
+    }
+
+    activationDisplay();
+}
+
+// The stored answer mode is replayed by running its menu item's step; a step
+// that fails is abandoned and the activation goes on.
+void frmMain::replayAnswerMode()
+{
+    QString word;
+    bestEffort({[&] { word = form<contents::frmContents>().txtState->text(); }});
+    const struct {
+        const char* word;
+        void (frmMain::*step)();
+    } modes[] = {
+        {"Use", &frmMain::mnuUse_Click},   {"Bypass", &frmMain::mnuBypass_Click},
+        {"Turbo", &frmMain::mnuSpeed_Click}, {"Dont", &frmMain::mnuTell_Click},
+        {"Nuvia", nullptr},                {"Flash", &frmMain::mnuFlash_Click},
+    };
+    for (const auto& mode : modes) {
+        if (word != QLatin1String(mode.word))
+            continue;
+        forms::leaveOnError([&] {
+            if (mode.step)
+                (this->*mode.step)();
+            else
+                emit mnuReadNuvia->click(); // the read-aloud mode runs from its menu item's click
+        });
+        return;
+    }
+}
+
+// A skin the window does not know leaves picture and label colours as they are.
+void frmMain::applySkin()
+{
+    QString name;
+    bestEffort({[&] { name = form<contents::frmContents>().txtSkin->text(); }});
+    const SkinLook* look = findSkin(name);
+    if (!look)
+        return;
+    bestEffort({
+        [&] { skin->setPicture(forms::App::current().file(QString::fromLatin1(look->picture))); },
+        [&] {
+            if (look->whiteLabels)
+                Color();
+            else
+                NoColor();
+        },
+    });
+}
+
+// The set is empty: offer to add a question. Returns false when the user
+// declined and the window was unloaded.
+bool frmMain::offerNewQuestion()
+{
+    const int answer = forms::msgBox(QStringLiteral("No Records, Add Some?"), forms::vbYesNoCancel,
+                                     QStringLiteral("Brisolt Software"));
+
+    // Whatever the answer, the set becomes the whole question table, and the
+    // new question's database number follows the table's last one.
+    int number = 1;
+    bestEffort({
+        [&] { Data1->setRecordSource(QStringLiteral("table1 ")); },
+        [&] { Data1->refresh(); },
+        [&] { Data1->recordset().moveLast(); },
+        [&] { number = Data1->recordset().field(QStringLiteral("Call")).value().toInt(); },
+        [&] {
+            if (!txtCall->text().isEmpty())
+                number += 1;
+        },
+    });
+
+    if (answer != forms::vbYes) {
+        Unload();
+        return false;
+    }
+
+    // While the whole bank is shown no question may be added: it would belong
+    // to no chapter. The refusal stands alone.
+    if (txtQ->text() == QLatin1String("Snore")) {
+        forms::msgBox(QStringLiteral("Can Not Unlock Database When Viewing In All Calls Mode. Please Edit Database "
+                                     "Under Each Individual Chapter Type, Okay Chief!"),
+                      forms::vbOKOnly, QStringLiteral("Brisolt Software"));
+        return true;
+    }
+
+    bestEffort({
+        [&] { Data1->recordset().addNew(); },
+        [&] { txtChapter->setText(txtQ->text()); },
+        [&] { txtNum->setText(QStringLiteral("1")); },
+        [&] { txtLevel->setText(QStringLiteral("1")); },
+        [&] { txtCall->setText(QString::number(number)); },
+        [&] { txtNew->setText(QStringLiteral("New")); },
+    });
+    for (forms::CommandButton* off : {cmdDelete, cmdNew, cmdFirst, cmdPrevious, cmdNext, cmdLast, cmdExit})
+        off->setEnabled(false);
+    cmdSave->setEnabled(true);
+    for (forms::TextBox* editable : {txtQuestion, txtAnswer, txtCall, txtA, txtB, txtC, txtD, txtLevel})
+        editable->setLocked(false);
+    cmdShowNotes->setVisible(true);
+    txtNotes->setEnabled(true);
+    txtNum->setLocked(false);
+    bestEffort({
+        [&] { txtPicBox->setText(QStringLiteral("New")); },
+        [&] { txtAnswer->setVisible(true); },
+        [&] { txtVideo->setText(fileListPath(QStringLiteral("Video"), txtVideo1->text())); },
+        [&] { Video->setFileName(txtVideo->text()); },
+    });
+    if (!txtVideo1->text().isEmpty()) {
+        cmdShowVideo->setVisible(true);
+    } else {
+        cmdShowVideo->setVisible(false);
+        fraVideo->setVisible(false);
+        cmdHideVideo->setVisible(false);
+    }
+    mnuLock->setEnabled(true);
+    mnuUnlock->setEnabled(false);
+    cmdSave->setEnabled(true);
+    cmdDelete->setEnabled(false);
+    cmdNew->setEnabled(false);
+    txtNum->setFocus();
+    bestEffort({[&] {
+        if (forms::TextBox* chapter = routedChapterBox(txtContentsRoute->text())) {
+            txtChapter->setText(chapter->text());
+            txtQ->setText(chapter->text());
+        }
+    }});
+    txtNotes->setEnabled(true);
+    return true;
+}
+
+// The record display as the activation runs it: the picture buttons follow
+// only a record that names a picture in its stored row, and a record without
+// a video only closes the video frame.
+void frmMain::activationDisplay()
+{
+    bestEffort({
+        [&] { Dir1Path = forms::App::current().path(); },
+        [&] { File1Path = Dir1Path; },
+        [&] { txtFileName->setText(fileListPath(QStringLiteral("pictures"), txtFile1->text())); },
+        [&] { FXImage1->setPicture(txtFileName->text()); },
+    });
+    bestEffort({[&] {
+        const QVariant stored = Data1->recordset().field(QStringLiteral("d_strip1")).value();
+        if (stored.isNull() || stored.toString().isEmpty())
+            return;
+        const bool shown = !FXImage1->isHidden();
+        cmdHide->setVisible(shown);
+        cmdShow->setVisible(!shown);
+    }});
+    bestEffort({
+        [&] { txtVideo->setText(fileListPath(QStringLiteral("Video"), txtVideo1->text())); },
+        [&] { Video->setFileName(txtVideo->text()); },
+    });
+    if (txtVideo1->text().isEmpty())
+        fraVideo->setVisible(false);
+    else
+        cmdShowVideo->setVisible(true);
+}
+
+} // namespace questionwindow

@@ -1,0 +1,140 @@
+// The memories kept in the question records - wrongly answered (x), marked
+// for drill (Elephant), letter picked last (Snoop) - the commands that clear
+// them, and the two ways out: Exit closes the window, End ends the program.
+
+#include "questionwindow/frmMain.h"
+
+#include "platform/forms/App.h"
+#include "platform/forms/Dialogs.h"
+#include "platform/forms/Hourglass.h"
+#include "platform/speech/CharacterControl.h"
+#include "questiondb/Cursors.h"
+
+namespace questionwindow {
+
+namespace {
+const QString memoryPanel = QStringLiteral("Chapter");
+}
+
+// Runs a step on every record of the set, from the first to past the last;
+// a box the step changed without storing it is stored by the move on. An
+// empty set, or none at all, has nothing to walk.
+void frmMain::walkSet(const std::function<void()>& eachRecord)
+{
+    if (!Data1->hasRecordset() || Data1->recordset().recordCount() == 0)
+        return;
+    data::Recordset& records = Data1->recordset();
+    records.moveFirst();
+    while (!records.eof()) {
+        eachRecord();
+        records.moveNext();
+    }
+}
+
+// The set's count after a walk, with the first record current again.
+void frmMain::recountSet()
+{
+    if (!Data1->hasRecordset() || Data1->recordset().recordCount() == 0) {
+        txtCount->setText(QStringLiteral("0"));
+        return;
+    }
+    data::Recordset& records = Data1->recordset();
+    records.moveLast();
+    txtCount->setText(QString::number(records.recordCount()));
+    records.moveFirst();
+}
+
+void frmMain::mnuClear_Click()
+{
+    walkSet([&] { txtX->setText(QStringLiteral("N")); });
+    if (Data1->hasRecordset() && Data1->recordset().recordCount() > 0)
+        Data1->recordset().moveFirst();
+    recountSet();
+    Status->panel(memoryPanel)->setText(QStringLiteral("Memory Cleared"));
+}
+
+void frmMain::mnuMemory_Click()
+{
+    const int answer = forms::msgBox(
+        QStringLiteral("This utility will clear all 'Drill Mode' memory records.  By performing this function all "
+                       "questions will be marked as answered correctly. It will not erase the other utility that "
+                       "keeps track of incorrectly answered questions. Those records will remain marked as "
+                       "incorrectly answer until such time as you actually answer them correctly. This activity may "
+                       "take a minute or two.  Are you sure you want to do this?"),
+        forms::vbYesNo + forms::vbCritical, QStringLiteral("Brisolt Software"));
+    if (answer == forms::vbNo)
+        return;
+    Status->panel(memoryPanel)->setText(QStringLiteral("Elephant Memory Cleared"));
+
+    // The drill marks of the whole table go, so the whole table becomes the set.
+    questiondb::openCursor(*Data1, QStringLiteral("Table1"));
+    const forms::Hourglass busy;
+    walkSet([&] {
+        if (txtElephant->text() == QLatin1String("X")) {
+            txtElephant->setText(QStringLiteral(" "));
+            Data1->updateRecord();
+        }
+    });
+    // The set changed: its count, and its last number for "That was the last
+    // question.", describe the whole table now.
+    if (Data1->recordset().recordCount() > 0) {
+        Data1->recordset().moveLast();
+        txtMark->setText(txtCall->text());
+    }
+    recountSet();
+}
+
+void frmMain::cmdSnoop_Click()
+{
+    const forms::Hourglass busy;
+    walkSet([&] {
+        txtSnoop->setText(QString());
+        Data1->updateRecord();
+    });
+    if (Data1->hasRecordset() && Data1->recordset().recordCount() > 0)
+        Data1->recordset().moveFirst();
+}
+
+void frmMain::mnuRecord_Click()
+{
+    if (mnuRecord->checked()) {
+        mnuRecord->setChecked(false);
+        return;
+    }
+    forms::msgBox(QStringLiteral("By Checking this item you will be ensuring that all references to your previously "
+                                 "answered questions will be erased from the database.  However, there will be a "
+                                 "delay in exiting the program when accessing large question database banks. This "
+                                 "will not effect databases that keep track of the questions you answered "
+                                 "incorrectly."),
+                  forms::vbOKOnly + forms::vbExclamation, QStringLiteral("Brisolt Speaks"));
+    mnuRecord->setChecked(true);
+    Status->panel(memoryPanel)->setText(QStringLiteral("Snoop Will Clear On Exit"));
+}
+
+void frmMain::cmdExit_Click()
+{
+    // Without speech components there is no character to silence.
+    if (speech::Character* merlin = character()) {
+        merlin->stop();
+        merlin->hide();
+    }
+    if (mnuRecord->checked()) {
+        const forms::Hourglass busy;
+        walkSet([&] {
+            txtSnoop->setText(QString());
+            Data1->updateRecord();
+        });
+    }
+    // Closing stores the pending marks of the record on screen.
+    Unload();
+}
+
+// Ends the program at once. The program's end stores what the windows' boxes
+// still hold for existing records, so the marks of the question on screen
+// are not lost.
+void frmMain::mnuEnd_Click()
+{
+    forms::App::current().end();
+}
+
+} // namespace questionwindow
