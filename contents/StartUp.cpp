@@ -1,6 +1,6 @@
 #include "contents/StartUp.h"
 
-#include "contents/frmContents.h"
+#include "contents/frmSplash.h"
 #include "platform/forms/App.h"
 #include "platform/forms/Dialogs.h"
 #include "questiondb/QuestionDatabase.h"
@@ -16,7 +16,8 @@ bool startUp(forms::App& program)
                       forms::vbOKOnly | forms::vbCritical, QStringLiteral("Brisolt Software"));
         return false;
     }
-    program.form<frmContents>().Show();
+    // The splash is the first window; its timer hands over to the table of contents.
+    program.form<frmSplash>().Show();
     return true;
 }
 

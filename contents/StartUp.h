@@ -8,7 +8,7 @@ namespace contents {
 
 // Starts the program on its folder: checks the question database (a missing,
 // foreign or damaged file is reported and left as it is) and shows the first
-// window. Returns false when the program cannot start.
+// window, the start-up splash. Returns false when the program cannot start.
 bool startUp(forms::App& program);
 
 } // namespace contents

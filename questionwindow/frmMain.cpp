@@ -979,6 +979,9 @@ void frmMain::connectHandlers()
     mnuStart.on(&Menu::click, [this](int index) { mnuStart_Click(index); });
     connect(Timer2, &forms::Timer::timer, this, &frmMain::Timer2_Timer);
     connect(Status, &forms::StatusBar::panelClick, this, &frmMain::Status_PanelClick);
+    onChoose(mnuContents, &frmMain::mnuContents_Click);
+    onChoose(mnuWebsite, &frmMain::mnuWebsite_Click);
+    onChoose(mnuAbout, &frmMain::mnuAbout_Click);
 
     // Question sets and answer modes.
     onChoose(mnuUse, &frmMain::mnuUse_Click);

@@ -323,6 +323,9 @@ public:
     void mnuStart_Click(int index);
     void Timer2_Timer();
     void Status_PanelClick(int index);
+    void mnuContents_Click();
+    void mnuWebsite_Click();
+    void mnuAbout_Click();
 
     // ---- Handlers: the speaking character -----------------------------------
     // The character "merlin", or none when it could not be loaded: without
@@ -381,6 +384,17 @@ private:
     static QString generalDateText(const QDateTime& moment);
     forms::Timer* watchTimer_ = nullptr;
     // ==== end of window core block ====
+
+    // ==== Record display: picture and video, shared by the moves and the activation ====
+    // The moves' display and the activation's differ only in these rules.
+    struct MediaRules {
+        bool pictureNamedByStoredRow;  // the stored d_strip1 field, not txtFile1, tells whether there is a picture
+        bool hidePictureWhenNone;      // a record without a picture hides it and both picture buttons
+        bool hideVideoButtonsWhenNone; // a record without a video hides both video buttons, not only the frame
+    };
+    void showRecordMedia(const MediaRules& rules);
+    void showRecordVideo(bool hideButtonsWhenNone);
+    // ==== end of record display block ====
 };
 
 } // namespace questionwindow

@@ -12,7 +12,6 @@
 #include "platform/forms/App.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/FailureRegimes.h"
-#include "platform/media/MediaPlayer.h"
 
 #include <QDateTime>
 
@@ -214,16 +213,8 @@ bool frmMain::offerNewQuestion()
     bestEffort({
         [&] { txtPicBox->setText(QStringLiteral("New")); },
         [&] { txtAnswer->setVisible(true); },
-        [&] { txtVideo->setText(fileListPath(QStringLiteral("Video"), txtVideo1->text())); },
-        [&] { Video->setFileName(txtVideo->text()); },
     });
-    if (!txtVideo1->text().isEmpty()) {
-        cmdShowVideo->setVisible(true);
-    } else {
-        cmdShowVideo->setVisible(false);
-        fraVideo->setVisible(false);
-        cmdHideVideo->setVisible(false);
-    }
+    showRecordVideo(true);
     mnuLock->setEnabled(true);
     mnuUnlock->setEnabled(false);
     cmdSave->setEnabled(true);
@@ -245,28 +236,7 @@ bool frmMain::offerNewQuestion()
 // a video only closes the video frame.
 void frmMain::activationDisplay()
 {
-    bestEffort({
-        [&] { Dir1Path = forms::App::current().path(); },
-        [&] { File1Path = Dir1Path; },
-        [&] { txtFileName->setText(fileListPath(QStringLiteral("pictures"), txtFile1->text())); },
-        [&] { FXImage1->setPicture(txtFileName->text()); },
-    });
-    bestEffort({[&] {
-        const QVariant stored = Data1->recordset().field(QStringLiteral("d_strip1")).value();
-        if (stored.isNull() || stored.toString().isEmpty())
-            return;
-        const bool shown = !FXImage1->isHidden();
-        cmdHide->setVisible(shown);
-        cmdShow->setVisible(!shown);
-    }});
-    bestEffort({
-        [&] { txtVideo->setText(fileListPath(QStringLiteral("Video"), txtVideo1->text())); },
-        [&] { Video->setFileName(txtVideo->text()); },
-    });
-    if (txtVideo1->text().isEmpty())
-        fraVideo->setVisible(false);
-    else
-        cmdShowVideo->setVisible(true);
+    showRecordMedia({.pictureNamedByStoredRow = true, .hidePictureWhenNone = false, .hideVideoButtonsWhenNone = false});
 }
 
 } // namespace questionwindow

@@ -125,37 +125,60 @@ void frmMain::hideAnswersForFlashCards()
 
 void frmMain::recordDisplay()
 {
+    // A record with a picture keeps the visibility the user chose on the
+    // previous one; a record without hides it, and the next picture then
+    // waits for "Show Picture".
+    showRecordMedia({.pictureNamedByStoredRow = false, .hidePictureWhenNone = true, .hideVideoButtonsWhenNone = true});
+}
+
+// The picture and video part of a record display: the picture's path is
+// composed and handed over whether or not the picture shows, since other
+// windows read the picture it holds.
+void frmMain::showRecordMedia(const MediaRules& rules)
+{
     bestEffort({
         [&] { Dir1Path = forms::App::current().path(); },
         [&] { File1Path = Dir1Path; },
         [&] { txtFileName->setText(fileListPath(QStringLiteral("pictures"), txtFile1->text())); },
         [&] { FXImage1->setPicture(txtFileName->text()); },
     });
-    // A record with a picture keeps the visibility the user chose on the
-    // previous one; a record without hides it, and the next picture then
-    // waits for "Show Picture".
-    if (txtFile1->text().isEmpty()) {
-        FXImage1->setVisible(false);
-        cmdShow->setVisible(false);
-        cmdHide->setVisible(false);
-    } else if (!FXImage1->isHidden()) {
-        cmdHide->setVisible(true);
-        cmdShow->setVisible(false);
-    } else {
-        cmdHide->setVisible(false);
-        cmdShow->setVisible(true);
-    }
+    bestEffort({[&] {
+        bool hasPicture = !txtFile1->text().isEmpty();
+        if (rules.pictureNamedByStoredRow) {
+            const QVariant stored = Data1->recordset().field(QStringLiteral("d_strip1")).value();
+            hasPicture = !stored.isNull() && !stored.toString().isEmpty();
+        }
+        if (!hasPicture) {
+            if (rules.hidePictureWhenNone) {
+                FXImage1->setVisible(false);
+                cmdShow->setVisible(false);
+                cmdHide->setVisible(false);
+            }
+            return;
+        }
+        const bool shown = !FXImage1->isHidden();
+        cmdHide->setVisible(shown);
+        cmdShow->setVisible(!shown);
+    }});
+    showRecordVideo(rules.hideVideoButtonsWhenNone);
+}
+
+// The video part alone; the new-question offer runs it by itself.
+void frmMain::showRecordVideo(bool hideButtonsWhenNone)
+{
     bestEffort({
         [&] { txtVideo->setText(fileListPath(QStringLiteral("Video"), txtVideo1->text())); },
         [&] { Video->setFileName(txtVideo->text()); },
     });
     if (!txtVideo1->text().isEmpty()) {
         cmdShowVideo->setVisible(true);
-    } else {
-        cmdShowVideo->setVisible(false);
-        fraVideo->setVisible(false);
-        cmdHideVideo->setVisible(false);
+        return;
     }
+    if (hideButtonsWhenNone)
+        cmdShowVideo->setVisible(false);
+    fraVideo->setVisible(false);
+    if (hideButtonsWhenNone)
+        cmdHideVideo->setVisible(false);
 }
 
 // ---- The four moves ---------------------------------------------------------

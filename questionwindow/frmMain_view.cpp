@@ -4,6 +4,9 @@
 
 #include "questionwindow/frmMain.h"
 
+#include "contents/HelpBinding.h"
+#include "contents/frmAbout.h"
+#include "contents/frmBrowser.h"
 #include "contents/frmContents.h"
 #include "platform/forms/App.h"
 #include "platform/forms/Twips.h"
@@ -244,5 +247,10 @@ void frmMain::Status_PanelClick(int index)
     if (index == 5)
         mnuUse_Click();
 }
+
+// Help menu: windows that open beside the question window.
+void frmMain::mnuContents_Click() { contents::ShowHelpContents(); }
+void frmMain::mnuWebsite_Click() { forms::form<contents::frmBrowser>().Show(); }
+void frmMain::mnuAbout_Click() { forms::form<contents::frmAbout>().Show(); }
 
 } // namespace questionwindow

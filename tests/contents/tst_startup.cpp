@@ -2,11 +2,14 @@
 
 #include "contents/StartUp.h"
 #include "contents/frmContents.h"
+#include "contents/frmSplash.h"
+#include "platform/forms/Timer.h"
 
 #include <QCryptographicHash>
 #include <QtTest>
 
 using contents::frmContents;
+using contents::frmSplash;
 
 namespace {
 
@@ -46,10 +49,15 @@ class tst_StartUp : public QObject {
     Q_OBJECT
 
 private slots:
-    void startsOnTheTableOfContents()
+    void startsOnTheSplashThenTheTableOfContents()
     {
         testsupport::ProgramFixture program;
         QVERIFY(contents::startUp(program.app));
+        frmSplash& splash = program.app.form<frmSplash>();
+        QCOMPARE(program.app.activeForm(), &splash);
+        QVERIFY(splash.isVisible());
+
+        splash.Timer1->fire();
         QCOMPARE(program.app.activeForm(), &program.app.form<frmContents>());
         QVERIFY(program.app.form<frmContents>().isVisible());
         QVERIFY2(program.boxes.ok(), qPrintable(program.boxes.problems()));
@@ -79,6 +87,7 @@ private slots:
         QCOMPARE(box.icon, int(forms::vbCritical));
         QVERIFY2(box.text.contains(QStringLiteral("qbk54.mdb")), qPrintable(box.text));
         QVERIFY(!program.app.isLoaded<frmContents>());
+        QVERIFY(!program.app.isLoaded<frmSplash>());
         QCOMPARE(fileHash(program.databasePath()), before);
         QCOMPARE(QFile::exists(program.databasePath()), how != QLatin1String("missing"));
     }

@@ -1,9 +1,8 @@
 #include "support/FileQuery.h"
-#include "support/ProgramFixture.h"
+#include "support/QuestionWindowFixture.h"
 
 #include "contents/frmContents.h"
 #include "platform/speech/CharacterControl.h"
-#include "platform/speech/CharacterFile.h"
 #include "platform/speech/SpeechEngine.h"
 #include "questionsets/SetLoading.h"
 #include "questionwindow/frmMain.h"
@@ -97,19 +96,14 @@ Q_DECLARE_METATYPE(Handler)
 class tst_AnswerModes : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testsupport::ProgramFixture> fixture;
+    std::unique_ptr<testsupport::QuestionWindowFixture> fixture;
 
-    frmMain& window()
-    {
-        auto& w = form<frmMain>();
-        questionsets::setQuery(w, questionsets::chapterQuery(QStringLiteral("Fire Hose")));
-        return w;
-    }
+    frmMain& window() { return fixture->loadSet(questionsets::chapterQuery(QStringLiteral("Fire Hose"))); }
     QString storedWord() { return queryValue(fixture->databasePath(), "SELECT State FROM Table11").toString(); }
 
 private slots:
     void initTestCase() { speech::SpeechEngine::forApplication().setPace(speech::Pace::Instant); }
-    void init() { fixture = std::make_unique<testsupport::ProgramFixture>(); }
+    void init() { fixture = std::make_unique<testsupport::QuestionWindowFixture>(); }
     void cleanup() { fixture.reset(); }
 
     void modes_data()
@@ -195,7 +189,7 @@ private slots:
     {
         QFETCH(Handler, handler);
         QFETCH(QStringList, requests);
-        speech::writeCharacterFile(fixture->folder.path() + "/tamsel.acs", speech::nuviaCharacter());
+        fixture->withCharacter();
         auto& w = window();
         QVERIFY(w.Agent1->isLoaded("merlin"));
         w.Agent1->requests().clear();
@@ -206,7 +200,7 @@ private slots:
     // Without speech components the mode still changes completely.
     void modesWithoutCharacter()
     {
-        QFile::remove(fixture->folder.path() + "/tamsel.acs");
+        fixture->withoutCharacter();
         auto& w = window();
         QVERIFY(!w.Agent1->isLoaded("merlin"));
         w.mnuSpeed_Click();

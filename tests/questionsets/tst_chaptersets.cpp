@@ -1,5 +1,5 @@
 #include "support/FileQuery.h"
-#include "support/ProgramFixture.h"
+#include "support/QuestionWindowFixture.h"
 
 #include "platform/data/Quoting.h"
 #include "platform/forms/Hourglass.h"
@@ -10,7 +10,6 @@
 
 #include <set>
 
-using forms::form;
 using questionwindow::frmMain;
 using testsupport::queryColumn;
 using testsupport::queryValue;
@@ -34,17 +33,16 @@ struct Row {
 class tst_ChapterSets : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testsupport::ProgramFixture> fixture;
+    std::unique_ptr<testsupport::QuestionWindowFixture> fixture;
 
     QString database() const { return fixture->databasePath(); }
 
-    int stored(const QString& sql) { return queryValue(database(), sql).toInt(); }
     int chapterSize(const QString& chapter, const QString& level = {})
     {
         QString sql = "SELECT count(*) FROM table1 WHERE Chapter=" + data::sqlText(chapter);
         if (!level.isEmpty())
             sql += " AND FF=" + data::sqlText(level);
-        return stored(sql);
+        return fixture->storedNumber(sql);
     }
     QList<int> storedIds(const QString& chapter)
     {
@@ -53,18 +51,6 @@ class tst_ChapterSets : public QObject {
              queryColumn(database(), "SELECT ID FROM table1 WHERE Chapter=" + data::sqlText(chapter) + " ORDER BY ID"))
             ids.append(id.toInt());
         return ids;
-    }
-
-    // The window with a chapter loaded the way a chapter button loads it.
-    frmMain& openChapter(const QString& chapter)
-    {
-        auto& w = form<frmMain>();
-        setQuery(w, chapterQuery(chapter));
-        setMarker(w, chapter);
-        setCaption(w, chapter);
-        countStep(w);
-        markStep(w);
-        return w;
     }
 
     // The set's records from first to last; the first is current afterwards.
@@ -94,15 +80,13 @@ class tst_ChapterSets : public QObject {
             QCOMPARE(w.txtCall->text(), rows.first().call); // on the first record
     }
 
-    void verifyNoBoxes() { QVERIFY2(fixture->boxes.ok(), qPrintable(fixture->boxes.problems())); }
-
 private slots:
-    void init() { fixture = std::make_unique<testsupport::ProgramFixture>(); }
+    void init() { fixture = std::make_unique<testsupport::QuestionWindowFixture>(); }
     void cleanup() { fixture.reset(); }
 
     void orderAndRandomizeAlternate()
     {
-        auto& w = openChapter(hose);
+        auto& w = fixture->openChapter(hose);
         // The window starts with "Order Questions" unavailable.
         QVERIFY(!w.mnuOrder->enabled());
         QVERIFY(w.mnuRand->enabled());
@@ -133,14 +117,14 @@ private slots:
             ordered.append(row.id);
         QCOMPARE(ordered, ids);
         verifyBookkeeping(w, rows);
-        verifyNoBoxes();
+        fixture->verifyNoBoxes();
     }
 
     // Randomizing repeatedly draws new orders: the set is random, not a
     // fixed shuffle.
     void randomizeDrawsNewOrders()
     {
-        auto& w = openChapter(hose);
+        auto& w = fixture->openChapter(hose);
         std::set<QList<int>> orders;
         for (int run = 0; run < 10; ++run) {
             w.mnuRand_Click();
@@ -154,9 +138,9 @@ private slots:
 
     void wholeTableVariants()
     {
-        auto& w = openChapter(hose);
+        auto& w = fixture->openChapter(hose);
         setMarker(w, "Snore");
-        const int all = stored("SELECT count(*) FROM table1");
+        const int all = fixture->storedNumber("SELECT count(*) FROM table1");
 
         w.mnuRand_Click();
         QList<Row> rows = rowsOf(w);
@@ -166,7 +150,7 @@ private slots:
         w.mnuOrder_Click();
         rows = rowsOf(w);
         QCOMPARE(rows.size(), all);
-        QCOMPARE(rows.first().id, stored("SELECT min(ID) FROM table1"));
+        QCOMPARE(rows.first().id, fixture->storedNumber("SELECT min(ID) FROM table1"));
         verifyBookkeeping(w, rows);
         // The ordered whole-table list names no picture file or video.
         QVERIFY(w.txtFile1->text().isEmpty());
@@ -186,7 +170,7 @@ private slots:
     void markerNamingNoChapter()
     {
         QFETCH(int, menu);
-        auto& w = openChapter(hose);
+        auto& w = fixture->openChapter(hose);
         setMarker(w, "Sneeze");
         switch (menu) {
         case 0: w.mnuOrder_Click(); break;
@@ -198,7 +182,7 @@ private slots:
             QCOMPARE(w.txtCount->text(), QStringLiteral("0"));
         QCOMPARE(w.txtMark->text(), QString());
         QVERIFY(!forms::hourglassShown());
-        verifyNoBoxes();
+        fixture->verifyNoBoxes();
     }
 
     void randomTestFromCurrentChapter_data()
@@ -214,11 +198,11 @@ private slots:
     {
         QFETCH(QString, route);
         QFETCH(QString, level);
-        auto& w = openChapter(hose);
+        auto& w = fixture->openChapter(hose);
         w.txtRoute->setText(route);
         fixture->boxes.answer(QStringLiteral("5"));
         w.mnuCurrent_Click();
-        verifyNoBoxes();
+        fixture->verifyNoBoxes();
         const auto& box = fixture->boxes.shown().last();
         QCOMPARE(box.text, QStringLiteral("Enter Number Of Questions"));
         QCOMPARE(box.title, inputTitle);
@@ -237,7 +221,7 @@ private slots:
 
     void randomTestLargerThanTheChapter()
     {
-        auto& w = openChapter(captains);
+        auto& w = fixture->openChapter(captains);
         fixture->boxes.answer(QStringLiteral("500"));
         w.mnuCurrent_Click();
         const QList<Row> rows = rowsOf(w);
@@ -251,7 +235,7 @@ private slots:
     void randomTestOfALevelTheChapterLacks()
     {
         testsupport::executeSql(database(), "UPDATE table1 SET FF='1' WHERE Chapter='Fire Hose'");
-        auto& w = openChapter(hose);
+        auto& w = fixture->openChapter(hose);
         w.txtRoute->setText("2");
         fixture->boxes.answer(QStringLiteral("5"));
         w.mnuCurrent_Click();
@@ -282,7 +266,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(bool, refused);
         for (int menu = 0; menu < 2; ++menu) {
-            auto& w = openChapter(hose);
+            auto& w = fixture->openChapter(hose);
             setCaption(w, "before");
             const QList<Row> before = rowsOf(w);
             const QString count = w.txtCount->text();
@@ -295,7 +279,7 @@ private slots:
                 w.mnuCurrent_Click();
             else
                 w.mnuEntire_Click();
-            verifyNoBoxes();
+            fixture->verifyNoBoxes();
             const auto& shown = fixture->boxes.shown();
             QCOMPARE(shown.size() - shownBefore, refused ? 2 : 1);
             if (refused) {
@@ -331,11 +315,11 @@ private slots:
     {
         QFETCH(QString, route);
         QFETCH(QString, level);
-        auto& w = openChapter(hose);
+        auto& w = fixture->openChapter(hose);
         w.txtRoute->setText(route);
         fixture->boxes.answer(QStringLiteral("25"));
         w.mnuEntire_Click();
-        verifyNoBoxes();
+        fixture->verifyNoBoxes();
         const QList<Row> rows = rowsOf(w);
         QCOMPARE(rows.size(), 25);
         std::set<QString> chapters;
@@ -352,7 +336,7 @@ private slots:
 
     void resetToBothLevels()
     {
-        auto& w = openChapter(captains);
+        auto& w = fixture->openChapter(captains);
         w.txtRoute->setText("1");
         setQuery(w, "SELECT * FROM table1 where FF = '1' And Chapter = " + data::sqlText(captains));
         w.mnuReset_Click();
@@ -366,13 +350,13 @@ private slots:
         fixture->boxes.answer(QStringLiteral("5"));
         w.mnuEntire_Click();
         w.mnuReset_Click();
-        QCOMPARE(rowsOf(w).size(), stored("SELECT count(*) FROM table1"));
+        QCOMPARE(rowsOf(w).size(), fixture->storedNumber("SELECT count(*) FROM table1"));
         QCOMPARE(w.txtCall->text(), queryValue(database(), "SELECT Call FROM table1 ORDER BY ID LIMIT 1").toString());
     }
 
     void resetChapterReloadsTheCurrentRecordsChapter()
     {
-        auto& w = openChapter(hose);
+        auto& w = fixture->openChapter(hose);
         setQuery(w, "table1 ");
         // Stand on a record of the chapter with the quote.
         auto& records = w.Data1->recordset();
@@ -395,11 +379,11 @@ private slots:
 
     void resetDatabase()
     {
-        auto& w = openChapter(hose);
+        auto& w = fixture->openChapter(hose);
         w.txtRoute->setText("1");
         const QString mark = w.txtMark->text();
         w.mnuResetDatabase_Click();
-        QCOMPARE(rowsOf(w).size(), stored("SELECT count(*) FROM table1"));
+        QCOMPARE(rowsOf(w).size(), fixture->storedNumber("SELECT count(*) FROM table1"));
         QCOMPARE(w.Data1->databaseName(), database());
         QCOMPARE(w.txtQ->text(), hose);
         QCOMPARE(w.txtRoute->text(), QStringLiteral("1"));
@@ -414,7 +398,7 @@ private slots:
     // A title with a quote works in every chapter query of these menus.
     void chapterWithAQuote()
     {
-        auto& w = openChapter(captains);
+        auto& w = fixture->openChapter(captains);
         const int size = chapterSize(captains);
         QCOMPARE(w.txtCount->text(), QString::number(size));
 
@@ -433,7 +417,7 @@ private slots:
         for (const Row& row : rows)
             QCOMPARE(row.chapter, captains);
         QCOMPARE(w.txtQ->text(), captains);
-        verifyNoBoxes();
+        fixture->verifyNoBoxes();
     }
 };
 

@@ -1,5 +1,4 @@
-#include "support/FileQuery.h"
-#include "support/ProgramFixture.h"
+#include "support/QuestionWindowFixture.h"
 
 #include "platform/data/DataControl.h"
 #include "platform/data/Quoting.h"
@@ -12,7 +11,6 @@
 #include <set>
 
 using namespace questionsets;
-using testsupport::queryValue;
 
 Q_DECLARE_METATYPE(questionsets::Level)
 
@@ -26,9 +24,7 @@ const QString hose = QStringLiteral("Fire Hose");
 class tst_SetQueries : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testsupport::ProgramFixture> fixture;
-
-    int stored(const QString& sql) { return queryValue(fixture->databasePath(), sql).toInt(); }
+    std::unique_ptr<testsupport::QuestionWindowFixture> fixture;
 
     // The rows a record source gives, as (ID, Chapter, FF) read through a
     // data control, as the question window would.
@@ -58,7 +54,7 @@ class tst_SetQueries : public QObject {
     }
 
 private slots:
-    void init() { fixture = std::make_unique<testsupport::ProgramFixture>(); }
+    void init() { fixture = std::make_unique<testsupport::QuestionWindowFixture>(); }
     void cleanup() { fixture.reset(); }
 
     void texts_data()
@@ -137,7 +133,7 @@ private slots:
     void chapterQueriesSelectTheChapter()
     {
         QFETCH(QString, chapter);
-        const int inChapter = stored("SELECT count(*) FROM table1 WHERE Chapter=" + data::sqlText(chapter));
+        const int inChapter = fixture->storedNumber("SELECT count(*) FROM table1 WHERE Chapter=" + data::sqlText(chapter));
         QVERIFY(inChapter > 0);
         for (const QString& query : {chapterQuery(chapter), orderQuery(chapter), randomizeQuery(chapter),
                                      resetLevelsQuery(chapter), resetChapterQuery(chapter),
@@ -158,7 +154,7 @@ private slots:
 
     void wholeTableQueries()
     {
-        const int all = stored("SELECT count(*) FROM table1");
+        const int all = fixture->storedNumber("SELECT count(*) FROM table1");
         QCOMPARE(run(orderQuery("Snore")).size(), all);
         QCOMPARE(run(randomizeQuery("Snore")).size(), all);
         QCOMPARE(run(resetLevelsQuery("Snore")).size(), all);
@@ -218,7 +214,7 @@ private slots:
             firsts.insert(order.first());
         }
         QVERIFY(orderChanged);
-        QCOMPARE(int(firsts.size()), stored("SELECT count(*) FROM table1 WHERE Chapter='Fire Hose'"));
+        QCOMPARE(int(firsts.size()), fixture->storedNumber("SELECT count(*) FROM table1 WHERE Chapter='Fire Hose'"));
     }
 
     void countAnswers_data()

@@ -1,10 +1,10 @@
 #include "support/FileQuery.h"
-#include "support/ProgramFixture.h"
+#include "support/QuestionWindowFixture.h"
 
 #include "contents/frmContents.h"
 #include "contents/frmContentsBank.h"
-#include "platform/data/Quoting.h"
 #include "platform/media/MediaPlayer.h"
+#include "questionsets/SetLoading.h"
 #include "questionwindow/frmMain.h"
 
 #include <QSignalSpy>
@@ -14,6 +14,7 @@ using contents::frmContents;
 using contents::frmContents2;
 using contents::frmContents3;
 using forms::form;
+using questionsets::chapterQuery;
 using questionwindow::frmMain;
 using testsupport::executeSql;
 using testsupport::queryValue;
@@ -23,31 +24,17 @@ using testsupport::queryValue;
 class tst_Activation : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testsupport::ProgramFixture> fixture;
+    std::unique_ptr<testsupport::QuestionWindowFixture> fixture;
 
     QString db() const { return fixture->databasePath(); }
 
-    static QString chapterQuery(const QString& title)
-    {
-        return QStringLiteral("SELECT * FROM table1 where Chapter=") + data::sqlText(title);
-    }
-
-    // Loads a set into the window without showing it.
-    frmMain& loadSet(const QString& recordSource)
-    {
-        auto& w = form<frmMain>();
-        w.Data1->setRecordSource(recordSource);
-        w.Data1->refresh();
-        return w;
-    }
-
 private slots:
-    void init() { fixture = std::make_unique<testsupport::ProgramFixture>(); }
+    void init() { fixture = std::make_unique<testsupport::QuestionWindowFixture>(); }
     void cleanup() { fixture.reset(); }
 
     void marksTheLastRecordAndShowsTheFirst()
     {
-        auto& w = loadSet(chapterQuery(QStringLiteral("Fire Behavior")));
+        auto& w = fixture->loadSet(chapterQuery(QStringLiteral("Fire Behavior")));
         w.cmdLast_Click();
         w.Show();
         const QString firstCall =
@@ -86,8 +73,8 @@ private slots:
         QFETCH(QString, word);
         QFETCH(QString, code);
         QFETCH(QString, panel);
-        executeSql(db(), QStringLiteral("UPDATE Table11 SET State = '%1'").arg(word));
-        auto& w = loadSet(chapterQuery(QStringLiteral("Fire Behavior")));
+        fixture->storeSetting(QStringLiteral("State"), word);
+        auto& w = fixture->loadSet(chapterQuery(QStringLiteral("Fire Behavior")));
         w.Show();
         QCOMPARE(w.txtBe->text(), code);
         QCOMPARE(w.Status->panel(QStringLiteral("State"))->text(), panel);
@@ -95,8 +82,8 @@ private slots:
 
     void readAloudModeRunsItsMenuItemOnEveryActivation()
     {
-        executeSql(db(), "UPDATE Table11 SET State = 'Nuvia'");
-        auto& w = loadSet(chapterQuery(QStringLiteral("Fire Behavior")));
+        fixture->storeSetting(QStringLiteral("State"), QStringLiteral("Nuvia"));
+        auto& w = fixture->loadSet(chapterQuery(QStringLiteral("Fire Behavior")));
         QSignalSpy readAloud(w.mnuReadNuvia, &forms::Menu::click);
         w.Show();
         QCOMPARE(readAloud.count(), 1);
@@ -125,8 +112,8 @@ private slots:
         QFETCH(QString, skin);
         QFETCH(QString, picture);
         QFETCH(int, labels);
-        executeSql(db(), QStringLiteral("UPDATE Table11 SET skin = '%1'").arg(skin));
-        auto& w = loadSet(chapterQuery(QStringLiteral("Fire Behavior")));
+        fixture->storeSetting(QStringLiteral("skin"), skin);
+        auto& w = fixture->loadSet(chapterQuery(QStringLiteral("Fire Behavior")));
         w.Show();
         QCOMPARE(w.skin->picturePath(), fixture->folder.path() + QStringLiteral("/images/") + picture);
         QVERIFY(w.skin->hasPicture());
@@ -144,7 +131,7 @@ private slots:
     void unknownSkinLeavesPictureAndLabels()
     {
         QFETCH(QString, skin);
-        auto& w = loadSet(chapterQuery(QStringLiteral("Fire Behavior")));
+        auto& w = fixture->loadSet(chapterQuery(QStringLiteral("Fire Behavior")));
         w.Show(); // the sample's own skin, Water
         const QString before = w.skin->picturePath();
         w.NoColor();
@@ -173,7 +160,7 @@ private slots:
         form<frmContents>().txtK->setText(QStringLiteral("From bank 1"));
         form<frmContents2>().txtK->setText(QStringLiteral("From bank 2"));
         form<frmContents3>().txtK->setText(QStringLiteral("From bank 3"));
-        auto& w = loadSet(chapterQuery(QStringLiteral("Fire Behavior")));
+        auto& w = fixture->loadSet(chapterQuery(QStringLiteral("Fire Behavior")));
         w.txtQ->setText(QStringLiteral("kept"));
         w.txtContentsRoute->setText(route);
         w.Show();
@@ -183,7 +170,7 @@ private slots:
     void emptySetYesPreparesANewQuestion()
     {
         form<frmContents>().txtK->setText(QStringLiteral("Hydraulics"));
-        auto& w = loadSet(chapterQuery(QStringLiteral("Hydraulics")));
+        auto& w = fixture->loadSet(chapterQuery(QStringLiteral("Hydraulics")));
         w.txtContentsRoute->setText(QStringLiteral("1"));
         fixture->boxes.answer(forms::vbYes);
         w.Show();
@@ -226,7 +213,7 @@ private slots:
     {
         QFETCH(int, answer);
         const int rows = queryValue(db(), "SELECT count(*) FROM table1").toInt();
-        auto& w = loadSet(chapterQuery(QStringLiteral("Hydraulics")));
+        auto& w = fixture->loadSet(chapterQuery(QStringLiteral("Hydraulics")));
         w.txtCorrect->setText(QStringLiteral("3"));
         fixture->boxes.answer(answer);
         w.Show();
@@ -241,7 +228,7 @@ private slots:
     void recordWithoutChapterTriggersThePrompt()
     {
         executeSql(db(), "UPDATE table1 SET Chapter = NULL WHERE ID = 5");
-        auto& w = loadSet(QStringLiteral("SELECT * FROM table1 WHERE ID = 5"));
+        auto& w = fixture->loadSet(QStringLiteral("SELECT * FROM table1 WHERE ID = 5"));
         fixture->boxes.answer(forms::vbNo);
         w.Show();
         QCOMPARE(fixture->boxes.shown().size(), 1);
@@ -253,7 +240,7 @@ private slots:
     void emptySetYesWhileTheWholeBankIsShownIsRefused()
     {
         form<frmContents>().txtK->setText(QStringLiteral("Snore"));
-        auto& w = loadSet(QStringLiteral("SELECT * FROM table1 WHERE False"));
+        auto& w = fixture->loadSet(QStringLiteral("SELECT * FROM table1 WHERE False"));
         w.txtContentsRoute->setText(QStringLiteral("1"));
         fixture->boxes.answer(forms::vbYes).answer(forms::vbOK);
         w.Show();
@@ -273,7 +260,7 @@ private slots:
     // that names a picture; a record without a video only closes the frame.
     void pictureButtonsFollowOnlyARecordWithAPicture()
     {
-        auto& w = loadSet(QStringLiteral("SELECT * FROM table1 WHERE ID = 8")); // scba.jpg
+        auto& w = fixture->loadSet(QStringLiteral("SELECT * FROM table1 WHERE ID = 8")); // scba.jpg
         w.Show();
         QVERIFY(!w.cmdShow->isHidden());
         QVERIFY(w.cmdHide->isHidden());
@@ -283,8 +270,7 @@ private slots:
 
         w.cmdShow_Click();
         form<frmContents>().Show();
-        w.Data1->setRecordSource(QStringLiteral("SELECT * FROM table1 WHERE ID = 1")); // no picture
-        w.Data1->refresh();
+        fixture->loadSet(QStringLiteral("SELECT * FROM table1 WHERE ID = 1")); // no picture
         w.Show();
         QVERIFY(!w.FXImage1->isHidden());
         QVERIFY(!w.cmdHide->isHidden());
@@ -294,7 +280,7 @@ private slots:
     void videoButtonFollowsTheRecord()
     {
         executeSql(db(), "UPDATE table1 SET Video = 'nozzle.mp4' WHERE ID = 2");
-        auto& w = loadSet(QStringLiteral("SELECT * FROM table1 WHERE ID = 2"));
+        auto& w = fixture->loadSet(QStringLiteral("SELECT * FROM table1 WHERE ID = 2"));
         w.Show();
         QVERIFY(!w.cmdShowVideo->isHidden());
         QCOMPARE(w.Video->fileName(), fixture->folder.path() + QStringLiteral("/Video/nozzle.mp4"));
@@ -302,8 +288,7 @@ private slots:
         QVERIFY(!w.fraVideo->isHidden());
 
         form<frmContents>().Show();
-        w.Data1->setRecordSource(QStringLiteral("SELECT * FROM table1 WHERE ID = 3"));
-        w.Data1->refresh();
+        fixture->loadSet(QStringLiteral("SELECT * FROM table1 WHERE ID = 3"));
         w.Show();
         QVERIFY(w.fraVideo->isHidden());
         QVERIFY(!w.cmdHideVideo->isHidden()); // kept as the previous record left it

@@ -1,8 +1,7 @@
 #include "support/FileQuery.h"
-#include "support/ProgramFixture.h"
+#include "support/QuestionWindowFixture.h"
 
 #include "platform/speech/CharacterControl.h"
-#include "platform/speech/CharacterFile.h"
 #include "platform/speech/SpeechEngine.h"
 #include "questionsets/SetLoading.h"
 #include "questionwindow/frmMain.h"
@@ -10,7 +9,6 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-using forms::form;
 using questionwindow::frmMain;
 using testsupport::queryValue;
 using namespace questionsets;
@@ -33,23 +31,13 @@ bool shown(const QWidget* control) { return !control->isHidden(); }
 class tst_Answers : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testsupport::ProgramFixture> fixture;
+    std::unique_ptr<testsupport::QuestionWindowFixture> fixture;
 
     QString database() const { return fixture->databasePath(); }
 
-    // Gives the program folder the speaking character before the window
-    // loads it; without this the window runs without speech.
-    void withCharacter()
-    {
-        speech::writeCharacterFile(fixture->folder.path() + QStringLiteral("/tamsel.acs"), speech::nuviaCharacter());
-    }
-
     frmMain& openSet(const QString& query, Mode mode)
     {
-        auto& w = form<frmMain>();
-        setQuery(w, query);
-        countStep(w);
-        markStep(w);
+        auto& w = fixture->openCountedSet(query);
         switch (mode) {
         case Use: w.mnuUse_Click(); break;
         case Bypass: w.mnuBypass_Click(); break;
@@ -94,19 +82,9 @@ class tst_Answers : public QObject {
         return queryValue(database(), QStringLiteral("SELECT %1 FROM table1 WHERE ID=%2").arg(field, id)).toString();
     }
 
-    void goTo(frmMain& w, int index)
-    {
-        auto& records = w.Data1->recordset();
-        records.moveFirst();
-        for (int i = 0; i < index; ++i)
-            records.moveNext();
-    }
-
-    void verifyNoBoxes() { QVERIFY2(fixture->boxes.ok(), qPrintable(fixture->boxes.problems())); }
-
 private slots:
     void initTestCase() { speech::SpeechEngine::forApplication().setPace(speech::Pace::Instant); }
-    void init() { fixture = std::make_unique<testsupport::ProgramFixture>(); }
+    void init() { fixture = std::make_unique<testsupport::QuestionWindowFixture>(); }
     void cleanup() { fixture.reset(); }
 
     void answerWithoutAPick()
@@ -122,7 +100,7 @@ private slots:
         QCOMPARE(w.txtElephant->text(), QStringLiteral("X"));
         QCOMPARE(w.txtQuestionNumbers->text(), " " + w.txtNum->text());
         QCOMPARE(w.txtAlreadyAnswered->text(), QStringLiteral("2"));
-        verifyNoBoxes();
+        fixture->verifyNoBoxes();
     }
 
     void secondAnswerCountsNothing()
@@ -194,7 +172,7 @@ private slots:
         w.cmdNext_Click();
         w.cmdAnswer_Click();
         QCOMPARE(board(w), (QStringList{"2", "2", "4", "50"}));
-        verifyNoBoxes();
+        fixture->verifyNoBoxes();
     }
 
     void marksReachTheFileWhenTheCursorLeavesTheRow()
@@ -229,12 +207,12 @@ private slots:
     {
         QFETCH(bool, right);
         QFETCH(bool, last);
-        withCharacter();
+        fixture->withCharacter();
         auto& w = openChapter(Bypass);
         if (last)
-            goTo(w, w.Data1->recordset().recordCount() - 1);
+            fixture->moveTo(w, w.Data1->recordset().recordCount() - 1);
         else
-            goTo(w, 3);
+            fixture->moveTo(w, 3);
         QSignalSpy marks(w.Agent1, &speech::CharacterControl::bookmark);
         const QString answer = w.txtAnswer->text();
         const QString answerText = w.Data1->recordset().field(answer).value().toString();
@@ -286,7 +264,7 @@ private slots:
     // Without speech components the answer modes still judge, count and mark.
     void bypassWithoutCharacter()
     {
-        QFile::remove(fixture->folder.path() + QStringLiteral("/tamsel.acs"));
+        fixture->withoutCharacter();
         auto& w = openChapter(Bypass);
         QVERIFY(!w.Agent1->isLoaded(QStringLiteral("merlin")));
         pick(w, wrongLetter(w));
@@ -312,7 +290,7 @@ private slots:
     {
         QFETCH(bool, right);
         QFETCH(bool, tells);
-        withCharacter();
+        fixture->withCharacter();
         auto& w = openChapter(Use);
         w.mnuNuviaTells->setChecked(tells);
         w.cmdNuvia->setVisible(false);
@@ -536,7 +514,7 @@ private slots:
         QVERIFY(shown(w.cmdScore));
         fixture->boxes.answer(choice).answer(forms::vbOK);
         w.cmdScore_Click();
-        verifyNoBoxes();
+        fixture->verifyNoBoxes();
         const auto& boxes = fixture->boxes.shown();
         QCOMPARE(boxes.size(), 2);
         QCOMPARE(boxes[0].title, QStringLiteral("Brisolt Speaks"));

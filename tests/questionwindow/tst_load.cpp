@@ -1,5 +1,5 @@
 #include "support/FileQuery.h"
-#include "support/ProgramFixture.h"
+#include "support/QuestionWindowFixture.h"
 
 #include "platform/forms/Appearance.h"
 #include "platform/media/MediaPlayer.h"
@@ -19,12 +19,7 @@ using testsupport::queryValue;
 class tst_Load : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testsupport::ProgramFixture> fixture;
-
-    void storeSetting(const QString& field, const QString& value)
-    {
-        executeSql(fixture->databasePath(), QStringLiteral("UPDATE Table11 SET \"%1\" = '%2'").arg(field, value));
-    }
+    std::unique_ptr<testsupport::QuestionWindowFixture> fixture;
 
     static QList<QWidget*> styledBoxes(frmMain& w)
     {
@@ -32,7 +27,7 @@ class tst_Load : public QObject {
     }
 
 private slots:
-    void init() { fixture = std::make_unique<testsupport::ProgramFixture>(); }
+    void init() { fixture = std::make_unique<testsupport::QuestionWindowFixture>(); }
     void cleanup() { fixture.reset(); }
 
     void startsOnTheWholeTableLockedAndCountingTheFirstAnswer()
@@ -87,7 +82,7 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(bool, firstShown);
         QFETCH(bool, secondShown);
-        storeSetting(field, stored);
+        fixture->storeSetting(field, stored);
         auto& w = form<frmMain>();
         if (field == QLatin1String("balloon")) {
             QCOMPARE(w.mnuShowBalloon->visible(), firstShown);
@@ -113,9 +108,9 @@ private slots:
     {
         QFETCH(QString, size);
         QFETCH(bool, applied);
-        storeSetting("fontsize", size);
-        storeSetting("fontbold", "True");
-        storeSetting("fontcolor", "255");
+        fixture->storeSetting("fontsize", size);
+        fixture->storeSetting("fontbold", "True");
+        fixture->storeSetting("fontcolor", "255");
         auto& w = form<frmMain>();
         for (QWidget* box : styledBoxes(w)) {
             const auto* text = static_cast<forms::TextBox*>(box);
@@ -130,8 +125,8 @@ private slots:
 
     void colourValuesReachBoxesOptionsAndLabels()
     {
-        storeSetting("fontcolor", "255");
-        storeSetting("backcolor", "12632256");
+        fixture->storeSetting("fontcolor", "255");
+        fixture->storeSetting("backcolor", "12632256");
         auto& w = form<frmMain>();
         for (QWidget* box : styledBoxes(w)) {
             QCOMPARE(forms::foreColorOf(*box), 255);
@@ -161,7 +156,7 @@ private slots:
     {
         QFETCH(QString, stored);
         QFETCH(bool, bold);
-        storeSetting("fontbold", stored);
+        fixture->storeSetting("fontbold", stored);
         auto& w = form<frmMain>();
         QCOMPARE(w.txtQuestion->fontBold(), bold);
         QCOMPARE(w.txtNotes->fontBold(), bold);
@@ -169,8 +164,8 @@ private slots:
 
     void emptyFontNameKeepsTheDesignedFont()
     {
-        storeSetting("fontmain", "");
-        storeSetting("fontsize", "13");
+        fixture->storeSetting("fontmain", "");
+        fixture->storeSetting("fontsize", "13");
         auto& w = form<frmMain>();
         QVERIFY(!w.txtQuestion->fontName().isEmpty());
         QCOMPARE(w.txtQuestion->fontSize(), 13.0);

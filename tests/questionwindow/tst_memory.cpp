@@ -1,7 +1,6 @@
 #include "support/FileQuery.h"
-#include "support/ProgramFixture.h"
+#include "support/QuestionWindowFixture.h"
 
-#include "platform/data/Quoting.h"
 #include "platform/forms/Hourglass.h"
 #include "questionwindow/frmMain.h"
 
@@ -18,21 +17,12 @@ using testsupport::queryValue;
 class tst_Memory : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testsupport::ProgramFixture> fixture;
+    std::unique_ptr<testsupport::QuestionWindowFixture> fixture;
 
     QString db() const { return fixture->databasePath(); }
     int count(const QString& where) const
     {
-        return queryValue(db(), QStringLiteral("SELECT count(*) FROM table1 WHERE ") + where).toInt();
-    }
-
-    frmMain& showChapter(const QString& chapter)
-    {
-        auto& w = form<frmMain>();
-        w.Data1->setRecordSource(QStringLiteral("SELECT * FROM table1 where Chapter=") + data::sqlText(chapter));
-        w.Data1->refresh();
-        w.Show();
-        return w;
+        return fixture->storedNumber(QStringLiteral("SELECT count(*) FROM table1 WHERE ") + where);
     }
 
     QString panel(frmMain& w) const { return w.Status->panel(QStringLiteral("Chapter"))->text(); }
@@ -46,13 +36,13 @@ class tst_Memory : public QObject {
     }
 
 private slots:
-    void init() { fixture = std::make_unique<testsupport::ProgramFixture>(); }
+    void init() { fixture = std::make_unique<testsupport::QuestionWindowFixture>(); }
     void cleanup() { fixture.reset(); }
 
     void clearMemoryMarksTheWholeSetRight()
     {
         markSomeRecords();
-        auto& w = showChapter(QStringLiteral("Fire Behavior"));
+        auto& w = fixture->showChapter(QStringLiteral("Fire Behavior"));
         w.cmdNext_Click();
         w.mnuClear_Click();
         QCOMPARE(count("Chapter = 'Fire Behavior' AND (x IS NULL OR x <> 'N')"), 0);
@@ -68,7 +58,7 @@ private slots:
     void clearElephantMemoryAnsweredYesClearsTheWholeTable()
     {
         markSomeRecords();
-        auto& w = showChapter(QStringLiteral("Fire Behavior"));
+        auto& w = fixture->showChapter(QStringLiteral("Fire Behavior"));
         fixture->boxes.answer(forms::vbYes);
         w.mnuMemory_Click();
         const forms::ShownBox box = fixture->boxes.shown().value(0);
@@ -91,7 +81,7 @@ private slots:
     void clearElephantMemoryAnsweredNoChangesNothing()
     {
         markSomeRecords();
-        auto& w = showChapter(QStringLiteral("Fire Behavior"));
+        auto& w = fixture->showChapter(QStringLiteral("Fire Behavior"));
         w.Status->panel(QStringLiteral("Chapter"))->setText(QStringLiteral("Fire Behavior"));
         const QString countBefore = w.txtCount->text();
         fixture->boxes.answer(forms::vbNo);
@@ -105,7 +95,7 @@ private slots:
     void clearSnoopEmptiesThePicksOfTheSet()
     {
         markSomeRecords();
-        auto& w = showChapter(QStringLiteral("Fire Behavior"));
+        auto& w = fixture->showChapter(QStringLiteral("Fire Behavior"));
         w.cmdLast_Click();
         w.cmdSnoop_Click();
         QCOMPARE(count("Chapter = 'Fire Behavior' AND Snoop <> ''"), 0);
@@ -118,7 +108,7 @@ private slots:
 
     void snoopOnExitTickWarnsOnlyWhenTicked()
     {
-        auto& w = showChapter(QStringLiteral("Fire Behavior"));
+        auto& w = fixture->showChapter(QStringLiteral("Fire Behavior"));
         fixture->boxes.answer(forms::vbOK);
         w.mnuRecord_Click();
         QVERIFY(w.mnuRecord->checked());
@@ -138,7 +128,7 @@ private slots:
     void exitWithTheTickClearsThePicksOfTheSet()
     {
         markSomeRecords();
-        auto& w = showChapter(QStringLiteral("Fire Behavior"));
+        auto& w = fixture->showChapter(QStringLiteral("Fire Behavior"));
         fixture->boxes.answer(forms::vbOK);
         w.mnuRecord_Click();
         w.cmdExit_Click();
@@ -153,7 +143,7 @@ private slots:
     void exitWithoutTheTickKeepsPicksAndStoresTheRecordOnScreen()
     {
         markSomeRecords();
-        auto& w = showChapter(QStringLiteral("Fire Behavior"));
+        auto& w = fixture->showChapter(QStringLiteral("Fire Behavior"));
         w.cmdNext_Click();
         w.cmdNext_Click(); // QNUM 3
         const QString call = w.txtCall->text();
@@ -168,7 +158,7 @@ private slots:
 
     void exitAndOpenAgainStartsFromTheDesign()
     {
-        auto& w = showChapter(QStringLiteral("Fire Behavior"));
+        auto& w = fixture->showChapter(QStringLiteral("Fire Behavior"));
         w.txtCorrect->setText(QStringLiteral("3"));
         w.txtIncorrect->setText(QStringLiteral("1"));
         w.txtScore->setText(QStringLiteral("75"));
@@ -176,7 +166,7 @@ private slots:
         w.txtUser->setText(QStringLiteral("Okafor"));
         w.txtAlreadyAnswered->setText(QStringLiteral("2"));
         w.cmdExit_Click();
-        auto& again = showChapter(QStringLiteral("Fire Behavior"));
+        auto& again = fixture->showChapter(QStringLiteral("Fire Behavior"));
         QCOMPARE(again.txtCorrect->text(), QStringLiteral("0"));
         QCOMPARE(again.txtIncorrect->text(), QStringLiteral("0"));
         QCOMPARE(again.txtScore->text(), QStringLiteral("0"));
@@ -189,7 +179,7 @@ private slots:
     // The program's end keeps the marks of the question on screen.
     void endStoresTheMarksOfTheRecordOnScreen()
     {
-        auto& w = showChapter(QStringLiteral("Fire Behavior"));
+        auto& w = fixture->showChapter(QStringLiteral("Fire Behavior"));
         const QString call = w.txtCall->text();
         w.txtSnoop->setText(QStringLiteral("D"));
         w.txtX->setText(QStringLiteral("Y"));
@@ -214,10 +204,8 @@ private slots:
         if (!withDatabase)
             QVERIFY(QFile::remove(db()));
         auto& w = form<frmMain>();
-        if (withDatabase) {
-            w.Data1->setRecordSource(QStringLiteral("SELECT * FROM table1 WHERE False"));
-            w.Data1->refresh();
-        }
+        if (withDatabase)
+            fixture->loadSet(QStringLiteral("SELECT * FROM table1 WHERE False"));
         w.mnuClear_Click();
         QCOMPARE(w.txtCount->text(), QStringLiteral("0"));
         w.cmdSnoop_Click();

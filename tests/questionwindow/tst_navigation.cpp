@@ -1,7 +1,6 @@
 #include "support/FileQuery.h"
-#include "support/ProgramFixture.h"
+#include "support/QuestionWindowFixture.h"
 
-#include "platform/data/Quoting.h"
 #include "platform/media/MediaPlayer.h"
 #include "questionwindow/frmMain.h"
 #include "widgets/XP_ProgressBar.h"
@@ -12,40 +11,15 @@
 using forms::form;
 using questionwindow::frmMain;
 using testsupport::executeSql;
-using testsupport::queryColumn;
 
 // Moves through a chapter of the sample bank and the record display that
 // ends every move.
 class tst_Navigation : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testsupport::ProgramFixture> fixture;
+    std::unique_ptr<testsupport::QuestionWindowFixture> fixture;
 
     QString db() const { return fixture->databasePath(); }
-
-    // The chapter's database numbers in set order.
-    QStringList callsOf(const QString& chapter) const
-    {
-        return queryColumn(db(), QStringLiteral("SELECT Call FROM table1 WHERE Chapter=%1 ORDER BY rowid")
-                                     .arg(data::sqlText(chapter)));
-    }
-
-    // Shows the window on a chapter, in the answer-button mode.
-    frmMain& showChapter(const QString& chapter)
-    {
-        auto& w = form<frmMain>();
-        w.Data1->setRecordSource(QStringLiteral("SELECT * FROM table1 where Chapter=") + data::sqlText(chapter));
-        w.Data1->refresh();
-        w.Show();
-        return w;
-    }
-
-    static void moveTo(frmMain& w, int index)
-    {
-        w.Data1->recordset().moveFirst();
-        for (int i = 0; i < index; ++i)
-            w.Data1->recordset().moveNext();
-    }
 
     static void runMove(frmMain& w, const QString& move)
     {
@@ -60,7 +34,7 @@ class tst_Navigation : public QObject {
     }
 
 private slots:
-    void init() { fixture = std::make_unique<testsupport::ProgramFixture>(); }
+    void init() { fixture = std::make_unique<testsupport::QuestionWindowFixture>(); }
     void cleanup() { fixture.reset(); }
 
     // Where each move lands, what becomes of the counted-once flag (found at
@@ -87,9 +61,9 @@ private slots:
         QFETCH(int, to);
         QFETCH(QString, flag);
         QFETCH(bool, notice);
-        const QStringList calls = callsOf(QStringLiteral("Fire Behavior"));
-        auto& w = showChapter(QStringLiteral("Fire Behavior"));
-        moveTo(w, from < 0 ? int(calls.size()) - 1 : from);
+        const QStringList calls = fixture->callsOf(QStringLiteral("Fire Behavior"));
+        auto& w = fixture->showChapter(QStringLiteral("Fire Behavior"));
+        fixture->moveTo(w, from < 0 ? int(calls.size()) - 1 : from);
         w.txtAlreadyAnswered->setText(QStringLiteral("2"));
         w.optB->setValue(true);
         w.txtAnswer->setVisible(true);
@@ -115,9 +89,7 @@ private slots:
 
     void nextOnAnEmptySetSaysItIsTheLast()
     {
-        auto& w = form<frmMain>();
-        w.Data1->setRecordSource(QStringLiteral("SELECT * FROM table1 WHERE False"));
-        w.Data1->refresh();
+        auto& w = fixture->loadSet(QStringLiteral("SELECT * FROM table1 WHERE False"));
         fixture->boxes.answer(forms::vbOK);
         w.cmdNext_Click();
         w.cmdPrevious_Click();
@@ -137,7 +109,7 @@ private slots:
     void nextPastTheEndRevealsTheScoreOnlyInDontTellMode()
     {
         QFETCH(bool, dontTell);
-        auto& w = showChapter(QStringLiteral("Fire Behavior"));
+        auto& w = fixture->showChapter(QStringLiteral("Fire Behavior"));
         w.mnuTell->setEnabled(!dontTell);
         for (forms::TextBox* score : {w.txtCorrect, w.txtIncorrect, w.txtTotal, w.txtScore})
             score->setVisible(false);
@@ -170,15 +142,15 @@ private slots:
         QFETCH(QString, move);
         QFETCH(bool, targetHasNotes);
         QFETCH(bool, shownAfter);
-        const QStringList calls = callsOf(QStringLiteral("Fire Behavior"));
+        const QStringList calls = fixture->callsOf(QStringLiteral("Fire Behavior"));
         const QString target = move == QLatin1String("First")      ? calls.first()
                                : move == QLatin1String("Previous") ? calls.at(2)
                                : move == QLatin1String("Next")     ? calls.at(4)
                                                                    : calls.last();
         executeSql(db(), QStringLiteral("UPDATE table1 SET Memo = %1 WHERE Call = %2")
                              .arg(targetHasNotes ? "'a note'" : "''", target));
-        auto& w = showChapter(QStringLiteral("Fire Behavior"));
-        moveTo(w, 3);
+        auto& w = fixture->showChapter(QStringLiteral("Fire Behavior"));
+        fixture->moveTo(w, 3);
         w.cmdShowNotes->setVisible(true);
         runMove(w, move);
         QCOMPARE(!w.cmdShowNotes->isHidden(), shownAfter);
@@ -188,7 +160,7 @@ private slots:
     // "Show Picture".
     void pictureVisibilityCarriesOverUntilARecordHasNone()
     {
-        auto& w = showChapter(QStringLiteral("Self-Contained Breathing Apparatus")); // pictures on 1, 2 and 5
+        auto& w = fixture->showChapter(QStringLiteral("Self-Contained Breathing Apparatus")); // pictures on 1, 2 and 5
         QVERIFY(!w.cmdShow->isHidden());
         w.cmdShow_Click();
         QVERIFY(!w.FXImage1->isHidden());
@@ -219,9 +191,9 @@ private slots:
 
     void recordWithoutVideoHidesTheVideoControls()
     {
-        const QStringList calls = callsOf(QStringLiteral("Fire Behavior"));
+        const QStringList calls = fixture->callsOf(QStringLiteral("Fire Behavior"));
         executeSql(db(), QStringLiteral("UPDATE table1 SET Video = 'flashover.mp4' WHERE Call = %1").arg(calls.at(1)));
-        auto& w = showChapter(QStringLiteral("Fire Behavior"));
+        auto& w = fixture->showChapter(QStringLiteral("Fire Behavior"));
         w.cmdNext_Click();
         QVERIFY(!w.cmdShowVideo->isHidden());
         QCOMPARE(w.txtVideo->text(), fixture->folder.path() + QStringLiteral("/Video/flashover.mp4"));
@@ -240,9 +212,9 @@ private slots:
     // forward to it.
     void showVideoOnTheFirstRecordComesBackToIt()
     {
-        const QStringList calls = callsOf(QStringLiteral("Fire Behavior"));
+        const QStringList calls = fixture->callsOf(QStringLiteral("Fire Behavior"));
         executeSql(db(), QStringLiteral("UPDATE table1 SET Video = 'flashover.mp4' WHERE Call = %1").arg(calls.first()));
-        auto& w = showChapter(QStringLiteral("Fire Behavior"));
+        auto& w = fixture->showChapter(QStringLiteral("Fire Behavior"));
         QSignalSpy moves(w.Data1, &data::DataControl::reposition);
         w.cmdShowVideo_Click();
         QCOMPARE(moves.count(), 2);
@@ -261,8 +233,8 @@ private slots:
     void flashCardModeHidesTheAnswersAfterEveryMove()
     {
         QFETCH(QString, move);
-        auto& w = showChapter(QStringLiteral("Fire Behavior"));
-        moveTo(w, 2);
+        auto& w = fixture->showChapter(QStringLiteral("Fire Behavior"));
+        fixture->moveTo(w, 2);
         w.txtBe->setText(QStringLiteral("F"));
         for (forms::TextBox* answer : {w.txtA, w.txtB, w.txtC, w.txtD})
             answer->setVisible(true);
@@ -274,8 +246,8 @@ private slots:
     // The record-change step: the progress bar and the record copies follow.
     void progressAndCopiesFollowEveryMove()
     {
-        auto& w = showChapter(QStringLiteral("Fire Behavior"));
-        const int count = int(callsOf(QStringLiteral("Fire Behavior")).size());
+        auto& w = fixture->showChapter(QStringLiteral("Fire Behavior"));
+        const int count = int(fixture->callsOf(QStringLiteral("Fire Behavior")).size());
         QCOMPARE(w.ProgressBar1->Value(), 100 / count);
         w.cmdLast_Click();
         QCOMPARE(w.ProgressBar1->Value(), 100);
@@ -311,8 +283,8 @@ private slots:
     // The moves and the choices work from the keyboard alone.
     void enterAndSpaceDriveTheFocusedControl()
     {
-        const QStringList calls = callsOf(QStringLiteral("Fire Behavior"));
-        auto& w = showChapter(QStringLiteral("Fire Behavior"));
+        const QStringList calls = fixture->callsOf(QStringLiteral("Fire Behavior"));
+        auto& w = fixture->showChapter(QStringLiteral("Fire Behavior"));
         QTest::keyClick(w.cmdNext, Qt::Key_Return);
         QCOMPARE(w.txtCall->text(), calls.at(1));
         QTest::keyClick(w.cmdNext, Qt::Key_Space);
@@ -344,7 +316,7 @@ private slots:
         QFETCH(char, key);
         QFETCH(QString, picked);
         QFETCH(bool, answered);
-        auto& w = showChapter(QStringLiteral("Fire Behavior"));
+        auto& w = fixture->showChapter(QStringLiteral("Fire Behavior"));
         w.txtBe->setText(mode);
         const QString snoopBefore = w.txtSnoop->text();
         const QString question = w.txtCall->text();

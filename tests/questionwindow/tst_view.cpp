@@ -1,8 +1,7 @@
 #include "support/FileQuery.h"
-#include "support/ProgramFixture.h"
+#include "support/QuestionWindowFixture.h"
 
 #include "contents/frmContents.h"
-#include "platform/data/Quoting.h"
 #include "platform/forms/Twips.h"
 #include "questionwindow/frmMain.h"
 #include "widgets/XP_ProgressBar.h"
@@ -23,7 +22,7 @@ using testsupport::queryValue;
 class tst_View : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testsupport::ProgramFixture> fixture;
+    std::unique_ptr<testsupport::QuestionWindowFixture> fixture;
 
     struct ViewItem {
         forms::Menu* item;
@@ -48,19 +47,10 @@ class tst_View : public QObject {
         };
     }
 
-    frmMain& showChapter(const QString& chapter)
-    {
-        auto& w = form<frmMain>();
-        w.Data1->setRecordSource(QStringLiteral("SELECT * FROM table1 where Chapter=") + data::sqlText(chapter));
-        w.Data1->refresh();
-        w.Show();
-        return w;
-    }
-
     static int widthOf(const QWidget* box) { return box->width(); }
 
 private slots:
-    void init() { fixture = std::make_unique<testsupport::ProgramFixture>(); }
+    void init() { fixture = std::make_unique<testsupport::QuestionWindowFixture>(); }
     void cleanup() { fixture.reset(); }
 
     void viewItemPressedTwiceRestoresItsRow_data()
@@ -118,7 +108,7 @@ private slots:
 
     void ctrlATogglesAllWhereverTheFocusIs()
     {
-        auto& w = showChapter(QStringLiteral("Fire Behavior"));
+        auto& w = fixture->showChapter(QStringLiteral("Fire Behavior"));
         QVERIFY(QTest::qWaitForWindowActive(&w));
         w.txtQuestion->setFocus();
         QTRY_VERIFY(w.txtQuestion->editor()->hasFocus());
@@ -169,7 +159,7 @@ private slots:
     void notesPaletteOpensNarrowAndClosesWide()
     {
         form<frmContents>().txtRes->setText(QStringLiteral(" 1024 x 768"));
-        auto& w = showChapter(QStringLiteral("Fire Behavior"));
+        auto& w = fixture->showChapter(QStringLiteral("Fire Behavior"));
         QVERIFY(QTest::qWaitForWindowActive(&w));
         w.cmdNext->setFocus();
         QTRY_VERIFY(w.cmdNext->hasFocus());

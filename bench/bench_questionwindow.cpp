@@ -1,0 +1,318 @@
+// The question window against the same work done directly through SQLite, on
+// the synthetic banks of 10 000 and 100 000 questions laid into a program
+// folder as its question database:
+//   OpenBank   - the window's load step and its activation on the whole
+//                table (form<frmMain>() then Show; unloaded between runs);
+//                raw: open the file, read the first row, count, read the last;
+//   RandomTest - "Entire Question Bank" random test, the count prompt
+//                answered "50"; raw: the random 50 rows, stepped through;
+//   NextRecord - 1000 presses of "Next" from the first record; raw: 1000 rows
+//                read by key through one prepared statement.
+// Each case has a Window and a Raw twin; the window works on its own copy of
+// the bank, the raw twins read the bank file itself. NextRecord on both banks
+// shows whether a move stays as cheap when the bank grows.
+//
+// The window needs a GUI: without a platform given, the run is headless.
+
+#include "contents/frmContents.h"
+#include "platform/forms/App.h"
+#include "platform/forms/ScriptedDialogs.h"
+#include "questionwindow/frmMain.h"
+
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace {
+
+using questionwindow::frmMain;
+
+constexpr int kMoves = 1000;
+
+QString bankPath(int64_t size)
+{
+    return QStringLiteral(DRILLBOOK_BENCH_DATA "/bank%1.mdb").arg(size);
+}
+
+bool haveBank(benchmark::State& state)
+{
+    if (QFileInfo::exists(bankPath(state.range(0))))
+        return true;
+    state.SkipWithError("synthetic bank missing: build the bench_banks target");
+    return false;
+}
+
+// A program folder in a temporary directory: the sample's pictures, skins,
+// sounds and character, with a synthetic bank as its question database.
+class ProgramCopy {
+public:
+    explicit ProgramCopy(int64_t bankSize)
+    {
+        const QDir sample(QStringLiteral(DRILLBOOK_SAMPLE_DIR));
+        QDirIterator it(sample.path(), QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString source = it.next();
+            const QString relative = sample.relativeFilePath(source);
+            const QString target = dir_.filePath(relative);
+            if (it.fileInfo().isDir())
+                QDir().mkpath(target);
+            else if (relative != QLatin1String("qbk54.mdb"))
+                QFile::copy(source, target);
+        }
+        ok_ = dir_.isValid() && QFile::copy(bankPath(bankSize), dir_.filePath(QStringLiteral("qbk54.mdb")));
+    }
+
+    bool ok() const { return ok_; }
+    QString path() const { return dir_.path(); }
+
+private:
+    QTemporaryDir dir_;
+    bool ok_ = false;
+};
+
+// The running program on a copy of the bank, its boxes scripted, with the
+// main table of contents loaded as it is when it opens the question window.
+struct Program {
+    explicit Program(int64_t bankSize) : folder(bankSize), app(folder.path()), boxes(app.dialogs())
+    {
+        forms::form<contents::frmContents>();
+    }
+
+    // The question window shown on the whole table, at its first record.
+    frmMain& showWindow()
+    {
+        auto& window = forms::form<frmMain>();
+        window.Show();
+        return window;
+    }
+
+    ProgramCopy folder;
+    forms::App app;
+    forms::ScriptedDialogs boxes;
+};
+
+// Lets the program destroy what it unloaded, as its event loop would.
+void settle()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The program for a window case; none, and the case skipped, without the
+// bank or its folder.
+std::unique_ptr<Program> startProgram(benchmark::State& state)
+{
+    if (!haveBank(state))
+        return nullptr;
+    auto program = std::make_unique<Program>(state.range(0));
+    if (program->folder.ok())
+        return program;
+    state.SkipWithError("could not lay out the program folder");
+    return nullptr;
+}
+
+// A box the case did not script would have stood in for a user's answer.
+void checkBoxes(benchmark::State& state, const Program& program)
+{
+    if (!program.boxes.ok())
+        state.SkipWithError(qPrintable(program.boxes.problems()));
+}
+
+// A raw connection for the twins, with the text reads a window would make.
+class RawBank {
+public:
+    explicit RawBank(const QString& path)
+    {
+        sqlite3_open_v2(path.toUtf8().constData(), &db_, SQLITE_OPEN_READWRITE, nullptr);
+    }
+    ~RawBank() { sqlite3_close(db_); }
+    RawBank(const RawBank&) = delete;
+    RawBank& operator=(const RawBank&) = delete;
+
+    sqlite3* handle() const { return db_; }
+
+    // Every column of the statement's current row as text.
+    static int64_t readRow(sqlite3_stmt* stmt)
+    {
+        int64_t characters = 0;
+        const int columns = sqlite3_column_count(stmt);
+        for (int column = 0; column < columns; ++column) {
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
+            characters += QString::fromUtf8(text, sqlite3_column_bytes(stmt, column)).size();
+        }
+        return characters;
+    }
+
+    // Steps through `sql`, reading every row; returns the number of rows.
+    int64_t walk(const char* sql, int64_t& characters) const
+    {
+        sqlite3_stmt* stmt = nullptr;
+        sqlite3_prepare_v2(db_, sql, -1, &stmt, nullptr);
+        int64_t rows = 0;
+        while (sqlite3_step(stmt) == SQLITE_ROW) {
+            ++rows;
+            characters += readRow(stmt);
+        }
+        sqlite3_finalize(stmt);
+        return rows;
+    }
+
+    int64_t count(const char* sql) const
+    {
+        sqlite3_stmt* stmt = nullptr;
+        sqlite3_prepare_v2(db_, sql, -1, &stmt, nullptr);
+        const int64_t value = sqlite3_step(stmt) == SQLITE_ROW ? sqlite3_column_int64(stmt, 0) : -1;
+        sqlite3_finalize(stmt);
+        return value;
+    }
+
+private:
+    sqlite3* db_ = nullptr;
+};
+
+// ---- OpenBank -----------------------------------------------------------------
+
+void OpenBank_Window(benchmark::State& state)
+{
+    const std::unique_ptr<Program> program = startProgram(state);
+    if (!program)
+        return;
+    for (auto _ : state) {
+        frmMain& window = program->showWindow();
+        benchmark::DoNotOptimize(window.txtMark->text());
+        state.PauseTiming();
+        if (window.txtCall->text() != QLatin1String("1"))
+            state.SkipWithError("the window did not open on the first record");
+        window.Unload();
+        settle();
+        state.ResumeTiming();
+    }
+    checkBoxes(state, *program);
+}
+
+void OpenBank_Raw(benchmark::State& state)
+{
+    if (!haveBank(state))
+        return;
+    const QString database = bankPath(state.range(0));
+    int64_t characters = 0;
+    for (auto _ : state) {
+        const RawBank bank(database);
+        bank.walk("SELECT * FROM table1 LIMIT 1", characters);
+        const int64_t rows = bank.count("SELECT count(*) FROM table1");
+        bank.walk("SELECT * FROM table1 ORDER BY rowid DESC LIMIT 1", characters);
+        if (rows != state.range(0))
+            state.SkipWithError("unexpected bank size");
+    }
+    benchmark::DoNotOptimize(characters);
+}
+
+// ---- RandomTest ---------------------------------------------------------------
+
+void RandomTest_Window(benchmark::State& state)
+{
+    const std::unique_ptr<Program> program = startProgram(state);
+    if (!program)
+        return;
+    frmMain& window = program->showWindow();
+    for (auto _ : state) {
+        program->boxes.answer(QStringLiteral("50"));
+        window.mnuEntire_Click();
+        benchmark::DoNotOptimize(window.txtMark->text());
+    }
+    if (window.txtCount->text() != QLatin1String("50"))
+        state.SkipWithError("unexpected set size");
+    checkBoxes(state, *program);
+}
+
+void RandomTest_Raw(benchmark::State& state)
+{
+    if (!haveBank(state))
+        return;
+    const RawBank bank(bankPath(state.range(0)));
+    int64_t characters = 0;
+    for (auto _ : state) {
+        if (bank.walk("SELECT * FROM table1 ORDER BY random() LIMIT 50", characters) != 50)
+            state.SkipWithError("unexpected set size");
+    }
+    benchmark::DoNotOptimize(characters);
+}
+
+// ---- NextRecord -----------------------------------------------------------------
+
+void NextRecord_Window(benchmark::State& state)
+{
+    const std::unique_ptr<Program> program = startProgram(state);
+    if (!program)
+        return;
+    frmMain& window = program->showWindow();
+    for (auto _ : state) {
+        for (int move = 0; move < kMoves; ++move)
+            window.cmdNext_Click();
+        state.PauseTiming();
+        if (window.txtCall->text() != QString::number(kMoves + 1))
+            state.SkipWithError("the moves did not reach the expected record");
+        window.cmdFirst_Click();
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * kMoves);
+    checkBoxes(state, *program);
+}
+
+void NextRecord_Raw(benchmark::State& state)
+{
+    if (!haveBank(state))
+        return;
+    const RawBank bank(bankPath(state.range(0)));
+    sqlite3_stmt* stmt = nullptr;
+    sqlite3_prepare_v2(bank.handle(), "SELECT * FROM table1 WHERE rowid = ?1", -1, &stmt, nullptr);
+    int64_t characters = 0;
+    for (auto _ : state) {
+        for (int rowid = 2; rowid <= kMoves + 1; ++rowid) {
+            sqlite3_bind_int64(stmt, 1, rowid);
+            if (sqlite3_step(stmt) == SQLITE_ROW)
+                characters += RawBank::readRow(stmt);
+            else
+                state.SkipWithError("row missing");
+            sqlite3_reset(stmt);
+        }
+    }
+    sqlite3_finalize(stmt);
+    state.SetItemsProcessed(state.iterations() * kMoves);
+    benchmark::DoNotOptimize(characters);
+}
+
+void banks(benchmark::internal::Benchmark* benchmark)
+{
+    benchmark->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
+}
+
+} // namespace
+
+BENCHMARK(OpenBank_Window)->Apply(banks);
+BENCHMARK(OpenBank_Raw)->Apply(banks);
+BENCHMARK(RandomTest_Window)->Apply(banks);
+BENCHMARK(RandomTest_Raw)->Apply(banks);
+BENCHMARK(NextRecord_Window)->Apply(banks);
+BENCHMARK(NextRecord_Raw)->Apply(banks);
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

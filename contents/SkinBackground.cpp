@@ -1,0 +1,34 @@
+#include "contents/SkinBackground.h"
+
+#include "platform/forms/Errors.h"
+
+#include <QImageReader>
+
+namespace contents {
+
+SkinBackground::SkinBackground(QWidget* parent) : forms::ImageBox(parent)
+{
+    setStretch(true);
+    setAlignment(Qt::AlignCenter);
+    // Only a backdrop: clicks and the keyboard belong to the buttons on it.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void SkinBackground::setDisplayMode(int mode)
+{
+    if (mode != 2 && mode != 3)
+        forms::throwInvalidPropertyValue();
+    displayMode_ = mode;
+    setStretch(mode == 3);
+}
+
+bool SkinBackground::setPictureFile(const QString& path)
+{
+    QImageReader reader(path);
+    if (path.isEmpty() || !reader.canRead())
+        return false;
+    return setPicture(path);
+}
+
+} // namespace contents

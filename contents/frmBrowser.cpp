@@ -1,0 +1,283 @@
+#include "contents/frmBrowser.h"
+
+#include "contents/SkinBackground.h"
+#include "contents/frmContents.h"
+#include "contents/frmSplash.h"
+#include "platform/forms/App.h"
+#include "platform/forms/CommandButton.h"
+#include "platform/forms/Dialogs.h"
+#include "platform/forms/ImageBox.h"
+#include "platform/forms/Label.h"
+#include "platform/forms/TextBox.h"
+
+#include <QBuffer>
+#include <QDesktopServices>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QPainter>
+#include <QScreen>
+#include <QTabWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace contents {
+
+const QString frmBrowser::mainSiteAddress = QStringLiteral("https://drillbook.example/");
+const QString frmBrowser::downloadLibraryAddress = QStringLiteral("https://drillbook.example/downloads/");
+const QString frmBrowser::troubleShootingAddress = QStringLiteral("https://drillbook.example/support/troubleshooting");
+const QString frmBrowser::contactAddress = QStringLiteral("https://drillbook.example/contact");
+const QString frmBrowser::supportAddress = QStringLiteral("https://drillbook.example/support/ask");
+
+namespace {
+
+// What choosing each tab puts into the address box and onto the open button.
+struct Page {
+    const QString& address;
+    const char* button;
+};
+const Page pages[] = {
+    {frmBrowser::mainSiteAddress, "Connect To Brislot's Main Website"},
+    {frmBrowser::downloadLibraryAddress, "Connect To Brislot's Free Demo Download Library"},
+    {frmBrowser::troubleShootingAddress, "Connect To Brislot's Trouble Shooting Page"},
+    {frmBrowser::contactAddress, "Brisolt Software's Contact Page"},
+};
+
+// The backgrounds by skin name, compared in this order.
+const struct {
+    const char* skin;
+    const char* picture;
+} backgrounds[] = {
+    {"Beach", "\\images\\beach.jpg"},       {"White Brick", "\\images\\whitebrick.jpg"},
+    {"Blue", "\\images\\blue.jpg"},         {"Blue Brick", "\\images\\bluebrick.jpg"},
+    {"Leather", "\\images\\leather.jpg"},   {"Dune", "\\images\\dune1.jpg"},
+    {"Marble", "\\images\\marble.jpg"},     {"Paper", "\\images\\paper2.jpg"},
+    {"Parchment", "\\images\\parch1.jpg"},  {"Rock", "\\images\\rock.jpg"},
+    {"Sand", "\\images\\sand.jpg"},         {"Smoke", "\\images\\smoke.jpg"},
+    {"Water", "\\images\\water.jpg"},       {"Nantucket 2", "\\images\\nan2.jpg"},
+    {"Nantucket", "\\images\\nan5.jpg"},
+};
+
+QByteArray emblemBytes(int side)
+{
+    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    paintEmblem(painter, QRectF(2, 2, side - 4, side - 4));
+    painter.end();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+forms::Label* pageLabel(QWidget* page, const char* name, const QString& caption, bool heading = false)
+{
+    auto* label = new forms::Label(page, caption);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setWordWrap(true);
+    if (heading) {
+        QFont font = label->font();
+        font.setBold(true);
+        font.setPointSizeF(font.pointSizeF() * 1.25);
+        label->setFont(font);
+    }
+    return label;
+}
+
+// A tab's page: the emblem at the left, its lines at the right.
+QWidget* tabPage(const QByteArray& emblem, const QList<QWidget*>& lines, QWidget* page)
+{
+    auto* row = new QHBoxLayout(page);
+    row->setContentsMargins(14, 14, 14, 14);
+    row->setSpacing(16);
+    auto* picture = new forms::ImageBox(page);
+    picture->setObjectName(QStringLiteral("picture"));
+    picture->setPictureData(emblem);
+    picture->setFixedSize(96, 96);
+    row->addWidget(picture, 0, Qt::AlignTop);
+    auto* column = new QVBoxLayout;
+    column->setSpacing(10);
+    for (QWidget* line : lines)
+        column->addWidget(line);
+    column->addStretch(1);
+    row->addLayout(column, 1);
+    return page;
+}
+
+} // namespace
+
+frmBrowser::frmBrowser() : opener_(&frmBrowser::openInSystemBrowser)
+{
+    setObjectName(QStringLiteral("frmBrowser"));
+    setCaption(QStringLiteral("Connect To Brisolt On The Internet"));
+
+    auto* canvas = new QWidget(this);
+    setCentralWidget(canvas);
+    auto* stack = new QGridLayout(canvas);
+    stack->setContentsMargins(0, 0, 0, 0);
+
+    FXImage1 = new SkinBackground(canvas);
+    FXImage1->setObjectName(QStringLiteral("FXImage1"));
+    FXImage1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    stack->addWidget(FXImage1, 0, 0);
+
+    auto* front = new QWidget(canvas);
+    stack->addWidget(front, 0, 0);
+    auto* column = new QVBoxLayout(front);
+    column->setContentsMargins(12, 12, 12, 12);
+    column->setSpacing(10);
+
+    txtWeb = new forms::TextBox(front);
+    txtWeb->setObjectName(QStringLiteral("txtWeb"));
+    txtWeb->setAccessibleName(QStringLiteral("Web address"));
+    txtWeb->setText(mainSiteAddress);
+    txtWeb->setDataChanged(false);
+    column->addWidget(txtWeb);
+
+    const QByteArray emblem = emblemBytes(96);
+    SSTab1 = new QTabWidget(front);
+    SSTab1->setObjectName(QStringLiteral("SSTab1"));
+    SSTab1->setDocumentMode(false);
+    {
+        auto* page = new QWidget;
+        SSTab1->addTab(tabPage(emblem,
+                               {pageLabel(page, "lblWebsite", QStringLiteral("Brisolt Software's Flagship Website"), true),
+                                pageLabel(page, "lblProducts",
+                                          QStringLiteral("Complete Information About All Brisolt Software Products"))},
+                               page),
+                       QStringLiteral("Brisolt Website"));
+    }
+    {
+        auto* page = new QWidget;
+        SSTab1->addTab(tabPage(emblem,
+                               {pageLabel(page, "lblDemo",
+                                          QStringLiteral("Download Free Demo Versions Of All Brisolt Software Products."),
+                                          true)},
+                               page),
+                       QStringLiteral("Demo Library"));
+    }
+    {
+        auto* page = new QWidget;
+        lblSupportAddress = pageLabel(page, "lblSupportAddress", supportAddress);
+        lblSupportAddress->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        QFont link = lblSupportAddress->font();
+        link.setBold(true);
+        lblSupportAddress->setFont(link);
+        SSTab1->addTab(
+            tabPage(emblem,
+                    {pageLabel(page, "lblTrouble",
+                               QStringLiteral("Most of the technical supports answers that we get are answered on our "
+                                              "Trouble Shooting page.  You should review this page before calling "
+                                              "Technical Support.")),
+                     pageLabel(page, "lblEmail",
+                               QStringLiteral("You can also e-mail support questions by accessing the following site:")),
+                     lblSupportAddress},
+                    page),
+            QStringLiteral("Tech Support"));
+    }
+    {
+        auto* page = new QWidget;
+        SSTab1->addTab(tabPage(emblem,
+                               {pageLabel(page, "lblContact",
+                                          QStringLiteral("Contact Numbers For Various Departments Of Brisolt Software"),
+                                          true)},
+                               page),
+                       QStringLiteral("Contact Brisolt"));
+    }
+    column->addWidget(SSTab1, 1);
+    connect(SSTab1, &QTabWidget::currentChanged, this, &frmBrowser::SSTab1_Click);
+
+    auto* buttons = new QHBoxLayout;
+    Command1 = new forms::CommandButton(front, QStringLiteral("Connect To Brisolt On The Internet"));
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setMinimumHeight(34);
+    connect(Command1, &forms::CommandButton::click, this, &frmBrowser::Command1_Click);
+    Command2 = new forms::CommandButton(front, QStringLiteral("E&xit"));
+    Command2->setObjectName(QStringLiteral("Command2"));
+    Command2->setMinimumHeight(34);
+    connect(Command2, &forms::CommandButton::click, this, &frmBrowser::Command2_Click);
+    buttons->addWidget(Command1, 1);
+    buttons->addWidget(Command2);
+    column->addLayout(buttons);
+
+    resize(560, 380);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+QString frmBrowser::backgroundOfSkin(const QString& skinName)
+{
+    for (const auto& row : backgrounds) {
+        if (skinName == QLatin1String(row.skin))
+            return QString::fromLatin1(row.picture);
+    }
+    return {};
+}
+
+void frmBrowser::Form_Activate()
+{
+    // A skin without a background here keeps the one shown before.
+    const QString picture = backgroundOfSkin(forms::form<frmContents>().txtSkin->text());
+    if (!picture.isEmpty())
+        FXImage1->setPictureFile(forms::App::current().file(picture));
+}
+
+void frmBrowser::SSTab1_Click()
+{
+    const int tab = SSTab1->currentIndex();
+    if (tab < 0 || tab >= int(std::size(pages)))
+        return;
+    txtWeb->setText(pages[tab].address);
+    Command1->setCaption(QString::fromLatin1(pages[tab].button));
+}
+
+void frmBrowser::Command1_Click()
+{
+    const QString address = txtWeb->text().trimmed();
+    if (address.isEmpty() || address == QLatin1String("http://www.")) {
+        forms::msgBox(QStringLiteral("You don't have a web address entered for this entry"),
+                      forms::vbOKOnly | forms::vbCritical, QStringLiteral("Missing Data"));
+        return;
+    }
+    ShellToBrowser(this, address, 0);
+}
+
+void frmBrowser::Command2_Click() { Unload(); }
+
+bool frmBrowser::ShellToBrowser(QWidget* window, const QString& address, int showCommand)
+{
+    const int result = opener_ ? opener_(address) : 0;
+    if (result > 32)
+        return true;
+    const QString title = forms::Dialogs::current() ? forms::Dialogs::current()->applicationTitle() : QString();
+    if (result == noAssociation) {
+        forms::msgBox(title + QStringLiteral(" could not find a file association for ") + address +
+                          QStringLiteral(" on your system. You should check that your browser") +
+                          QStringLiteral("is correctly installed and associated with this type of file."),
+                      forms::vbOKOnly | forms::vbExclamation, QStringLiteral("Browser Unavailable"));
+    } else {
+        forms::msgBox(title + QStringLiteral(" had a problem running your web browser.") +
+                          QStringLiteral("You should check that your browser is correctly installed.") +
+                          QStringLiteral("(Error") + QString::number(result) + QStringLiteral(")"),
+                      forms::vbOKOnly | forms::vbExclamation, QStringLiteral("Browser Unavailable"));
+    }
+    return false;
+}
+
+int frmBrowser::openInSystemBrowser(const QString& address)
+{
+    // The address goes as typed; nothing adds a scheme to it.
+    const QUrl url(address, QUrl::StrictMode);
+    if (!url.isValid())
+        return 2; // as a shell answers for an address it cannot make out
+    // Without a scheme no handler on the system is associated with the address;
+    // a desktop that has no handler for the scheme says the same.
+    if (url.scheme().isEmpty() || !QDesktopServices::openUrl(url))
+        return noAssociation;
+    return 42;
+}
+
+} // namespace contents

@@ -1,0 +1,63 @@
+// The main table of contents' activation step: each time the window becomes
+// the program's active window it re-reads the chapter titles, measures the
+// screen, paints the current skin and tells the question window that this
+// window opens the next set. Every step is attempted on its own, so a skin
+// picture that cannot be read never keeps the route marker from being written.
+
+#include "contents/frmContents.h"
+
+#include "appearance/SkinTable.h"
+#include "contents/ButtonLook.h"
+#include "contents/ChapterButtons.h"
+#include "contents/SkinBackground.h"
+#include "platform/forms/App.h"
+#include "platform/forms/FailureRegimes.h"
+#include "platform/forms/ScreenSize.h"
+#include "questionwindow/frmMain.h"
+
+namespace contents {
+
+using forms::bestEffort;
+using forms::form;
+
+void frmContents::Form_Activate()
+{
+    bestEffort({
+        [&] { Data1->refresh(); },
+        [&] { fxBack->setDisplayMode(txtSkin->text() == QLatin1String("Nantucket 2") ? 2 : 3); },
+        // The chapter palette's bank marker becomes "1" here once the program has a palette.
+        [&] { txtRes->setText(forms::screenSizeText()); },
+    });
+    paintSkin();
+    bestEffort({
+        [&] { setTwoLineCaptions(chapters->all()); },
+        [&] { form<questionwindow::frmMain>().txtContentsRoute->setText(QStringLiteral("1")); },
+    });
+}
+
+// A name that is no skin leaves the window as it looks now.
+void frmContents::paintSkin()
+{
+    const appearance::Skin* skin = appearance::findSkin(txtSkin->text());
+    if (!skin)
+        return;
+    const forms::App& program = forms::App::current();
+    bestEffort({
+        [&] { fxBack->setPictureFile(program.file(skin->windowBackground)); },
+        [&] {
+            if (skin->captionColor == appearance::whiteColor)
+                WhiteButtons();
+            else
+                BlackButtons();
+        },
+        [&] { setTextures(labelButtons(), program.file(skin->buttonTexture)); },
+    });
+}
+
+void frmContents::BlackButtons() { setCaptionColors(labelButtons(), appearance::blackColor); }
+
+void frmContents::RedButtons() { setCaptionColors(labelButtons(), 255); }
+
+void frmContents::WhiteButtons() { setCaptionColors(labelButtons(), appearance::whiteColor); }
+
+} // namespace contents

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "platform/forms/Form.h"
+
+#include <QImage>
+#include <QSize>
+
+class QPainter;
+class QRectF;
+class XPStyle;
+
+namespace forms {
+class ImageBox;
+class TextBox;
+class Timer;
+} // namespace forms
+namespace media {
+class WavePlayer;
+}
+
+namespace contents {
+
+// The start-up window: the first window of the program. Its load step
+// measures the screen, places the title picture of the main table of
+// contents for the two screen sizes the layouts know and starts the start-up
+// sound; 12.5 seconds later its timer shows the main table of contents and
+// unloads the splash, which never comes back.
+class frmSplash : public forms::Form {
+    Q_OBJECT
+public:
+    frmSplash();
+    ~frmSplash() override;
+
+    static constexpr int handOverInterval = 12500; // milliseconds
+
+    forms::ImageBox* FXImage1;   // the start-up picture, over the whole window
+    forms::TextBox* txtRes;      // hidden: the screen-size text, " 1024 x 768"
+    media::WavePlayer* Wav1;     // the start-up sound
+    XPStyle* XPStyle1;           // the program's look, held while the splash exists
+    forms::Timer* Timer1;        // the hand-over
+
+    void Timer1_Timer();
+
+protected:
+    void Form_Load() override;
+    // The size in pixels of the screen the program starts on.
+    virtual QSize screenSize() const;
+};
+
+// The start-up picture at a size: the program's emblem, its name and what it
+// trains for, on a fire-service ground of our own drawing.
+QImage startUpPicture(const QSize& size);
+
+// The program's emblem (a cross of the fire service around a flame) inside
+// `box`; the about box shows it too.
+void paintEmblem(QPainter& painter, const QRectF& box);
+
+} // namespace contents

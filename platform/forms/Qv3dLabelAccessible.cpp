@@ -1,0 +1,60 @@
+#include "platform/forms/Qv3dLabelAccessible.h"
+
+#include "platform/forms/Qv3dLabel.h"
+
+namespace forms {
+
+namespace {
+
+QAccessibleInterface* interfaceFor(const QString&, QObject* object)
+{
+    auto* label = qobject_cast<Qv3dLabel*>(object);
+    return label ? new Qv3dLabelAccessible(label) : nullptr; // Qt's accessibility cache owns it
+}
+
+} // namespace
+
+Qv3dLabelAccessible::Qv3dLabelAccessible(Qv3dLabel* label) : QAccessibleWidget(label, QAccessible::Button) {}
+
+Qv3dLabel* Qv3dLabelAccessible::label() const
+{
+    return static_cast<Qv3dLabel*>(widget());
+}
+
+// The held-down look (no bevel) is what the windows show while pressed.
+QAccessible::State Qv3dLabelAccessible::state() const
+{
+    QAccessible::State state = QAccessibleWidget::state();
+    state.pressed = label()->bevelStyleInner() == Qv3dLabel::BevelNone;
+    return state;
+}
+
+QStringList Qv3dLabelAccessible::actionNames() const
+{
+    QStringList names = QAccessibleWidget::actionNames();
+    if (label()->isEnabled())
+        names.prepend(pressAction());
+    return names;
+}
+
+void Qv3dLabelAccessible::doAction(const QString& actionName)
+{
+    if (actionName == pressAction())
+        label()->press();
+    else
+        QAccessibleWidget::doAction(actionName);
+}
+
+QStringList Qv3dLabelAccessible::keyBindingsForAction(const QString& actionName) const
+{
+    if (actionName == pressAction())
+        return {QStringLiteral("Space")};
+    return QAccessibleWidget::keyBindingsForAction(actionName);
+}
+
+void installQv3dLabelAccessibility()
+{
+    QAccessible::installFactory(interfaceFor);
+}
+
+} // namespace forms

@@ -1,0 +1,125 @@
+#include "support/FileQuery.h"
+#include "support/ProgramFixture.h"
+
+#include "ContentsTestWindows.h"
+#include "contents/ChapterButtons.h"
+#include "questionwindow/frmMain.h"
+
+#include <QDropEvent>
+#include <QMimeData>
+#include <QtTest>
+
+using contents::frmContents;
+using contentstest::chapterButton;
+using contentstest::contentsWindow;
+using contentstest::titleColumn;
+using forms::form;
+using forms::Qv3dLabel;
+using testsupport::queryValue;
+
+namespace {
+
+// Drags a chapter title onto a button and drops it there, as the window
+// system delivers it. Returns whether the button took the drop.
+bool dropTitle(Qv3dLabel* button, const QString& title)
+{
+    std::unique_ptr<QMimeData> mime(Qv3dLabel::titleMimeData(title));
+    const QPoint centre = button->rect().center();
+    QDragEnterEvent enter(centre, Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(button, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(QPointF(centre), Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(button, &drop);
+    return drop.isAccepted();
+}
+
+} // namespace
+
+// Titles dragged onto the chapter buttons: the user's banks take them and
+// store them at once; test bank 1 keeps its fixed titles.
+class tst_ChapterTitleDrops : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<testsupport::ProgramFixture> fixture;
+
+    QString stored(int bank, int number)
+    {
+        return queryValue(fixture->databasePath(), QStringLiteral("SELECT %1 FROM Table3").arg(titleColumn(bank, number)))
+            .toString();
+    }
+
+private slots:
+    void init() { fixture = std::make_unique<testsupport::ProgramFixture>(); }
+    void cleanup() { fixture.reset(); }
+
+    void userBanksTakeAndStoreTheTitle_data()
+    {
+        QTest::addColumn<int>("bank");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<bool>("twoLines");
+        QTest::newRow("bank II, empty button") << 2 << 5 << "Pump Operations" << false;
+        QTest::newRow("bank II, replaces a title") << 2 << 1 << "Officer's Duties" << false;
+        QTest::newRow("bank III, 35 characters") << 3 << 21 << QString(35, QLatin1Char('a')) << false;
+        QTest::newRow("bank III, 36 characters") << 3 << 3 << QString(36, QLatin1Char('b')) << true;
+    }
+    void userBanksTakeAndStoreTheTitle()
+    {
+        QFETCH(int, bank);
+        QFETCH(int, number);
+        QFETCH(QString, title);
+        QFETCH(bool, twoLines);
+        contentsWindow(bank).Show();
+        const QString neighbour = stored(bank, number == 1 ? 2 : 1);
+
+        QVERIFY(dropTitle(chapterButton(bank, number), title));
+
+        QCOMPARE(chapterButton(bank, number)->caption(), title);
+        QCOMPARE(chapterButton(bank, number)->multiLine(), twoLines);
+        QCOMPARE(stored(bank, number), title); // in the file at once
+        QCOMPARE(stored(bank, number == 1 ? 2 : 1), neighbour);
+
+        // The next activation re-reads the titles and keeps the new one.
+        contentsWindow(1).Show();
+        contentsWindow(bank).Show();
+        QCOMPARE(chapterButton(bank, number)->caption(), title);
+    }
+
+    // A dropped title opens its chapter like any other.
+    void droppedTitleOpensItsChapter()
+    {
+        contentsWindow(2).Show();
+        QVERIFY(dropTitle(chapterButton(2, 6), QStringLiteral("Fire Hose")));
+        chapterButton(2, 6)->press();
+        QCOMPARE(form<questionwindow::frmMain>().txtQ->text(), QStringLiteral("Fire Hose"));
+        QCOMPARE(form<questionwindow::frmMain>().txtCount->text(),
+                 queryValue(fixture->databasePath(), "SELECT count(*) FROM table1 WHERE Chapter = 'Fire Hose'").toString());
+    }
+
+    // Test bank 1 refuses every drop, whichever window was in front last.
+    void bankOneRefusesDrops_data()
+    {
+        QTest::addColumn<int>("lastInFront");
+        QTest::newRow("after bank 1") << 1;
+        QTest::newRow("after bank II") << 2;
+        QTest::newRow("after bank III") << 3;
+    }
+    void bankOneRefusesDrops()
+    {
+        QFETCH(int, lastInFront);
+        contentsWindow(1).Show();
+        contentsWindow(lastInFront).Show();
+        const QString before = stored(1, 4);
+
+        QVERIFY(!dropTitle(chapterButton(1, 4), QStringLiteral("Pump Operations")));
+        form<frmContents>().chapters->cmd_DragDrop(4, QStringLiteral("Pump Operations"));
+
+        QCOMPARE(chapterButton(1, 4)->caption(), before);
+        QCOMPARE(stored(1, 4), before);
+        QVERIFY(fixture->boxes.shown().isEmpty());
+    }
+};
+
+QTEST_MAIN(tst_ChapterTitleDrops)
+#include "tst_chaptertitledrops.moc"

@@ -1,0 +1,88 @@
+#include "QuestionWindowFixture.h"
+
+#include "FileQuery.h"
+
+#include "platform/data/Quoting.h"
+#include "platform/speech/CharacterFile.h"
+#include "questionsets/SetLoading.h"
+#include "questionwindow/frmMain.h"
+
+#include <QFile>
+#include <QtTest>
+
+namespace testsupport {
+
+using questionwindow::frmMain;
+
+frmMain& QuestionWindowFixture::loadSet(const QString& recordSource)
+{
+    auto& window = forms::form<frmMain>();
+    questionsets::setQuery(window, recordSource);
+    return window;
+}
+
+frmMain& QuestionWindowFixture::showChapter(const QString& chapter)
+{
+    auto& window = loadSet(questionsets::chapterQuery(chapter));
+    window.Show();
+    return window;
+}
+
+frmMain& QuestionWindowFixture::openCountedSet(const QString& recordSource)
+{
+    auto& window = loadSet(recordSource);
+    questionsets::countStep(window);
+    questionsets::markStep(window);
+    return window;
+}
+
+frmMain& QuestionWindowFixture::openChapter(const QString& chapter)
+{
+    auto& window = loadSet(questionsets::chapterQuery(chapter));
+    questionsets::setMarker(window, chapter);
+    questionsets::setCaption(window, chapter);
+    questionsets::countStep(window);
+    questionsets::markStep(window);
+    return window;
+}
+
+void QuestionWindowFixture::moveTo(frmMain& window, int index)
+{
+    auto& records = window.Data1->recordset();
+    records.moveFirst();
+    for (int i = 0; i < index; ++i)
+        records.moveNext();
+}
+
+void QuestionWindowFixture::verifyNoBoxes() const
+{
+    QVERIFY2(boxes.ok(), qPrintable(boxes.problems()));
+}
+
+int QuestionWindowFixture::storedNumber(const QString& sql) const
+{
+    return queryValue(databasePath(), sql).toInt();
+}
+
+QStringList QuestionWindowFixture::callsOf(const QString& chapter) const
+{
+    return queryColumn(databasePath(), QStringLiteral("SELECT Call FROM table1 WHERE Chapter=%1 ORDER BY rowid")
+                                           .arg(data::sqlText(chapter)));
+}
+
+void QuestionWindowFixture::storeSetting(const QString& field, const QString& value)
+{
+    executeSql(databasePath(), QStringLiteral("UPDATE Table11 SET \"%1\" = '%2'").arg(field, value));
+}
+
+void QuestionWindowFixture::withCharacter()
+{
+    speech::writeCharacterFile(folder.path() + QStringLiteral("/tamsel.acs"), speech::nuviaCharacter());
+}
+
+void QuestionWindowFixture::withoutCharacter()
+{
+    QFile::remove(folder.path() + QStringLiteral("/tamsel.acs"));
+}
+
+} // namespace testsupport

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "ProgramFixture.h"
+
+#include <QStringList>
+
+namespace questionwindow {
+class frmMain;
+}
+
+namespace testsupport {
+
+// A running program on a fresh copy of the sample bank, as ProgramFixture
+// gives it, with the steps the question window's and the question sets'
+// tests take on it: loading a set the way the other windows do, moving to a
+// record, checking the scripted boxes and reading or preparing the bank.
+struct QuestionWindowFixture : ProgramFixture {
+    using ProgramFixture::ProgramFixture;
+
+    // ---- Opening a set --------------------------------------------------
+    // Data1 runs `recordSource` (refreshed, first record current); the window
+    // is not shown yet, as a contents window leaves it before showing it.
+    questionwindow::frmMain& loadSet(const QString& recordSource);
+    // The chapter's set, then Show: the activation step runs.
+    questionwindow::frmMain& showChapter(const QString& chapter);
+    // The set with its count and its last number noted; not shown.
+    questionwindow::frmMain& openCountedSet(const QString& recordSource);
+    // A chapter the way a chapter button loads it: query, marker, caption,
+    // count and last number; not shown.
+    questionwindow::frmMain& openChapter(const QString& chapter);
+
+    // ---- Moving ---------------------------------------------------------
+    // The set's record at `index` (from 0), reached by moves on the record
+    // set itself rather than through the move buttons.
+    static void moveTo(questionwindow::frmMain& window, int index);
+
+    // ---- Scripted boxes -----------------------------------------------------
+    // Every box found its answer and every answer was used.
+    void verifyNoBoxes() const;
+
+    // ---- The sample bank ----------------------------------------------------
+    // A number the file itself holds, read through a connection of its own.
+    int storedNumber(const QString& sql) const;
+    // The chapter's database numbers in set order.
+    QStringList callsOf(const QString& chapter) const;
+    // One value of the settings row, stored before the windows read it.
+    void storeSetting(const QString& field, const QString& value);
+    // The speaking character's file in the program folder; without it the
+    // window runs without speech.
+    void withCharacter();
+    void withoutCharacter();
+};
+
+} // namespace testsupport
