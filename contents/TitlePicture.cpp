@@ -49,7 +49,7 @@ QByteArray titlePicture(const QSize& size)
     flame.setColorAt(0.0, QColor(255, 214, 90));
     flame.setColorAt(0.55, QColor(236, 112, 28));
     flame.setColorAt(1.0, QColor(168, 24, 18));
-    drawOutlinedText(painter, QStringLiteral("Drillmate 4.1"), name, width / 2, height * 0.60, flame,
+    drawOutlinedText(painter, QStringLiteral("drillbook"), name, width / 2, height * 0.60, flame,
                      QColor(50, 12, 8), 2.0);
 
     // A rule between the name and the line below it.

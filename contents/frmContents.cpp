@@ -89,7 +89,7 @@ void frmContents::buildDesign()
 
     FXImage1 = new forms::ImageBox(canvas);
     FXImage1->setObjectName(QStringLiteral("FXImage1"));
-    FXImage1->setAccessibleName(QStringLiteral("Drillmate 4.1"));
+    FXImage1->setAccessibleName(QStringLiteral("drillbook"));
     forms::setGeometryTwips(*FXImage1, 3000, 240, 7200, 1440);
     FXImage1->setStretch(true);
     FXImage1->setPictureData(titlePicture(FXImage1->size()));
