@@ -5,69 +5,26 @@
 //   KeywordSearch - the keyword search over every long-text field;
 //   RandomSet    - a random test of 50 questions: refresh and walk.
 // Each case has an Engine and a Raw twin; the engine aims at 1.5x of raw.
-// Raw prepares its statement on every run, as a caller of the SQLite API would.
 
+#include "BenchBanks.h"
 #include "platform/data/DataControl.h"
 #include "platform/data/Quoting.h"
 
 #include <benchmark/benchmark.h>
-#include <sqlite3.h>
 
-#include <QFileInfo>
 #include <QString>
+#include <QStringList>
 
 namespace {
 
+using benchbanks::bankPath;
+using benchbanks::banks;
+using benchbanks::haveBank;
+using benchbanks::kNoColumn;
+using benchbanks::RawBank;
+
 const QString kChapter = QStringLiteral("Synthetic Chapter 001");
 const QStringList kLongTextFields = {"Question", "A", "B", "C", "D", "Memo"};
-
-QString bankPath(int64_t size)
-{
-    return QStringLiteral(DRILLBOOK_BENCH_DATA "/bank%1.mdb").arg(size);
-}
-
-bool haveBank(benchmark::State& state)
-{
-    if (QFileInfo::exists(bankPath(state.range(0))))
-        return true;
-    state.SkipWithError("synthetic bank missing: build the bench_banks target");
-    return false;
-}
-
-// A raw connection for the twin, opened once like the engine's shared one.
-class RawBank {
-public:
-    explicit RawBank(const QString& path)
-    {
-        sqlite3_open_v2(path.toUtf8().constData(), &db_, SQLITE_OPEN_READWRITE, nullptr);
-    }
-    ~RawBank() { sqlite3_close(db_); }
-    RawBank(const RawBank&) = delete;
-    RawBank& operator=(const RawBank&) = delete;
-
-    // Steps through `sql` (with one optional text parameter), reading
-    // `column` of every row as text; returns the number of rows.
-    int64_t walk(const char* sql, const QByteArray& parameter, int column, int64_t& characters) const
-    {
-        sqlite3_stmt* stmt = nullptr;
-        sqlite3_prepare_v2(db_, sql, -1, &stmt, nullptr);
-        if (!parameter.isNull())
-            sqlite3_bind_text(stmt, 1, parameter.constData(), int(parameter.size()), SQLITE_STATIC);
-        int64_t rows = 0;
-        while (sqlite3_step(stmt) == SQLITE_ROW) {
-            ++rows;
-            if (column >= 0) {
-                const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
-                characters += QString::fromUtf8(text, sqlite3_column_bytes(stmt, column)).size();
-            }
-        }
-        sqlite3_finalize(stmt);
-        return rows;
-    }
-
-private:
-    sqlite3* db_ = nullptr;
-};
 
 // Walks the data control's set from the first row, reading the question.
 int64_t walkQuestions(data::DataControl& control, int64_t& characters)
@@ -149,7 +106,7 @@ void KeywordSearch_Raw(benchmark::State& state)
     int64_t hits = 0;
     int64_t unused = 0;
     for (auto _ : state)
-        hits = bank.walk(sql.constData(), QByteArray(), -1, unused);
+        hits = bank.walk(sql.constData(), QByteArray(), kNoColumn, unused);
     state.counters["hits"] = double(hits);
 }
 
@@ -180,11 +137,6 @@ void RandomSet_Raw(benchmark::State& state)
             state.SkipWithError("unexpected set size");
     }
     benchmark::DoNotOptimize(characters);
-}
-
-void banks(benchmark::internal::Benchmark* benchmark)
-{
-    benchmark->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 //
 // The window needs a GUI: without a platform given, the run is headless.
 
+#include "BenchBanks.h"
 #include "contents/frmContents.h"
 #include "platform/forms/App.h"
 #include "platform/forms/ScriptedDialogs.h"
@@ -26,29 +27,20 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <memory>
 
 namespace {
 
+using benchbanks::bankPath;
+using benchbanks::banks;
+using benchbanks::haveBank;
+using benchbanks::kEveryColumn;
+using benchbanks::RawBank;
 using questionwindow::frmMain;
 
 constexpr int kMoves = 1000;
-
-QString bankPath(int64_t size)
-{
-    return QStringLiteral(DRILLBOOK_BENCH_DATA "/bank%1.mdb").arg(size);
-}
-
-bool haveBank(benchmark::State& state)
-{
-    if (QFileInfo::exists(bankPath(state.range(0))))
-        return true;
-    state.SkipWithError("synthetic bank missing: build the bench_banks target");
-    return false;
-}
 
 // A program folder in a temporary directory: the sample's pictures, skins,
 // sounds and character, with a synthetic bank as its question database.
@@ -126,58 +118,6 @@ void checkBoxes(benchmark::State& state, const Program& program)
         state.SkipWithError(qPrintable(program.boxes.problems()));
 }
 
-// A raw connection for the twins, with the text reads a window would make.
-class RawBank {
-public:
-    explicit RawBank(const QString& path)
-    {
-        sqlite3_open_v2(path.toUtf8().constData(), &db_, SQLITE_OPEN_READWRITE, nullptr);
-    }
-    ~RawBank() { sqlite3_close(db_); }
-    RawBank(const RawBank&) = delete;
-    RawBank& operator=(const RawBank&) = delete;
-
-    sqlite3* handle() const { return db_; }
-
-    // Every column of the statement's current row as text.
-    static int64_t readRow(sqlite3_stmt* stmt)
-    {
-        int64_t characters = 0;
-        const int columns = sqlite3_column_count(stmt);
-        for (int column = 0; column < columns; ++column) {
-            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
-            characters += QString::fromUtf8(text, sqlite3_column_bytes(stmt, column)).size();
-        }
-        return characters;
-    }
-
-    // Steps through `sql`, reading every row; returns the number of rows.
-    int64_t walk(const char* sql, int64_t& characters) const
-    {
-        sqlite3_stmt* stmt = nullptr;
-        sqlite3_prepare_v2(db_, sql, -1, &stmt, nullptr);
-        int64_t rows = 0;
-        while (sqlite3_step(stmt) == SQLITE_ROW) {
-            ++rows;
-            characters += readRow(stmt);
-        }
-        sqlite3_finalize(stmt);
-        return rows;
-    }
-
-    int64_t count(const char* sql) const
-    {
-        sqlite3_stmt* stmt = nullptr;
-        sqlite3_prepare_v2(db_, sql, -1, &stmt, nullptr);
-        const int64_t value = sqlite3_step(stmt) == SQLITE_ROW ? sqlite3_column_int64(stmt, 0) : -1;
-        sqlite3_finalize(stmt);
-        return value;
-    }
-
-private:
-    sqlite3* db_ = nullptr;
-};
-
 // ---- OpenBank -----------------------------------------------------------------
 
 void OpenBank_Window(benchmark::State& state)
@@ -206,9 +146,9 @@ void OpenBank_Raw(benchmark::State& state)
     int64_t characters = 0;
     for (auto _ : state) {
         const RawBank bank(database);
-        bank.walk("SELECT * FROM table1 LIMIT 1", characters);
+        bank.walk("SELECT * FROM table1 LIMIT 1", {}, kEveryColumn, characters);
         const int64_t rows = bank.count("SELECT count(*) FROM table1");
-        bank.walk("SELECT * FROM table1 ORDER BY rowid DESC LIMIT 1", characters);
+        bank.walk("SELECT * FROM table1 ORDER BY rowid DESC LIMIT 1", {}, kEveryColumn, characters);
         if (rows != state.range(0))
             state.SkipWithError("unexpected bank size");
     }
@@ -240,7 +180,7 @@ void RandomTest_Raw(benchmark::State& state)
     const RawBank bank(bankPath(state.range(0)));
     int64_t characters = 0;
     for (auto _ : state) {
-        if (bank.walk("SELECT * FROM table1 ORDER BY random() LIMIT 50", characters) != 50)
+        if (bank.walk("SELECT * FROM table1 ORDER BY random() LIMIT 50", {}, kEveryColumn, characters) != 50)
             state.SkipWithError("unexpected set size");
     }
     benchmark::DoNotOptimize(characters);
@@ -288,11 +228,6 @@ void NextRecord_Raw(benchmark::State& state)
     sqlite3_finalize(stmt);
     state.SetItemsProcessed(state.iterations() * kMoves);
     benchmark::DoNotOptimize(characters);
-}
-
-void banks(benchmark::internal::Benchmark* benchmark)
-{
-    benchmark->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
 }
 
 } // namespace

@@ -1,12 +1,13 @@
 #include "contents/frmContents.h"
 
 #include "contents/ChapterButtons.h"
-#include "contents/ContentsClock.h"
 #include "contents/ContentsLayout.h"
+#include "contents/ContentsWindowParts.h"
 #include "contents/HelpBinding.h"
 #include "contents/SkinBackground.h"
 #include "contents/TitlePicture.h"
 #include "platform/forms/HiddenBox.h"
+#include "platform/forms/StatusBar.h"
 #include "platform/forms/Twips.h"
 #include "questiondb/Cursors.h"
 
@@ -23,13 +24,6 @@ using questiondb::openCursor;
 namespace {
 
 constexpr int chapterCount = 20;
-
-Qv3dLabel* windowButton(QWidget* canvas, const QString& name, const QString& caption)
-{
-    auto* button = new Qv3dLabel(canvas, caption);
-    button->setObjectName(name);
-    return button;
-}
 
 } // namespace
 
@@ -77,15 +71,7 @@ void frmContents::buildSettingsStore()
 
 void frmContents::buildDesign()
 {
-    QWidget* canvas = layout::makeCanvas(*this);
-    QFont buttonFont = canvas->font();
-    buttonFont.setPointSize(10);
-    buttonFont.setBold(true);
-    canvas->setFont(buttonFont);
-
-    fxBack = new SkinBackground(canvas);
-    fxBack->setObjectName(QStringLiteral("fxBack"));
-    layout::coverCanvas(*canvas, *fxBack);
+    QWidget* canvas = makeSkinnedCanvas(*this, fxBack);
 
     FXImage1 = new forms::ImageBox(canvas);
     FXImage1->setObjectName(QStringLiteral("FXImage1"));
@@ -108,88 +94,40 @@ void frmContents::buildDesign()
     layout::placeSideButton(*cmdTestBank3, 274);
     layout::placeSideButton(*cmdExit, layout::bottom - layout::sideButtonHeight);
 
-    Status = new forms::StatusBar(this);
-    Status->setObjectName(QStringLiteral("Status"));
-    Status->addPanel({}, QStringLiteral("Table Of Contents"), {}, 2);
-    Status->addPanel({}, QStringLiteral("Test Bank #1"), QStringLiteral("Current Brisolt Test Bank"), 2);
-    Status->addPanel({}, QStringLiteral("Corvix 318 - Raze Verudev E/RE Drillmate 4.1"), {}, 5);
-    forms::Panel* time = Status->addPanel(QStringLiteral("Time"), {}, QStringLiteral("Current System Time"), 2);
-    time->label()->setAccessibleName(QStringLiteral("Time"));
-    setStatusBar(Status);
-
-    Timer1 = new forms::Timer(this, clockInterval, true);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Status = makeContentsStatus(*this, QStringLiteral("Test Bank #1"),
+                                {{}, QStringLiteral("Corvix 318 - Raze Verudev E/RE Drillmate 4.1"), {}});
+    Timer1 = makeClock(*this);
 }
 
 void frmContents::buildMenus()
 {
-    QMenuBar* bar = menuBar();
-    auto title = [bar](const QString& name, const QString& caption) {
-        auto* added = new forms::Menu(bar, caption);
-        added->setObjectName(name);
-        return added;
-    };
-    auto item = [](forms::Menu* parent, const QString& name, const QString& caption) {
-        auto* added = new forms::Menu(parent, caption);
-        added->setObjectName(name);
-        return added;
-    };
-    auto separator = [](forms::Menu* parent) { new forms::Menu(parent, QStringLiteral("-")); };
-
-    mnuFile = title(QStringLiteral("mnuFile"), QStringLiteral("&File"));
-    mnuLoadNuvia = item(mnuFile, QStringLiteral("mnuLoadNuvia"), QStringLiteral("Load Agent Programs"));
-    separator(mnuFile);
-    mnuTerminology = item(mnuFile, QStringLiteral("mnuTerminology"), QStringLiteral("Terminology"));
-    separator(mnuFile);
-    mnuEnd = item(mnuFile, QStringLiteral("mnuEnd"), QStringLiteral("&End"));
-
-    mnuOptions = title(QStringLiteral("mnuOptions"), QStringLiteral("&Options"));
-    mnuPallete = item(mnuOptions, QStringLiteral("mnuPallete"), QStringLiteral("Show Chapter Palette"));
-    separator(mnuOptions);
-    mnuChangeFonts = item(mnuOptions, QStringLiteral("mnuChangeFonts"), QStringLiteral("Change Screen Fonts"));
-    mnuResetFonts = item(mnuOptions, QStringLiteral("mnuResetFonts"), QStringLiteral("Reset Screen Fonts"));
-    separator(mnuOptions);
-    mnuChangeFontColor = item(mnuOptions, QStringLiteral("mnuChangeFontColor"), QStringLiteral("Change Font Color"));
-    mnuChangeCanvas = item(mnuOptions, QStringLiteral("mnuChangeCanvas"), QStringLiteral("Change Canvas Color"));
-    separator(mnuOptions);
-    mnuSkins = item(mnuOptions, QStringLiteral("mnuSkins"), QStringLiteral("Change Interface Skin"));
-
-    mnuHelp = title(QStringLiteral("mnuHelp"), QStringLiteral("&Help"));
-    mnuContents = item(mnuHelp, QStringLiteral("mnuContents"), QStringLiteral("Contents"));
-    separator(mnuHelp);
-    mnuWeb = item(mnuHelp, QStringLiteral("mnuWeb"), QStringLiteral("Connect To Brisolt Website"));
-    separator(mnuHelp);
-    mnuAbout = item(mnuHelp, QStringLiteral("mnuAbout"), QStringLiteral("About"));
+    buildContentsMenus(
+        menuBar(), *this,
+        [this] {
+            mnuLoadNuvia = menuItem(mnuFile, QStringLiteral("mnuLoadNuvia"), QStringLiteral("Load Agent Programs"));
+            menuSeparator(mnuFile);
+        },
+        [this] {
+            mnuChangeFonts = menuItem(mnuOptions, QStringLiteral("mnuChangeFonts"), QStringLiteral("Change Screen Fonts"));
+            mnuResetFonts = menuItem(mnuOptions, QStringLiteral("mnuResetFonts"), QStringLiteral("Reset Screen Fonts"));
+            menuSeparator(mnuOptions);
+            mnuChangeFontColor =
+                menuItem(mnuOptions, QStringLiteral("mnuChangeFontColor"), QStringLiteral("Change Font Color"));
+            mnuChangeCanvas = menuItem(mnuOptions, QStringLiteral("mnuChangeCanvas"), QStringLiteral("Change Canvas Color"));
+            menuSeparator(mnuOptions);
+        });
 }
 
 void frmContents::connectHandlers()
 {
     using Self = frmContents;
-    auto onButton = [this](Qv3dLabel* button, void (Self::*down)(), void (Self::*up)(), void (Self::*click)()) {
-        connect(button, &Qv3dLabel::mouseDown, this, [this, down](int, int, int, int) { (this->*down)(); });
-        connect(button, &Qv3dLabel::mouseUp, this, [this, up](int, int, int, int) { (this->*up)(); });
-        connect(button, &Qv3dLabel::click, this, click);
-    };
-    onButton(cmdAll, &Self::cmdAll_MouseDown, &Self::cmdAll_MouseUp, &Self::cmdAll_Click);
-    onButton(cmdExit, &Self::cmdExit_MouseDown, &Self::cmdExit_MouseUp, &Self::cmdExit_Click);
-    onButton(cmdTestBank2, &Self::cmdTestBank2_MouseDown, &Self::cmdTestBank2_MouseUp, &Self::cmdTestBank2_Click);
-    onButton(cmdTestBank3, &Self::cmdTestBank3_MouseDown, &Self::cmdTestBank3_MouseUp, &Self::cmdTestBank3_Click);
-
-    auto onChoose = [this](forms::Menu* item, void (Self::*step)()) { connect(item, &forms::Menu::click, this, step); };
-    onChoose(mnuLoadNuvia, &Self::mnuLoadNuvia_Click);
-    onChoose(mnuTerminology, &Self::mnuTerminology_Click);
-    onChoose(mnuEnd, &Self::mnuEnd_Click);
-    onChoose(mnuPallete, &Self::mnuPallete_Click);
-    onChoose(mnuChangeFonts, &Self::mnuChangeFonts_Click);
-    onChoose(mnuResetFonts, &Self::mnuResetFonts_Click);
-    onChoose(mnuChangeFontColor, &Self::mnuChangeFontColor_Click);
-    onChoose(mnuChangeCanvas, &Self::mnuChangeCanvas_Click);
-    onChoose(mnuSkins, &Self::mnuSkins_Click);
-    onChoose(mnuContents, &Self::mnuContents_Click);
-    onChoose(mnuWeb, &Self::mnuWeb_Click);
-    onChoose(mnuAbout, &Self::mnuAbout_Click);
-
-    connect(Timer1, &forms::Timer::timer, this, &Self::Timer1_Timer);
+    connectCommonHandlers(*this);
+    // The font, colour and speech items only the home window carries.
+    connectMenuItem(*this, mnuLoadNuvia, &Self::mnuLoadNuvia_Click);
+    connectMenuItem(*this, mnuChangeFonts, &Self::mnuChangeFonts_Click);
+    connectMenuItem(*this, mnuResetFonts, &Self::mnuResetFonts_Click);
+    connectMenuItem(*this, mnuChangeFontColor, &Self::mnuChangeFontColor_Click);
+    connectMenuItem(*this, mnuChangeCanvas, &Self::mnuChangeCanvas_Click);
 }
 
 forms::Qv3dLabel* frmContents::cmd(int number) const { return chapters->button(number); }

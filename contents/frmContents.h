@@ -128,7 +128,6 @@ private:
     void buildDesign();
     void buildMenus();
     void connectHandlers();
-    void paintSkin();
 };
 
 } // namespace contents

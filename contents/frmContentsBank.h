@@ -108,7 +108,6 @@ private:
     void buildDesign();
     void buildMenus();
     void connectHandlers();
-    void paintSkin();
     // The other user bank's number: 3 for bank II, 2 for bank III.
     int otherBank() const { return bank_ == 2 ? 3 : 2; }
 

@@ -9,46 +9,21 @@
 
 #include "appearance/SkinTable.h"
 #include "contents/ButtonLook.h"
-#include "contents/ChapterButtons.h"
+#include "contents/ContentsWindowParts.h"
 #include "contents/SkinBackground.h"
-#include "platform/forms/App.h"
 #include "platform/forms/FailureRegimes.h"
-#include "questionwindow/frmMain.h"
 
 namespace contents {
 
 using forms::bestEffort;
-using forms::form;
 
 void frmContentsBank::Form_Activate()
 {
     bestEffort({[&] { Data1->refresh(); }});
     // The chapter palette's bank marker becomes this bank here once the program has a palette.
-    paintSkin();
-    bestEffort({
-        [&] { setTwoLineCaptions(chapters->all()); },
-        [&] { form<questionwindow::frmMain>().txtContentsRoute->setText(QString::number(bank_)); },
-    });
-}
-
-// A name that is no skin leaves the window as it looks now. Exit keeps its
-// caption colour; it gets the texture like every other button.
-void frmContentsBank::paintSkin()
-{
-    const appearance::Skin* skin = appearance::findSkin(txtSkin->text());
-    if (!skin)
-        return;
-    const forms::App& program = forms::App::current();
-    bestEffort({
-        [&] { fxBack->setPictureFile(program.file(skin->windowBackground)); },
-        [&] {
-            if (skin->captionColor == appearance::whiteColor)
-                WhiteButtons();
-            else
-                BlackButtons();
-        },
-        [&] { setTextures(labelButtons(), program.file(skin->buttonTexture)); },
-    });
+    // Exit keeps its caption colour; it gets the texture like every other button.
+    paintContentsSkin(txtSkin->text(), *fxBack, coloredButtons(), labelButtons());
+    finishContentsActivation(*chapters, QString::number(bank_));
 }
 
 void frmContentsBank::BlackButtons() { setCaptionColors(coloredButtons(), appearance::blackColor); }

@@ -8,17 +8,14 @@
 
 #include "appearance/SkinTable.h"
 #include "contents/ButtonLook.h"
-#include "contents/ChapterButtons.h"
+#include "contents/ContentsWindowParts.h"
 #include "contents/SkinBackground.h"
-#include "platform/forms/App.h"
 #include "platform/forms/FailureRegimes.h"
 #include "platform/forms/ScreenSize.h"
-#include "questionwindow/frmMain.h"
 
 namespace contents {
 
 using forms::bestEffort;
-using forms::form;
 
 void frmContents::Form_Activate()
 {
@@ -28,30 +25,8 @@ void frmContents::Form_Activate()
         // The chapter palette's bank marker becomes "1" here once the program has a palette.
         [&] { txtRes->setText(forms::screenSizeText()); },
     });
-    paintSkin();
-    bestEffort({
-        [&] { setTwoLineCaptions(chapters->all()); },
-        [&] { form<questionwindow::frmMain>().txtContentsRoute->setText(QStringLiteral("1")); },
-    });
-}
-
-// A name that is no skin leaves the window as it looks now.
-void frmContents::paintSkin()
-{
-    const appearance::Skin* skin = appearance::findSkin(txtSkin->text());
-    if (!skin)
-        return;
-    const forms::App& program = forms::App::current();
-    bestEffort({
-        [&] { fxBack->setPictureFile(program.file(skin->windowBackground)); },
-        [&] {
-            if (skin->captionColor == appearance::whiteColor)
-                WhiteButtons();
-            else
-                BlackButtons();
-        },
-        [&] { setTextures(labelButtons(), program.file(skin->buttonTexture)); },
-    });
+    paintContentsSkin(txtSkin->text(), *fxBack, labelButtons(), labelButtons());
+    finishContentsActivation(*chapters, QStringLiteral("1"));
 }
 
 void frmContents::BlackButtons() { setCaptionColors(labelButtons(), appearance::blackColor); }
