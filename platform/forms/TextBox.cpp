@@ -49,6 +49,7 @@ TextBox::~TextBox() = default;
 
 QWidget* TextBox::editor() const
 {
+    syncEditor();
     return multiLine_ ? static_cast<QWidget*>(multiLine_) : static_cast<QWidget*>(singleLine_);
 }
 
@@ -69,7 +70,33 @@ void TextBox::showFieldValue(const QVariant& value)
     dataChanged_ = false;
 }
 
+// A box that is not on screen (a hidden marker, or any box of a window that is
+// not shown) keeps its text and lays it out only when it is shown or its
+// editor is asked for: laying out text is most of the cost of a record move.
 void TextBox::putIntoEditor(const QString& text)
+{
+    if (!isVisible()) {
+        editorStale_ = true;
+        return;
+    }
+    writeEditor(text);
+}
+
+void TextBox::syncEditor() const
+{
+    if (!editorStale_)
+        return;
+    editorStale_ = false;
+    const_cast<TextBox*>(this)->writeEditor(text_);
+}
+
+void TextBox::showEvent(QShowEvent* event)
+{
+    syncEditor();
+    QWidget::showEvent(event);
+}
+
+void TextBox::writeEditor(const QString& text)
 {
     writingEditor_ = true;
     if (multiLine_) {
@@ -109,11 +136,13 @@ void TextBox::setLocked(bool locked)
 
 int TextBox::editorLength() const
 {
+    syncEditor();
     return multiLine_ ? multiLine_->document()->characterCount() - 1 : int(singleLine_->text().size());
 }
 
 int TextBox::selStart() const
 {
+    syncEditor();
     if (multiLine_)
         return multiLine_->textCursor().selectionStart();
     return singleLine_->hasSelectedText() ? singleLine_->selectionStart() : singleLine_->cursorPosition();
@@ -121,6 +150,7 @@ int TextBox::selStart() const
 
 void TextBox::setSelStart(int start)
 {
+    syncEditor();
     if (start < 0)
         throwInvalidPropertyValue();
     start = std::min(start, editorLength());
@@ -135,6 +165,7 @@ void TextBox::setSelStart(int start)
 
 int TextBox::selLength() const
 {
+    syncEditor();
     if (multiLine_) {
         const QTextCursor cursor = multiLine_->textCursor();
         return cursor.selectionEnd() - cursor.selectionStart();
@@ -144,6 +175,7 @@ int TextBox::selLength() const
 
 void TextBox::setSelLength(int length)
 {
+    syncEditor();
     if (length < 0)
         throwInvalidPropertyValue();
     const int start = selStart();
@@ -160,6 +192,7 @@ void TextBox::setSelLength(int length)
 
 QString TextBox::selText() const
 {
+    syncEditor();
     if (!multiLine_)
         return singleLine_->selectedText();
     QString selected = multiLine_->textCursor().selectedText();
@@ -169,6 +202,7 @@ QString TextBox::selText() const
 
 void TextBox::setSelText(const QString& text)
 {
+    syncEditor();
     // Goes through the editor like typing: change() runs and the box is marked.
     if (multiLine_) {
         QTextCursor cursor = multiLine_->textCursor();

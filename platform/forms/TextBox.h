@@ -63,9 +63,12 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void putIntoEditor(const QString& text);
+    void writeEditor(const QString& text);
+    void syncEditor() const;
     void onEditorTextChanged();
     bool filterKeyPress(QKeyEvent* event);
     int editorLength() const;
@@ -76,6 +79,7 @@ private:
     QString dataField_;
     bool dataChanged_ = false;
     bool writingEditor_ = false;   // the editor changes because we set it
+    mutable bool editorStale_ = false; // text_ waits to be laid out until shown
     bool replayingKey_ = false;    // a replaced key is on its way to the editor
     bool awayWithWindow_ = false;  // the focus left with the window, not to a control
 };

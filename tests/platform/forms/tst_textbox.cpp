@@ -3,6 +3,8 @@
 
 #include <QAbstractScrollArea>
 #include <QAction>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
@@ -34,6 +36,8 @@ class TextBoxTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void offScreenTextReachesTheEditorWhenNeeded_data();
+    void offScreenTextReachesTheEditorWhenNeeded();
     void changeRunsForCodeAndTyping_data();
     void changeRunsForCodeAndTyping();
     void keyPressReplacesOrSwallows_data();
@@ -332,6 +336,42 @@ void TextBoxTest::clickRuns()
     QCOMPARE(clicks.count(), 1);
     QTest::mouseClick(window.second->editor(), Qt::LeftButton, {}, QPoint(5, 5));
     QCOMPARE(clicks.count(), 1);
+}
+
+// Text written while a box is off screen is laid out only when the box is
+// shown or its editor is used, and nothing is lost on the way.
+void TextBoxTest::offScreenTextReachesTheEditorWhenNeeded_data()
+{
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<bool>("byShowing");
+    QTest::newRow("single line, shown") << int(TextBox::SingleLine) << true;
+    QTest::newRow("multi-line, shown") << int(TextBox::MultiLine) << true;
+    QTest::newRow("single line, selection asked") << int(TextBox::SingleLine) << false;
+    QTest::newRow("multi-line, selection asked") << int(TextBox::MultiLine) << false;
+}
+
+void TextBoxTest::offScreenTextReachesTheEditorWhenNeeded()
+{
+    QFETCH(int, lines);
+    QFETCH(bool, byShowing);
+    QWidget window;
+    auto* box = new TextBox(&window, TextBox::Lines(lines));
+    box->setText(QStringLiteral("first"));
+    box->showFieldValue(QStringLiteral("Fire Behavior"));
+    QCOMPARE(box->text(), QStringLiteral("Fire Behavior"));
+    if (byShowing) {
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* line = qobject_cast<QLineEdit*>(box->findChild<QLineEdit*>());
+        auto* plain = qobject_cast<QPlainTextEdit*>(box->findChild<QPlainTextEdit*>());
+        QCOMPARE(line ? line->text() : plain->toPlainText(), QStringLiteral("Fire Behavior"));
+    } else {
+        box->setSelStart(5);
+        box->setSelLength(3);
+        QCOMPARE(box->selText(), QStringLiteral("Beh"));
+        box->setSelText(QStringLiteral("Hab"));
+        QCOMPARE(box->text(), QStringLiteral("Fire Habavior"));
+    }
 }
 
 QTEST_MAIN(TextBoxTest)

@@ -1,0 +1,224 @@
+// The program's start up to its main table of contents, beside the start of a
+// bare Qt program in the same process:
+//   StartUp_Program - the program on a fresh copy of the sample program
+//                     folder: the App made, the start-up step run (database
+//                     check, splash shown and painted), the splash's hand-over
+//                     fired at once instead of after its fixed wait, events
+//                     processed until the main table of contents is shown,
+//                     painted and the program's active window;
+//   StartUp_BareQt  - a window with a label shown and events processed until
+//                     it is painted.
+// Laying out the folder and tearing the program down are left out of the
+// timing. Both run in one warm process: what a process pays once (fonts,
+// style, platform plugin) falls into the first runs, which the library drops
+// while it sizes a case; a run of one iteration each (the smoke test) shows
+// the cold start instead.
+//
+// The windows need a GUI: without a platform given, the run is headless.
+
+#include "contents/StartUp.h"
+#include "contents/frmContents.h"
+#include "contents/frmSplash.h"
+#include "platform/forms/App.h"
+#include "platform/forms/Application.h"
+#include "platform/forms/ScriptedDialogs.h"
+#include "platform/forms/Timer.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QVBoxLayout>
+#include <QWidget>
+#include <QWindow>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace {
+
+using contents::frmContents;
+using contents::frmSplash;
+
+// Longer than any start could take; a start that never gets there is a fault, not a figure.
+constexpr int kPatienceMs = 10000;
+
+// A copy of the sample program folder in a temporary directory, so every
+// start opens a database file no earlier start has touched.
+class ProgramCopy {
+public:
+    ProgramCopy()
+    {
+        const QDir sample(QStringLiteral(DRILLBOOK_SAMPLE_DIR));
+        ok_ = dir_.isValid() && sample.exists(QStringLiteral("qbk54.mdb"));
+        QDirIterator it(sample.path(), QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        while (ok_ && it.hasNext()) {
+            const QString source = it.next();
+            const QString target = dir_.filePath(sample.relativeFilePath(source));
+            ok_ = it.fileInfo().isDir() ? QDir().mkpath(target) : QFile::copy(source, target);
+        }
+    }
+
+    bool ok() const { return ok_; }
+    QString path() const { return dir_.path(); }
+
+private:
+    QTemporaryDir dir_;
+    bool ok_ = false;
+};
+
+// The running program, its boxes scripted so none can wait for a user.
+struct Program {
+    explicit Program(const QString& folder) : app(folder), boxes(app.dialogs()) {}
+
+    forms::App app;
+    forms::ScriptedDialogs boxes;
+};
+
+bool painted(const QWidget& window)
+{
+    return window.isVisible() && window.windowHandle() && window.windowHandle()->isExposed();
+}
+
+// Processes events until `done`; false when it never came.
+bool processEventsUntil(const std::function<bool()>& done)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (!done()) {
+        if (waited.elapsed() > kPatienceMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return true;
+}
+
+// Lets the event loop destroy what was deleted later, as it would after a window closes.
+void settle()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// ---- StartUp ------------------------------------------------------------------
+
+// The program's start, timed from the App's making to its home window being
+// active; empty when it got there, otherwise what went wrong.
+QString startProgram(std::optional<Program>& program, const QString& folder)
+{
+    program.emplace(folder);
+    if (!contents::startUp(program->app))
+        return QStringLiteral("the program did not start");
+    // The splash is on screen for its whole wait; its picture is painted before the hand-over.
+    frmSplash& splash = program->app.form<frmSplash>();
+    if (!processEventsUntil([&] { return painted(splash); }))
+        return QStringLiteral("the splash was never shown");
+    splash.Timer1->fire();
+    frmContents& home = program->app.form<frmContents>();
+    if (!processEventsUntil([&] { return painted(home) && program->app.activeForm() == &home; }))
+        return QStringLiteral("the table of contents never became the active window");
+    return {};
+}
+
+// Timing may be paused and resumed only while no error is set, so a failure
+// is reported once the iteration's untimed work is done.
+void StartUp_Program(benchmark::State& state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto folder = std::make_unique<ProgramCopy>();
+        std::optional<Program> program;
+        QString problem = folder->ok() ? QString() : QStringLiteral("could not lay out the program folder");
+        state.ResumeTiming();
+
+        if (problem.isEmpty())
+            problem = startProgram(program, folder->path());
+
+        state.PauseTiming();
+        if (problem.isEmpty() && !program->boxes.ok())
+            problem = program->boxes.problems();
+        program.reset();
+        settle();
+        folder.reset();
+        state.ResumeTiming();
+        if (!problem.isEmpty()) {
+            state.SkipWithError(qPrintable(problem));
+            break;
+        }
+    }
+}
+
+void StartUp_BareQt(benchmark::State& state)
+{
+    for (auto _ : state) {
+        auto window = std::make_unique<QWidget>();
+        auto* layout = new QVBoxLayout(window.get());
+        layout->addWidget(new QLabel(QStringLiteral("Table Of Contents"), window.get()));
+        window->resize(800, 600);
+        window->show();
+        const bool arrived = processEventsUntil([&] { return painted(*window); });
+
+        state.PauseTiming();
+        window.reset();
+        settle();
+        state.ResumeTiming();
+        if (!arrived) {
+            state.SkipWithError("the window was never shown");
+            break;
+        }
+    }
+}
+
+} // namespace
+
+// A start is tens of milliseconds; wall time, since the window system's part runs outside this thread's CPU time too.
+BENCHMARK(StartUp_Program)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(StartUp_BareQt)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+namespace {
+
+// The report the command line asks for, remembering whether a case failed:
+// a start that no longer gets through fails the run (and its smoke test),
+// not only its line of the report.
+class FailureAwareReporter : public benchmark::BenchmarkReporter {
+public:
+    explicit FailureAwareReporter(benchmark::BenchmarkReporter& shown) : shown_(shown) {}
+
+    bool ReportContext(const Context& context) override { return shown_.ReportContext(context); }
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        for (const Run& run : runs)
+            failed_ = failed_ || run.error_occurred;
+        shown_.ReportRuns(runs);
+    }
+    void Finalize() override { shown_.Finalize(); }
+
+    bool failed() const { return failed_; }
+
+private:
+    benchmark::BenchmarkReporter& shown_;
+    bool failed_ = false;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The program's own application object, as its start makes it.
+    forms::Application application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    FailureAwareReporter reporter(*benchmark::CreateDefaultDisplayReporter());
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return reporter.failed() ? 1 : 0;
+}
