@@ -1,6 +1,5 @@
 #include "contents/TitlePicture.h"
 
-#include <QBuffer>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
@@ -32,7 +31,7 @@ void drawOutlinedText(QPainter& painter, const QString& text, const QFont& font,
 
 } // namespace
 
-QByteArray titlePicture(const QSize& size)
+QImage titlePicture(const QSize& size)
 {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -64,12 +63,7 @@ QByteArray titlePicture(const QSize& size)
     drawOutlinedText(painter, QStringLiteral("Fire Fighter I & II Certification Study"), line, width / 2,
                      height * 0.93, QColor(255, 250, 240), QColor(40, 20, 16), 1.6);
     painter.end();
-
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
+    return image;
 }
 
 } // namespace contents

@@ -11,7 +11,6 @@
 #include "platform/media/WavePlayer.h"
 #include "widgets/XPStyle.h"
 
-#include <QBuffer>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QLinearGradient>
@@ -119,15 +118,6 @@ void fitToWidth(QFont& font, const QString& text, int largest, qreal width)
             return;
     }
     font.setPixelSize(8);
-}
-
-QByteArray pngBytes(const QImage& image)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
 }
 
 } // namespace
@@ -297,7 +287,7 @@ frmSplash::frmSplash()
     FXImage1 = new forms::ImageBox(canvas);
     FXImage1->setObjectName(QStringLiteral("FXImage1"));
     forms::setGeometryTwips(*FXImage1, 0, 0, pictureWidth, clientHeight);
-    FXImage1->setPictureData(pngBytes(startUpPicture(FXImage1->size())));
+    FXImage1->showDrawnPicture(startUpPicture(FXImage1->size()));
     FXImage1->raise(); // the tile of the style control lies under the picture
 
     txtRes = forms::hiddenBox(this, QStringLiteral("txtRes"));

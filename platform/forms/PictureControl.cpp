@@ -47,6 +47,13 @@ bool PictureControl::setPictureData(const QByteArray& bytes)
     return loaded;
 }
 
+void PictureControl::showDrawnPicture(const QImage& image)
+{
+    picture_ = QPixmap::fromImage(image);
+    path_.clear();
+    setPixmap(picture_);
+}
+
 void PictureControl::clearPicture()
 {
     showNothing();

@@ -3,6 +3,7 @@
 #include "platform/data/BoundControl.h"
 
 #include <QByteArray>
+#include <QImage>
 #include <QLabel>
 #include <QPixmap>
 
@@ -19,6 +20,9 @@ public:
 
     bool setPicture(const QString& path);
     bool setPictureData(const QByteArray& bytes);
+    // A picture the program draws itself (a title picture): shown as it is,
+    // with no file behind it, and never a new value for a data control.
+    void showDrawnPicture(const QImage& image);
     void clearPicture(); // an empty picture, stored as such when bound
     bool hasPicture() const { return !picture_.isNull(); }
     QPixmap picture() const { return picture_; }
