@@ -352,6 +352,7 @@ public:
 protected:
     void Form_Load() override;
     void Form_Activate() override;
+    void Form_Unload(int& cancel) override;
 
 private:
     void buildDesign();

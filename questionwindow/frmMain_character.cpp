@@ -78,6 +78,16 @@ void frmMain::cmdNuviaStop_Click()
     mnuReadNuvia->setEnabled(true);
 }
 
+// However the window goes, the character goes quiet with it: a verdict still
+// being spoken must not carry a closed window on to its next question.
+void frmMain::Form_Unload(int& /*cancel*/)
+{
+    if (speech::Character* reader = character()) {
+        reader->stop();
+        reader->hide();
+    }
+}
+
 void frmMain::Agent1_Bookmark(int tag)
 {
     auto restoreReadButton = [this] {

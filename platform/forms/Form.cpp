@@ -3,6 +3,7 @@
 #include "platform/core/RuntimeError.h"
 #include "platform/data/DataControl.h"
 #include "platform/forms/App.h"
+#include "platform/forms/Dialogs.h"
 
 #include <QCloseEvent>
 #include <QEvent>
@@ -43,8 +44,12 @@ void Form::storePendingEdits(PendingRows rows)
                 control->recordset().editMode() == data::Recordset::EditAdd)
                 continue;
             control->close();
-        } catch (const platform::RuntimeError&) {
-            // The row may be gone or the file unreadable; nothing more to save.
+        } catch (const platform::RuntimeError& error) {
+            // The window goes anyway; the candidate must not believe the
+            // changes were kept when they were not.
+            if (Dialogs::current())
+                msgBox(QStringLiteral("The changes on this window could not be saved.\n\n%1").arg(error.description()),
+                       vbOKOnly | vbExclamation, QStringLiteral("Brisolt Software"));
         }
     }
 }

@@ -57,6 +57,24 @@ private slots:
         QCOMPARE(testsupport::queryValue(program.databasePath(), "SELECT count(*) FROM Table5").toInt(), before);
     }
 
+    // A store that fails while the window goes is reported, not passed over.
+    void failedStoreOnUnloadIsReported()
+    {
+        testsupport::ProgramFixture program;
+        auto& users = form<UsersForm>();
+        auto* session = questiondb::newCursor(&users, QStringLiteral("Data2"), QStringLiteral("Access 2000;"));
+        auto* box = questiondb::bindBox(session, forms::hiddenBox(&users, QStringLiteral("txtSession")), QStringLiteral("Session"));
+        testsupport::executeSql(program.databasePath(), "INSERT INTO Table8 (Session) VALUES (1)");
+        questiondb::openCursor(*session, QStringLiteral("Table8"));
+        box->setText(QStringLiteral("not a number"));
+        program.boxes.answer(forms::vbOK);
+        QVERIFY(users.Unload());
+        QCOMPARE(program.boxes.shown().size(), 1);
+        QCOMPARE(program.boxes.shown().first().title, QStringLiteral("Brisolt Software"));
+        QVERIFY(program.boxes.shown().first().text.startsWith(QStringLiteral("The changes on this window could not be saved.")));
+        QCOMPARE(testsupport::queryValue(program.databasePath(), "SELECT Session FROM Table8").toInt(), 1);
+    }
+
     void unloadStoresARowBeingAdded()
     {
         testsupport::ProgramFixture program;
