@@ -8,12 +8,15 @@
 
 #include <QAccessible>
 #include <QDragEnterEvent>
+#include <QDateTime>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QPointer>
 
 namespace forms {
@@ -128,13 +131,29 @@ void Qv3dLabel::setCaptionColor(int rgb)
     update();
 }
 
+// Every button of a window wears the same texture: it is read and scaled once
+// and Qt's pixmap cache hands the same copies to the other buttons.
+namespace {
+QString textureKey(const QString& path)
+{
+    const QFileInfo file(path);
+    return QStringLiteral("qv3d-texture:%1:%2")
+        .arg(file.absoluteFilePath())
+        .arg(file.lastModified().toMSecsSinceEpoch());
+}
+} // namespace
+
 bool Qv3dLabel::setPicture(const QString& path)
 {
     if (path.isEmpty())
         return false;
     QPixmap loaded;
-    if (!loaded.load(path))
-        return false;
+    const QString key = textureKey(path);
+    if (!QPixmapCache::find(key, &loaded)) {
+        if (!loaded.load(path))
+            return false;
+        QPixmapCache::insert(key, loaded);
+    }
     picture_ = loaded;
     picturePath_ = path;
     scaled_ = QPixmap();
@@ -254,7 +273,14 @@ const QPixmap& Qv3dLabel::scaledPicture()
 {
     const QSize target = size() * devicePixelRatioF();
     if (scaled_.size() != target) {
-        scaled_ = picture_.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const QString key = QStringLiteral("qv3d-scaled:%1:%2x%3")
+                                .arg(picture_.cacheKey())
+                                .arg(target.width())
+                                .arg(target.height());
+        if (!QPixmapCache::find(key, &scaled_)) {
+            scaled_ = picture_.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            QPixmapCache::insert(key, scaled_);
+        }
         scaled_.setDevicePixelRatio(devicePixelRatioF());
     }
     return scaled_;
