@@ -9,7 +9,6 @@
 #include "platform/forms/Twips.h"
 #include "platform/registry/Registry.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QFrame>
@@ -36,20 +35,6 @@ QString programVersionText()
 }
 
 namespace {
-
-QByteArray emblemPicture(const QSize& size)
-{
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    paintEmblem(painter, QRectF(QPointF(0, 0), QSizeF(size)).adjusted(2, 2, -2, -2));
-    painter.end();
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
 
 QFrame* ruleLine(QWidget* parent, const QColor& colour, int top)
 {
@@ -93,7 +78,7 @@ frmAbout::frmAbout()
     FXImage2 = new forms::ImageBox(canvas);
     FXImage2->setObjectName(QStringLiteral("FXImage2"));
     forms::setGeometryTwips(*FXImage2, 240, 240, 1020, 1020);
-    FXImage2->setPictureData(emblemPicture(FXImage2->size()));
+    FXImage2->showDrawnPicture(emblemPicture(FXImage2->size()));
 
     lblTitle = label(canvas, "lblTitle", 1440, 210, 4800, 480);
     QFont titleFont = lblTitle->font();

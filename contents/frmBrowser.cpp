@@ -1,5 +1,7 @@
 #include "contents/frmBrowser.h"
 
+#include "appearance/SkinTable.h"
+
 #include "contents/SkinBackground.h"
 #include "contents/frmContents.h"
 #include "contents/frmSplash.h"
@@ -10,7 +12,6 @@
 #include "platform/forms/Label.h"
 #include "platform/forms/TextBox.h"
 
-#include <QBuffer>
 #include <QDesktopServices>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -44,35 +45,6 @@ const Page pages[] = {
     {frmBrowser::contactAddress, "Brisolt Software's Contact Page"},
 };
 
-// The backgrounds by skin name, compared in this order.
-const struct {
-    const char* skin;
-    const char* picture;
-} backgrounds[] = {
-    {"Beach", "\\images\\beach.jpg"},       {"White Brick", "\\images\\whitebrick.jpg"},
-    {"Blue", "\\images\\blue.jpg"},         {"Blue Brick", "\\images\\bluebrick.jpg"},
-    {"Leather", "\\images\\leather.jpg"},   {"Dune", "\\images\\dune1.jpg"},
-    {"Marble", "\\images\\marble.jpg"},     {"Paper", "\\images\\paper2.jpg"},
-    {"Parchment", "\\images\\parch1.jpg"},  {"Rock", "\\images\\rock.jpg"},
-    {"Sand", "\\images\\sand.jpg"},         {"Smoke", "\\images\\smoke.jpg"},
-    {"Water", "\\images\\water.jpg"},       {"Nantucket 2", "\\images\\nan2.jpg"},
-    {"Nantucket", "\\images\\nan5.jpg"},
-};
-
-QByteArray emblemBytes(int side)
-{
-    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    paintEmblem(painter, QRectF(2, 2, side - 4, side - 4));
-    painter.end();
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
-
 forms::Label* pageLabel(QWidget* page, const char* name, const QString& caption, bool heading = false)
 {
     auto* label = new forms::Label(page, caption);
@@ -88,14 +60,14 @@ forms::Label* pageLabel(QWidget* page, const char* name, const QString& caption,
 }
 
 // A tab's page: the emblem at the left, its lines at the right.
-QWidget* tabPage(const QByteArray& emblem, const QList<QWidget*>& lines, QWidget* page)
+QWidget* tabPage(const QImage& emblem, const QList<QWidget*>& lines, QWidget* page)
 {
     auto* row = new QHBoxLayout(page);
     row->setContentsMargins(14, 14, 14, 14);
     row->setSpacing(16);
     auto* picture = new forms::ImageBox(page);
     picture->setObjectName(QStringLiteral("picture"));
-    picture->setPictureData(emblem);
+    picture->showDrawnPicture(emblem);
     picture->setFixedSize(96, 96);
     row->addWidget(picture, 0, Qt::AlignTop);
     auto* column = new QVBoxLayout;
@@ -137,7 +109,7 @@ frmBrowser::frmBrowser() : opener_(&frmBrowser::openInSystemBrowser)
     txtWeb->setDataChanged(false);
     column->addWidget(txtWeb);
 
-    const QByteArray emblem = emblemBytes(96);
+    const QImage emblem = emblemPicture(QSize(96, 96));
     SSTab1 = new QTabWidget(front);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
     SSTab1->setDocumentMode(false);
@@ -210,11 +182,8 @@ frmBrowser::frmBrowser() : opener_(&frmBrowser::openInSystemBrowser)
 
 QString frmBrowser::backgroundOfSkin(const QString& skinName)
 {
-    for (const auto& row : backgrounds) {
-        if (skinName == QLatin1String(row.skin))
-            return QString::fromLatin1(row.picture);
-    }
-    return {};
+    const appearance::Skin* skin = appearance::findSkin(skinName);
+    return skin ? QString(skin->windowBackground) : QString();
 }
 
 void frmBrowser::Form_Activate()

@@ -341,4 +341,13 @@ void frmSplash::Timer1_Timer()
     Unload();
 }
 
+QImage emblemPicture(const QSize& size)
+{
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    paintEmblem(painter, QRectF(QPointF(0, 0), QSizeF(size)).adjusted(2, 2, -2, -2));
+    return image;
+}
+
 } // namespace contents

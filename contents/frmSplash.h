@@ -55,4 +55,8 @@ QImage startUpPicture(const QSize& size);
 // `box`; the about box shows it too.
 void paintEmblem(QPainter& painter, const QRectF& box);
 
+// The emblem alone on a transparent square ground, as the about box and the
+// web-links window show it.
+QImage emblemPicture(const QSize& size);
+
 } // namespace contents

@@ -1,7 +1,8 @@
 #include "platform/media/MediaPlayer.h"
 
+#include "platform/media/PlayableFile.h"
+
 #include <QAudioOutput>
-#include <QFileInfo>
 #include <QMediaPlayer>
 #include <QMouseEvent>
 #include <QPainter>
@@ -25,11 +26,7 @@ MediaPlayer::~MediaPlayer()
         player_->stop();
 }
 
-bool MediaPlayer::hasPlayableFile() const
-{
-    const QFileInfo info(fileName_);
-    return !fileName_.isEmpty() && info.isFile() && info.isReadable();
-}
+bool MediaPlayer::hasPlayableFile() const { return isPlayableFile(fileName_); }
 
 void MediaPlayer::setFileName(const QString& path)
 {

@@ -1,7 +1,8 @@
 #include "platform/media/WavePlayer.h"
 
+#include "platform/media/PlayableFile.h"
+
 #include <QAudioDevice>
-#include <QFileInfo>
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
@@ -24,11 +25,7 @@ void WavePlayer::setFileName(const QString& path)
     fileName_ = path;
 }
 
-bool WavePlayer::hasPlayableFile() const
-{
-    const QFileInfo info(fileName_);
-    return !fileName_.isEmpty() && info.isFile() && info.isReadable();
-}
+bool WavePlayer::hasPlayableFile() const { return isPlayableFile(fileName_); }
 
 void WavePlayer::play()
 {
