@@ -7,6 +7,8 @@
 
 #include "questionwindow/frmMain.h"
 
+#include "appearance/SkinTable.h"
+
 #include "contents/frmContents.h"
 #include "contents/frmContentsBank.h"
 #include "platform/forms/App.h"
@@ -14,6 +16,8 @@
 #include "platform/forms/FailureRegimes.h"
 
 #include <QDateTime>
+
+#include <optional>
 
 namespace questionwindow {
 
@@ -23,41 +27,22 @@ using forms::testOr;
 
 namespace {
 
-// The question window's own skin column: picture under the program folder,
-// and whether the field labels are white (dark skins) or black.
+// The question window paints the skin's own picture with white field labels
+// on the dark skins; it also knows two looks the skin chooser does not offer.
 struct SkinLook {
-    const char* name;
-    const char* picture;
+    QString picture;
     bool whiteLabels;
 };
 
-constexpr SkinLook skinTable[] = {
-    {"Blue", "\\images\\sk_blue.jpg", true},
-    {"Leather", "\\images\\sk_leather.jpg", false},
-    {"Electric", "\\images\\sk_electric.jpg", true},
-    {"Paper", "\\images\\sk_paper.jpg", false},
-    {"Sand", "\\images\\sk_sand.jpg", false},
-    {"Beach", "\\images\\sk_beach.jpg", false},
-    {"Water", "\\images\\sk_water.jpg", true},
-    {"Marble", "\\images\\sk_marble.jpg", false},
-    {"Parchment", "\\images\\sk_parch.jpg", false},
-    {"Yellow", "\\images\\sk_yellow.jpg", false},
-    {"Smoke", "\\images\\sk_smoke.jpg", false},
-    {"Rock", "\\images\\sk_blkpaper.jpg", true},
-    {"Blue Brick", "\\images\\sk_blubrick.jpg", true},
-    {"Nantucket", "\\images\\sk_nan5.jpg", false},
-    {"Nantucket 2", "\\images\\sk_nantucket2.jpg", false},
-    {"Dune", "\\images\\sk_nantucket3.jpg", false},
-    {"White Brick", "\\images\\sk_wtbrick.jpg", false},
-};
-
-const SkinLook* findSkin(const QString& name)
+std::optional<SkinLook> findSkin(const QString& name)
 {
-    for (const SkinLook& look : skinTable) {
-        if (name == QLatin1String(look.name))
-            return &look;
-    }
-    return nullptr;
+    if (const appearance::Skin* skin = appearance::findSkin(name))
+        return SkinLook{QString(skin->skinPicture), skin->labelColor == appearance::whiteColor};
+    if (name == QLatin1String("Electric"))
+        return SkinLook{QStringLiteral("\\images\\sk_electric.jpg"), true};
+    if (name == QLatin1String("Yellow"))
+        return SkinLook{QStringLiteral("\\images\\sk_yellow.jpg"), false};
+    return std::nullopt;
 }
 
 // The txtK of the contents window the route names; none for another route.
@@ -145,11 +130,11 @@ void frmMain::applySkin()
 {
     QString name;
     bestEffort({[&] { name = form<contents::frmContents>().txtSkin->text(); }});
-    const SkinLook* look = findSkin(name);
+    const std::optional<SkinLook> look = findSkin(name);
     if (!look)
         return;
     bestEffort({
-        [&] { skin->setPicture(forms::App::current().file(QString::fromLatin1(look->picture))); },
+        [&] { skin->setPicture(forms::App::current().file(look->picture)); },
         [&] {
             if (look->whiteLabels)
                 Color();
