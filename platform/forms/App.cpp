@@ -7,6 +7,8 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include <algorithm>
+
 namespace forms {
 
 namespace {
@@ -52,13 +54,13 @@ void App::showForm(Form& form)
 
 void App::expectActivation(Form& form)
 {
-    pendingActivation_ = &form;
-    pendingSince_.start();
+    requested_.emplace_back(&form);
     form.activateWindow();
 }
 
 void App::hideForm(Form& form)
 {
+    forgetRequests(form);
     form.hide();
     if (active_ == &form)
         activateNextAfter(form);
@@ -76,18 +78,27 @@ void App::activate(Form& form)
 
 void App::userActivated(Form& form)
 {
-    // The window system reports activations late. While a window the program
-    // activated itself has not been confirmed yet, a report for another one
-    // is a stale echo of an earlier show, not the user switching windows.
-    if (pendingActivation_ && pendingSince_.isValid() && pendingSince_.elapsed() < 1000) {
-        if (pendingActivation_ == &form)
-            pendingActivation_ = nullptr;
+    // The window system reports activations late, one report per request. A
+    // report for a window the program asked for answers that request and every
+    // earlier one: the program ran that activation itself, and a report for an
+    // earlier request is stale, since the program has moved on since. A report
+    // no request explains is the user switching windows.
+    std::erase_if(requested_, [](const QPointer<Form>& f) { return f.isNull(); });
+    const auto answered = std::find(requested_.begin(), requested_.end(), &form);
+    if (answered != requested_.end()) {
+        requested_.erase(requested_.begin(), answered + 1);
         return;
     }
-    pendingActivation_ = nullptr;
+    requested_.clear();
     if (!form.isVisible() || find(form) == forms_.end())
         return;
     activate(form);
+}
+
+void App::forgetRequests(Form& form)
+{
+    // A hidden or unloaded window's request will never be answered.
+    std::erase_if(requested_, [&](const QPointer<Form>& f) { return f.isNull() || f == &form; });
 }
 
 void App::activateNextAfter(Form& leaving)
@@ -123,6 +134,7 @@ bool App::unloadForm(Form& form)
         form.unloading_ = false;
         return false;
     }
+    forgetRequests(form);
     form.storePendingEdits();
     // The window may be running one of its own handlers right now, so it is
     // only taken out of the registry here and destroyed once control is back

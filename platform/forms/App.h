@@ -2,7 +2,6 @@
 
 #include "platform/forms/Form.h"
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -75,6 +74,7 @@ private:
     bool unloadForm(Form& form);
     void activate(Form& form);
     void expectActivation(Form& form);
+    void forgetRequests(Form& form);
     void activateNextAfter(Form& leaving);
     std::map<std::type_index, std::unique_ptr<Form>>::iterator find(Form& form);
     void destroyUnloaded();
@@ -85,9 +85,9 @@ private:
     Form* active_ = nullptr;
     // Windows in the order they were last active, most recent last.
     std::vector<QPointer<Form>> history_;
-    // The window the program activated last, until the window system confirms it.
-    QPointer<Form> pendingActivation_;
-    QElapsedTimer pendingSince_;
+    // The windows the program asked the window system to activate, oldest
+    // first, whose reports have not come yet.
+    std::vector<QPointer<Form>> requested_;
     // Unloaded windows wait here until control is back in the event loop.
     std::vector<std::unique_ptr<Form>> unloaded_;
     bool ended_ = false;

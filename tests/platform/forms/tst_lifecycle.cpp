@@ -137,6 +137,38 @@ private slots:
         QCOMPARE(b.activations, 1);
     }
 
+    // The window system answers each request late. Its report for a window
+    // the program has already moved away from is stale, not the user.
+    void lateReportsOfTheProgramsOwnRequestsAreNotSwitches()
+    {
+        auto& a = form<WindowA>();
+        auto& b = form<WindowB>();
+        a.Show();
+        b.Show(); // both reports are still to come
+        settle();
+        QCOMPARE(a.activations, 1);
+        QCOMPARE(b.activations, 1);
+        QCOMPARE(fixture->app.activeForm(), &b);
+    }
+
+    // Asking again for the window that is already active brings no report;
+    // the user's next switch must still count.
+    void aRequestWithoutReportDoesNotHideTheUsersSwitch()
+    {
+        auto& a = form<WindowA>();
+        auto& b = form<WindowB>();
+        b.Show();
+        a.Show();
+        QTRY_COMPARE(QApplication::activeWindow(), &a);
+        settle();
+        a.Show();
+        settle();
+        b.activateWindow(); // the user clicks the other window
+        QTRY_COMPARE(b.activations, 2);
+        QCOMPARE(fixture->app.activeForm(), &b);
+        QCOMPARE(a.activations, 1);
+    }
+
     void boxesAndMenusDoNotReactivate_data()
     {
         QTest::addColumn<int>("kind");
