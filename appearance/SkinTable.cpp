@@ -1,5 +1,7 @@
 #include "appearance/SkinTable.h"
 
+#include "questionsets/Markers.h"
+
 namespace appearance {
 
 namespace {
@@ -20,7 +22,7 @@ constexpr Skin table[] = {
     {L("Sand"), L("\\images\\sand.jpg"), L("\\images\\sand.jpg"), blackColor, blackColor, L("\\images\\sk_sand.jpg")},
     {L("Beach"), L("\\images\\beach.jpg"), L("\\images\\beach.jpg"), blackColor, blackColor, L("\\images\\sk_beach.jpg")},
     {L("Nantucket"), L("\\images\\nan5.jpg"), L("\\images\\paper2.jpg"), blackColor, blackColor, L("\\images\\sk_nan5.jpg")},
-    {L("Nantucket 2"), L("\\images\\nan2.jpg"), L("\\images\\beach.jpg"), blackColor, blackColor, L("\\images\\sk_nantucket2.jpg")},
+    {markers::nantucketTwoSkin, L("\\images\\nan2.jpg"), L("\\images\\beach.jpg"), blackColor, blackColor, L("\\images\\sk_nantucket2.jpg")},
     {L("Dune"), L("\\images\\dune1.jpg"), L("\\images\\paper2.jpg"), blackColor, blackColor, L("\\images\\sk_nantucket3.jpg")},
 };
 

@@ -4,6 +4,7 @@
 #include "platform/forms/App.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/Hourglass.h"
+#include "questionsets/Markers.h"
 #include "questionsets/SetLoading.h"
 #include "questionwindow/frmMain.h"
 
@@ -49,7 +50,7 @@ void openChapter(const QString& title)
 void openWholeBank()
 {
     handOver([](frmMain& window) {
-        questionsets::setMarker(window, QString(questionsets::wholeTableMarker));
+        questionsets::setMarker(window, markers::wholeBank);
         questionsets::setQuery(window, QStringLiteral("table1 "));
         questionsets::countStep(window);
         window.mnuRenumber->setEnabled(true);

@@ -1,6 +1,7 @@
 #include "contents/ContentsClock.h"
 
 #include "platform/forms/StatusBar.h"
+#include "questionsets/Markers.h"
 
 #include <QLocale>
 
@@ -16,7 +17,7 @@ QString clockText(const QTime& time)
 void showClock(forms::StatusBar& status, const QTime& now)
 {
     const QString time = clockText(now);
-    forms::Panel* panel = status.panel(QStringLiteral("Time"));
+    forms::Panel* panel = status.panel(markers::timePanel);
     if (panel->text() != time)
         panel->setText(time);
 }

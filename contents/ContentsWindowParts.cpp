@@ -10,6 +10,7 @@
 #include "platform/forms/FailureRegimes.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/StatusBar.h"
+#include "questionsets/Markers.h"
 #include "questionwindow/frmMain.h"
 
 #include <QMenuBar>
@@ -46,7 +47,7 @@ forms::StatusBar* makeContentsStatus(forms::Form& window, const QString& bankTex
     status->addPanel({}, QStringLiteral("Table Of Contents"), {}, 2);
     status->addPanel({}, bankText, QStringLiteral("Current Brisolt Test Bank"), 2);
     status->addPanel(third.key, third.text, third.toolTip, 5);
-    forms::Panel* time = status->addPanel(QStringLiteral("Time"), {}, QStringLiteral("Current System Time"), 2);
+    forms::Panel* time = status->addPanel(markers::timePanel, {}, QStringLiteral("Current System Time"), 2);
     time->label()->setAccessibleName(QStringLiteral("Time"));
     window.setStatusBar(status);
     return status;

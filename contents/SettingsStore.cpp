@@ -3,6 +3,7 @@
 #include "contents/frmContents.h"
 #include "contents/frmContentsBank.h"
 #include "platform/forms/App.h"
+#include "questionsets/Markers.h"
 
 namespace contents {
 
@@ -75,7 +76,7 @@ void saveCanvasColor(int rgb)
 void saveAgentInstalled()
 {
     auto& contents = form<frmContents>();
-    contents.txtAgentInstall->setText(QStringLiteral("Yes"));
+    contents.txtAgentInstall->setText(markers::agentInstalled);
     contents.Data3->updateRecord();
 }
 

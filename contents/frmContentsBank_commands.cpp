@@ -9,6 +9,7 @@
 #include "contents/frmBrowser.h"
 #include "contents/frmContents.h"
 #include "platform/forms/App.h"
+#include "questionsets/Markers.h"
 
 namespace contents {
 
@@ -20,7 +21,7 @@ using forms::form;
 
 void frmContentsBank::cmdAll_Click()
 {
-    txtK->setText(QStringLiteral("Snore"));
+    txtK->setText(markers::wholeBank);
     openWholeBank();
 }
 

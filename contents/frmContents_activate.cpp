@@ -12,6 +12,7 @@
 #include "contents/SkinBackground.h"
 #include "platform/forms/FailureRegimes.h"
 #include "platform/forms/ScreenSize.h"
+#include "questionsets/Markers.h"
 
 namespace contents {
 
@@ -21,12 +22,12 @@ void frmContents::Form_Activate()
 {
     bestEffort({
         [&] { Data1->refresh(); },
-        [&] { fxBack->setDisplayMode(txtSkin->text() == QLatin1String("Nantucket 2") ? 2 : 3); },
+        [&] { fxBack->setDisplayMode(txtSkin->text() == markers::nantucketTwoSkin ? 2 : 3); },
         // The chapter palette's bank marker becomes "1" here once the program has a palette.
         [&] { txtRes->setText(forms::screenSizeText()); },
     });
     paintContentsSkin(txtSkin->text(), *fxBack, labelButtons(), labelButtons());
-    finishContentsActivation(*chapters, QStringLiteral("1"));
+    finishContentsActivation(*chapters, markers::mainContentsRoute);
 }
 
 void frmContents::BlackButtons() { setCaptionColors(labelButtons(), appearance::blackColor); }

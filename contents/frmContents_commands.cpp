@@ -10,6 +10,7 @@
 #include "contents/frmBrowser.h"
 #include "contents/frmContentsBank.h"
 #include "platform/forms/App.h"
+#include "questionsets/Markers.h"
 
 namespace contents {
 
@@ -19,7 +20,7 @@ using forms::form;
 
 void frmContents::cmdAll_Click()
 {
-    txtK->setText(QStringLiteral("Snore"));
+    txtK->setText(markers::wholeBank);
     openWholeBank();
 }
 

@@ -9,6 +9,7 @@
 #include "platform/forms/Timer.h"
 #include "platform/forms/Twips.h"
 #include "platform/media/WavePlayer.h"
+#include "questionsets/Markers.h"
 #include "widgets/XPStyle.h"
 
 #include <QFontMetricsF>
@@ -318,9 +319,9 @@ void frmSplash::Form_Load()
     // Only the two screens the table of contents is laid out for move its
     // title picture; touching it loads the main table of contents now.
     int left = -1;
-    if (txtRes->text() == QLatin1String(" 1024 x 768"))
+    if (txtRes->text() == markers::screen1024)
         left = titleLeft1024;
-    else if (txtRes->text() == QLatin1String(" 800 x 600"))
+    else if (txtRes->text() == markers::screen800)
         left = titleLeft800;
     if (left >= 0) {
         forms::ImageBox& title = *forms::form<frmContents>().FXImage1;

@@ -4,6 +4,7 @@
 
 #include "contents/SettingsStore.h"
 #include "platform/speech/CharacterControl.h"
+#include "questionsets/Markers.h"
 #include "questionwindow/frmMain.h"
 
 #include <optional>
@@ -85,7 +86,7 @@ void applyLayout(frmMain& w, const ModeLayout& mode)
 void switchMode(frmMain& w, const ModeLayout& mode)
 {
     contents::saveAnswerMode(mode.word);
-    w.Status->panel(QStringLiteral("State"))->setText(mode.panelText);
+    w.Status->panel(markers::statePanel)->setText(mode.panelText);
     if (mode.silencesCharacter) {
         // Without speech components there is nobody to silence; the mode
         // still changes.
@@ -101,35 +102,35 @@ void switchMode(frmMain& w, const ModeLayout& mode)
 
 void frmMain::mnuUse_Click()
 {
-    switchMode(*this, {QStringLiteral("Use"), QStringLiteral("Using Answer Button"), QStringLiteral("U"), false,
+    switchMode(*this, {markers::useAnswerWord, QStringLiteral("Using Answer Button"), markers::useAnswerCode, false,
                        &frmMain::mnuUse,
                        true, true, true, false, false, true, false, false, false, true, true, true});
 }
 
 void frmMain::mnuBypass_Click()
 {
-    switchMode(*this, {QStringLiteral("Bypass"), QStringLiteral("Bypassing Answer Button"), QStringLiteral("DU"),
+    switchMode(*this, {markers::bypassWord, QStringLiteral("Bypassing Answer Button"), markers::bypassCode,
                        false, &frmMain::mnuBypass,
                        true, true, false, false, false, true, false, false, false, true, true, true});
 }
 
 void frmMain::mnuSpeed_Click()
 {
-    switchMode(*this, {QStringLiteral("Turbo"), QStringLiteral("Turbo Answer"), QStringLiteral("S"), true,
+    switchMode(*this, {markers::turboWord, QStringLiteral("Turbo Answer"), markers::turboCode, true,
                        &frmMain::mnuSpeed,
                        false, false, false, false, false, false, unchanged, true, unchanged, true, unchanged, true});
 }
 
 void frmMain::mnuTell_Click()
 {
-    switchMode(*this, {QStringLiteral("Dont"), QStringLiteral("Hiding Score"), QStringLiteral("D"), true,
+    switchMode(*this, {markers::hideScoreWord, QStringLiteral("Hiding Score"), markers::hideScoreCode, true,
                        &frmMain::mnuTell,
                        false, false, false, true, unchanged, false, false, false, false, false, true, unchanged});
 }
 
 void frmMain::mnuFlash_Click()
 {
-    switchMode(*this, {QStringLiteral("Flash"), QStringLiteral("Flash Card Mode"), QStringLiteral("F"), false,
+    switchMode(*this, {markers::flashCardWord, QStringLiteral("Flash Card Mode"), markers::flashCardCode, false,
                        &frmMain::mnuFlash,
                        true, true, true, false, false, true, false, false, false, true, false, true});
 }

@@ -6,6 +6,7 @@
 #include "platform/forms/Hourglass.h"
 #include "questiondb/QuestionDatabase.h"
 #include "questionsets/CountPrompt.h"
+#include "questionsets/Markers.h"
 #include "questionsets/SetLoading.h"
 #include "questionwindow/frmMain.h"
 
@@ -56,7 +57,7 @@ void frmMain::mnuEntire_Click()
         return;
     questionsets::setCaption(*this, QStringLiteral("All Questions Randomized"));
     randomRequery(*this, entireBankTestQuery(*count, levelOf(txtRoute->text())));
-    setMarker(*this, QString(wholeTableMarker));
+    setMarker(*this, markers::wholeBank);
     countStep(*this);
     markStep(*this);
 }

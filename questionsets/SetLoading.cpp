@@ -1,6 +1,7 @@
 #include "questionsets/SetLoading.h"
 
 #include "platform/data/Quoting.h"
+#include "questionsets/Markers.h"
 #include "questionwindow/frmMain.h"
 
 namespace questionsets {
@@ -14,13 +15,13 @@ bool hasRecords(frmMain& window)
     return window.Data1->hasRecordset() && window.Data1->recordset().recordCount() > 0;
 }
 
-QString levelText(Level level) { return level == Level::One ? QStringLiteral("1") : QStringLiteral("2"); }
+QString levelText(Level level) { return level == Level::One ? markers::levelOne : markers::levelTwo; }
 
 } // namespace
 
 void setCaption(frmMain& window, const QString& caption)
 {
-    window.Status->panel(QStringLiteral("Chapter"))->setText(caption);
+    window.Status->panel(markers::chapterPanel)->setText(caption);
 }
 
 void setMarker(frmMain& window, const QString& marker) { window.txtQ->setText(marker); }
@@ -66,16 +67,16 @@ QString chapterQuery(const QString& title) { return QStringLiteral("SELECT * FRO
 
 Level levelOf(const QString& route)
 {
-    if (route == QLatin1String("1"))
+    if (route == markers::levelOne)
         return Level::One;
-    if (route == QLatin1String("2"))
+    if (route == markers::levelTwo)
         return Level::Two;
     return Level::Both;
 }
 
 QString orderQuery(const QString& marker)
 {
-    if (marker != wholeTableMarker)
+    if (marker != markers::wholeBank)
         return chapterQuery(marker);
     return QStringLiteral("SELECT id, elephant, call, question, answer,a,b,c,d, picture, memo, qnum, x, FF, picbox, "
                           "snoop, A1, B1, C1, D1, page, photo, chapter FROM table1 ");
@@ -83,7 +84,7 @@ QString orderQuery(const QString& marker)
 
 QString randomizeQuery(const QString& marker)
 {
-    if (marker != wholeTableMarker)
+    if (marker != markers::wholeBank)
         return chapterQuery(marker) + QStringLiteral("ORDER BY Rnd(id);");
     return QStringLiteral("SELECT id, elephant, call, d_strip1, question, answer,a,b,c,d, picture, memo, qnum, x, FF, "
                           "picbox, snoop, A1, B1, C1, D1, page, photo, chapter FROM table1 ORDER BY Rnd(id);");
@@ -91,7 +92,7 @@ QString randomizeQuery(const QString& marker)
 
 QString resetLevelsQuery(const QString& marker)
 {
-    if (marker != wholeTableMarker)
+    if (marker != markers::wholeBank)
         return QStringLiteral("SELECT * FROM table1 where chapter=") + sqlText(marker);
     return QStringLiteral("table1 ");
 }

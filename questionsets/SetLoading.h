@@ -12,9 +12,6 @@ namespace questionsets {
 
 using questionwindow::frmMain;
 
-// The whole question table's marker.
-inline constexpr QLatin1String wholeTableMarker("Snore");
-
 // ---- The steps -----------------------------------------------------------
 
 // The status panel "Chapter": the set shown or the action just done.

@@ -6,6 +6,7 @@
 #include "platform/media/MediaPlayer.h"
 #include "platform/speech/CharacterControl.h"
 #include "questiondb/Cursors.h"
+#include "questionsets/Markers.h"
 #include "widgets/XP_ProgressBar.h"
 
 #include <QEvent>
@@ -675,11 +676,11 @@ void frmMain::buildDesign()
         const char* accessibleName;
         int stretch;
     } panels[] = {
-        {"Chapter", "", "Chapter Title", "Chapter or last action", 4},
+        {markers::chapterPanel.data(), "", "Chapter Title", "Chapter or last action", 4},
         {"", "Brisolt Software", "", "Maker", 2},
-        {"Watch", "", "Stop Watch", "Stop watch", 1},
-        {"Time", "", "Current System Time", "Time", 1},
-        {"State", "", "Use Answer Button", "Answer mode", 2},
+        {markers::watchPanel.data(), "", "Stop Watch", "Stop watch", 1},
+        {markers::timePanel.data(), "", "Current System Time", "Time", 1},
+        {markers::statePanel.data(), "", "Use Answer Button", "Answer mode", 2},
     };
     for (const auto& panel : panels) {
         forms::Panel* added = Status->addPanel(QString::fromLatin1(panel.key), QString::fromLatin1(panel.text),

@@ -14,6 +14,7 @@
 #include "platform/forms/App.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/FailureRegimes.h"
+#include "questionsets/Markers.h"
 
 #include <QDateTime>
 
@@ -48,11 +49,11 @@ std::optional<SkinLook> findSkin(const QString& name)
 // The txtK of the contents window the route names; none for another route.
 forms::TextBox* routedChapterBox(const QString& route)
 {
-    if (route == QLatin1String("1"))
+    if (route == markers::mainContentsRoute)
         return form<contents::frmContents>().txtK;
-    if (route == QLatin1String("2"))
+    if (route == markers::bank2Route)
         return form<contents::frmContents2>().txtK;
-    if (route == QLatin1String("3"))
+    if (route == markers::bank3Route)
         return form<contents::frmContents3>().txtK;
     return nullptr;
 }
@@ -105,15 +106,18 @@ void frmMain::replayAnswerMode()
     QString word;
     bestEffort({[&] { word = form<contents::frmContents>().txtState->text(); }});
     const struct {
-        const char* word;
+        QLatin1StringView word;
         void (frmMain::*step)();
     } modes[] = {
-        {"Use", &frmMain::mnuUse_Click},   {"Bypass", &frmMain::mnuBypass_Click},
-        {"Turbo", &frmMain::mnuSpeed_Click}, {"Dont", &frmMain::mnuTell_Click},
-        {"Nuvia", nullptr},                {"Flash", &frmMain::mnuFlash_Click},
+        {markers::useAnswerWord, &frmMain::mnuUse_Click},
+        {markers::bypassWord, &frmMain::mnuBypass_Click},
+        {markers::turboWord, &frmMain::mnuSpeed_Click},
+        {markers::hideScoreWord, &frmMain::mnuTell_Click},
+        {markers::readAloudWord, nullptr},
+        {markers::flashCardWord, &frmMain::mnuFlash_Click},
     };
     for (const auto& mode : modes) {
-        if (word != QLatin1String(mode.word))
+        if (word != mode.word)
             continue;
         forms::leaveOnError([&] {
             if (mode.step)
@@ -172,7 +176,7 @@ bool frmMain::offerNewQuestion()
 
     // While the whole bank is shown no question may be added: it would belong
     // to no chapter. The refusal stands alone.
-    if (txtQ->text() == QLatin1String("Snore")) {
+    if (txtQ->text() == markers::wholeBank) {
         forms::msgBox(QStringLiteral("Can Not Unlock Database When Viewing In All Calls Mode. Please Edit Database "
                                      "Under Each Individual Chapter Type, Okay Chief!"),
                       forms::vbOKOnly, QStringLiteral("Brisolt Software"));
@@ -183,9 +187,9 @@ bool frmMain::offerNewQuestion()
         [&] { Data1->recordset().addNew(); },
         [&] { txtChapter->setText(txtQ->text()); },
         [&] { txtNum->setText(QStringLiteral("1")); },
-        [&] { txtLevel->setText(QStringLiteral("1")); },
+        [&] { txtLevel->setText(markers::levelOne); },
         [&] { txtCall->setText(QString::number(number)); },
-        [&] { txtNew->setText(QStringLiteral("New")); },
+        [&] { txtNew->setText(markers::newQuestion); },
     });
     for (forms::CommandButton* off : {cmdDelete, cmdNew, cmdFirst, cmdPrevious, cmdNext, cmdLast, cmdExit})
         off->setEnabled(false);
@@ -196,7 +200,7 @@ bool frmMain::offerNewQuestion()
     txtNotes->setEnabled(true);
     txtNum->setLocked(false);
     bestEffort({
-        [&] { txtPicBox->setText(QStringLiteral("New")); },
+        [&] { txtPicBox->setText(markers::newQuestion); },
         [&] { txtAnswer->setVisible(true); },
     });
     showRecordVideo(true);

@@ -5,6 +5,7 @@
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/FailureRegimes.h"
 #include "platform/speech/CharacterControl.h"
+#include "questionsets/Markers.h"
 #include "questionwindow/Scoring.h"
 #include "questionwindow/frmMain.h"
 
@@ -63,7 +64,7 @@ void countOnce(frmMain& w, bool right)
         return;
     addOne(right ? w.txtCorrect : w.txtIncorrect);
     addOne(w.txtTotal);
-    w.txtAlreadyAnswered->setText(QStringLiteral("2"));
+    w.txtAlreadyAnswered->setText(markers::alreadyCounted);
 }
 
 // Sub-step: every wrong evaluation lists the question's number.
@@ -81,10 +82,10 @@ void rescore(frmMain& w)
 void markRecord(frmMain& w, bool right)
 {
     if (right) {
-        w.txtX->setText(QStringLiteral("N"));
+        w.txtX->setText(markers::answeredRight);
     } else {
-        w.txtX->setText(QStringLiteral("Y"));
-        w.txtElephant->setText(QStringLiteral("X"));
+        w.txtX->setText(markers::answeredWrong);
+        w.txtElephant->setText(markers::drillMarked);
     }
 }
 
@@ -166,15 +167,15 @@ void frmMain::pickAnswer(const QString& letter)
     // quietly; what was done before stays.
     forms::leaveOnError([&] {
         const QString mode = txtBe->text();
-        if (mode == QLatin1String("U")) {
+        if (mode == markers::useAnswerCode) {
             txtAnswer->setVisible(false);
-        } else if (mode == QLatin1String("DU")) {
+        } else if (mode == markers::bypassCode) {
             judgeAndSpeak(*this, letter, speaker);
-        } else if (mode == QLatin1String("S") || mode == QLatin1String("D")) {
+        } else if (mode == markers::turboCode || mode == markers::hideScoreCode) {
             txtAnswer->setVisible(false);
             const bool right = letter == txtAnswer->text();
             recordVerdict(*this, right);
-            if (mode == QLatin1String("S")) {
+            if (mode == markers::turboCode) {
                 // The Turbo box keeps this verdict while the next question shows.
                 fraSpeed->setVisible(true);
                 txtSpeed->setText(right ? QStringLiteral("Correct") : QStringLiteral("Incorrect"));
@@ -202,7 +203,7 @@ void frmMain::lblA_Click(int index)
 
 void frmMain::cmdAnswer_Click()
 {
-    if (txtBe->text() == QLatin1String("F")) {
+    if (txtBe->text() == markers::flashCardCode) {
         // A flash card is turned over: no verdict, no count, no mark.
         reveal(*this);
         return;

@@ -8,6 +8,7 @@
 #include "platform/forms/App.h"
 #include "platform/forms/FailureRegimes.h"
 #include "platform/speech/CharacterControl.h"
+#include "questionsets/Markers.h"
 
 namespace questionwindow {
 
@@ -19,9 +20,9 @@ namespace {
 void moveForReading(speech::Character& character)
 {
     const QString screen = form<contents::frmContents>().txtRes->text();
-    if (screen == QLatin1String(" 1024 x 768"))
+    if (screen == markers::screen1024)
         character.moveTo(690, 410);
-    else if (screen == QLatin1String(" 800 x 600"))
+    else if (screen == markers::screen800)
         character.moveTo(500, 300);
 }
 
@@ -29,7 +30,7 @@ void moveForReading(speech::Character& character)
 
 speech::Character* frmMain::character() const
 {
-    const QString id = QStringLiteral("merlin");
+    const QString id = markers::characterName;
     return Agent1 && Agent1->isLoaded(id) ? &Agent1->character(id) : nullptr;
 }
 
@@ -48,7 +49,7 @@ void frmMain::cmdNuvia_Click()
             cmdNuvia->setVisible(false);
             cmdNuviaStop->setVisible(true);
         },
-        [&] { txtPresent->setText(QStringLiteral("Nuvia")); },
+        [&] { txtPresent->setText(markers::readButtonReading); },
     });
     if (!reader) {
         // Nothing will speak, so nothing will bring the read button back.
@@ -58,7 +59,7 @@ void frmMain::cmdNuvia_Click()
     }
     moveForReading(*reader);
     reader->show();
-    if (txtBe->text() == QLatin1String("F")) {
+    if (txtBe->text() == markers::flashCardCode) {
         reader->speak(txtQuestion2->text() + QStringLiteral(" \\mrk=2\\"));
         return;
     }

@@ -9,6 +9,7 @@
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/FailureRegimes.h"
 #include "platform/media/MediaPlayer.h"
+#include "questionsets/Markers.h"
 #include "widgets/XP_ProgressBar.h"
 
 #include <QApplication>
@@ -117,7 +118,7 @@ void frmMain::refreshNotesButton()
 // In flash-card mode every new card shows its question only.
 void frmMain::hideAnswersForFlashCards()
 {
-    if (txtBe->text() != QLatin1String("F"))
+    if (txtBe->text() != markers::flashCardCode)
         return;
     for (forms::TextBox* answer : {txtA, txtB, txtC, txtD})
         answer->setVisible(false);
@@ -212,7 +213,7 @@ void frmMain::cmdNext_Click()
     prepareMove();
     if (testOr(true, [&] { return !Data1->recordset().eof(); }))
         bestEffort({[&] { Data1->recordset().moveNext(); }});
-    txtAlreadyAnswered->setText(QStringLiteral("1"));
+    txtAlreadyAnswered->setText(markers::notYetCounted);
     if (testOr(true, [&] { return Data1->recordset().eof(); })) {
         bestEffort({
             [&] { Data1->recordset().movePrevious(); },
@@ -237,7 +238,7 @@ void frmMain::cmdLast_Click()
 {
     bestEffort({[&] { Data1->recordset().moveLast(); }});
     prepareMove();
-    txtAlreadyAnswered->setText(QStringLiteral("1"));
+    txtAlreadyAnswered->setText(markers::notYetCounted);
     refreshNotesButton();
     recordDisplay();
     hideAnswersForFlashCards();
@@ -262,7 +263,7 @@ void frmMain::moveButton_KeyPress(int& keyAscii)
     if (!option)
         return;
     const QString mode = txtBe->text();
-    const bool pickJudges = mode == QLatin1String("DU") || mode == QLatin1String("S") || mode == QLatin1String("D");
+    const bool pickJudges = mode == markers::bypassCode || mode == markers::turboCode || mode == markers::hideScoreCode;
     option->setValue(true);
     if (!pickJudges)
         cmdAnswer_Click();

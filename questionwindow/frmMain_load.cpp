@@ -12,6 +12,7 @@
 #include "platform/media/MediaPlayer.h"
 #include "platform/speech/CharacterControl.h"
 #include "questiondb/Cursors.h"
+#include "questionsets/Markers.h"
 
 #include <cmath>
 
@@ -90,29 +91,29 @@ void frmMain::Form_Load()
     for (const char* key : {"Bold", "Italic", "Underline", "Align Left", "Center", "Align Right"})
         bestEffort({[&] { tbToolBar->button(QString::fromLatin1(key))->setEnabled(false); }});
 
-    bestEffort({[&] { Agent1->load(QStringLiteral("merlin"), forms::App::current().file(QStringLiteral("\\tamsel.acs"))); }});
+    bestEffort({[&] { Agent1->load(markers::characterName, forms::App::current().file(QStringLiteral("\\tamsel.acs"))); }});
 
     // Balloon and presentation pictures: the item on offer is the opposite of
     // the stored choice; any other stored text leaves both items offered.
-    if (testOr(true, [&] { return settings.txtBalloon->text() == QLatin1String("yes"); })) {
+    if (testOr(true, [&] { return settings.txtBalloon->text() == markers::settingOn; })) {
         bestEffort({
             [&] { mnuShowBalloon->setVisible(false); },
             [&] { mnuHideBalloon->setVisible(true); },
-            [&] { Agent1->character(QStringLiteral("merlin")).setBalloonStyle(0x0220000F); },
+            [&] { Agent1->character(markers::characterName).setBalloonStyle(0x0220000F); },
         });
-    } else if (testOr(true, [&] { return settings.txtBalloon->text() == QLatin1String("no"); })) {
+    } else if (testOr(true, [&] { return settings.txtBalloon->text() == markers::settingOff; })) {
         bestEffort({
             [&] { mnuShowBalloon->setVisible(true); },
             [&] { mnuHideBalloon->setVisible(false); },
-            [&] { Agent1->character(QStringLiteral("merlin")).setBalloonStyle(0x0220000E); },
+            [&] { Agent1->character(markers::characterName).setBalloonStyle(0x0220000E); },
         });
     }
-    if (testOr(true, [&] { return settings.txtShowImages->text() == QLatin1String("yes"); })) {
+    if (testOr(true, [&] { return settings.txtShowImages->text() == markers::settingOn; })) {
         bestEffort({
             [&] { mnuImagesShow[1]->setVisible(true); },
             [&] { mnuImagesShow[0]->setVisible(false); },
         });
-    } else if (testOr(true, [&] { return settings.txtShowImages->text() == QLatin1String("no"); })) {
+    } else if (testOr(true, [&] { return settings.txtShowImages->text() == markers::settingOff; })) {
         bestEffort({
             [&] { mnuImagesShow[0]->setVisible(true); },
             [&] { mnuImagesShow[1]->setVisible(false); },
@@ -169,7 +170,7 @@ void frmMain::Form_Load()
     bestEffort({
         [&] { mnuLock->setEnabled(false); },
         [&] { mnuUnlock->setEnabled(true); },
-        [&] { txtAlreadyAnswered->setText(QStringLiteral("1")); },
+        [&] { txtAlreadyAnswered->setText(markers::notYetCounted); },
     });
 }
 

@@ -9,11 +9,12 @@
 #include "platform/forms/Hourglass.h"
 #include "platform/speech/CharacterControl.h"
 #include "questiondb/Cursors.h"
+#include "questionsets/Markers.h"
 
 namespace questionwindow {
 
 namespace {
-const QString memoryPanel = QStringLiteral("Chapter");
+constexpr QLatin1StringView memoryPanel = markers::chapterPanel;
 }
 
 // Runs a step on every record of the set, from the first to past the last;
@@ -46,7 +47,7 @@ void frmMain::recountSet()
 
 void frmMain::mnuClear_Click()
 {
-    walkSet([&] { txtX->setText(QStringLiteral("N")); });
+    walkSet([&] { txtX->setText(markers::answeredRight); });
     if (Data1->hasRecordset() && Data1->recordset().recordCount() > 0)
         Data1->recordset().moveFirst();
     recountSet();
@@ -70,8 +71,8 @@ void frmMain::mnuMemory_Click()
     questiondb::openCursor(*Data1, QStringLiteral("Table1"));
     const forms::Hourglass busy;
     walkSet([&] {
-        if (txtElephant->text() == QLatin1String("X")) {
-            txtElephant->setText(QStringLiteral(" "));
+        if (txtElephant->text() == markers::drillMarked) {
+            txtElephant->setText(markers::drillCleared);
             Data1->updateRecord();
         }
     });

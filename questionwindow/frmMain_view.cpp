@@ -10,6 +10,7 @@
 #include "contents/frmContents.h"
 #include "platform/forms/App.h"
 #include "platform/forms/Twips.h"
+#include "questionsets/Markers.h"
 #include "widgets/XP_ProgressBar.h"
 
 #include <QLocale>
@@ -45,9 +46,9 @@ const Widths* widthsFor(const QString& screen, bool paletteOpen)
     static constexpr Widths open1024{10600, 9800};
     static constexpr Widths closed800{11100, 10455};
     static constexpr Widths closed1024{14250, 13500};
-    if (screen == QLatin1String(" 800 x 600"))
+    if (screen == markers::screen800)
         return paletteOpen ? &open800 : &closed800;
-    if (screen == QLatin1String(" 1024 x 768"))
+    if (screen == markers::screen1024)
         return paletteOpen ? &open1024 : &closed1024;
     return nullptr;
 }
@@ -209,7 +210,7 @@ void frmMain::showStopWatch()
     if (!watchRunning_)
         return;
     txtTime->setText(elapsedText(watchStart_.msecsTo(QDateTime::currentDateTime())));
-    Status->panel(QStringLiteral("Watch"))->setText(txtTime->text());
+    Status->panel(markers::watchPanel)->setText(txtTime->text());
 }
 
 // ---- Clock ------------------------------------------------------------------------------
@@ -233,7 +234,7 @@ void frmMain::Timer2_Timer()
 {
     const QDateTime now = QDateTime::currentDateTime();
     const QString time = timeText(now.time());
-    forms::Panel* panel = Status->panel(QStringLiteral("Time"));
+    forms::Panel* panel = Status->panel(markers::timePanel);
     if (panel->text() == time)
         return;
     panel->setText(time);
