@@ -1,6 +1,6 @@
 #include "contents/SkinBackground.h"
 
-#include "platform/forms/Errors.h"
+#include "platform/core/Errors.h"
 
 #include <QImageReader>
 
@@ -18,7 +18,7 @@ SkinBackground::SkinBackground(QWidget* parent) : forms::ImageBox(parent)
 void SkinBackground::setDisplayMode(int mode)
 {
     if (mode != 2 && mode != 3)
-        forms::throwInvalidPropertyValue();
+        throw platform::errors::invalidPropertyValue();
     displayMode_ = mode;
     setStretch(mode == 3);
 }

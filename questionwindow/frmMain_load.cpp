@@ -6,7 +6,7 @@
 #include "questionwindow/frmMain.h"
 
 #include "contents/frmContents.h"
-#include "platform/core/RuntimeError.h"
+#include "platform/core/Errors.h"
 #include "platform/forms/App.h"
 #include "platform/forms/FailureRegimes.h"
 #include "platform/media/MediaPlayer.h"
@@ -24,11 +24,6 @@ using forms::testOr;
 
 namespace {
 
-[[noreturn]] void typeMismatch()
-{
-    throw platform::RuntimeError(13, QStringLiteral("Type mismatch"));
-}
-
 // "True" / "False" in any case, or a number (0 is false).
 bool toBoolean(const QString& text)
 {
@@ -40,7 +35,7 @@ bool toBoolean(const QString& text)
     bool ok = false;
     const double number = trimmed.toDouble(&ok);
     if (!ok)
-        typeMismatch();
+        throw platform::errors::typeMismatch();
     return number != 0.0;
 }
 
@@ -50,7 +45,7 @@ double toNumber(const QString& text)
     bool ok = false;
     const double number = text.trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(number))
-        typeMismatch();
+        throw platform::errors::typeMismatch();
     return number;
 }
 
@@ -64,7 +59,7 @@ int toLong(const QString& text)
 {
     const double number = std::nearbyint(toNumber(text));
     if (number < -2147483648.0 || number > 2147483647.0)
-        throw platform::RuntimeError(6, QStringLiteral("Overflow"));
+        throw platform::errors::overflow();
     return static_cast<int>(number);
 }
 

@@ -1,6 +1,6 @@
 #include "widgets/XP_ProgressBar.h"
 
-#include "platform/core/RuntimeError.h"
+#include "platform/core/Errors.h"
 #include "platform/gdi/Edge.h"
 #include "platform/gdi/Rounding.h"
 
@@ -14,9 +14,6 @@ using gdi::ColorRef;
 using gdi::rgb;
 
 namespace {
-
-constexpr int overflowError = 6;
-constexpr int divisionByZeroError = 11;
 
 constexpr ColorRef white = rgb(255, 255, 255);
 constexpr ColorRef black = rgb(0, 0, 0);
@@ -91,10 +88,10 @@ void XP_ProgressBar::setValue(int value)
     // to 100 of every window the percent is the value itself.
     const qint64 scaled = (qint64(value) - minimum_) * 100;
     if (scaled < INT_MIN || scaled > INT_MAX)
-        throw platform::RuntimeError(overflowError, QStringLiteral("Overflow"));
+        throw platform::errors::overflow();
     const qint64 range = qint64(maximum_) - minimum_;
     if (range == 0)
-        throw platform::RuntimeError(divisionByZeroError, QStringLiteral("Division by zero"));
+        throw platform::errors::divisionByZero();
     // A range of at least 1 keeps the percent within the 32 bits of scaled.
     percent_ = int(gdi::roundHalfEven(double(scaled) / double(range)));
     DrawProgressBar();

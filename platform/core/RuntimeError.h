@@ -6,9 +6,9 @@
 namespace platform {
 
 // The one error type the platform layers raise. A window step decides by its
-// failure regime whether an error skips one statement or leaves the step;
-// the number follows the conventions the windows test for (3021 no current
-// record, 3265 item not found, 380 invalid property value, ...).
+// failure regime whether an error skips one statement or leaves the step.
+// Errors are made from the catalogue in platform/core/Errors.h, which holds
+// every number the windows test for with its text.
 class RuntimeError : public std::runtime_error {
 public:
     RuntimeError(int number, const QString& description)

@@ -1,7 +1,7 @@
 #include "Connection.h"
 
-#include "DataErrors.h"
 #include "LikePattern.h"
+#include "platform/core/Errors.h"
 
 #include <QFileInfo>
 
@@ -11,6 +11,8 @@
 #include <sqlite3.h>
 
 namespace data {
+
+namespace errors = platform::errors;
 
 namespace {
 

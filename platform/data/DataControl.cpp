@@ -1,12 +1,14 @@
 #include "DataControl.h"
 
 #include "Connection.h"
-#include "DataErrors.h"
 #include "ValueConversion.h"
+#include "platform/core/Errors.h"
 
 #include <algorithm>
 
 namespace data {
+
+namespace errors = platform::errors;
 
 namespace {
 
@@ -187,7 +189,7 @@ void DataControl::settlePending(ValidateAction action)
         storeBound(false);
     } catch (const platform::RuntimeError& error) {
         // A row another cursor removed has nowhere to take the changes.
-        if (error.number() != errors::recordDeleted().number())
+        if (error.number() != errors::recordDeleted.number)
             throw;
         clearChangedFlags();
     }
@@ -207,7 +209,7 @@ bool DataControl::rowIsReadable()
     try {
         recordset_.cacheFields(shown);
     } catch (const platform::RuntimeError& error) {
-        if (error.number() != errors::recordDeleted().number())
+        if (error.number() != errors::recordDeleted.number)
             throw;
         return false;
     }

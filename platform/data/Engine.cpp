@@ -1,9 +1,11 @@
 #include "Engine.h"
 
 #include "Connection.h"
-#include "DataErrors.h"
+#include "platform/core/Errors.h"
 
 namespace data {
+
+namespace errors = platform::errors;
 
 Database::Database(std::shared_ptr<Connection> connection) : connection_(std::move(connection)) {}
 

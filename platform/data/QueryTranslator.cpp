@@ -1,10 +1,12 @@
 #include "QueryTranslator.h"
 
 #include "Connection.h"
-#include "DataErrors.h"
 #include "SqlTokens.h"
+#include "platform/core/Errors.h"
 
 namespace data {
+
+namespace errors = platform::errors;
 
 namespace {
 

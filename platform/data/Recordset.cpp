@@ -1,13 +1,15 @@
 #include "Recordset.h"
 
 #include "Connection.h"
-#include "DataErrors.h"
 #include "ValueConversion.h"
+#include "platform/core/Errors.h"
 
 #include <algorithm>
 #include <unordered_set>
 
 namespace data {
+
+namespace errors = platform::errors;
 
 namespace {
 
@@ -32,7 +34,7 @@ Statement prepareQuery(Connection& connection, const QByteArray& sql, const QStr
     try {
         return connection.prepare(sql);
     } catch (const platform::RuntimeError& error) {
-        if (error.number() == errors::engineFailure(QString()).number())
+        if (error.number() == errors::engineFailure.number)
             throw errors::syntaxError(callerText.trimmed());
         throw;
     }

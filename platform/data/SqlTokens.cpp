@@ -1,8 +1,10 @@
 #include "SqlTokens.h"
 
-#include "DataErrors.h"
+#include "platform/core/Errors.h"
 
 namespace data {
+
+namespace errors = platform::errors;
 
 namespace {
 

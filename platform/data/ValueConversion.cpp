@@ -1,13 +1,15 @@
 #include "ValueConversion.h"
 
-#include "DataErrors.h"
 #include "Schema.h"
+#include "platform/core/Errors.h"
 
 #include <QLocale>
 
 #include <cmath>
 
 namespace data {
+
+namespace errors = platform::errors;
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "platform/forms/Appearance.h"
 
-#include "platform/forms/Errors.h"
+#include "platform/core/Errors.h"
 
 #include <QFont>
 #include <QPalette>
@@ -11,7 +11,7 @@ namespace forms {
 QColor colorFromValue(int value)
 {
     if (value < 0 || value > 0xFFFFFF)
-        throwInvalidPropertyValue();
+        throw platform::errors::invalidPropertyValue();
     return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
 }
 
@@ -53,7 +53,7 @@ void setBackColorOf(QWidget& control, int value)
 void setFontNameOf(QWidget& control, const QString& name)
 {
     if (name.trimmed().isEmpty())
-        throwInvalidPropertyValue();
+        throw platform::errors::invalidPropertyValue();
     QFont font = control.font();
     font.setFamily(name);
     control.setFont(font);
@@ -62,7 +62,7 @@ void setFontNameOf(QWidget& control, const QString& name)
 void setFontSizeOf(QWidget& control, double points)
 {
     if (!(points > 0.0) || points > 2160.0)
-        throwInvalidPropertyValue();
+        throw platform::errors::invalidPropertyValue();
     QFont font = control.font();
     font.setPointSizeF(points);
     control.setFont(font);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/core/Fault.h"
+
 #include <QApplication>
 
 namespace forms {
@@ -7,13 +9,18 @@ namespace forms {
 // The program's QApplication. A window step that fails outside any guard of
 // its own would otherwise unwind through Qt's event loop and end the program;
 // here it is reported in a message box and the program goes on, with
-// whatever the step did before the failure in effect.
+// whatever the step did before the failure in effect. Programming faults,
+// whether they escape an event or a failure regime skips them, reach the
+// user the same way while the Application lives.
 class Application : public QApplication {
     Q_OBJECT
 public:
     Application(int& argc, char** argv);
 
     bool notify(QObject* receiver, QEvent* event) override;
+
+private:
+    platform::ScopedFaultHandler faults_;
 };
 
 } // namespace forms

@@ -1,7 +1,7 @@
 #include "platform/forms/CheckBox.h"
 
+#include "platform/core/Errors.h"
 #include "platform/forms/Captions.h"
-#include "platform/forms/Errors.h"
 
 namespace forms {
 
@@ -42,7 +42,7 @@ void CheckBox::setValue(int value)
         setCheckState(Qt::PartiallyChecked);
         break;
     default:
-        throwInvalidPropertyValue();
+        throw platform::errors::invalidPropertyValue();
     }
 }
 

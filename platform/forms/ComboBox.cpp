@@ -1,6 +1,6 @@
 #include "platform/forms/ComboBox.h"
 
-#include "platform/forms/Errors.h"
+#include "platform/core/Errors.h"
 
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -22,7 +22,7 @@ ComboBox::ComboBox(QWidget* parent, Style style) : QComboBox(parent)
 void ComboBox::addItem(const QString& text, int index)
 {
     if (index < -1 || index > count())
-        throwInvalidProcedureCall();
+        throw platform::errors::invalidProcedureCall();
     // Qt selects the first item added to an empty list; the windows expect
     // the list to stay unselected and the edit field to keep its text.
     const int selected = currentIndex();
@@ -42,7 +42,7 @@ void ComboBox::addItem(const QString& text, int index)
 void ComboBox::removeItem(int index)
 {
     if (index < 0 || index >= count())
-        throwInvalidProcedureCall();
+        throw platform::errors::invalidProcedureCall();
     QComboBox::removeItem(index);
 }
 
@@ -54,7 +54,7 @@ QString ComboBox::list(int index) const
 void ComboBox::setListIndex(int index)
 {
     if (index < -1 || index >= count())
-        throwInvalidPropertyValue();
+        throw platform::errors::invalidPropertyValue();
     setCurrentIndex(index);
 }
 
@@ -67,7 +67,7 @@ void ComboBox::setText(const QString& text)
     // A list without an edit field can only show one of its items.
     const int index = findText(text, Qt::MatchFixedString);
     if (index < 0)
-        throwInvalidPropertyValue();
+        throw platform::errors::invalidPropertyValue();
     setCurrentIndex(index);
 }
 

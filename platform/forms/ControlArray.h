@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/forms/Errors.h"
+#include "platform/core/Errors.h"
 
 #include <QObject>
 #include <QPointer>
@@ -27,8 +27,7 @@ public:
     T* add(int index, T* control)
     {
         if (contains(index))
-            throw platform::RuntimeError(errors::controlArrayElementLoaded,
-                                         QStringLiteral("Object already loaded"));
+            throw platform::errors::controlArrayElementLoaded();
         elements_[index] = control;
         for (const auto& bind : binders_)
             bind(index, control);
@@ -48,8 +47,7 @@ public:
     {
         const auto found = elements_.find(index);
         if (found == elements_.end() || found->second.isNull())
-            throw platform::RuntimeError(errors::controlArrayElementMissing,
-                                         QStringLiteral("Control array element '%1' doesn't exist").arg(index));
+            throw platform::errors::controlArrayElementMissing(index);
         return found->second.data();
     }
     T* at(int index) const { return (*this)[index]; }

@@ -1,12 +1,22 @@
 #include "platform/forms/FailureRegimes.h"
 
+#include "platform/core/Fault.h"
 #include "platform/core/RuntimeError.h"
+
+#include <QFileInfo>
 
 namespace forms {
 
 namespace {
+// "frmMain_load.cpp:66": enough to find the step without the build's paths.
+QString placeOf(const std::source_location& where)
+{
+    return QStringLiteral("%1:%2").arg(QFileInfo(QString::fromUtf8(where.file_name())).fileName()).arg(where.line());
+}
+
 // Runs one statement; on failure fills number and description.
-bool runStatement(const Statement& statement, int& number, QString& description)
+bool runStatement(const Statement& statement, const std::source_location& where, int& number,
+                  QString& description)
 {
     try {
         statement();
@@ -14,19 +24,19 @@ bool runStatement(const Statement& statement, int& number, QString& description)
     } catch (const platform::RuntimeError& error) {
         number = error.number();
         description = error.description();
-    } catch (const std::exception& error) {
+    } catch (...) {
         number = 0;
-        description = QString::fromLocal8Bit(error.what());
+        description = platform::reportCurrentException(placeOf(where));
     }
     return false;
 }
 } // namespace
 
-Failures bestEffort(std::initializer_list<Statement> statements)
+Failures bestEffort(std::initializer_list<Statement> statements, std::source_location where)
 {
     Failures failures;
     for (const Statement& statement : statements) {
-        if (!runStatement(statement, failures.lastNumber, failures.lastDescription))
+        if (!runStatement(statement, where, failures.lastNumber, failures.lastDescription))
             ++failures.count;
     }
     if (failures.count == 0) {
@@ -36,22 +46,22 @@ Failures bestEffort(std::initializer_list<Statement> statements)
     return failures;
 }
 
-bool leaveOnError(const Statement& step, int* errorNumber)
+bool leaveOnError(const Statement& step, int* errorNumber, std::source_location where)
 {
     int number = 0;
     QString description;
-    const bool completed = runStatement(step, number, description);
+    const bool completed = runStatement(step, where, number, description);
     if (errorNumber)
         *errorNumber = completed ? 0 : number;
     return completed;
 }
 
-bool testOr(bool valueOnFailure, const std::function<bool()>& test)
+bool testOr(bool valueOnFailure, const std::function<bool()>& test, std::source_location where)
 {
     bool result = valueOnFailure;
     int number = 0;
     QString description;
-    runStatement([&] { result = test(); }, number, description);
+    runStatement([&] { result = test(); }, where, number, description);
     return result;
 }
 

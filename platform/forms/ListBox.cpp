@@ -1,6 +1,6 @@
 #include "platform/forms/ListBox.h"
 
-#include "platform/forms/Errors.h"
+#include "platform/core/Errors.h"
 #include "platform/forms/MouseArgs.h"
 
 #include <QMouseEvent>
@@ -49,7 +49,7 @@ int ListBox::sortedRowFor(const QString& text) const
 void ListBox::addItem(const QString& text, int index)
 {
     if (index < -1 || index > count())
-        throwInvalidProcedureCall();
+        throw platform::errors::invalidProcedureCall();
     const int row = index >= 0 ? index : (sorted_ ? sortedRowFor(text) : count());
     quiet_ = true;
     insertItem(row, text);
@@ -61,7 +61,7 @@ void ListBox::addItem(const QString& text, int index)
 void ListBox::removeItem(int index)
 {
     if (index < 0 || index >= count())
-        throwInvalidProcedureCall();
+        throw platform::errors::invalidProcedureCall();
     const bool removesSelection = listIndex() == index;
     quiet_ = true;
     delete takeItem(index);
@@ -89,14 +89,14 @@ QString ListBox::list(int index) const
 void ListBox::setList(int index, const QString& text)
 {
     if (index < 0 || index >= count())
-        throwInvalidPropertyValue();
+        throw platform::errors::invalidPropertyValue();
     item(index)->setText(text);
 }
 
 void ListBox::setListIndex(int index)
 {
     if (index < -1 || index >= count())
-        throwInvalidPropertyValue();
+        throw platform::errors::invalidPropertyValue();
     if (index == -1) {
         clearSelection();
         return;

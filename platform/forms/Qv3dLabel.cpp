@@ -1,8 +1,8 @@
 #include "platform/forms/Qv3dLabel.h"
 
+#include "platform/core/Errors.h"
 #include "platform/forms/Appearance.h"
 #include "platform/forms/Captions.h"
-#include "platform/forms/Errors.h"
 #include "platform/forms/MouseArgs.h"
 #include "platform/forms/Qv3dLabelAccessible.h"
 
@@ -181,7 +181,7 @@ void Qv3dLabel::setMultiLine(bool on)
 void Qv3dLabel::setBevelStyleInner(int style)
 {
     if (style != BevelNone && style != BevelRaised && style != BevelInset)
-        throwInvalidPropertyValue();
+        throw platform::errors::invalidPropertyValue();
     const bool wasHeld = bevel_ == BevelNone;
     bevel_ = style;
     update();

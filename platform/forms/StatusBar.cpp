@@ -1,6 +1,6 @@
 #include "platform/forms/StatusBar.h"
 
-#include "platform/forms/Errors.h"
+#include "platform/core/Errors.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -16,7 +16,7 @@ StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent)
 Panel* StatusBar::addPanel(const QString& key, const QString& text, const QString& toolTipText, int stretch)
 {
     if (!key.isEmpty() && hasPanel(key))
-        throw platform::RuntimeError(errors::keyNotUnique, QStringLiteral("Key is not unique in collection"));
+        throw platform::errors::keyNotUnique();
     auto* panel = new Panel(this, key);
     panel->setText(text);
     panel->setToolTipText(toolTipText);
@@ -42,13 +42,13 @@ Panel* StatusBar::panel(const QString& key) const
         if (!panel->key().isEmpty() && panel->key().compare(key, Qt::CaseInsensitive) == 0)
             return panel;
     }
-    throw platform::RuntimeError(errors::elementNotFound, QStringLiteral("Element not found"));
+    throw platform::errors::elementNotFound();
 }
 
 Panel* StatusBar::panel(int index) const
 {
     if (index < 1 || index > panels_.size())
-        throw platform::RuntimeError(errors::indexOutOfBounds, QStringLiteral("Index out of bounds"));
+        throw platform::errors::indexOutOfBounds();
     return panels_[index - 1];
 }
 

@@ -1,6 +1,6 @@
 #include "platform/forms/TextBox.h"
 
-#include "platform/forms/Errors.h"
+#include "platform/core/Errors.h"
 #include "platform/forms/KeyAscii.h"
 
 #include <QCoreApplication>
@@ -152,7 +152,7 @@ void TextBox::setSelStart(int start)
 {
     syncEditor();
     if (start < 0)
-        throwInvalidPropertyValue();
+        throw platform::errors::invalidPropertyValue();
     start = std::min(start, editorLength());
     if (multiLine_) {
         QTextCursor cursor = multiLine_->textCursor();
@@ -177,7 +177,7 @@ void TextBox::setSelLength(int length)
 {
     syncEditor();
     if (length < 0)
-        throwInvalidPropertyValue();
+        throw platform::errors::invalidPropertyValue();
     const int start = selStart();
     const int end = std::min(start + length, editorLength());
     if (multiLine_) {

@@ -1,6 +1,6 @@
 #include "platform/forms/Timer.h"
 
-#include "platform/forms/Errors.h"
+#include "platform/core/Errors.h"
 
 #include <QPointer>
 
@@ -10,7 +10,7 @@ Timer::Timer(QObject* parent, int interval, bool enabled)
     : QObject(parent), interval_(interval), enabled_(enabled)
 {
     if (interval < 0)
-        throwInvalidPropertyValue();
+        throw platform::errors::invalidPropertyValue();
     connect(&clock_, &QTimer::timeout, this, &Timer::fire);
     restart();
 }
@@ -18,7 +18,7 @@ Timer::Timer(QObject* parent, int interval, bool enabled)
 void Timer::setInterval(int milliseconds)
 {
     if (milliseconds < 0)
-        throwInvalidPropertyValue();
+        throw platform::errors::invalidPropertyValue();
     interval_ = milliseconds;
     restart();
 }

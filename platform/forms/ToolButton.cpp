@@ -1,6 +1,6 @@
 #include "platform/forms/ToolButton.h"
 
-#include "platform/forms/Errors.h"
+#include "platform/core/Errors.h"
 #include "platform/forms/Toolbar.h"
 
 #include <QAction>
@@ -74,7 +74,7 @@ void ToolButton::setEnabled(bool enabled)
 void ToolButton::setValue(int value)
 {
     if (value != 0 && value != 1)
-        throwInvalidPropertyValue();
+        throw platform::errors::invalidPropertyValue();
     value_ = value;
     if (value_ == 1 && style_ == ButtonGroup)
         bar_->releaseGroup(group_, this);

@@ -1,6 +1,6 @@
 #include "platform/forms/Toolbar.h"
 
-#include "platform/forms/Errors.h"
+#include "platform/core/Errors.h"
 
 #include <QAction>
 
@@ -35,7 +35,7 @@ ToolButton* Toolbar::addButton(const QString& key, const QString& toolTipText, i
                                ToolButton::Style style)
 {
     if (!key.isEmpty() && hasButton(key))
-        throw platform::RuntimeError(errors::keyNotUnique, QStringLiteral("Key is not unique in collection"));
+        throw platform::errors::keyNotUnique();
     ToolButton* button = append(key, style);
     button->setToolTipText(toolTipText);
     if (image > 0)
@@ -63,13 +63,13 @@ ToolButton* Toolbar::button(const QString& key) const
         if (!button->key().isEmpty() && button->key().compare(key, Qt::CaseInsensitive) == 0)
             return button;
     }
-    throw platform::RuntimeError(errors::elementNotFound, QStringLiteral("Element not found"));
+    throw platform::errors::elementNotFound();
 }
 
 ToolButton* Toolbar::button(int index) const
 {
     if (index < 1 || index > buttons_.size())
-        throw platform::RuntimeError(errors::indexOutOfBounds, QStringLiteral("Index out of bounds"));
+        throw platform::errors::indexOutOfBounds();
     return buttons_[index - 1];
 }
 

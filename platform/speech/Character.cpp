@@ -1,9 +1,9 @@
 #include "platform/speech/Character.h"
 
+#include "platform/core/Errors.h"
 #include "platform/speech/CharacterWindow.h"
 #include "platform/speech/RequestLog.h"
 #include "platform/speech/SpeechEngine.h"
-#include "platform/speech/SpeechErrors.h"
 #include "platform/speech/SpeechPlayer.h"
 
 #include <QGuiApplication>
@@ -11,6 +11,8 @@
 #include <QScreen>
 
 namespace speech {
+
+namespace errors = platform::errors;
 
 namespace {
 

@@ -1,11 +1,13 @@
 #include "platform/speech/CharacterControl.h"
 
+#include "platform/core/Errors.h"
 #include "platform/speech/Character.h"
 #include "platform/speech/CharacterFile.h"
 #include "platform/speech/SpeechEngine.h"
-#include "platform/speech/SpeechErrors.h"
 
 namespace speech {
+
+namespace errors = platform::errors;
 
 CharacterControl::CharacterControl(QObject* parent) : CharacterControl(SpeechEngine::forApplication(), parent) {}
 

@@ -1,6 +1,6 @@
 #include "platform/speech/CharacterFile.h"
 
-#include "platform/speech/SpeechErrors.h"
+#include "platform/core/Errors.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -13,6 +13,8 @@
 #include <utility>
 
 namespace speech {
+
+namespace errors = platform::errors;
 
 namespace {
 
