@@ -1,6 +1,6 @@
 #include "contents/frmAbout.h"
 
-#include "contents/frmSplash.h"
+#include "appearance/art/Emblem.h"
 #include "platform/forms/App.h"
 #include "platform/forms/CommandButton.h"
 #include "platform/forms/Dialogs.h"
@@ -13,8 +13,6 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
-#include <QImage>
-#include <QPainter>
 #include <QProcess>
 #include <QScreen>
 
@@ -78,7 +76,7 @@ frmAbout::frmAbout()
     FXImage2 = new forms::ImageBox(canvas);
     FXImage2->setObjectName(QStringLiteral("FXImage2"));
     forms::setGeometryTwips(*FXImage2, 240, 240, 1020, 1020);
-    FXImage2->showDrawnPicture(emblemPicture(FXImage2->size()));
+    FXImage2->showDrawnPicture(art::emblemPicture(FXImage2->size()));
 
     lblTitle = label(canvas, "lblTitle", 1440, 210, 4800, 480);
     QFont titleFont = lblTitle->font();

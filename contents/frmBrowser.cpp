@@ -1,10 +1,10 @@
 #include "contents/frmBrowser.h"
 
 #include "appearance/SkinTable.h"
+#include "appearance/art/Emblem.h"
 
 #include "contents/SkinBackground.h"
 #include "contents/frmContents.h"
-#include "contents/frmSplash.h"
 #include "platform/forms/App.h"
 #include "platform/forms/CommandButton.h"
 #include "platform/forms/Dialogs.h"
@@ -17,7 +17,6 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QImage>
-#include <QPainter>
 #include <QScreen>
 #include <QTabWidget>
 #include <QUrl>
@@ -109,7 +108,7 @@ frmBrowser::frmBrowser() : opener_(&frmBrowser::openInSystemBrowser)
     txtWeb->setDataChanged(false);
     column->addWidget(txtWeb);
 
-    const QImage emblem = emblemPicture(QSize(96, 96));
+    const QImage emblem = art::emblemPicture(QSize(96, 96));
     SSTab1 = new QTabWidget(front);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
     SSTab1->setDocumentMode(false);
