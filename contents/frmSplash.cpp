@@ -4,11 +4,11 @@
 #include "contents/frmAbout.h"
 #include "contents/frmContents.h"
 #include "platform/forms/App.h"
-#include "platform/forms/HiddenBox.h"
 #include "platform/forms/ImageBox.h"
 #include "platform/forms/ScreenSize.h"
 #include "platform/forms/Timer.h"
 #include "platform/forms/Twips.h"
+#include "platform/forms/WindowKit.h"
 #include "platform/media/WavePlayer.h"
 #include "widgets/XPStyle.h"
 
@@ -34,16 +34,13 @@ constexpr int titleTop = 240;
 
 frmSplash::frmSplash()
 {
-    setObjectName(QStringLiteral("frmSplash"));
     // A borderless window without icon; its caption is never seen.
-    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-    setCaption(QStringLiteral("Form1"));
+    forms::shapeWindow(*this, {"frmSplash", "Form1", forms::rectFromTwips(0, 0, clientWidth, clientHeight).size(),
+                               forms::Start::CentredOnScreen, true, Qt::Window | Qt::FramelessWindowHint});
     setAccessibleName(QStringLiteral("drillbook is starting"));
 
     auto* canvas = new QWidget(this);
     setCentralWidget(canvas);
-    const QSize client = forms::rectFromTwips(0, 0, clientWidth, clientHeight).size();
-    setFixedSize(client);
 
     // Made before the load step runs, so the look is in place before any other window exists.
     XPStyle1 = new XPStyle(canvas);
@@ -55,7 +52,8 @@ frmSplash::frmSplash()
     FXImage1->showDrawnPicture(art::startUpPicture(FXImage1->size(), programVersionText()));
     FXImage1->raise(); // the tile of the style control lies under the picture
 
-    txtRes = forms::hiddenBox(this, QStringLiteral("txtRes"));
+    static const forms::HiddenBoxDesign<frmSplash> hidden[] = {{&frmSplash::txtRes, "txtRes"}};
+    forms::buildHiddenBoxes(*this, hidden);
 
     Wav1 = new media::WavePlayer(this);
     Wav1->setObjectName(QStringLiteral("Wav1"));
@@ -63,9 +61,6 @@ frmSplash::frmSplash()
     Timer1 = new forms::Timer(this, handOverInterval, true);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     connect(Timer1, &forms::Timer::timer, this, &frmSplash::Timer1_Timer);
-
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - QPoint(client.width() / 2, client.height() / 2));
 }
 
 frmSplash::~frmSplash() = default;
