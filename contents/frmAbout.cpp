@@ -1,22 +1,19 @@
 #include "contents/frmAbout.h"
 
-#include "contents/frmSplash.h"
+#include "appearance/art/Emblem.h"
 #include "platform/forms/App.h"
 #include "platform/forms/CommandButton.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/ImageBox.h"
 #include "platform/forms/Label.h"
 #include "platform/forms/Twips.h"
+#include "platform/forms/WindowKit.h"
 #include "platform/registry/Registry.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QFrame>
-#include <QGuiApplication>
-#include <QImage>
-#include <QPainter>
 #include <QProcess>
-#include <QScreen>
 
 namespace contents {
 
@@ -62,23 +59,20 @@ forms::Label* label(QWidget* parent, const char* name, int left, int top, int wi
 
 frmAbout::frmAbout()
 {
-    setObjectName(QStringLiteral("frmAbout"));
     // A fixed tool window whose title bar carries no text.
-    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
-    setCaption(QString());
+    forms::shapeWindow(*this, {"frmAbout", "", forms::rectFromTwips(0, 0, 6480, 3840).size(), forms::Start::CentredOnScreen,
+                               true,
+                               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                                   Qt::MSWindowsFixedSizeDialogHint});
     setAccessibleName(QStringLiteral("About"));
 
     auto* canvas = new QWidget(this);
     setCentralWidget(canvas);
-    setFixedSize(forms::rectFromTwips(0, 0, 6480, 3840).size());
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
 
     FXImage2 = new forms::ImageBox(canvas);
     FXImage2->setObjectName(QStringLiteral("FXImage2"));
     forms::setGeometryTwips(*FXImage2, 240, 240, 1020, 1020);
-    FXImage2->showDrawnPicture(emblemPicture(FXImage2->size()));
+    FXImage2->showDrawnPicture(art::emblemPicture(FXImage2->size()));
 
     lblTitle = label(canvas, "lblTitle", 1440, 210, 4800, 480);
     QFont titleFont = lblTitle->font();
@@ -108,17 +102,12 @@ frmAbout::frmAbout()
     small.setPointSizeF(small.pointSizeF() * 0.85);
     lblDisclaimer->setFont(small);
 
-    cmdOK = new forms::CommandButton(canvas, QStringLiteral("OK"));
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    forms::setGeometryTwips(*cmdOK, 4740, 2640, 1500, 375);
-    cmdOK->setDefault(true);
-    cmdOK->setCancel(true);
-    connect(cmdOK, &forms::CommandButton::click, this, &frmAbout::cmdOK_Click);
-
-    cmdSysInfo = new forms::CommandButton(canvas, QStringLiteral("&System Info..."));
-    cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-    forms::setGeometryTwips(*cmdSysInfo, 4740, 3120, 1500, 375);
-    connect(cmdSysInfo, &forms::CommandButton::click, this, &frmAbout::cmdSysInfo_Click);
+    using Self = frmAbout;
+    static const forms::ButtonDesign<Self> buttons[] = {
+        {&Self::cmdOK, "cmdOK", "OK", {4740, 2640, 1500, 375}, &Self::cmdOK_Click, "", "", forms::Default | forms::Cancel},
+        {&Self::cmdSysInfo, "cmdSysInfo", "&System Info...", {4740, 3120, 1500, 375}, &Self::cmdSysInfo_Click},
+    };
+    forms::buildButtons(*this, *canvas, buttons);
 }
 
 void frmAbout::Form_Load()

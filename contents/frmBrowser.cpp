@@ -1,24 +1,22 @@
 #include "contents/frmBrowser.h"
 
 #include "appearance/SkinTable.h"
+#include "appearance/art/Emblem.h"
 
 #include "contents/SkinBackground.h"
 #include "contents/frmContents.h"
-#include "contents/frmSplash.h"
 #include "platform/forms/App.h"
 #include "platform/forms/CommandButton.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/ImageBox.h"
 #include "platform/forms/Label.h"
 #include "platform/forms/TextBox.h"
+#include "platform/forms/WindowKit.h"
 
 #include <QDesktopServices>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QImage>
-#include <QPainter>
-#include <QScreen>
 #include <QTabWidget>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -83,8 +81,8 @@ QWidget* tabPage(const QImage& emblem, const QList<QWidget*>& lines, QWidget* pa
 
 frmBrowser::frmBrowser() : opener_(&frmBrowser::openInSystemBrowser)
 {
-    setObjectName(QStringLiteral("frmBrowser"));
-    setCaption(QStringLiteral("Connect To Brisolt On The Internet"));
+    forms::shapeWindow(*this, {"frmBrowser", "Connect To Brisolt On The Internet", QSize(560, 380),
+                               forms::Start::CentredOnScreen});
 
     auto* canvas = new QWidget(this);
     setCentralWidget(canvas);
@@ -102,14 +100,14 @@ frmBrowser::frmBrowser() : opener_(&frmBrowser::openInSystemBrowser)
     column->setContentsMargins(12, 12, 12, 12);
     column->setSpacing(10);
 
-    txtWeb = new forms::TextBox(front);
-    txtWeb->setObjectName(QStringLiteral("txtWeb"));
-    txtWeb->setAccessibleName(QStringLiteral("Web address"));
+    using Self = frmBrowser;
+    static const forms::BoxDesign<Self> boxes[] = {{&Self::txtWeb, "txtWeb", "Web address", {}}};
+    forms::buildBoxes(*this, *front, boxes);
     txtWeb->setText(mainSiteAddress);
     txtWeb->setDataChanged(false);
     column->addWidget(txtWeb);
 
-    const QImage emblem = emblemPicture(QSize(96, 96));
+    const QImage emblem = art::emblemPicture(QSize(96, 96));
     SSTab1 = new QTabWidget(front);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
     SSTab1->setDocumentMode(false);
@@ -162,22 +160,17 @@ frmBrowser::frmBrowser() : opener_(&frmBrowser::openInSystemBrowser)
     column->addWidget(SSTab1, 1);
     connect(SSTab1, &QTabWidget::currentChanged, this, &frmBrowser::SSTab1_Click);
 
-    auto* buttons = new QHBoxLayout;
-    Command1 = new forms::CommandButton(front, QStringLiteral("Connect To Brisolt On The Internet"));
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setMinimumHeight(34);
-    connect(Command1, &forms::CommandButton::click, this, &frmBrowser::Command1_Click);
-    Command2 = new forms::CommandButton(front, QStringLiteral("E&xit"));
-    Command2->setObjectName(QStringLiteral("Command2"));
-    Command2->setMinimumHeight(34);
-    connect(Command2, &forms::CommandButton::click, this, &frmBrowser::Command2_Click);
-    buttons->addWidget(Command1, 1);
-    buttons->addWidget(Command2);
-    column->addLayout(buttons);
-
-    resize(560, 380);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    static const forms::ButtonDesign<Self> buttons[] = {
+        {&Self::Command1, "Command1", "Connect To Brisolt On The Internet", {}, &Self::Command1_Click},
+        {&Self::Command2, "Command2", "E&xit", {}, &Self::Command2_Click},
+    };
+    forms::buildButtons(*this, *front, buttons);
+    auto* buttonRow = new QHBoxLayout;
+    for (forms::CommandButton* button : {Command1, Command2})
+        button->setMinimumHeight(34);
+    buttonRow->addWidget(Command1, 1);
+    buttonRow->addWidget(Command2);
+    column->addLayout(buttonRow);
 }
 
 QString frmBrowser::backgroundOfSkin(const QString& skinName)

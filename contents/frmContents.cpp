@@ -5,7 +5,7 @@
 #include "contents/ContentsWindowParts.h"
 #include "contents/HelpBinding.h"
 #include "contents/SkinBackground.h"
-#include "contents/TitlePicture.h"
+#include "appearance/art/TitlePicture.h"
 #include "platform/forms/HiddenBox.h"
 #include "platform/forms/StatusBar.h"
 #include "platform/forms/Twips.h"
@@ -78,7 +78,7 @@ void frmContents::buildDesign()
     FXImage1->setAccessibleName(QStringLiteral("drillbook"));
     forms::setGeometryTwips(*FXImage1, 3000, 240, 7200, 1440);
     FXImage1->setStretch(true);
-    FXImage1->showDrawnPicture(titlePicture(FXImage1->size()));
+    FXImage1->showDrawnPicture(art::titlePicture(FXImage1->size()));
 
     // Made in reading order, which is also the order Tab walks them.
     chapters = new ChapterButtons(canvas, 1, chapterCount, *Data1, *txtK);

@@ -1,27 +1,20 @@
 #include "contents/frmSplash.h"
 
+#include "appearance/art/StartUpPicture.h"
 #include "contents/frmAbout.h"
 #include "contents/frmContents.h"
 #include "platform/forms/App.h"
-#include "platform/forms/HiddenBox.h"
 #include "platform/forms/ImageBox.h"
 #include "platform/forms/ScreenSize.h"
 #include "platform/forms/Timer.h"
 #include "platform/forms/Twips.h"
+#include "platform/forms/WindowKit.h"
 #include "platform/media/WavePlayer.h"
 #include "questionsets/Markers.h"
 #include "widgets/XPStyle.h"
 
-#include <QFontMetricsF>
 #include <QGuiApplication>
-#include <QLinearGradient>
-#include <QPainter>
-#include <QPainterPath>
-#include <QRadialGradient>
 #include <QScreen>
-#include <QTransform>
-
-#include <cmath>
 
 namespace contents {
 
@@ -38,248 +31,17 @@ constexpr int titleLeft1024 = 3000;
 constexpr int titleLeft800 = 2160;
 constexpr int titleTop = 240;
 
-const QColor emberRed(150, 18, 14);
-const QColor deepRed(58, 6, 6);
-const QColor brass(232, 184, 84);
-const QColor darkBrass(120, 78, 20);
-
-// One tongue of flame standing on `base`, leaning by `lean`.
-QPainterPath flameTongue(QPointF base, qreal width, qreal height, qreal lean)
-{
-    QPainterPath path;
-    const QPointF tip(base.x() + lean, base.y() - height);
-    path.moveTo(base.x() - width / 2, base.y());
-    path.cubicTo(base.x() - width * 0.55, base.y() - height * 0.45, tip.x() - width * 0.25, tip.y() + height * 0.35, tip.x(),
-                 tip.y());
-    path.cubicTo(tip.x() + width * 0.05, tip.y() + height * 0.40, base.x() + width * 0.60, base.y() - height * 0.35,
-                 base.x() + width / 2, base.y());
-    path.closeSubpath();
-    return path;
-}
-
-void paintFlames(QPainter& painter, const QRectF& area)
-{
-    // Heights and leans of a fixed row of tongues, so the picture is the same on every start.
-    static constexpr struct {
-        qreal x, height, lean;
-    } tongues[] = {{0.02, 0.70, 8},   {0.08, 0.95, -6}, {0.14, 0.60, 10}, {0.20, 0.85, 4},  {0.27, 0.55, -8},
-                   {0.33, 0.78, 6},   {0.40, 0.50, -4}, {0.47, 0.72, 9},  {0.54, 0.58, -7}, {0.61, 0.88, 5},
-                   {0.68, 0.62, -9},  {0.75, 0.98, 7},  {0.82, 0.66, -5}, {0.89, 0.90, 8},  {0.96, 0.74, -6}};
-    const qreal tongueWidth = area.width() / 9.0;
-    for (int layer = 0; layer < 2; ++layer) {
-        const qreal scale = layer == 0 ? 1.0 : 0.62;
-        QLinearGradient fire(0, area.bottom(), 0, area.top());
-        fire.setColorAt(0.0, layer == 0 ? QColor(190, 30, 10, 235) : QColor(245, 120, 20, 240));
-        fire.setColorAt(0.55, layer == 0 ? QColor(235, 96, 20, 200) : QColor(255, 190, 60, 230));
-        fire.setColorAt(1.0, QColor(255, 230, 120, 0));
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(fire);
-        for (const auto& tongue : tongues) {
-            const QPointF base(area.left() + tongue.x * area.width() + (layer ? tongueWidth * 0.2 : 0), area.bottom() + 2);
-            painter.drawPath(flameTongue(base, tongueWidth * scale, area.height() * tongue.height * scale, tongue.lean * scale));
-        }
-    }
-}
-
-// A ladder in silhouette, from `foot` to `head`.
-void paintLadder(QPainter& painter, QPointF foot, QPointF head, qreal spread, const QColor& colour)
-{
-    const QPointF along = head - foot;
-    const qreal length = std::hypot(along.x(), along.y());
-    const QPointF across(-along.y() / length * spread / 2, along.x() / length * spread / 2);
-    painter.setPen(QPen(colour, spread * 0.12, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(foot + across, head + across);
-    painter.drawLine(foot - across, head - across);
-    painter.setPen(QPen(colour, spread * 0.08, Qt::SolidLine, Qt::RoundCap));
-    const int rungs = int(length / (spread * 0.9));
-    for (int i = 1; i < rungs; ++i) {
-        const QPointF at = foot + along * (qreal(i) / rungs);
-        painter.drawLine(at + across, at - across);
-    }
-}
-
-void drawText(QPainter& painter, const QRectF& box, int flags, const QString& text, const QFont& font, const QColor& colour,
-              qreal shadow)
-{
-    painter.setFont(font);
-    if (shadow > 0) {
-        painter.setPen(QColor(0, 0, 0, 150));
-        painter.drawText(box.translated(shadow, shadow), flags, text);
-    }
-    painter.setPen(colour);
-    painter.drawText(box, flags, text);
-}
-
-// The largest pixel size up to `largest` at which the text fits the width.
-void fitToWidth(QFont& font, const QString& text, int largest, qreal width)
-{
-    for (int size = largest; size > 8; --size) {
-        font.setPixelSize(size);
-        if (QFontMetricsF(font).horizontalAdvance(text) <= width)
-            return;
-    }
-    font.setPixelSize(8);
-}
-
 } // namespace
-
-void paintEmblem(QPainter& painter, const QRectF& box)
-{
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    const qreal radius = std::min(box.width(), box.height()) / 2;
-    painter.translate(box.center());
-    painter.scale(radius, radius);
-
-    // Four flaring arms with notched ends, drawn round the centre.
-    QPainterPath arm;
-    arm.moveTo(0, 0);
-    arm.quadTo(-0.10, -0.55, -0.62, -0.98);
-    arm.lineTo(0, -0.70);
-    arm.lineTo(0.62, -0.98);
-    arm.quadTo(0.10, -0.55, 0, 0);
-    QPainterPath cross;
-    for (int turn = 0; turn < 4; ++turn)
-        cross = cross.united(QTransform().rotate(90.0 * turn).map(arm));
-    cross = cross.simplified();
-
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0, 0, 0, 90));
-    painter.drawPath(cross.translated(0.04, 0.05));
-    QLinearGradient metal(-1, -1, 1, 1);
-    metal.setColorAt(0.0, QColor(255, 230, 150));
-    metal.setColorAt(0.5, brass);
-    metal.setColorAt(1.0, darkBrass);
-    painter.setBrush(metal);
-    painter.setPen(QPen(QColor(70, 40, 8), 0.03));
-    painter.drawPath(cross);
-
-    // The centre: a red disc with a white ring, and a flame in it.
-    QRadialGradient disc(QPointF(-0.1, -0.12), 0.5);
-    disc.setColorAt(0.0, QColor(214, 46, 32));
-    disc.setColorAt(1.0, QColor(120, 10, 8));
-    painter.setBrush(disc);
-    painter.setPen(QPen(QColor(250, 246, 236), 0.05));
-    painter.drawEllipse(QPointF(0, 0), 0.40, 0.40);
-
-    QLinearGradient fire(0, 0.28, 0, -0.30);
-    fire.setColorAt(0.0, QColor(255, 120, 20));
-    fire.setColorAt(1.0, QColor(255, 236, 130));
-    painter.setBrush(fire);
-    painter.setPen(Qt::NoPen);
-    QPainterPath flame;
-    flame.moveTo(-0.16, 0.24);
-    flame.cubicTo(-0.26, 0.04, -0.08, -0.06, -0.02, -0.30);
-    flame.cubicTo(0.06, -0.14, 0.22, -0.04, 0.16, 0.24);
-    flame.closeSubpath();
-    painter.drawPath(flame);
-    painter.setBrush(QColor(255, 250, 220));
-    QPainterPath core;
-    core.moveTo(-0.06, 0.24);
-    core.cubicTo(-0.10, 0.14, -0.02, 0.06, 0.0, -0.04);
-    core.cubicTo(0.04, 0.08, 0.10, 0.14, 0.06, 0.24);
-    core.closeSubpath();
-    painter.drawPath(core);
-    painter.restore();
-}
-
-QImage startUpPicture(const QSize& size)
-{
-    QImage image(size, QImage::Format_RGB32);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    const qreal w = size.width();
-    const qreal h = size.height();
-
-    QLinearGradient ground(0, 0, 0, h);
-    ground.setColorAt(0.0, QColor(24, 4, 4));
-    ground.setColorAt(0.45, deepRed);
-    ground.setColorAt(1.0, emberRed);
-    painter.fillRect(image.rect(), ground);
-
-    // A glow behind the emblem, then a faint ladder across the ground.
-    QRadialGradient glow(QPointF(w * 0.22, h * 0.40), h * 0.42);
-    glow.setColorAt(0.0, QColor(255, 150, 60, 90));
-    glow.setColorAt(1.0, QColor(255, 150, 60, 0));
-    painter.fillRect(image.rect(), glow);
-    paintLadder(painter, QPointF(w * 0.30, h * 1.05), QPointF(w * 1.02, h * 0.05), h * 0.16, QColor(0, 0, 0, 55));
-
-    paintFlames(painter, QRectF(0, h * 0.72, w, h * 0.28));
-
-    // Brass rules framing the picture.
-    painter.setPen(QPen(brass, 2));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRectF(6, 6, w - 12, h - 12));
-    painter.setPen(QPen(QColor(232, 184, 84, 110), 1));
-    painter.drawRect(QRectF(11, 11, w - 22, h - 22));
-
-    paintEmblem(painter, QRectF(w * 0.05, h * 0.16, h * 0.40, h * 0.40));
-
-    const QString family = QStringLiteral("DejaVu Sans");
-    const qreal textLeft = w * 0.05 + h * 0.46;
-    const QRectF textColumn(textLeft, h * 0.13, w - textLeft - w * 0.04, h * 0.60);
-
-    QFont kicker(family);
-    kicker.setPixelSize(int(h * 0.034));
-    kicker.setBold(true);
-    kicker.setLetterSpacing(QFont::AbsoluteSpacing, 3);
-    drawText(painter, QRectF(textColumn.left(), textColumn.top(), textColumn.width(), h * 0.06),
-             Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("FIRE SERVICE STUDY SERIES"), kicker, brass, 0);
-
-    QFont name(QStringLiteral("DejaVu Serif"));
-    name.setBold(true);
-    fitToWidth(name, QStringLiteral("drillbook"), int(h * 0.17), textColumn.width());
-    drawText(painter, QRectF(textColumn.left() - 4, textColumn.top() + h * 0.05, textColumn.width() + 8, h * 0.20),
-             Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("drillbook"), name, QColor(255, 248, 236), 3);
-
-    painter.setPen(QPen(brass, 3, Qt::SolidLine, Qt::FlatCap));
-    painter.drawLine(QPointF(textColumn.left(), textColumn.top() + h * 0.27),
-                     QPointF(textColumn.right() - w * 0.02, textColumn.top() + h * 0.27));
-
-    // What it trains for, on two lines of one size.
-    const QString subjectLines[] = {QStringLiteral("Fire Fighter I & II Certification"),
-                                    QStringLiteral("Study and Test Preparation")};
-    QFont subject(family);
-    subject.setBold(true);
-    fitToWidth(subject, subjectLines[0], int(h * 0.045), textColumn.width());
-    const qreal lineHeight = QFontMetricsF(subject).height();
-    for (int line = 0; line < 2; ++line)
-        drawText(painter,
-                 QRectF(textColumn.left(), textColumn.top() + h * 0.30 + line * lineHeight, textColumn.width(), lineHeight),
-                 Qt::AlignLeft | Qt::AlignVCenter, subjectLines[line], subject, QColor(255, 240, 214), 2);
-
-    QFont details(family);
-    details.setPixelSize(int(h * 0.030));
-    drawText(painter, QRectF(textColumn.left(), textColumn.top() + h * 0.30 + 2.6 * lineHeight, textColumn.width(), h * 0.12),
-             Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-             QStringLiteral("Chapter question banks \u2022 five answer modes \u2022 drill and review sets \u2022 "
-                            "random tests \u2022 terminology library"),
-             details, QColor(244, 214, 170), 1);
-
-    QFont footer(family);
-    footer.setPixelSize(int(h * 0.028));
-    footer.setBold(true);
-    const QRectF footerBox(w * 0.05, h - h * 0.095, w * 0.90, h * 0.05);
-    drawText(painter, footerBox, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Loading the question banks\u2026"), footer,
-             QColor(255, 248, 236), 2);
-    drawText(painter, footerBox, Qt::AlignRight | Qt::AlignVCenter, programVersionText(), footer, QColor(255, 248, 236), 2);
-    painter.end();
-    return image;
-}
 
 frmSplash::frmSplash()
 {
-    setObjectName(QStringLiteral("frmSplash"));
     // A borderless window without icon; its caption is never seen.
-    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-    setCaption(QStringLiteral("Form1"));
+    forms::shapeWindow(*this, {"frmSplash", "Form1", forms::rectFromTwips(0, 0, clientWidth, clientHeight).size(),
+                               forms::Start::CentredOnScreen, true, Qt::Window | Qt::FramelessWindowHint});
     setAccessibleName(QStringLiteral("drillbook is starting"));
 
     auto* canvas = new QWidget(this);
     setCentralWidget(canvas);
-    const QSize client = forms::rectFromTwips(0, 0, clientWidth, clientHeight).size();
-    setFixedSize(client);
 
     // Made before the load step runs, so the look is in place before any other window exists.
     XPStyle1 = new XPStyle(canvas);
@@ -288,10 +50,11 @@ frmSplash::frmSplash()
     FXImage1 = new forms::ImageBox(canvas);
     FXImage1->setObjectName(QStringLiteral("FXImage1"));
     forms::setGeometryTwips(*FXImage1, 0, 0, pictureWidth, clientHeight);
-    FXImage1->showDrawnPicture(startUpPicture(FXImage1->size()));
+    FXImage1->showDrawnPicture(art::startUpPicture(FXImage1->size(), programVersionText()));
     FXImage1->raise(); // the tile of the style control lies under the picture
 
-    txtRes = forms::hiddenBox(this, QStringLiteral("txtRes"));
+    static const forms::HiddenBoxDesign<frmSplash> hidden[] = {{&frmSplash::txtRes, "txtRes"}};
+    forms::buildHiddenBoxes(*this, hidden);
 
     Wav1 = new media::WavePlayer(this);
     Wav1->setObjectName(QStringLiteral("Wav1"));
@@ -299,9 +62,6 @@ frmSplash::frmSplash()
     Timer1 = new forms::Timer(this, handOverInterval, true);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     connect(Timer1, &forms::Timer::timer, this, &frmSplash::Timer1_Timer);
-
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - QPoint(client.width() / 2, client.height() / 2));
 }
 
 frmSplash::~frmSplash() = default;
@@ -340,15 +100,6 @@ void frmSplash::Timer1_Timer()
     Timer1->setEnabled(false);
     forms::form<frmContents>().Show();
     Unload();
-}
-
-QImage emblemPicture(const QSize& size)
-{
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    paintEmblem(painter, QRectF(QPointF(0, 0), QSizeF(size)).adjusted(2, 2, -2, -2));
-    return image;
 }
 
 } // namespace contents

@@ -2,11 +2,8 @@
 
 #include "platform/forms/Form.h"
 
-#include <QImage>
 #include <QSize>
 
-class QPainter;
-class QRectF;
 class XPStyle;
 
 namespace forms {
@@ -46,17 +43,5 @@ protected:
     // The size in pixels of the screen the program starts on.
     virtual QSize screenSize() const;
 };
-
-// The start-up picture at a size: the program's emblem, its name and what it
-// trains for, on a fire-service ground of our own drawing.
-QImage startUpPicture(const QSize& size);
-
-// The program's emblem (a cross of the fire service around a flame) inside
-// `box`; the about box shows it too.
-void paintEmblem(QPainter& painter, const QRectF& box);
-
-// The emblem alone on a transparent square ground, as the about box and the
-// web-links window show it.
-QImage emblemPicture(const QSize& size);
 
 } // namespace contents

@@ -1,8 +1,8 @@
 #include "platform/help/HelpViewer.h"
 
+#include "platform/forms/WindowKit.h"
+
 #include <QAction>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QUrl>
@@ -11,8 +11,7 @@ namespace help {
 
 HelpViewer::HelpViewer(QWidget* parent) : QMainWindow(parent)
 {
-    setObjectName(QStringLiteral("helpViewer"));
-    setWindowTitle(QStringLiteral("Help"));
+    forms::shapeWindow(*this, {"helpViewer", "Help", QSize(680, 600)});
 
     browser_ = new QTextBrowser(this);
     browser_->setObjectName(QStringLiteral("helpPage"));
@@ -31,7 +30,6 @@ HelpViewer::HelpViewer(QWidget* parent) : QMainWindow(parent)
     back_ = bar->addAction(QStringLiteral("&Back"), this, &HelpViewer::goBack);
     back_->setShortcut(QKeySequence::Back);
 
-    resize(680, 600);
     updateActions();
 }
 
@@ -51,10 +49,7 @@ bool HelpViewer::showContents(const QString& helpFile, QWidget* near)
 
     if (firstShow) {
         const QWidget* anchor = near && near->isVisible() ? near : nullptr;
-        const QRect area = anchor ? anchor->frameGeometry()
-                                  : (QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry()
-                                                                      : QRect(0, 0, 1024, 768));
-        move(area.center() - rect().center());
+        forms::centreOn(*this, anchor ? anchor->frameGeometry() : forms::screenArea());
     }
     show();
     raise();

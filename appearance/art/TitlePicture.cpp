@@ -1,4 +1,4 @@
-#include "contents/TitlePicture.h"
+#include "appearance/art/TitlePicture.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-namespace contents {
+namespace art {
 
 namespace {
 
@@ -66,4 +66,4 @@ QImage titlePicture(const QSize& size)
     return image;
 }
 
-} // namespace contents
+} // namespace art
