@@ -5,6 +5,8 @@
 
 #pragma once
 
+#include "support/FileQuery.h"
+
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
@@ -44,15 +46,9 @@ inline constexpr int kEveryColumn = -2;
 // Each statement is prepared on every call, as a caller of the SQLite API would.
 class RawBank {
 public:
-    explicit RawBank(const QString& path)
-    {
-        sqlite3_open_v2(path.toUtf8().constData(), &db_, SQLITE_OPEN_READWRITE, nullptr);
-    }
-    ~RawBank() { sqlite3_close(db_); }
-    RawBank(const RawBank&) = delete;
-    RawBank& operator=(const RawBank&) = delete;
+    explicit RawBank(const QString& path) : bank_(path, testsupport::RawDatabase::Access::ReadWrite) {}
 
-    sqlite3* handle() const { return db_; }
+    sqlite3* handle() const { return bank_.handle(); }
 
     // The characters of one column of the statement's current row.
     static int64_t readColumn(sqlite3_stmt* stmt, int column)
@@ -76,7 +72,7 @@ public:
     int64_t walk(const char* sql, const QByteArray& parameter, int column, int64_t& characters) const
     {
         sqlite3_stmt* stmt = nullptr;
-        sqlite3_prepare_v2(db_, sql, -1, &stmt, nullptr);
+        sqlite3_prepare_v2(handle(), sql, -1, &stmt, nullptr);
         if (!parameter.isNull())
             sqlite3_bind_text(stmt, 1, parameter.constData(), int(parameter.size()), SQLITE_STATIC);
         int64_t rows = 0;
@@ -95,14 +91,14 @@ public:
     int64_t count(const char* sql) const
     {
         sqlite3_stmt* stmt = nullptr;
-        sqlite3_prepare_v2(db_, sql, -1, &stmt, nullptr);
+        sqlite3_prepare_v2(handle(), sql, -1, &stmt, nullptr);
         const int64_t value = sqlite3_step(stmt) == SQLITE_ROW ? sqlite3_column_int64(stmt, 0) : -1;
         sqlite3_finalize(stmt);
         return value;
     }
 
 private:
-    sqlite3* db_ = nullptr;
+    testsupport::RawDatabase bank_;
 };
 
 } // namespace benchbanks

@@ -15,6 +15,8 @@
 // The window needs a GUI: without a platform given, the run is headless.
 
 #include "BenchBanks.h"
+#include "support/ProgramFolder.h"
+
 #include "contents/frmContents.h"
 #include "platform/forms/App.h"
 #include "platform/forms/ScriptedDialogs.h"
@@ -24,10 +26,6 @@
 #include <sqlite3.h>
 
 #include <QApplication>
-#include <QDir>
-#include <QDirIterator>
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <memory>
 
@@ -46,27 +44,13 @@ constexpr int kMoves = 1000;
 // sounds and character, with a synthetic bank as its question database.
 class ProgramCopy {
 public:
-    explicit ProgramCopy(int64_t bankSize)
-    {
-        const QDir sample(QStringLiteral(DRILLBOOK_SAMPLE_DIR));
-        QDirIterator it(sample.path(), QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString source = it.next();
-            const QString relative = sample.relativeFilePath(source);
-            const QString target = dir_.filePath(relative);
-            if (it.fileInfo().isDir())
-                QDir().mkpath(target);
-            else if (relative != QLatin1String("qbk54.mdb"))
-                QFile::copy(source, target);
-        }
-        ok_ = dir_.isValid() && QFile::copy(bankPath(bankSize), dir_.filePath(QStringLiteral("qbk54.mdb")));
-    }
+    explicit ProgramCopy(int64_t bankSize) { ok_ = folder_.isValid() && folder_.replaceDatabase(bankPath(bankSize)); }
 
     bool ok() const { return ok_; }
-    QString path() const { return dir_.path(); }
+    QString path() const { return folder_.path(); }
 
 private:
-    QTemporaryDir dir_;
+    testsupport::ProgramFolder folder_;
     bool ok_ = false;
 };
 

@@ -16,6 +16,8 @@
 //
 // The windows need a GUI: without a platform given, the run is headless.
 
+#include "support/ProgramFolder.h"
+
 #include "contents/StartUp.h"
 #include "contents/frmContents.h"
 #include "contents/frmSplash.h"
@@ -26,12 +28,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QDir>
-#include <QDirIterator>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <QWindow>
@@ -48,30 +46,6 @@ using contents::frmSplash;
 
 // Longer than any start could take; a start that never gets there is a fault, not a figure.
 constexpr int kPatienceMs = 10000;
-
-// A copy of the sample program folder in a temporary directory, so every
-// start opens a database file no earlier start has touched.
-class ProgramCopy {
-public:
-    ProgramCopy()
-    {
-        const QDir sample(QStringLiteral(DRILLBOOK_SAMPLE_DIR));
-        ok_ = dir_.isValid() && sample.exists(QStringLiteral("qbk54.mdb"));
-        QDirIterator it(sample.path(), QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-        while (ok_ && it.hasNext()) {
-            const QString source = it.next();
-            const QString target = dir_.filePath(sample.relativeFilePath(source));
-            ok_ = it.fileInfo().isDir() ? QDir().mkpath(target) : QFile::copy(source, target);
-        }
-    }
-
-    bool ok() const { return ok_; }
-    QString path() const { return dir_.path(); }
-
-private:
-    QTemporaryDir dir_;
-    bool ok_ = false;
-};
 
 // The running program, its boxes scripted so none can wait for a user.
 struct Program {
@@ -132,9 +106,10 @@ void StartUp_Program(benchmark::State& state)
 {
     for (auto _ : state) {
         state.PauseTiming();
-        auto folder = std::make_unique<ProgramCopy>();
+        // A fresh copy each time, so every start opens a database file no earlier start has touched.
+        auto folder = std::make_unique<testsupport::ProgramFolder>();
         std::optional<Program> program;
-        QString problem = folder->ok() ? QString() : QStringLiteral("could not lay out the program folder");
+        QString problem = folder->isValid() ? QString() : QStringLiteral("could not lay out the program folder");
         state.ResumeTiming();
 
         if (problem.isEmpty())

@@ -1,25 +1,25 @@
 #pragma once
 
-// A small question database made from the schema in a temporary folder, and
-// a stand-in for a bound text box. The file is read and written through a
+// A small question database made from the schema in an empty program folder,
+// and a stand-in for a bound text box. The file is read and written through a
 // plain SQLite connection of its own, so checks see what is in the file.
+
+#include "support/FileQuery.h"
+#include "support/ProgramFolder.h"
 
 #include "platform/data/BoundControl.h"
 
 #include <QFile>
 #include <QString>
-#include <QTemporaryDir>
 #include <QVariant>
 #include <QtTest>
-
-#include <sqlite3.h>
 
 namespace datatest {
 
 class FixtureDatabase {
 public:
     explicit FixtureDatabase(const QString& fileName = QStringLiteral("qbk54.mdb"))
-        : path_(dir_.path() + QLatin1Char('/') + fileName)
+        : folder_(false), path_(folder_.filePath(fileName))
     {
         QFile schema(QStringLiteral(DRILLBOOK_SCHEMA));
         if (!schema.open(QIODevice::ReadOnly))
@@ -28,56 +28,12 @@ public:
     }
 
     QString path() const { return path_; }
-    QString folder() const { return dir_.path(); }
+    QString folder() const { return folder_.path(); }
 
-    void execute(const QString& sql) const
-    {
-        sqlite3* db = openFile();
-        char* message = nullptr;
-        if (sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &message) != SQLITE_OK) {
-            const QByteArray text = QByteArray(message ? message : "?") + " in: " + sql.toUtf8();
-            sqlite3_free(message);
-            sqlite3_close(db);
-            qFatal("%s", text.constData());
-        }
-        sqlite3_close(db);
-    }
+    void execute(const QString& sql) const { open().execute(sql); }
 
     // Rows of a query, each as a list of column values (Null as a null QVariant).
-    QList<QVariantList> rows(const QString& sql) const
-    {
-        sqlite3* db = openFile();
-        sqlite3_stmt* stmt = nullptr;
-        if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &stmt, nullptr) != SQLITE_OK)
-            qFatal("%s", sqlite3_errmsg(db));
-        QList<QVariantList> result;
-        while (sqlite3_step(stmt) == SQLITE_ROW) {
-            QVariantList row;
-            for (int i = 0; i < sqlite3_column_count(stmt); ++i) {
-                switch (sqlite3_column_type(stmt, i)) {
-                case SQLITE_NULL:
-                    row.append(QVariant());
-                    break;
-                case SQLITE_INTEGER:
-                    row.append(QVariant(sqlite3_column_int64(stmt, i)));
-                    break;
-                case SQLITE_FLOAT:
-                    row.append(QVariant(sqlite3_column_double(stmt, i)));
-                    break;
-                case SQLITE_BLOB:
-                    row.append(QVariant(QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt, i)),
-                                                   sqlite3_column_bytes(stmt, i))));
-                    break;
-                default:
-                    row.append(QVariant(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, i)))));
-                }
-            }
-            result.append(row);
-        }
-        sqlite3_finalize(stmt);
-        sqlite3_close(db);
-        return result;
-    }
+    QList<QVariantList> rows(const QString& sql) const { return open().rows(sql); }
 
     QVariant scalar(const QString& sql) const
     {
@@ -105,18 +61,9 @@ public:
     }
 
 private:
-    sqlite3* openFile() const
-    {
-        sqlite3* db = nullptr;
-        if (sqlite3_open_v2(path_.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK)
-            qFatal("cannot open the fixture database");
-        sqlite3_busy_timeout(db, 5000);
-        // Setting up and checking a fixture needs no syncs to the disk.
-        sqlite3_exec(db, "PRAGMA synchronous=OFF", nullptr, nullptr, nullptr);
-        return db;
-    }
+    testsupport::RawDatabase open() const { return testsupport::RawDatabase(path_, testsupport::RawDatabase::Access::Create); }
 
-    QTemporaryDir dir_;
+    testsupport::ProgramFolder folder_;
     QString path_;
 };
 

@@ -13,6 +13,8 @@
 #include <QProcess>
 #include <QtTest>
 
+#include <sqlite3.h>
+
 namespace {
 
 QByteArray readAll(const QString& path)
@@ -47,8 +49,8 @@ class TestDatabaseFile : public QObject {
 private slots:
     void missingFileIsNeverCreated()
     {
-        QTemporaryDir folder;
-        const QString path = folder.path() + "/qbk54.mdb";
+        const testsupport::ProgramFolder folder(false);
+        const QString path = folder.databasePath();
         data::DataControl control;
         control.setDatabaseName(path);
         control.setRecordSource("Table1");
