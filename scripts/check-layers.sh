@@ -26,8 +26,10 @@ LAYER_RULES=(
 # another; the platform and the program's libraries never include them.
 WINDOW_FOLDERS="questionwindow contents questionsets appearance editing printing"
 
-# The program's libraries above the platform; the platform never includes them.
-PROGRAM_LIBRARIES="questiondb widgets"
+# The program's libraries above the platform; the platform never includes
+# them, and they never include a window. The drawn art lives beside the skins
+# but is a library of its own.
+PROGRAM_LIBRARIES="questiondb widgets appearance/art"
 
 # Outside libraries kept inside one layer: "include pattern (extended regex)|
 # the only folder of the program that may include it|what it is".
@@ -60,6 +62,14 @@ layer_allows() { # layer
     fi
   done
   return 1
+}
+
+# The library or folder a path belongs to: its top folder, but for the art.
+unit_of() { # path
+  case $1 in
+  appearance/art/*) echo appearance/art ;;
+  *) echo "${1%%/*}" ;;
+  esac
 }
 
 # The program's sources under the tree, as paths from its top.
@@ -106,7 +116,7 @@ check_tree() { # tree
     quote=${BASH_REMATCH[1]}
     included=${BASH_REMATCH[2]}
     where="$file:$number includes $quote$included${CLOSING[$quote]}"
-    top=${file%%/*}
+    top=$(unit_of "$file")
     second=${file#*/}
     second=${second%%/*}
 
@@ -121,7 +131,7 @@ check_tree() { # tree
     resolve "$tree" "$file" "$quote" "$included"
     target=$RESOLVED
     [[ $target == */* ]] || continue
-    target_top=${target%%/*}
+    target_top=$(unit_of "$target")
     target_second=${target#*/}
     target_second=${target_second%%/*}
 
@@ -158,6 +168,24 @@ check_tree() { # tree
   echo "check-layers: $files files keep to the layers"
 }
 
+# Every program source is named in its folder's CMakeLists.txt, so the
+# target a file builds into can be read there; a folder without one is not
+# built and is passed over.
+check_listed() { # tree
+  local tree=$1 file missing=0
+  while IFS= read -r file; do
+    [[ $file == */* && -f "$tree/${file%/*}/CMakeLists.txt" ]] || continue
+    if ! grep -qx "[[:space:]]*${file##*/}" "$tree/${file%/*}/CMakeLists.txt"; then
+      echo "$file: not listed in ${file%/*}/CMakeLists.txt"
+      missing=$((missing + 1))
+    fi
+  done < <(program_sources "$tree")
+  if ((missing > 0)); then
+    echo "check-layers: $missing source(s) belong to no target"
+    return 1
+  fi
+}
+
 # ---- The self-test ---------------------------------------------------------------------
 
 # A small tree that keeps every rule, including what may look like a breach:
@@ -165,7 +193,7 @@ check_tree() { # tree
 # outside libraries used by their layers, the tests, the benchmarks and the tools.
 write_clean_tree() { # tree
   local tree=$1
-  mkdir -p "$tree"/{platform/{core,data,gdi,speech,forms,help},questiondb,widgets,questionwindow,contents}
+  mkdir -p "$tree"/{platform/{core,data,gdi,speech,forms,help},questiondb,widgets,questionwindow,contents,appearance/art}
   mkdir -p "$tree"/{tests/platform/data,bench,data/tools,build/questionwindow}
   printf '#pragma once\n#include <QString>\n' >"$tree/platform/core/Paths.h"
   printf '#pragma once\n#include "platform/core/Paths.h"\n' >"$tree/platform/data/Engine.h"
@@ -185,6 +213,9 @@ write_clean_tree() { # tree
   printf '#include <sqlite3.h>\n' >"$tree/data/tools/makebank.cpp"
   printf '#include <sqlite3.h>\n' >"$tree/build/questionwindow/moc_frmMain.cpp"
   printf '#include "contents/frmContents.h"\n' >"$tree/main.cpp"
+  printf '#include "appearance/art/Emblem.h"\n#include <QImage>\n' >"$tree/appearance/art/Emblem.cpp"
+  printf '#include "appearance/art/Emblem.h"\n' >"$tree/appearance/SkinTable.h"
+  printf '#include "appearance/art/Emblem.h"\n' >"$tree/widgets/Picture.h"
 }
 
 # One breach of each kind: "file|its text".
@@ -199,6 +230,7 @@ SELF_TEST_BREACHES=(
   'platform/core/Log.cpp|#include "../gdi/Color.h"'
   'questiondb/Cursors.cpp|#include "questionwindow/frmMain.h"'
   'widgets/Bar.cpp|#include "contents/frmContents.h"'
+  'appearance/art/Emblem.cpp|#include "appearance/SkinTable.h"'
 )
 
 self_test() {
@@ -238,5 +270,9 @@ self_test() {
 if [[ ${1:-} == --self-test ]]; then
   self_test
 else
-  check_tree "${1:-$(dirname "$0")/..}"
+  tree=${1:-$(dirname "$0")/..}
+  status=0
+  check_listed "$tree" || status=1
+  check_tree "$tree" || status=1
+  exit $status
 fi
