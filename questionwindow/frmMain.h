@@ -34,7 +34,8 @@ namespace questionwindow {
 // the question records, and the speaking character that reads along.
 //
 // The window's code is spread over files by behaviour: its design
-// (frmMain.cpp), load step, activation step, record display and moves,
+// (frmMain.cpp, and frmMain_bars.cpp for the menus, toolbar and status
+// bar), load step, activation step, record display and moves,
 // answers and scoring, answer memory and leaving, view options and status
 // bar; the set and answer-mode menus live with the question sets.
 class frmMain : public forms::Form {
@@ -355,9 +356,15 @@ protected:
     void Form_Unload(int& cancel) override;
 
 private:
-    void buildDesign();
-    void buildMenus();
-    void connectHandlers();
+    // The design, part by part, in the order the controls are made.
+    void designBackground(QWidget& canvas);
+    void designFieldRow(QWidget& canvas);
+    void designQuestion(QWidget& canvas);
+    void designButtons(QWidget& canvas);
+    void designPictureAndNotes(QWidget& canvas);
+    void designHiddenBoxes();
+    void designBars(); // status panels and toolbar keys
+    void designMenus();
 
     // The pick step of one option; letter "A" to "D".
     void pickAnswer(const QString& letter);
