@@ -1,143 +1,88 @@
 #include "contents/frmContents.h"
 
-#include "contents/ChapterButtons.h"
-#include "contents/ContentsLayout.h"
-#include "contents/ContentsWindowParts.h"
-#include "contents/HelpBinding.h"
-#include "contents/SkinBackground.h"
 #include "appearance/art/TitlePicture.h"
-#include "platform/forms/HiddenBox.h"
-#include "platform/forms/StatusBar.h"
+#include "contents/HelpBinding.h"
 #include "platform/forms/Twips.h"
 #include "questiondb/Cursors.h"
 
-#include <QMenuBar>
-
 namespace contents {
 
-using forms::hiddenBox;
-using forms::Qv3dLabel;
-using questiondb::bindBox;
-using questiondb::newCursor;
 using questiondb::openCursor;
 
 namespace {
 
-constexpr int chapterCount = 20;
+const ContentsDesign design = {
+    .shape = {"frmContents", "Table Of Contents", QSize(1024, 768), forms::Start::FittedToScreen},
+    .bank = 1,
+    .chapterCount = 20,
+    .chapterRows = 10,
+    .top = 134,
+    .testBank2 = {"Test Bank 2", "Test Bank 2"},
+    .testBank3 = {"Text Bank 3", "Test bank 3"},
+    .bankPanel = "Test Bank #1",
+    .thirdPanel = {"", "Corvix 318 - Raze Verudev E/RE Drillmate 4.1", "", "", 5},
+    .exitCaptionColor = std::nullopt,
+};
 
 } // namespace
 
-frmContents::frmContents()
+frmContents::frmContents() : ContentsWindow(design)
 {
-    setObjectName(QStringLiteral("frmContents"));
-    setCaption(QStringLiteral("Table Of Contents"));
+    using Self = frmContents;
+    static const forms::CursorDesign<Self> cursors[] = {
+        {&Self::Data1, "Data1", "Access"},
+        {&Self::Data2, "Data2", "Access"},
+        {&Self::Data3, "Data3", "Access 2000;"},
+        {&Self::Data4, "Data4", "Access 2000;"},
+    };
+    forms::buildCursors(*this, cursors);
 
-    Data1 = newCursor(this, QStringLiteral("Data1"), QStringLiteral("Access"));
-    Data2 = newCursor(this, QStringLiteral("Data2"), QStringLiteral("Access"));
-    Data3 = newCursor(this, QStringLiteral("Data3"), QStringLiteral("Access 2000;"));
-    Data4 = newCursor(this, QStringLiteral("Data4"), QStringLiteral("Access 2000;"));
+    // The settings store: until the cursors open, the boxes hold their design placeholders.
+    static const forms::HiddenBoxDesign<Self> hidden[] = {
+        {&Self::txtK, "txtK", "txtK"},
+        {&Self::txtRes, "txtRes"},
+        {&Self::txtSkin, "txtSkin", "txtSkin", &Self::Data4, "skin"},
+        {&Self::txtState, "txtState", "txtState", &Self::Data4, "State"},
+        {&Self::txtShowImages, "txtShowImages", "Text1", &Self::Data4, "Images"},
+        {&Self::txtBalloon, "txtBalloon", "txtBalloon", &Self::Data4, "balloon"},
+        forms::hiddenElement(&Self::txtFont, 0, "txtFont", "txtFont", &Self::Data4, "fontmain"),
+        forms::hiddenElement(&Self::txtFont, 1, "txtFont", "txtFontBold", &Self::Data4, "fontbold"),
+        forms::hiddenElement(&Self::txtFont, 2, "txtFont", "txtFontItal", &Self::Data4, "fontItal"),
+        forms::hiddenElement(&Self::txtFont, 3, "txtFont", "txtFontsize", &Self::Data4, "fontsize"),
+        forms::hiddenElement(&Self::txtFont, 4, "txtFont", "txtFontcolor", &Self::Data4, "fontcolor"),
+        forms::hiddenElement(&Self::txtFont, 5, "txtFont", "txtFontbackcolor", &Self::Data4, "backcolor"),
+        {&Self::txtAgentInstall, "txtAgentInstall", "txtAgentInstall", &Self::Data3, "AgentInstall"},
+        {&Self::txtVoice, "txtVoice", "Mary"},
+    };
+    forms::buildHiddenBoxes(*this, hidden);
 
-    txtK = hiddenBox(this, QStringLiteral("txtK"), QStringLiteral("txtK"));
-    txtRes = hiddenBox(this, QStringLiteral("txtRes"));
-    buildSettingsStore();
-    buildDesign();
-    buildMenus();
-    connectHandlers();
-    layout::sizeWindow(*this);
-}
-
-frmContents::~frmContents() = default;
-
-void frmContents::buildSettingsStore()
-{
-    // Until the cursors open, the boxes hold their design placeholders.
-    txtSkin = bindBox(Data4, hiddenBox(this, QStringLiteral("txtSkin"), QStringLiteral("txtSkin")), QStringLiteral("skin"));
-    txtState = bindBox(Data4, hiddenBox(this, QStringLiteral("txtState"), QStringLiteral("txtState")), QStringLiteral("State"));
-    txtShowImages = bindBox(Data4, hiddenBox(this, QStringLiteral("txtShowImages"), QStringLiteral("Text1")), QStringLiteral("Images"));
-    txtBalloon = bindBox(Data4, hiddenBox(this, QStringLiteral("txtBalloon"), QStringLiteral("txtBalloon")), QStringLiteral("balloon"));
-    const struct {
-        const char* field;
-        const char* placeholder;
-    } textStyle[] = {{"fontmain", "txtFont"},      {"fontbold", "txtFontBold"},   {"fontItal", "txtFontItal"},
-                     {"fontsize", "txtFontsize"}, {"fontcolor", "txtFontcolor"}, {"backcolor", "txtFontbackcolor"}};
-    for (int i = 0; i < 6; ++i) {
-        auto* box = hiddenBox(this, QStringLiteral("txtFont"), QString::fromLatin1(textStyle[i].placeholder));
-        txtFont.add(i, bindBox(Data4, box, QString::fromLatin1(textStyle[i].field)));
-    }
-    txtAgentInstall = bindBox(Data3, hiddenBox(this, QStringLiteral("txtAgentInstall"), QStringLiteral("txtAgentInstall")),
-                              QStringLiteral("AgentInstall"));
-    txtVoice = hiddenBox(this, QStringLiteral("txtVoice"), QStringLiteral("Mary"));
-}
-
-void frmContents::buildDesign()
-{
-    QWidget* canvas = makeSkinnedCanvas(*this, fxBack);
-
+    QWidget* canvas = buildCanvas();
     FXImage1 = new forms::ImageBox(canvas);
     FXImage1->setObjectName(QStringLiteral("FXImage1"));
     FXImage1->setAccessibleName(QStringLiteral("drillbook"));
     forms::setGeometryTwips(*FXImage1, 3000, 240, 7200, 1440);
     FXImage1->setStretch(true);
     FXImage1->showDrawnPicture(art::titlePicture(FXImage1->size()));
+    buildButtons(*canvas);
 
-    // Made in reading order, which is also the order Tab walks them.
-    chapters = new ChapterButtons(canvas, 1, chapterCount, *Data1, *txtK);
-    std::vector<QWidget*> placed(chapters->all().begin(), chapters->all().end());
-    layout::placeChapterButtons(placed, 134, 10, 10);
-
-    cmdAll = windowButton(canvas, QStringLiteral("cmdAll"), QStringLiteral("The Entire Test"));
-    cmdTestBank2 = windowButton(canvas, QStringLiteral("cmdTestBank2"), QStringLiteral("Test Bank 2"));
-    cmdTestBank3 = windowButton(canvas, QStringLiteral("cmdTestBank3"), QStringLiteral("Text Bank 3"));
-    cmdExit = windowButton(canvas, QStringLiteral("cmdExit"), QStringLiteral("&Exit"));
-    layout::placeSideButton(*cmdAll, 134);
-    layout::placeSideButton(*cmdTestBank2, 204);
-    layout::placeSideButton(*cmdTestBank3, 274);
-    layout::placeSideButton(*cmdExit, layout::bottom - layout::sideButtonHeight);
-
-    Status = makeContentsStatus(*this, QStringLiteral("Test Bank #1"),
-                                {{}, QStringLiteral("Corvix 318 - Raze Verudev E/RE Drillmate 4.1"), {}});
-    Timer1 = makeClock(*this);
-}
-
-void frmContents::buildMenus()
-{
-    buildContentsMenus(
-        menuBar(), *this,
-        [this] {
-            mnuLoadNuvia = menuItem(mnuFile, QStringLiteral("mnuLoadNuvia"), QStringLiteral("Load Agent Programs"));
-            menuSeparator(mnuFile);
+    // The speech item heads File; the font and colour items stand in the middle of Options.
+    buildContentsMenus<Self>(
+        *this,
+        {
+            {"mnuLoadNuvia", "Load Agent Programs", &Self::mnuLoadNuvia, &Self::mnuLoadNuvia_Click},
+            {"-"},
         },
-        [this] {
-            mnuChangeFonts = menuItem(mnuOptions, QStringLiteral("mnuChangeFonts"), QStringLiteral("Change Screen Fonts"));
-            mnuResetFonts = menuItem(mnuOptions, QStringLiteral("mnuResetFonts"), QStringLiteral("Reset Screen Fonts"));
-            menuSeparator(mnuOptions);
-            mnuChangeFontColor =
-                menuItem(mnuOptions, QStringLiteral("mnuChangeFontColor"), QStringLiteral("Change Font Color"));
-            mnuChangeCanvas = menuItem(mnuOptions, QStringLiteral("mnuChangeCanvas"), QStringLiteral("Change Canvas Color"));
-            menuSeparator(mnuOptions);
+        {
+            {"mnuChangeFonts", "Change Screen Fonts", &Self::mnuChangeFonts, &Self::mnuChangeFonts_Click},
+            {"mnuResetFonts", "Reset Screen Fonts", &Self::mnuResetFonts, &Self::mnuResetFonts_Click},
+            {"-"},
+            {"mnuChangeFontColor", "Change Font Color", &Self::mnuChangeFontColor, &Self::mnuChangeFontColor_Click},
+            {"mnuChangeCanvas", "Change Canvas Color", &Self::mnuChangeCanvas, &Self::mnuChangeCanvas_Click},
+            {"-"},
         });
 }
 
-void frmContents::connectHandlers()
-{
-    using Self = frmContents;
-    connectCommonHandlers(*this);
-    // The font, colour and speech items only the home window carries.
-    connectMenuItem(*this, mnuLoadNuvia, &Self::mnuLoadNuvia_Click);
-    connectMenuItem(*this, mnuChangeFonts, &Self::mnuChangeFonts_Click);
-    connectMenuItem(*this, mnuResetFonts, &Self::mnuResetFonts_Click);
-    connectMenuItem(*this, mnuChangeFontColor, &Self::mnuChangeFontColor_Click);
-    connectMenuItem(*this, mnuChangeCanvas, &Self::mnuChangeCanvas_Click);
-}
-
-forms::Qv3dLabel* frmContents::cmd(int number) const { return chapters->button(number); }
-
-std::vector<Qv3dLabel*> frmContents::labelButtons() const
-{
-    std::vector<Qv3dLabel*> buttons = chapters->all();
-    buttons.insert(buttons.end(), {cmdTestBank2, cmdTestBank3, cmdAll, cmdExit});
-    return buttons;
-}
+frmContents::~frmContents() = default;
 
 void frmContents::Form_Load()
 {

@@ -1,14 +1,8 @@
-// The main table of contents' activation step: each time the window becomes
-// the program's active window it re-reads the chapter titles, measures the
-// screen, paints the current skin and tells the question window that this
-// window opens the next set. Every step is attempted on its own, so a skin
-// picture that cannot be read never keeps the route marker from being written.
+// The main table of contents' own activation steps: the background's display
+// mode follows the skin, and the screen is measured again.
 
 #include "contents/frmContents.h"
 
-#include "appearance/SkinTable.h"
-#include "contents/ButtonLook.h"
-#include "contents/ContentsWindowParts.h"
 #include "contents/SkinBackground.h"
 #include "platform/forms/FailureRegimes.h"
 #include "platform/forms/ScreenSize.h"
@@ -16,24 +10,12 @@
 
 namespace contents {
 
-using forms::bestEffort;
-
-void frmContents::Form_Activate()
+void frmContents::activateOwnParts()
 {
-    bestEffort({
-        [&] { Data1->refresh(); },
+    forms::bestEffort({
         [&] { fxBack->setDisplayMode(txtSkin->text() == markers::nantucketTwoSkin ? 2 : 3); },
-        // The chapter palette's bank marker becomes "1" here once the program has a palette.
         [&] { txtRes->setText(forms::screenSizeText()); },
     });
-    paintContentsSkin(txtSkin->text(), *fxBack, labelButtons(), labelButtons());
-    finishContentsActivation(*chapters, markers::mainContentsRoute);
 }
-
-void frmContents::BlackButtons() { setCaptionColors(labelButtons(), appearance::blackColor); }
-
-void frmContents::RedButtons() { setCaptionColors(labelButtons(), 255); }
-
-void frmContents::WhiteButtons() { setCaptionColors(labelButtons(), appearance::whiteColor); }
 
 } // namespace contents

@@ -34,6 +34,11 @@ inline constexpr QLatin1StringView flashCardWord{"Flash"};
 inline constexpr QLatin1StringView mainContentsRoute{"1"}; // the main table of contents
 inline constexpr QLatin1StringView bank2Route{"2"};        // test bank 2
 inline constexpr QLatin1StringView bank3Route{"3"};        // test bank 3
+// The route of the contents window of bank 1, 2 or 3.
+constexpr QLatin1StringView contentsRoute(int bank)
+{
+    return bank == 3 ? bank3Route : bank == 2 ? bank2Route : mainContentsRoute;
+}
 
 // ---- Question level: the stored FF of a question, and the level filter frmMain.txtRoute
 // Any other filter text means both levels.

@@ -1,0 +1,53 @@
+// The contents windows' activation step: each time a window becomes the
+// program's active window it re-reads its chapter titles, paints the skin
+// named by its own txtSkin, sets long titles on two lines and tells the
+// question window that this window opens the next set. Every step is
+// attempted on its own, so a skin picture that cannot be read never keeps the
+// route marker from being written.
+
+#include "contents/ContentsWindow.h"
+
+#include "appearance/SkinTable.h"
+#include "contents/ButtonLook.h"
+#include "contents/ChapterButtons.h"
+#include "contents/SkinBackground.h"
+#include "platform/forms/App.h"
+#include "platform/forms/FailureRegimes.h"
+#include "questionsets/Markers.h"
+#include "questionwindow/frmMain.h"
+
+namespace contents {
+
+using forms::bestEffort;
+
+void ContentsWindow::Form_Activate()
+{
+    bestEffort({[&] { Data1->refresh(); }});
+    activateOwnParts();
+    // The chapter palette's bank marker becomes this bank here once the program has a palette.
+
+    // A name that is no skin leaves the window as it looks now. Every button
+    // gets the texture, also an Exit that keeps its caption colour.
+    if (const appearance::Skin* skin = appearance::findSkin(txtSkin->text())) {
+        const forms::App& program = forms::App::current();
+        const int captionColor =
+            skin->captionColor == appearance::whiteColor ? appearance::whiteColor : appearance::blackColor;
+        bestEffort({
+            [&] { fxBack->setPictureFile(program.file(skin->windowBackground)); },
+            [&] { setCaptionColors(coloredButtons(), captionColor); },
+            [&] { setTextures(labelButtons(), program.file(skin->buttonTexture)); },
+        });
+    }
+    bestEffort({
+        [&] { setTwoLineCaptions(chapters->all()); },
+        [&] { forms::form<questionwindow::frmMain>().txtContentsRoute->setText(markers::contentsRoute(bank())); },
+    });
+}
+
+void ContentsWindow::BlackButtons() { setCaptionColors(coloredButtons(), appearance::blackColor); }
+
+void ContentsWindow::RedButtons() { setCaptionColors(coloredButtons(), 255); }
+
+void ContentsWindow::WhiteButtons() { setCaptionColors(coloredButtons(), appearance::whiteColor); }
+
+} // namespace contents
