@@ -4,6 +4,7 @@
 // bound to fields the source lacks, number fields, and failing files.
 
 #include "DataFixture.h"
+#include "support/ErrorOf.h"
 
 #include "platform/data/DataControl.h"
 
@@ -14,19 +15,7 @@
 
 using datatest::FakeBox;
 
-namespace {
-
-int errorOf(const std::function<void()>& step)
-{
-    try {
-        step();
-    } catch (const platform::RuntimeError& error) {
-        return error.number();
-    }
-    return 0;
-}
-
-} // namespace
+using testsupport::errorOf;
 
 class TestDataControl : public QObject {
     Q_OBJECT

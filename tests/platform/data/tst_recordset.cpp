@@ -3,6 +3,7 @@
 // one table. Also the engine object's field list for the keyword search.
 
 #include "DataFixture.h"
+#include "support/ErrorOf.h"
 
 #include "platform/data/Connection.h"
 #include "platform/data/Engine.h"
@@ -13,19 +14,7 @@
 
 #include <functional>
 
-namespace {
-
-int errorOf(const std::function<void()>& step)
-{
-    try {
-        step();
-    } catch (const platform::RuntimeError& error) {
-        return error.number();
-    }
-    return 0;
-}
-
-} // namespace
+using testsupport::errorOf;
 
 class TestRecordset : public QObject {
     Q_OBJECT

@@ -3,6 +3,7 @@
 // painted, refused values, and what assistive tools see of it.
 
 #include "platform/data/DataFixture.h"
+#include "support/ErrorOf.h"
 
 #include "platform/core/RuntimeError.h"
 #include "platform/data/DataControl.h"
@@ -27,15 +28,7 @@ using forms::Qv3dLabel;
 
 namespace {
 
-int errorOf(const std::function<void()>& step)
-{
-    try {
-        step();
-    } catch (const platform::RuntimeError& error) {
-        return error.number();
-    }
-    return 0;
-}
+using testsupport::errorOf;
 
 // Every step the button raises, in the order raised.
 class StepLog {
