@@ -5,21 +5,6 @@
 
 namespace questiondb {
 
-data::DataControl* newCursor(QObject* window, const QString& name, const QString& connect)
-{
-    auto* cursor = new data::DataControl(window);
-    cursor->setObjectName(name);
-    cursor->setConnect(connect);
-    return cursor;
-}
-
-forms::TextBox* bindBox(data::DataControl* cursor, forms::TextBox* box, const QString& field)
-{
-    box->setDataField(field);
-    cursor->bind(box);
-    return box;
-}
-
 void openCursor(data::DataControl& cursor, const QString& recordSource)
 {
     cursor.setDatabaseName(questiondb::databasePath(forms::App::current().path()));

@@ -1,7 +1,7 @@
 #include "support/FileQuery.h"
 #include "support/ProgramFixture.h"
 
-#include "platform/forms/HiddenBox.h"
+#include "platform/forms/WindowKit.h"
 #include "questiondb/Cursors.h"
 
 #include <QtTest>
@@ -10,16 +10,27 @@ using forms::form;
 
 namespace {
 
-// A window with one cursor on the users and a box bound to the last name.
+// A window with a cursor on the users and a box bound to the last name, and
+// a second cursor the tests open themselves.
 class UsersForm : public forms::Form {
 public:
     UsersForm()
     {
-        Data1 = questiondb::newCursor(this, QStringLiteral("Data1"), QStringLiteral("Access 2000;"));
-        txtLast = questiondb::bindBox(Data1, forms::hiddenBox(this, QStringLiteral("txtLast")), QStringLiteral("last"));
+        static const forms::CursorDesign<UsersForm> cursors[] = {
+            {&UsersForm::Data1, "Data1", "Access 2000;"},
+            {&UsersForm::Data2, "Data2", "Access 2000;"},
+        };
+        forms::buildCursors(*this, cursors);
+        static const forms::HiddenBoxDesign<UsersForm> boxes[] = {
+            {&UsersForm::txtLast, "txtLast", "", &UsersForm::Data1, "last"},
+            {&UsersForm::txtSession, "txtSession", "", &UsersForm::Data2, "Session"},
+        };
+        forms::buildHiddenBoxes(*this, boxes);
     }
     data::DataControl* Data1;
+    data::DataControl* Data2;
     forms::TextBox* txtLast;
+    forms::TextBox* txtSession;
 
 protected:
     void Form_Load() override { questiondb::openCursor(*Data1, QStringLiteral("Table5")); }
@@ -62,11 +73,9 @@ private slots:
     {
         testsupport::ProgramFixture program;
         auto& users = form<UsersForm>();
-        auto* session = questiondb::newCursor(&users, QStringLiteral("Data2"), QStringLiteral("Access 2000;"));
-        auto* box = questiondb::bindBox(session, forms::hiddenBox(&users, QStringLiteral("txtSession")), QStringLiteral("Session"));
         testsupport::executeSql(program.databasePath(), "INSERT INTO Table8 (Session) VALUES (1)");
-        questiondb::openCursor(*session, QStringLiteral("Table8"));
-        box->setText(QStringLiteral("not a number"));
+        questiondb::openCursor(*users.Data2, QStringLiteral("Table8"));
+        users.txtSession->setText(QStringLiteral("not a number"));
         program.boxes.answer(forms::vbOK);
         QVERIFY(users.Unload());
         QCOMPARE(program.boxes.shown().size(), 1);
