@@ -181,7 +181,7 @@ private slots:
         QTest::addColumn<QByteArray>("content"); // empty: no file at all
         QTest::newRow("missing") << QByteArray();
         QTest::newRow("no contents page") << QByteArray("<html><body><h1 id=\"start\">Start</h1><p>Hello</p></body></html>");
-        QTest::newRow("not a document") << QByteArray("\x00\x01\x02\x03 plain bytes", 18);
+        QTest::newRow("not a document") << QByteArrayLiteral("\x00\x01\x02\x03 plain bytes");
     }
     void unreadableHelpFileIsReportedByTheViewer()
     {
