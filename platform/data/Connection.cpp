@@ -3,7 +3,9 @@
 #include "LikePattern.h"
 #include "platform/core/Errors.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QTemporaryFile>
 
 #include <map>
 #include <mutex>
@@ -16,7 +18,10 @@ namespace errors = platform::errors;
 
 namespace {
 
-constexpr int BusyTimeoutMs = 5000;
+// How long a store or read waits for another program to let go of the file.
+// The wait runs on the window's thread, so it stays short: the window tells
+// the user the bank is in use instead of freezing.
+constexpr int BusyTimeoutMs = 250;
 constexpr int MaxIdleStatements = 64;
 
 // The process-wide table of open files. It holds weak references only: a
@@ -69,23 +74,34 @@ sqlite3* openValidated(const QString& displayPath, const QString& filePath)
     return db;
 }
 
-// The dialect's LIKE, and the settings that make every acknowledged store
-// survive a killed process.
+// The dialect's LIKE, and the setting that makes every acknowledged store
+// survive a killed process. Nothing here writes to the file.
 void configure(sqlite3* db)
 {
     registerDialectLike(db);
     sqlite3_exec(db, "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr);
+}
+
+// Stores use a rollback journal. A file that arrives in another journal mode
+// is switched before its first store rather than when it is opened, so a
+// file that is only read stays byte for byte as it was.
+bool useRollbackJournal(sqlite3* db)
+{
     sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(db, "PRAGMA journal_mode", -1, &stmt, nullptr) == SQLITE_OK) {
-        bool isDelete = false;
-        if (sqlite3_step(stmt) == SQLITE_ROW) {
-            const auto* mode = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
-            isDelete = mode && qstricmp(mode, "delete") == 0;
-        }
-        sqlite3_finalize(stmt);
-        if (!isDelete)
-            sqlite3_exec(db, "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr);
+    if (sqlite3_prepare_v2(db, "PRAGMA journal_mode", -1, &stmt, nullptr) != SQLITE_OK)
+        return false;
+    bool isDelete = false;
+    if (sqlite3_step(stmt) == SQLITE_ROW) {
+        const auto* mode = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
+        isDelete = mode && qstricmp(mode, "delete") == 0;
     }
+    sqlite3_finalize(stmt);
+    if (isDelete)
+        return true;
+    // Refused while another program has the file open in its mode; the store
+    // then goes through that mode's own journal, and the switch is tried again.
+    sqlite3_exec(db, "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr);
+    return false;
 }
 
 } // namespace
@@ -135,6 +151,23 @@ std::optional<QString> Connection::checkFile(const QString& path)
     } catch (const platform::RuntimeError& error) {
         return error.description();
     }
+    return std::nullopt;
+}
+
+std::optional<QString> Connection::checkWritable(const QString& path)
+{
+    try {
+        const auto connection = open(path);
+        // SQLite opens a file it may not write read-only and says so here.
+        if (sqlite3_db_readonly(connection->db_, "main") == 1)
+            return QStringLiteral("the file is read-only");
+    } catch (const platform::RuntimeError& error) {
+        return error.description();
+    }
+    const QString folder = QFileInfo(path).absolutePath();
+    QTemporaryFile probe(folder + QStringLiteral("/.write-check-XXXXXX"));
+    if (!probe.open())
+        return QStringLiteral("the folder '%1' it lies in is read-only").arg(QDir::toNativeSeparators(folder));
     return std::nullopt;
 }
 
@@ -214,6 +247,9 @@ platform::RuntimeError Connection::errorFor(int resultCode) const
         return errors::locked();
     case SQLITE_FULL:
         return errors::diskFull();
+    case SQLITE_CANTOPEN:
+    case SQLITE_IOERR:
+        return errors::cannotOpen(path_, errorText(db_));
     case SQLITE_CONSTRAINT:
         return errors::duplicateOrInvalid();
     default:
@@ -243,6 +279,8 @@ Connection::ReadTransaction::~ReadTransaction()
 
 Connection::WriteTransaction::WriteTransaction(Connection& connection) : connection_(connection)
 {
+    if (!connection_.rollbackJournal_)
+        connection_.rollbackJournal_ = useRollbackJournal(connection_.db_);
     connection_.execute("BEGIN IMMEDIATE");
 }
 

@@ -220,6 +220,18 @@ int Recordset::percentPosition() const
     return int((qint64(index_) + 1) * 100 / qint64(keys_.size()));
 }
 
+qint64 Recordset::currentKey() const
+{
+    return place_ == Place::OnRow && editMode_ != EditAdd ? keys_[size_t(index_)] : -1;
+}
+
+QString Recordset::tableIdentity() const
+{
+    if (!open_ || !query_.table)
+        return QString();
+    return connection_->path() + QLatin1Char('\n') + query_.table->name;
+}
+
 int Recordset::absolutePosition() const
 {
     return place_ == Place::OnRow ? index_ : -1;
@@ -425,23 +437,48 @@ qint64 Recordset::insertRow()
 void Recordset::updateRow()
 {
     const qint64 key = keys_[size_t(currentIndex())];
-    QByteArray assignments;
-    std::vector<const QVariant*> values;
+    std::vector<std::pair<const ColumnInfo*, const QVariant*>> values;
     for (int i = 0; i < fieldCount(); ++i) {
-        if (!buffer_[size_t(i)])
-            continue;
-        if (!values.empty())
-            assignments += ", ";
-        assignments += column(i).quotedName + " = ?" + QByteArray::number(qsizetype(values.size() + 1));
-        values.push_back(&*buffer_[size_t(i)]);
+        if (buffer_[size_t(i)])
+            values.emplace_back(&column(i), &*buffer_[size_t(i)]);
     }
+    writeRow(key, values);
+}
+
+void Recordset::storeInto(qint64 key, const std::vector<std::pair<QString, QVariant>>& values)
+{
+    const TableInfo& table = requireTable();
+    std::vector<QVariant> stored;
+    std::vector<const ColumnInfo*> columns;
+    stored.reserve(values.size());
+    for (const auto& [name, value] : values) {
+        const int index = table.columnIndex(name);
+        if (index < 0 || table.columns[size_t(index)].isRowKey)
+            continue;
+        columns.push_back(&table.columns[size_t(index)]);
+        stored.push_back(toStoredValue(value, columns.back()->type));
+    }
+    std::vector<std::pair<const ColumnInfo*, const QVariant*>> assignments;
+    for (size_t i = 0; i < columns.size(); ++i)
+        assignments.emplace_back(columns[i], &stored[i]);
+    writeRow(key, assignments);
+}
+
+void Recordset::writeRow(qint64 key, const std::vector<std::pair<const ColumnInfo*, const QVariant*>>& values)
+{
     if (values.empty())
         return;
+    QByteArray assignments;
+    for (size_t i = 0; i < values.size(); ++i) {
+        if (i > 0)
+            assignments += ", ";
+        assignments += values[i].first->quotedName + " = ?" + QByteArray::number(qsizetype(i + 1));
+    }
     Connection::WriteTransaction transaction(*connection_);
     Statement change = connection_->prepare("UPDATE " + query_.table->quotedName + " SET " + assignments
                                             + " WHERE rowid = ?" + QByteArray::number(qsizetype(values.size() + 1)));
     for (size_t i = 0; i < values.size(); ++i)
-        change.bind(int(i + 1), *values[i]);
+        change.bind(int(i + 1), *values[i].second);
     change.bindInt64(int(values.size() + 1), key);
     change.step();
     if (connection_->changedRows() == 0)

@@ -100,6 +100,17 @@ public:
     // Changes with every open, so cached field indexes can tell they are stale.
     quint64 generation() const { return generation_; }
 
+    // The current row's key; -1 without one (or while a new row is added).
+    qint64 currentKey() const;
+    // The file and table the rows come from, the same across opens on them;
+    // empty for a set without a table.
+    QString tableIdentity() const;
+    // Stores values (by field name; unknown names are skipped) into the row
+    // of the set's table with this key, in one transaction of its own, as
+    // update() stores the current row: for changes kept while a store could
+    // not be made. Throws like update(); 3167 when the row is gone.
+    void storeInto(qint64 key, const std::vector<std::pair<QString, QVariant>>& values);
+
 private:
     friend class Field;
     enum class Place { BeforeFirst, OnRow, OnDeleted, AfterLast };
@@ -117,6 +128,7 @@ private:
     void loadCurrentRow(std::span<const int> fields) const;
     qint64 insertRow();
     void updateRow();
+    void writeRow(qint64 key, const std::vector<std::pair<const ColumnInfo*, const QVariant*>>& values);
 
     std::shared_ptr<Connection> connection_;
     TranslatedQuery query_;
