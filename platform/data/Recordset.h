@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Field.h"
+#include "Keyset.h"
 #include "QueryTranslator.h"
 #include "RecordsetObserver.h"
 #include "RowBlock.h"
@@ -19,7 +20,8 @@ namespace data {
 class Connection;
 
 // A keyset cursor over one table: opening runs the record source once and
-// keeps the keys of its rows in order; rows are read by key (a block of keys
+// keeps the keys of its rows in order (a whole table without holes by its
+// first key and count, see Keyset); rows are read by key (a block of keys
 // at a time, see RowBlock), so a row stored through another cursor of the
 // process reads as stored. Rows added or removed elsewhere, and changes made
 // by another program, show after the next open. Every store is one
@@ -134,7 +136,7 @@ private:
     TranslatedQuery query_;
     bool open_ = false;
     quint64 generation_ = 0;
-    std::vector<qint64> keys_;
+    Keyset keys_;
     Place place_ = Place::AfterLast;
     int index_ = 0;
     Place savedPlace_ = Place::AfterLast; // where addNew began
