@@ -232,6 +232,11 @@ void Connection::execute(const char* sql)
         throw errorFor(rc);
 }
 
+void Connection::waitWhenBusy(bool wait)
+{
+    sqlite3_busy_timeout(db_, wait ? BusyTimeoutMs : 0);
+}
+
 qint64 Connection::lastInsertKey() const
 {
     return sqlite3_last_insert_rowid(db_);

@@ -58,6 +58,10 @@ public:
 
     platform::RuntimeError errorFor(int resultCode) const;
 
+    // Whether a read or store waits a moment for another program to let go
+    // of the file (it does unless told otherwise) or fails at once.
+    void waitWhenBusy(bool wait);
+
     // Of the last INSERT, UPDATE or DELETE on this connection.
     qint64 lastInsertKey() const;
     int changedRows() const;

@@ -30,6 +30,30 @@ private:
     RecordsetObserver* observer_;
 };
 
+// While stores keep failing, a move tries the file once without waiting for
+// another program to let go of it, so that walking on never freezes the
+// window; the first try of a run, and a try the user asked for, wait.
+class Patience {
+public:
+    Patience(Recordset& recordset, bool wait) : connection_(recordset.connection())
+    {
+        if (connection_ && !wait)
+            connection_->waitWhenBusy(false);
+        else
+            connection_ = nullptr;
+    }
+    ~Patience()
+    {
+        if (connection_)
+            connection_->waitWhenBusy(true);
+    }
+    Patience(const Patience&) = delete;
+    Patience& operator=(const Patience&) = delete;
+
+private:
+    Connection* connection_;
+};
+
 // The file could not take the store now, whatever the values: it may take
 // them later, once it is writable, has room or is free again.
 bool refusedByFile(int number)
@@ -208,6 +232,7 @@ void DataControl::settlePending(ValidateAction action)
     bool retried = false;
     for (;;) {
         try {
+            const Patience patience(recordset_, !storesFailing_ || retried || action == ValidateAction::Unload);
             storeUnstored();
             if (storeCurrent)
                 storeBound(false);

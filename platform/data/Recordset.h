@@ -102,6 +102,9 @@ public:
     // Changes with every open, so cached field indexes can tell they are stale.
     quint64 generation() const { return generation_; }
 
+    // The file the set is read from; null while closed.
+    Connection* connection() const { return connection_.get(); }
+
     // The current row's key; -1 without one (or while a new row is added).
     qint64 currentKey() const;
     // The file and table the rows come from, the same across opens on them;
