@@ -16,6 +16,15 @@ bool startUp(forms::App& program)
                       forms::vbOKOnly | forms::vbCritical, QStringLiteral("Brisolt Software"));
         return false;
     }
+    // A candidate can still study from a bank that cannot be written, but
+    // must know before the evening's answers are lost.
+    if (const auto reason = questiondb::checkWritable(program.path())) {
+        forms::msgBox(QStringLiteral("The question database '%1' cannot be written: %2.\n\n"
+                                     "The program starts so that you can study, but your answers, marks and "
+                                     "settings are not kept while the database stays read-only.")
+                          .arg(questiondb::databasePath(program.path()), *reason),
+                      forms::vbOKOnly | forms::vbExclamation, QStringLiteral("Brisolt Software"));
+    }
     // The splash is the first window; its timer hands over to the table of contents.
     program.form<frmSplash>().Show();
     return true;

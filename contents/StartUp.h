@@ -7,8 +7,9 @@ class App;
 namespace contents {
 
 // Starts the program on its folder: checks the question database (a missing,
-// foreign or damaged file is reported and left as it is) and shows the first
-// window, the start-up splash. Returns false when the program cannot start.
+// foreign or damaged file is reported and left as it is; a read-only one is
+// reported and the program starts all the same) and shows the first window,
+// the start-up splash. Returns false when the program cannot start.
 bool startUp(forms::App& program);
 
 } // namespace contents

@@ -15,4 +15,9 @@ std::optional<QString> checkDatabase(const QString& programFolder)
     return data::Connection::checkFile(databasePath(programFolder));
 }
 
+std::optional<QString> checkWritable(const QString& programFolder)
+{
+    return data::Connection::checkWritable(databasePath(programFolder));
+}
+
 } // namespace questiondb

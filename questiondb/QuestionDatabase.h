@@ -14,4 +14,8 @@ QString databasePath(const QString& programFolder);
 // message to show when the file is missing, is not a database or is damaged.
 std::optional<QString> checkDatabase(const QString& programFolder);
 
+// Whether answers can be stored into a usable question database: null when
+// they can, otherwise why not. Changes nothing.
+std::optional<QString> checkWritable(const QString& programFolder);
+
 } // namespace questiondb

@@ -64,11 +64,12 @@ layer_allows() { # layer
   return 1
 }
 
-# The library or folder a path belongs to: its top folder, but for the art.
+# The library or folder a path belongs to, into UNIT: its top folder, but
+# for the art.
 unit_of() { # path
   case $1 in
-  appearance/art/*) echo appearance/art ;;
-  *) echo "${1%%/*}" ;;
+  appearance/art/*) UNIT=appearance/art ;;
+  *) UNIT=${1%%/*} ;;
   esac
 }
 
@@ -116,7 +117,8 @@ check_tree() { # tree
     quote=${BASH_REMATCH[1]}
     included=${BASH_REMATCH[2]}
     where="$file:$number includes $quote$included${CLOSING[$quote]}"
-    top=$(unit_of "$file")
+    unit_of "$file"
+    top=$UNIT
     second=${file#*/}
     second=${second%%/*}
 
@@ -131,7 +133,8 @@ check_tree() { # tree
     resolve "$tree" "$file" "$quote" "$included"
     target=$RESOLVED
     [[ $target == */* ]] || continue
-    target_top=$(unit_of "$target")
+    unit_of "$target"
+    target_top=$UNIT
     target_second=${target#*/}
     target_second=${target_second%%/*}
 

@@ -1,18 +1,25 @@
 // Stores rows into a question database without end, one transaction per
-// store, and prints each sequence number once its store was acknowledged.
-// The durability test kills it at an arbitrary moment.
+// store; the durability test kills it at a random moment. Each store is
+// announced before it starts and acknowledged once it returned:
 //
-//   helper_store_writer <database file> [first sequence number]
+//   ready
+//   begin <sequence> <update|leave|add> <key>   (key 0: a row still to add)
+//   acked <sequence> <key>
 //
-// Round n adds a row whose Call is n (alternately through the record set's
-// fields and through a bound box with UpdateRecord), then writes n into the
-// first row's Memo, and then prints n.
+//   helper_store_writer <database file> <first sequence number>
+//
+// The stores take turns: an update through the record set's edit buffer, a
+// changed row left behind (its bound boxes stored as the cursor moves on),
+// and a row added. Updates and left rows go to the anchor rows the test laid
+// out; every store writes the row made from its sequence number.
 
+#include "support/StoreWriterRows.h"
 #include "platform/data/DataControl.h"
 
 #include <QCoreApplication>
 
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -36,42 +43,78 @@ private:
     bool changed_ = false;
 };
 
+void say(const char* format, long long sequence, const char* kind, long long key)
+{
+    std::printf(format, sequence, kind, key);
+    std::fflush(stdout);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    if (argc < 2 || argc > 3) {
-        std::fprintf(stderr, "usage: helper_store_writer <database file> [first sequence number]\n");
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: helper_store_writer <database file> <first sequence number>\n");
         return 2;
     }
-    const long long first = argc == 3 ? QByteArray(argv[2]).toLongLong() : 1;
+    const long long first = QByteArray(argv[2]).toLongLong();
     try {
         data::DataControl control;
-        TextBox callBox(QStringLiteral("Call"));
-        control.bind(&callBox);
+        TextBox qnumBox(QStringLiteral("QNUM"));
+        TextBox questionBox(QStringLiteral("Question"));
+        TextBox memoBox(QStringLiteral("Memo"));
+        for (TextBox* box : {&qnumBox, &questionBox, &memoBox})
+            control.bind(box);
         control.setDatabaseName(QString::fromLocal8Bit(argv[1]));
         control.setRecordSource(QStringLiteral("Table1"));
         control.refresh();
         data::Recordset& set = control.recordset();
+        std::vector<qint64> anchors;
+        for (int i = 0; i < storewriter::AnchorRows && !set.eof(); ++i, set.moveNext())
+            anchors.push_back(set.currentKey());
+        set.moveFirst();
+        std::printf("ready\n");
+        std::fflush(stdout);
 
         for (long long sequence = first;; ++sequence) {
-            set.addNew();
-            if (sequence % 2 == 0) {
-                set.field(QStringLiteral("Call")).setValue(sequence);
-                // A long text spans several pages, so a store writes many.
-                set.field(QStringLiteral("Question")).setValue(QStringLiteral("Stored question %1 ").arg(sequence).repeated(600));
+            const QString qnum = QString::number(sequence);
+            const qint64 anchor = anchors[size_t((sequence / 3 * 5) % qint64(anchors.size()))];
+            switch (sequence % 3) {
+            case 0:
+                set.findFirst(QStringLiteral("ID = %1").arg(anchor));
+                say("begin %lld %s %lld\n", sequence, "update", anchor);
+                set.edit();
+                set.field(QStringLiteral("QNUM")).setValue(qnum);
+                set.field(QStringLiteral("Question")).setValue(storewriter::questionFor(sequence));
+                set.field(QStringLiteral("Memo")).setValue(storewriter::memoFor(sequence));
                 set.update();
-            } else {
-                callBox.type(QString::number(sequence));
-                control.updateRecord();
+                say("acked %lld %s%lld\n", sequence, "", anchor);
+                break;
+            case 1:
+                set.findFirst(QStringLiteral("ID = %1").arg(anchor));
+                qnumBox.type(qnum);
+                questionBox.type(storewriter::questionFor(sequence));
+                memoBox.type(storewriter::memoFor(sequence));
+                say("begin %lld %s %lld\n", sequence, "leave", anchor);
+                if (set.absolutePosition() == 0)
+                    set.moveLast();
+                else
+                    set.moveFirst();
+                say("acked %lld %s%lld\n", sequence, "", anchor);
+                break;
+            default:
+                say("begin %lld %s %lld\n", sequence, "add", 0);
+                set.addNew();
+                set.field(QStringLiteral("Call")).setValue(sequence);
+                set.field(QStringLiteral("QNUM")).setValue(qnum);
+                set.field(QStringLiteral("Question")).setValue(storewriter::questionFor(sequence));
+                set.field(QStringLiteral("Memo")).setValue(storewriter::memoFor(sequence));
+                set.update();
+                set.moveLast();
+                say("acked %lld %s%lld\n", sequence, "", set.currentKey());
+                break;
             }
-            set.moveFirst();
-            set.edit();
-            set.field(QStringLiteral("Memo")).setValue(QString::number(sequence));
-            set.update();
-            std::printf("%lld\n", sequence);
-            std::fflush(stdout);
         }
     } catch (const platform::RuntimeError& error) {
         std::fprintf(stderr, "error %d: %s\n", error.number(), qPrintable(error.description()));

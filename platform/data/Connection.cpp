@@ -3,7 +3,9 @@
 #include "LikePattern.h"
 #include "platform/core/Errors.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QTemporaryFile>
 
 #include <map>
 #include <mutex>
@@ -16,14 +18,20 @@ namespace errors = platform::errors;
 
 namespace {
 
-constexpr int BusyTimeoutMs = 5000;
+// How long a store or read waits for another program to let go of the file.
+// The wait runs on the window's thread, so it stays short: the window tells
+// the user the bank is in use instead of freezing.
+constexpr int BusyTimeoutMs = 250;
 constexpr int MaxIdleStatements = 64;
 
 // The process-wide table of open files. It holds weak references only: a
-// file closes when its last cursor lets go.
+// file closes when its last cursor lets go. Files are told apart by their
+// canonical path; the names callers gave lead there without resolving the
+// path again on every refresh of a cursor.
 struct OpenFiles {
     std::mutex mutex;
     std::map<QString, std::weak_ptr<Connection>> byPath;
+    std::map<QString, std::weak_ptr<Connection>> byGivenName;
 };
 
 OpenFiles& openFiles()
@@ -69,23 +77,37 @@ sqlite3* openValidated(const QString& displayPath, const QString& filePath)
     return db;
 }
 
-// The dialect's LIKE, and the settings that make every acknowledged store
-// survive a killed process.
+// The dialect's LIKE, the setting that makes every acknowledged store
+// survive a killed process, and a page cache that holds the question table's
+// indexes, so that counting the whole bank again reads no page a second
+// time. Nothing here writes to the file.
 void configure(sqlite3* db)
 {
     registerDialectLike(db);
     sqlite3_exec(db, "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr);
+    sqlite3_exec(db, "PRAGMA cache_size=-16384", nullptr, nullptr, nullptr); // KiB
+}
+
+// Stores use a rollback journal. A file that arrives in another journal mode
+// is switched before its first store rather than when it is opened, so a
+// file that is only read stays byte for byte as it was.
+bool useRollbackJournal(sqlite3* db)
+{
     sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(db, "PRAGMA journal_mode", -1, &stmt, nullptr) == SQLITE_OK) {
-        bool isDelete = false;
-        if (sqlite3_step(stmt) == SQLITE_ROW) {
-            const auto* mode = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
-            isDelete = mode && qstricmp(mode, "delete") == 0;
-        }
-        sqlite3_finalize(stmt);
-        if (!isDelete)
-            sqlite3_exec(db, "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr);
+    if (sqlite3_prepare_v2(db, "PRAGMA journal_mode", -1, &stmt, nullptr) != SQLITE_OK)
+        return false;
+    bool isDelete = false;
+    if (sqlite3_step(stmt) == SQLITE_ROW) {
+        const auto* mode = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
+        isDelete = mode && qstricmp(mode, "delete") == 0;
     }
+    sqlite3_finalize(stmt);
+    if (isDelete)
+        return true;
+    // Refused while another program has the file open in its mode; the store
+    // then goes through that mode's own journal, and the switch is tried again.
+    sqlite3_exec(db, "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr);
+    return false;
 }
 
 } // namespace
@@ -104,24 +126,26 @@ std::shared_ptr<Connection> Connection::open(const QString& path)
     const QFileInfo info(path);
     if (path.isEmpty() || !info.exists() || !info.isFile())
         throw errors::fileNotFound(path);
-    const QString key = info.canonicalFilePath();
 
     OpenFiles& files = openFiles();
     std::lock_guard lock(files.mutex);
-    for (auto it = files.byPath.begin(); it != files.byPath.end();) {
-        if (it->second.expired())
-            it = files.byPath.erase(it);
-        else
-            ++it;
-    }
-    if (auto found = files.byPath.find(key); found != files.byPath.end()) {
-        if (auto shared = found->second.lock())
+    if (auto named = files.byGivenName.find(path); named != files.byGivenName.end()) {
+        if (auto shared = named->second.lock())
             return shared;
     }
-    sqlite3* db = openValidated(path, key);
-    configure(db);
-    std::shared_ptr<Connection> connection(new Connection(key, db));
-    files.byPath[key] = connection;
+    for (auto* table : {&files.byPath, &files.byGivenName})
+        std::erase_if(*table, [](const auto& entry) { return entry.second.expired(); });
+    const QString key = info.canonicalFilePath();
+    std::shared_ptr<Connection> connection;
+    if (auto found = files.byPath.find(key); found != files.byPath.end())
+        connection = found->second.lock();
+    if (!connection) {
+        sqlite3* db = openValidated(path, key);
+        configure(db);
+        connection.reset(new Connection(key, db));
+        files.byPath[key] = connection;
+    }
+    files.byGivenName[path] = connection;
     return connection;
 }
 
@@ -135,6 +159,23 @@ std::optional<QString> Connection::checkFile(const QString& path)
     } catch (const platform::RuntimeError& error) {
         return error.description();
     }
+    return std::nullopt;
+}
+
+std::optional<QString> Connection::checkWritable(const QString& path)
+{
+    try {
+        const auto connection = open(path);
+        // SQLite opens a file it may not write read-only and says so here.
+        if (sqlite3_db_readonly(connection->db_, "main") == 1)
+            return QStringLiteral("the file is read-only");
+    } catch (const platform::RuntimeError& error) {
+        return error.description();
+    }
+    const QString folder = QFileInfo(path).absolutePath();
+    QTemporaryFile probe(folder + QStringLiteral("/.write-check-XXXXXX"));
+    if (!probe.open())
+        return QStringLiteral("the folder '%1' it lies in is read-only").arg(QDir::toNativeSeparators(folder));
     return std::nullopt;
 }
 
@@ -191,6 +232,11 @@ void Connection::execute(const char* sql)
         throw errorFor(rc);
 }
 
+void Connection::waitWhenBusy(bool wait)
+{
+    sqlite3_busy_timeout(db_, wait ? BusyTimeoutMs : 0);
+}
+
 qint64 Connection::lastInsertKey() const
 {
     return sqlite3_last_insert_rowid(db_);
@@ -214,6 +260,9 @@ platform::RuntimeError Connection::errorFor(int resultCode) const
         return errors::locked();
     case SQLITE_FULL:
         return errors::diskFull();
+    case SQLITE_CANTOPEN:
+    case SQLITE_IOERR:
+        return errors::cannotOpen(path_, errorText(db_));
     case SQLITE_CONSTRAINT:
         return errors::duplicateOrInvalid();
     default:
@@ -243,6 +292,8 @@ Connection::ReadTransaction::~ReadTransaction()
 
 Connection::WriteTransaction::WriteTransaction(Connection& connection) : connection_(connection)
 {
+    if (!connection_.rollbackJournal_)
+        connection_.rollbackJournal_ = useRollbackJournal(connection_.db_);
     connection_.execute("BEGIN IMMEDIATE");
 }
 

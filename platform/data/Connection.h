@@ -20,9 +20,10 @@ namespace data {
 // that file so that a row stored through one cursor is read by all others.
 //
 // The file is never created: a missing file is error 3024. A file that is
-// not a database is refused before anything is written to it. Stores use a
-// rollback journal with full syncs, each store in one transaction, so a
-// process killed at any moment loses nothing that was acknowledged.
+// not a database is refused before anything is written to it, and opening
+// and reading never write to it. Stores use a rollback journal with full
+// syncs, each store in one transaction, so a process killed at any moment
+// loses nothing that was acknowledged.
 class Connection : public std::enable_shared_from_this<Connection> {
 public:
     // The connection of this file, opened on first use; throws RuntimeError.
@@ -31,6 +32,11 @@ public:
     // Startup check of a database file: null when usable, otherwise the text
     // that tells the user what is wrong. Reads the whole file once.
     static std::optional<QString> checkFile(const QString& path);
+
+    // Whether stores can be made to a usable database file: null when they
+    // can, otherwise why not (the file or the folder it lies in, where each
+    // store keeps its journal, is read-only). Writes nothing to the file.
+    static std::optional<QString> checkWritable(const QString& path);
 
     ~Connection();
     Connection(const Connection&) = delete;
@@ -51,6 +57,10 @@ public:
     quint64 dataVersion() const { return dataVersion_; }
 
     platform::RuntimeError errorFor(int resultCode) const;
+
+    // Whether a read or store waits a moment for another program to let go
+    // of the file (it does unless told otherwise) or fails at once.
+    void waitWhenBusy(bool wait);
 
     // Of the last INSERT, UPDATE or DELETE on this connection.
     qint64 lastInsertKey() const;
@@ -92,6 +102,7 @@ private:
     QString path_;
     sqlite3* db_ = nullptr;
     quint64 dataVersion_ = 0;
+    bool rollbackJournal_ = false; // switched to before the first store
     QHash<QString, std::shared_ptr<const TableInfo>> tables_;
     QMultiHash<QByteArray, sqlite3_stmt*> idleStatements_;
 };

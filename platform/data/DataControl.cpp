@@ -30,6 +30,38 @@ private:
     RecordsetObserver* observer_;
 };
 
+// While stores keep failing, a move tries the file once without waiting for
+// another program to let go of it, so that walking on never freezes the
+// window; the first try of a run, and a try the user asked for, wait.
+class Patience {
+public:
+    Patience(Recordset& recordset, bool wait) : connection_(recordset.connection())
+    {
+        if (connection_ && !wait)
+            connection_->waitWhenBusy(false);
+        else
+            connection_ = nullptr;
+    }
+    ~Patience()
+    {
+        if (connection_)
+            connection_->waitWhenBusy(true);
+    }
+    Patience(const Patience&) = delete;
+    Patience& operator=(const Patience&) = delete;
+
+private:
+    Connection* connection_;
+};
+
+// The file could not take the store now, whatever the values: it may take
+// them later, once it is writable, has room or is free again.
+bool refusedByFile(int number)
+{
+    return number == errors::readOnly.number || number == errors::diskFull.number || number == errors::locked.number
+        || number == errors::cannotOpen.number;
+}
+
 } // namespace
 
 DataControl::DataControl(QObject* parent) : QObject(parent)
@@ -66,6 +98,7 @@ void DataControl::refresh()
         throw;
     }
     showBound();
+    restoreUnstored();
     emit reposition();
 }
 
@@ -78,10 +111,13 @@ void DataControl::updateRecord()
 
 void DataControl::close()
 {
-    if (!recordset_.isOpen())
-        return;
-    settlePending(ValidateAction::Unload);
-    recordset_.close();
+    if (recordset_.isOpen()) {
+        settlePending(ValidateAction::Unload);
+        recordset_.close();
+    }
+    // Changes kept for a file or table the control no longer reads.
+    if (!unstored_.empty() && lastFailure_)
+        throw *lastFailure_;
 }
 
 void DataControl::bind(BoundControl* control)
@@ -173,26 +209,146 @@ void DataControl::clearChangedFlags()
         binding.control->setDataChanged(false);
 }
 
-// Before the cursor leaves the row: validation, then store or drop.
+// Before the cursor leaves the row: validation, then store or drop. Changes
+// kept from earlier failed stores go first, in the same attempt.
 void DataControl::settlePending(ValidateAction action)
 {
-    if (!hasPendingChanges())
-        return;
-    bool save = true;
-    emit validate(int(action), save);
-    if (!save || action == ValidateAction::Delete) {
-        clearChangedFlags();
-        return;
+    bool storeCurrent = hasPendingChanges();
+    if (storeCurrent) {
+        bool save = true;
+        emit validate(int(action), save);
+        if (!save || action == ValidateAction::Delete) {
+            clearChangedFlags();
+            storeCurrent = false;
+        }
     }
+    const QString table = recordset_.tableIdentity();
+    const bool keptHere = std::any_of(unstored_.begin(), unstored_.end(),
+                                      [&](const UnstoredRow& row) { return row.table == table; });
+    if (!storeCurrent && !keptHere)
+        return;
+
     const DetachedObserver detached(recordset_, this);
-    try {
-        storeBound(false);
-    } catch (const platform::RuntimeError& error) {
-        // A row another cursor removed has nowhere to take the changes.
-        if (error.number() != errors::recordDeleted.number)
-            throw;
-        clearChangedFlags();
+    bool retried = false;
+    for (;;) {
+        try {
+            const Patience patience(recordset_, !storesFailing_ || retried || action == ValidateAction::Unload);
+            storeUnstored();
+            if (storeCurrent)
+                storeBound(false);
+            storesFailing_ = false;
+            return;
+        } catch (const platform::RuntimeError& error) {
+            // A row another cursor removed has nowhere to take the changes.
+            if (error.number() == errors::recordDeleted.number) {
+                clearChangedFlags();
+                return;
+            }
+            lastFailure_ = error;
+            if (action == ValidateAction::Unload)
+                throw;
+            StoreFailure failure;
+            failure.number = error.number();
+            failure.description = error.description();
+            failure.firstInARow = !storesFailing_ || retried;
+            // A new row has no key to keep its values by: it stays on screen.
+            failure.keptForLater = refusedByFile(error.number()) && recordset_.editMode() != Recordset::EditAdd;
+            storesFailing_ = true;
+            emit storeFailed(failure);
+            if (failure.retry) {
+                retried = true;
+                continue;
+            }
+            if (!failure.keptForLater)
+                throw;
+            if (storeCurrent)
+                keepCurrentChanges();
+            return;
+        }
     }
+}
+
+// Stores the kept changes of this set's table, oldest first; stops at the
+// first failure, keeping what is left.
+void DataControl::storeUnstored()
+{
+    const QString table = recordset_.tableIdentity();
+    for (auto it = unstored_.begin(); it != unstored_.end();) {
+        if (it->table != table) {
+            ++it;
+            continue;
+        }
+        try {
+            recordset_.storeInto(it->key, it->values);
+        } catch (const platform::RuntimeError& error) {
+            if (error.number() != errors::recordDeleted.number)
+                throw;
+        }
+        it = unstored_.erase(it);
+    }
+}
+
+// The current row's changes, from the edit buffer and the changed bound
+// controls, join what is kept for the row; the controls count as unchanged.
+void DataControl::keepCurrentChanges()
+{
+    const qint64 key = recordset_.currentKey();
+    if (key < 0)
+        return;
+    std::vector<std::pair<QString, QVariant>> values;
+    for (int field = 0; field < recordset_.fieldCount(); ++field) {
+        if (recordset_.isFieldSet(field))
+            values.emplace_back(recordset_.column(field).name, recordset_.fieldAt(field).value());
+    }
+    for (Binding& binding : bindings_) {
+        if (binding.control->dataChanged() && isWritable(binding) && !recordset_.isFieldSet(binding.field))
+            values.emplace_back(recordset_.column(binding.field).name, binding.control->boundValue());
+    }
+    clearChangedFlags();
+
+    const QString table = recordset_.tableIdentity();
+    auto kept = std::find_if(unstored_.begin(), unstored_.end(),
+                             [&](const UnstoredRow& row) { return row.table == table && row.key == key; });
+    if (kept == unstored_.end()) {
+        unstored_.push_back(UnstoredRow{table, key, {}});
+        kept = unstored_.end() - 1;
+    }
+    for (auto& [name, value] : values) {
+        auto same = std::find_if(kept->values.begin(), kept->values.end(), [&](const auto& entry) {
+            return entry.first.compare(name, Qt::CaseInsensitive) == 0;
+        });
+        if (same != kept->values.end())
+            same->second = std::move(value);
+        else
+            kept->values.emplace_back(std::move(name), std::move(value));
+    }
+}
+
+// Back on a row with kept changes: the bound controls show them again, as
+// changed, so that leaving the row stores them (or keeps them once more).
+void DataControl::restoreUnstored()
+{
+    const qint64 key = recordset_.currentKey();
+    if (key < 0 || unstored_.empty())
+        return;
+    const QString table = recordset_.tableIdentity();
+    auto kept = std::find_if(unstored_.begin(), unstored_.end(),
+                             [&](const UnstoredRow& row) { return row.table == table && row.key == key; });
+    if (kept == unstored_.end())
+        return;
+    std::erase_if(kept->values, [&](const std::pair<QString, QVariant>& entry) {
+        bool shown = false;
+        for (Binding& binding : bindings_) {
+            if (!isWritable(binding) || recordset_.column(binding.field).name.compare(entry.first, Qt::CaseInsensitive) != 0)
+                continue;
+            binding.control->showFieldValue(entry.second);
+            binding.control->setDataChanged(true);
+            shown = true;
+        }
+        return shown;
+    });
+    if (kept->values.empty())
+        unstored_.erase(kept);
 }
 
 // --- showing ------------------------------------------------------------
@@ -253,6 +409,7 @@ void DataControl::rowStored(Recordset&)
 void DataControl::rowChanged(Recordset&)
 {
     showBound();
+    restoreUnstored();
     emit reposition();
 }
 

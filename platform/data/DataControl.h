@@ -3,11 +3,13 @@
 #include "BoundControl.h"
 #include "Recordset.h"
 #include "RecordsetObserver.h"
+#include "StoreFailure.h"
 #include "platform/core/RuntimeError.h"
 
 #include <QObject>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 namespace data {
@@ -16,6 +18,12 @@ namespace data {
 // shows the current row in its bound controls and stores what was changed in
 // them before the cursor leaves the row. Moves made on recordset() directly
 // behave exactly as moves made through the control.
+//
+// When the file refuses that store (read-only, full, in use by another
+// program) the move still goes on: the row's changes are kept by the control
+// and stored with the next store it makes, and they are back in the bound
+// controls whenever the cursor returns to the row. Only closing the control
+// gives them up, with an error the window reports.
 class DataControl : public QObject, private RecordsetObserver {
     Q_OBJECT
     Q_PROPERTY(QString connect READ connectString WRITE setConnect)
@@ -51,9 +59,13 @@ public:
     // row being added) at once, without the validation event.
     void updateRecord();
 
-    // The window unloads: pending bound changes are stored (validation
-    // action 11) and the record set is closed.
+    // The window unloads: pending bound changes, and changes kept from
+    // earlier failed stores, are stored (validation action 11) and the record
+    // set is closed. When they cannot be stored, throws and stays open.
     void close();
+
+    // Rows whose changes a failed store left to be stored later.
+    int unstoredRows() const { return int(unstored_.size()); }
 
     // The control must stay alive while bound, or be unbound first.
     void bind(BoundControl* control);
@@ -65,6 +77,10 @@ signals:
     void validate(int action, bool& save);
     // Raised after the cursor stands on another row, a new row, or none.
     void reposition();
+    // Raised when storing the changes of the row being left failed, before
+    // the control decides what becomes of the move (see StoreFailure). Not
+    // raised by close(), which throws instead.
+    void storeFailed(data::StoreFailure& failure);
 
 private:
     struct Binding {
@@ -83,7 +99,17 @@ private:
     bool isWritable(Binding& binding);
     bool hasPendingChanges();
     bool differsFromStored(Binding& binding);
+    // The changes of a row that a failed store left behind, by field name.
+    struct UnstoredRow {
+        QString table; // Recordset::tableIdentity()
+        qint64 key = -1;
+        std::vector<std::pair<QString, QVariant>> values;
+    };
+
     void settlePending(ValidateAction action);
+    void storeUnstored();
+    void keepCurrentChanges();
+    void restoreUnstored();
     void storeBound(bool allControls);
     void clearChangedFlags();
     bool rowIsReadable();
@@ -95,6 +121,9 @@ private:
     QString recordSource_;
     Recordset recordset_;
     std::vector<Binding> bindings_;
+    std::vector<UnstoredRow> unstored_;
+    bool storesFailing_ = false;
+    std::optional<platform::RuntimeError> lastFailure_;
 };
 
 } // namespace data

@@ -26,8 +26,10 @@ unsigned char foldAscii(unsigned char c)
     return (c >= 'A' && c <= 'Z') ? c + ('a' - 'A') : c;
 }
 
-// Decodes one UTF-8 sequence at `pos`, advancing it; a broken sequence reads
-// as its first byte so that matching never stalls.
+// Decodes one UTF-8 sequence at `pos`, advancing it. A broken sequence reads
+// as its first byte (never an ASCII character), so that matching never
+// stalls; an overlong form counts as broken, or "A" written in two bytes
+// would match a class walked here and miss the byte search of plain keywords.
 char32_t decode(std::string_view text, size_t& pos)
 {
     const auto lead = static_cast<unsigned char>(text[pos]);
@@ -58,6 +60,11 @@ char32_t decode(std::string_view text, size_t& pos)
             return lead;
         }
         c = (c << 6) | (next & 0x3F);
+    }
+    static constexpr char32_t shortest[] = {0, 0x80, 0x800, 0x10000};
+    if (c < shortest[extra] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
+        ++pos;
+        return lead;
     }
     pos += extra + 1;
     return c;

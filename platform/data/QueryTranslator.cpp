@@ -249,6 +249,7 @@ TranslatedQuery translateSelect(const QString& sql, const Tokens& tokens, Connec
     if (limit > 0)
         keyset += " LIMIT " + QByteArray::number(limit);
     query.keysetSql = keyset;
+    query.wholeTable = where.isEmpty() && order.isEmpty() && limit <= 0;
     return query;
 }
 
@@ -272,6 +273,7 @@ TranslatedQuery translateRecordSource(const QString& source, Connection& connect
     for (int c = 0; c < int(query.table->columns.size()); ++c)
         query.columns.push_back(c);
     query.keysetSql = "SELECT rowid FROM " + query.table->quotedName + " ORDER BY rowid";
+    query.wholeTable = true;
     return query;
 }
 

@@ -19,6 +19,7 @@ struct TranslatedQuery {
     std::vector<int> columns;         // the fields, as indexes into table->columns
     QByteArray keysetSql;             // "SELECT rowid FROM ... ORDER BY ... LIMIT n"
     QStringList parameters;           // values for ?1, ?2, ... (double-quoted literals)
+    bool wholeTable = false;          // every row in stored order: keysetSql adds nothing to the table
 };
 
 struct TranslatedCondition {

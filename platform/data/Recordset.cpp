@@ -48,14 +48,24 @@ void Recordset::open(std::shared_ptr<Connection> connection, const QString& reco
 {
     close();
     TranslatedQuery query = translateRecordSource(recordSource, *connection);
-    std::vector<qint64> keys;
+    Keyset keys;
     if (query.table) {
-        Statement keyset = prepareQuery(*connection, query.keysetSql, recordSource);
-        for (int i = 0; i < query.parameters.size(); ++i)
-            keyset.bindText(i + 1, query.parameters[i]);
-        while (keyset.step())
-            keys.push_back(keyset.columnInt64(0));
+        // One read of the file lists the keys and reads the first rows ahead.
+        const Connection::ReadTransaction reading(*connection);
+        if (query.wholeTable) {
+            keys.openTable(*connection, *query.table, query.keysetSql);
+        } else {
+            Statement keyset = prepareQuery(*connection, query.keysetSql, recordSource);
+            for (int i = 0; i < query.parameters.size(); ++i)
+                keyset.bindText(i + 1, query.parameters[i]);
+            std::vector<qint64> listed;
+            while (keyset.step())
+                listed.push_back(keyset.columnInt64(0));
+            keyset.reset();
+            keys.assign(std::move(listed));
+        }
         rows_.attach(connection, query.table, query.columns);
+        rows_.readAhead(keys);
     }
     connection_ = std::move(connection);
     query_ = std::move(query);
@@ -142,7 +152,7 @@ void Recordset::moveLast()
     if (keys_.empty())
         throw errors::noCurrentRecord();
     forward_ = false;
-    placeOn(Place::OnRow, int(keys_.size()) - 1);
+    placeOn(Place::OnRow, keys_.size() - 1);
     notifyRowChanged();
 }
 
@@ -150,7 +160,7 @@ void Recordset::moveNext()
 {
     requireOpen();
     leave(ValidateAction::MoveNext);
-    const int count = int(keys_.size());
+    const int count = keys_.size();
     int next = 0;
     switch (place_) {
     case Place::AfterLast:
@@ -176,7 +186,7 @@ void Recordset::movePrevious()
 {
     requireOpen();
     leave(ValidateAction::MovePrevious);
-    const int count = int(keys_.size());
+    const int count = keys_.size();
     int previous = 0;
     switch (place_) {
     case Place::BeforeFirst:
@@ -210,7 +220,7 @@ bool Recordset::bof() const
 
 int Recordset::recordCount() const
 {
-    return int(keys_.size());
+    return keys_.size();
 }
 
 int Recordset::percentPosition() const
@@ -218,6 +228,18 @@ int Recordset::percentPosition() const
     if (place_ != Place::OnRow || keys_.empty())
         return 0;
     return int((qint64(index_) + 1) * 100 / qint64(keys_.size()));
+}
+
+qint64 Recordset::currentKey() const
+{
+    return place_ == Place::OnRow && editMode_ != EditAdd ? keys_.at(index_) : -1;
+}
+
+QString Recordset::tableIdentity() const
+{
+    if (!open_ || !query_.table)
+        return QString();
+    return connection_->path() + QLatin1Char('\n') + query_.table->name;
 }
 
 int Recordset::absolutePosition() const
@@ -377,7 +399,7 @@ void Recordset::update()
     }
     const bool adding = editMode_ == EditAdd;
     if (adding) {
-        keys_.push_back(insertRow());
+        keys_.append(insertRow());
         dropEdit(); // back on the row that was current before addNew
     } else {
         updateRow();
@@ -424,24 +446,49 @@ qint64 Recordset::insertRow()
 
 void Recordset::updateRow()
 {
-    const qint64 key = keys_[size_t(currentIndex())];
-    QByteArray assignments;
-    std::vector<const QVariant*> values;
+    const qint64 key = keys_.at(currentIndex());
+    std::vector<std::pair<const ColumnInfo*, const QVariant*>> values;
     for (int i = 0; i < fieldCount(); ++i) {
-        if (!buffer_[size_t(i)])
-            continue;
-        if (!values.empty())
-            assignments += ", ";
-        assignments += column(i).quotedName + " = ?" + QByteArray::number(qsizetype(values.size() + 1));
-        values.push_back(&*buffer_[size_t(i)]);
+        if (buffer_[size_t(i)])
+            values.emplace_back(&column(i), &*buffer_[size_t(i)]);
     }
+    writeRow(key, values);
+}
+
+void Recordset::storeInto(qint64 key, const std::vector<std::pair<QString, QVariant>>& values)
+{
+    const TableInfo& table = requireTable();
+    std::vector<QVariant> stored;
+    std::vector<const ColumnInfo*> columns;
+    stored.reserve(values.size());
+    for (const auto& [name, value] : values) {
+        const int index = table.columnIndex(name);
+        if (index < 0 || table.columns[size_t(index)].isRowKey)
+            continue;
+        columns.push_back(&table.columns[size_t(index)]);
+        stored.push_back(toStoredValue(value, columns.back()->type));
+    }
+    std::vector<std::pair<const ColumnInfo*, const QVariant*>> assignments;
+    for (size_t i = 0; i < columns.size(); ++i)
+        assignments.emplace_back(columns[i], &stored[i]);
+    writeRow(key, assignments);
+}
+
+void Recordset::writeRow(qint64 key, const std::vector<std::pair<const ColumnInfo*, const QVariant*>>& values)
+{
     if (values.empty())
         return;
+    QByteArray assignments;
+    for (size_t i = 0; i < values.size(); ++i) {
+        if (i > 0)
+            assignments += ", ";
+        assignments += values[i].first->quotedName + " = ?" + QByteArray::number(qsizetype(i + 1));
+    }
     Connection::WriteTransaction transaction(*connection_);
     Statement change = connection_->prepare("UPDATE " + query_.table->quotedName + " SET " + assignments
                                             + " WHERE rowid = ?" + QByteArray::number(qsizetype(values.size() + 1)));
     for (size_t i = 0; i < values.size(); ++i)
-        change.bind(int(i + 1), *values[i]);
+        change.bind(int(i + 1), *values[i].second);
     change.bindInt64(int(values.size() + 1), key);
     change.step();
     if (connection_->changedRows() == 0)
@@ -454,7 +501,7 @@ void Recordset::deleteRow()
     requireTable();
     if (editMode_ == EditAdd)
         dropEdit();
-    const qint64 key = keys_[size_t(currentIndex())];
+    const qint64 key = keys_.at(currentIndex());
     leave(ValidateAction::Delete);
     Connection::WriteTransaction transaction(*connection_);
     Statement remove = connection_->prepare("DELETE FROM " + query_.table->quotedName + " WHERE rowid = ?1");
@@ -463,7 +510,7 @@ void Recordset::deleteRow()
     if (connection_->changedRows() == 0)
         throw errors::recordDeleted();
     transaction.commit();
-    keys_.erase(keys_.begin() + index_);
+    keys_.erase(index_);
     placeOn(Place::OnDeleted, index_);
 }
 
@@ -481,14 +528,12 @@ void Recordset::findFirst(const QString& criterion)
     while (search.step())
         hits.insert(search.columnInt64(0));
 
-    for (size_t i = 0; i < keys_.size(); ++i) {
-        if (hits.count(keys_[i])) {
-            noMatch_ = false;
-            forward_ = true;
-            placeOn(Place::OnRow, int(i));
-            notifyRowChanged();
-            return;
-        }
+    if (const int found = keys_.findFirst(hits); found >= 0) {
+        noMatch_ = false;
+        forward_ = true;
+        placeOn(Place::OnRow, found);
+        notifyRowChanged();
+        return;
     }
     noMatch_ = true;
 }

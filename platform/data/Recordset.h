@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Field.h"
+#include "Keyset.h"
 #include "QueryTranslator.h"
 #include "RecordsetObserver.h"
 #include "RowBlock.h"
@@ -19,7 +20,8 @@ namespace data {
 class Connection;
 
 // A keyset cursor over one table: opening runs the record source once and
-// keeps the keys of its rows in order; rows are read by key (a block of keys
+// keeps the keys of its rows in order (a whole table without holes by its
+// first key and count, see Keyset); rows are read by key (a block of keys
 // at a time, see RowBlock), so a row stored through another cursor of the
 // process reads as stored. Rows added or removed elsewhere, and changes made
 // by another program, show after the next open. Every store is one
@@ -100,6 +102,20 @@ public:
     // Changes with every open, so cached field indexes can tell they are stale.
     quint64 generation() const { return generation_; }
 
+    // The file the set is read from; null while closed.
+    Connection* connection() const { return connection_.get(); }
+
+    // The current row's key; -1 without one (or while a new row is added).
+    qint64 currentKey() const;
+    // The file and table the rows come from, the same across opens on them;
+    // empty for a set without a table.
+    QString tableIdentity() const;
+    // Stores values (by field name; unknown names are skipped) into the row
+    // of the set's table with this key, in one transaction of its own, as
+    // update() stores the current row: for changes kept while a store could
+    // not be made. Throws like update(); 3167 when the row is gone.
+    void storeInto(qint64 key, const std::vector<std::pair<QString, QVariant>>& values);
+
 private:
     friend class Field;
     enum class Place { BeforeFirst, OnRow, OnDeleted, AfterLast };
@@ -117,12 +133,13 @@ private:
     void loadCurrentRow(std::span<const int> fields) const;
     qint64 insertRow();
     void updateRow();
+    void writeRow(qint64 key, const std::vector<std::pair<const ColumnInfo*, const QVariant*>>& values);
 
     std::shared_ptr<Connection> connection_;
     TranslatedQuery query_;
     bool open_ = false;
     quint64 generation_ = 0;
-    std::vector<qint64> keys_;
+    Keyset keys_;
     Place place_ = Place::AfterLast;
     int index_ = 0;
     Place savedPlace_ = Place::AfterLast; // where addNew began

@@ -14,6 +14,24 @@ void RowBlock::attach(std::shared_ptr<Connection> connection, const TableInfo* t
     columns_ = std::move(columns);
     sqlByFields_.clear();
     clear();
+    readAheadFields_.clear();
+    for (const QString& name : readFields_) {
+        for (int field = 0; field < int(columns_.size()); ++field) {
+            if (table_->columns[size_t(columns_[size_t(field)])].name == name)
+                readAheadFields_.push_back(field);
+        }
+    }
+    readFields_.clear();
+}
+
+void RowBlock::readAhead(const Keyset& keys)
+{
+    if (readAheadFields_.empty() || keys.empty())
+        return;
+    const int count = keys.size();
+    startBlock(keys, 0, count <= WholeSetRows ? count : 1 << growth_);
+    growth_ = std::min(growth_ + 1, 6);
+    fetch(readAheadFields_);
 }
 
 void RowBlock::detach()
@@ -39,13 +57,13 @@ bool RowBlock::isCurrent() const
     return valid_ && version_ == connection_->dataVersion();
 }
 
-bool RowBlock::covers(const std::vector<qint64>& keys, int index) const
+bool RowBlock::covers(const Keyset& keys, int index) const
 {
     const int offset = index - start_;
-    return offset >= 0 && offset < int(keys_.size()) && keys_[size_t(offset)] == keys[size_t(index)];
+    return offset >= 0 && offset < int(keys_.size()) && keys_[size_t(offset)] == keys.at(index);
 }
 
-bool RowBlock::load(const std::vector<qint64>& keys, int index, std::span<const int> fields, bool forward)
+bool RowBlock::load(const Keyset& keys, int index, std::span<const int> fields, bool forward)
 {
     if (!isCurrent()) {
         // After a store, walks that store on every row read one row at a time.
@@ -73,17 +91,20 @@ bool RowBlock::load(const std::vector<qint64>& keys, int index, std::span<const 
     }
     const int rows = std::min(MaxRows, 1 << growth_);
     growth_ = std::min(growth_ + 1, 6);
-    const int count = int(keys.size());
-    start_ = forward ? index : std::max(0, index - rows + 1);
-    const int end = std::min(count, start_ + rows);
-    keys_.assign(keys.begin() + start_, keys.begin() + end);
+    startBlock(keys, forward ? index : std::max(0, index - rows + 1), rows);
+    fetch(wanted);
+    return present_[size_t(index - start_)] != 0;
+}
+
+void RowBlock::startBlock(const Keyset& keys, int start, int rows)
+{
+    start_ = start;
+    keys.copy(start_, std::min(keys.size(), start_ + rows), keys_);
     present_.assign(keys_.size(), 0);
     loaded_.assign(columns_.size(), 0);
     values_.assign(columns_.size(), {});
     version_ = connection_->dataVersion();
     valid_ = true;
-    fetch(wanted);
-    return present_[size_t(index - start_)] != 0;
 }
 
 // Reads `fields` of every row of the block inside one read transaction, so
@@ -103,8 +124,12 @@ void RowBlock::fetch(std::span<const int> fields)
         }
         read.reset();
     }
-    for (int field : fields)
+    for (int field : fields) {
         loaded_[size_t(field)] = 1;
+        const QString& name = table_->columns[size_t(columns_[size_t(field)])].name;
+        if (std::find(readFields_.begin(), readFields_.end(), name) == readFields_.end())
+            readFields_.push_back(name);
+    }
 }
 
 const QByteArray& RowBlock::fetchSql(std::span<const int> fields)

@@ -152,13 +152,18 @@ bool App::unloadForm(Form& form)
 
 void App::destroyUnloaded() { unloaded_.clear(); }
 
+void App::storePendingEdits()
+{
+    for (auto& [type, window] : forms_)
+        window->storePendingEdits(Form::PendingRows::ExistingOnly);
+}
+
 void App::end()
 {
     if (ended_)
         return;
     ended_ = true;
-    for (auto& [type, window] : forms_)
-        window->storePendingEdits(Form::PendingRows::ExistingOnly);
+    storePendingEdits();
     for (auto& [type, window] : forms_)
         window->hide();
     active_ = nullptr;

@@ -64,6 +64,8 @@ public:
     // Ends the program: stores what the windows' bound boxes still hold for
     // existing rows, then leaves the event loop. No unload steps run.
     void end();
+    // The store part of end(); the program goes on.
+    void storePendingEdits();
     bool ended() const { return ended_; }
 
 private:

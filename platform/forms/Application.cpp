@@ -1,7 +1,10 @@
 #include "platform/forms/Application.h"
 
 #include "platform/core/RuntimeError.h"
+#include "platform/forms/App.h"
 #include "platform/forms/Dialogs.h"
+
+#include <QSessionManager>
 
 namespace forms {
 
@@ -13,7 +16,21 @@ void showFault(const QString& where, const QString& what)
 }
 } // namespace
 
-Application::Application(int& argc, char** argv) : QApplication(argc, argv), faults_(showFault) {}
+Application::Application(int& argc, char** argv) : QApplication(argc, argv), faults_(showFault)
+{
+    connect(&termination_, &TerminationSignal::received, this, [] {
+        if (App::exists())
+            App::current().end();
+        else
+            QCoreApplication::quit();
+    });
+#ifndef QT_NO_SESSIONMANAGER
+    connect(this, &QGuiApplication::commitDataRequest, this, [](QSessionManager&) {
+        if (App::exists())
+            App::current().storePendingEdits();
+    });
+#endif
+}
 
 bool Application::notify(QObject* receiver, QEvent* event)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/core/Fault.h"
+#include "platform/forms/TerminationSignal.h"
 
 #include <QApplication>
 
@@ -12,6 +13,11 @@ namespace forms {
 // whatever the step did before the failure in effect. Programming faults,
 // whether they escape an event or a failure regime skips them, reach the
 // user the same way while the Application lives.
+//
+// The program ends in order when the system asks it to (SIGTERM at logout,
+// shutdown or a kill): what the windows' boxes hold is stored, as End does.
+// When the session manager asks the program to keep its data, the same is
+// stored and the program goes on.
 class Application : public QApplication {
     Q_OBJECT
 public:
@@ -21,6 +27,7 @@ public:
 
 private:
     platform::ScopedFaultHandler faults_;
+    TerminationSignal termination_;
 };
 
 } // namespace forms

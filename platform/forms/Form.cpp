@@ -4,6 +4,7 @@
 #include "platform/data/DataControl.h"
 #include "platform/forms/App.h"
 #include "platform/forms/Dialogs.h"
+#include "platform/forms/StoreFailureReport.h"
 
 #include <QCloseEvent>
 #include <QEvent>
@@ -17,6 +18,10 @@ Form::~Form() = default;
 void Form::runLoad()
 {
     loaded_ = true;
+    // The design placed the window's data controls; the user hears of their
+    // failed stores from here on.
+    for (data::DataControl* control : findChildren<data::DataControl*>())
+        connect(control, &data::DataControl::storeFailed, this, &reportStoreFailure);
     Form_Load();
 }
 

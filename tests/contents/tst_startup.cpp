@@ -1,4 +1,5 @@
 #include "support/ProgramFixture.h"
+#include "support/WriteProtection.h"
 
 #include "contents/StartUp.h"
 #include "contents/frmContents.h"
@@ -90,6 +91,38 @@ private slots:
         QVERIFY(!program.app.isLoaded<frmSplash>());
         QCOMPARE(fileHash(program.databasePath()), before);
         QCOMPARE(QFile::exists(program.databasePath()), how != QLatin1String("missing"));
+    }
+
+    // A candidate can study from a bank that cannot be written, but is told
+    // at once that the answers will not be kept.
+    void readOnlyDatabaseIsReportedAndTheProgramStarts_data()
+    {
+        QTest::addColumn<bool>("folder");
+        QTest::newRow("read-only file") << false;
+        QTest::newRow("read-only folder") << true;
+    }
+    void readOnlyDatabaseIsReportedAndTheProgramStarts()
+    {
+        QFETCH(bool, folder);
+        testsupport::ProgramFixture program;
+        const QByteArray before = fileHash(program.databasePath());
+        const testsupport::WriteProtection protection(folder ? program.folder.path() : program.databasePath());
+
+        program.boxes.answer(forms::vbOK);
+        QVERIFY(contents::startUp(program.app));
+
+        QCOMPARE(program.boxes.shown().size(), 1);
+        const forms::ShownBox& box = program.boxes.shown().first();
+        QCOMPARE(box.title, QStringLiteral("Brisolt Software"));
+        QCOMPARE(box.icon, int(forms::vbExclamation));
+        QVERIFY2(box.text.contains(QStringLiteral("qbk54.mdb")), qPrintable(box.text));
+        QVERIFY2(box.text.contains(QStringLiteral("cannot be written")), qPrintable(box.text));
+        QVERIFY2(box.text.contains(QStringLiteral("are not kept")), qPrintable(box.text));
+        QVERIFY(program.app.form<frmSplash>().isVisible());
+        program.app.form<frmSplash>().Timer1->fire();
+        QVERIFY(program.app.form<frmContents>().isVisible());
+        QVERIFY2(program.boxes.ok(), qPrintable(program.boxes.problems()));
+        QCOMPARE(fileHash(program.databasePath()), before);
     }
 };
 

@@ -4,18 +4,74 @@
 // bound to fields the source lacks, number fields, and failing files.
 
 #include "DataFixture.h"
+#include "support/WriteProtection.h"
 #include "support/ErrorOf.h"
 
+#include "platform/data/Connection.h"
 #include "platform/data/DataControl.h"
 
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QtTest>
 
 #include <functional>
+#include <optional>
+
+#include <sqlite3.h>
 
 using datatest::FakeBox;
 
 using testsupport::errorOf;
+
+namespace {
+
+// Makes the bank refuse stores until lifted: its file or folder read-only,
+// the disk full (the file may not grow), or the file held by another program
+// in the middle of a store of its own.
+class Refusal {
+public:
+    Refusal(const QString& how, const datatest::FixtureDatabase& bank) : how_(how)
+    {
+        if (how == QLatin1String("read-only file")) {
+            protection_.emplace(bank.path());
+        } else if (how == QLatin1String("read-only folder")) {
+            protection_.emplace(bank.folder());
+        } else if (how == QLatin1String("disk full")) {
+            connection_ = data::Connection::open(bank.path());
+            sqlite3_exec(connection_->handle(), "PRAGMA max_page_count = 1", nullptr, nullptr, nullptr);
+        } else {
+            sqlite3_open_v2(bank.path().toUtf8().constData(), &otherProgram_, SQLITE_OPEN_READWRITE, nullptr);
+            sqlite3_exec(otherProgram_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+        }
+    }
+    ~Refusal() { lift(); }
+    Refusal(const Refusal&) = delete;
+    Refusal& operator=(const Refusal&) = delete;
+
+    // A file opened read-only stays so for the connection's life.
+    bool liftable() const { return how_ != QLatin1String("read-only file"); }
+
+    void lift()
+    {
+        protection_.reset();
+        if (connection_)
+            sqlite3_exec(connection_->handle(), "PRAGMA max_page_count = 1073741823", nullptr, nullptr, nullptr);
+        connection_.reset();
+        if (otherProgram_) {
+            sqlite3_exec(otherProgram_, "ROLLBACK", nullptr, nullptr, nullptr);
+            sqlite3_close(otherProgram_);
+            otherProgram_ = nullptr;
+        }
+    }
+
+private:
+    QString how_;
+    std::optional<testsupport::WriteProtection> protection_;
+    std::shared_ptr<data::Connection> connection_;
+    sqlite3* otherProgram_ = nullptr;
+};
+
+} // namespace
 
 class TestDataControl : public QObject {
     Q_OBJECT
@@ -302,6 +358,120 @@ private slots:
         control_->close();
         openOn("SELECT * FROM table1 where Chapter='Hose'");
         QCOMPARE(errorOf([&] { control_->updateRecord(); }), 3021);
+    }
+
+    // A store the file refuses while the cursor leaves a row is told once per
+    // run of failures; the move goes on, the changes are kept, shown again on
+    // the row, and stored with the first store the file takes again.
+    void refusedStoreKeepsTheChangesAndMovesOn_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("error");
+        QTest::newRow("read-only file") << "read-only file" << 3027;
+        QTest::newRow("read-only folder") << "read-only folder" << 3027;
+        QTest::newRow("disk full") << "disk full" << 3026;
+        QTest::newRow("in use by another program") << "in use by another program" << 3260;
+    }
+
+    void refusedStoreKeepsTheChangesAndMovesOn()
+    {
+        QFETCH(QString, how);
+        QFETCH(int, error);
+        QList<data::StoreFailure> failures;
+        connect(control_.get(), &data::DataControl::storeFailed, this,
+                [&](data::StoreFailure& failure) { failures.append(failure); });
+        const QString longQuestion = QString("A question long enough to need pages of its own. ").repeated(300);
+        std::optional<Refusal> refusal;
+        if (how == "read-only file")
+            refusal.emplace(how, *bank_); // a file is opened read-only or not at all
+        openOn("Table1");
+        if (!refusal)
+            refusal.emplace(how, *bank_);
+
+        snoop_->type("B");
+        question_->type(longQuestion);
+        QElapsedTimer waited;
+        waited.start();
+        control_->recordset().moveNext();
+        QVERIFY2(waited.elapsed() < 1500, qPrintable(QString("the move waited %1 ms").arg(waited.elapsed())));
+        QCOMPARE(call_->text, QString("2"));
+        QCOMPARE(failures.size(), 1);
+        QCOMPARE(failures[0].number, error);
+        QVERIFY(!failures[0].description.isEmpty());
+        QVERIFY(failures[0].firstInARow);
+        QVERIFY(failures[0].keptForLater);
+        QCOMPARE(control_->unstoredRows(), 1);
+
+        // Still refused: the move tries once more and does not wait again.
+        snoop_->type("C");
+        waited.restart();
+        control_->recordset().moveNext();
+        QVERIFY2(waited.elapsed() < 200, qPrintable(QString("the move waited %1 ms").arg(waited.elapsed())));
+        QCOMPARE(call_->text, QString("3"));
+        QCOMPARE(failures.size(), 2);
+        QVERIFY(!failures[1].firstInARow);
+        QCOMPARE(control_->unstoredRows(), 2);
+
+        // Back on the first row, the boxes hold what could not be stored.
+        control_->recordset().moveFirst();
+        QCOMPARE(snoop_->text, QString("B"));
+        QCOMPARE(question_->text, longQuestion);
+        QVERIFY(snoop_->dataChanged());
+        QCOMPARE(snoopInFile(1), QString("A"));
+        QCOMPARE(snoopInFile(2), QString("A"));
+
+        if (!refusal->liftable()) {
+            QCOMPARE(errorOf([&] { control_->close(); }), error);
+            refusal.reset();
+            QCOMPARE(snoopInFile(1), QString("A"));
+            return;
+        }
+        refusal->lift();
+        control_->recordset().moveNext();
+        QCOMPARE(failures.size(), 3); // the first row failed once more before the lift
+        QCOMPARE(control_->unstoredRows(), 0);
+        QCOMPARE(snoopInFile(1), QString("B"));
+        QCOMPARE(snoopInFile(2), QString("C"));
+        QCOMPARE(bank_->scalar("SELECT Question FROM table1 WHERE Call = 1").toString(), longQuestion);
+
+        // Stores go through again: the next failure is news once more.
+        refusal.emplace(how, *bank_);
+        snoop_->type("D");
+        question_->type(longQuestion + "again");
+        control_->recordset().moveNext();
+        QCOMPARE(failures.size(), 4);
+        QVERIFY(failures[3].firstInARow);
+    }
+
+    // Asked to, the control tries the store again at once.
+    void retriedStoreGoesThrough()
+    {
+        openOn("Table1");
+        auto refusal = std::make_unique<Refusal>("in use by another program", *bank_);
+        int failures = 0;
+        connect(control_.get(), &data::DataControl::storeFailed, this, [&](data::StoreFailure& failure) {
+            ++failures;
+            refusal.reset(); // the other program is done
+            failure.retry = true;
+        });
+        snoop_->type("B");
+        control_->recordset().moveNext();
+        QCOMPARE(failures, 1);
+        QCOMPARE(control_->unstoredRows(), 0);
+        QCOMPARE(snoopInFile(1), QString("B"));
+    }
+
+    // Closing with changes the file still refuses is an error, not silence.
+    void closingWithRefusedChangesFails()
+    {
+        openOn("Table1");
+        Refusal refusal("in use by another program", *bank_);
+        snoop_->type("B");
+        control_->recordset().moveNext();
+        QCOMPARE(errorOf([&] { control_->close(); }), 3260);
+        refusal.lift();
+        control_->close();
+        QCOMPARE(snoopInFile(1), QString("B"));
     }
 
     void failingFileLeavesNoRecordset_data()

@@ -311,6 +311,45 @@ private slots:
         QCOMPARE(compiled->matches(text.toStdString()), matches);
     }
 
+    // Text written by other programs need not be valid UTF-8. Plain keywords
+    // are answered by a byte search, other patterns by a walk over decoded
+    // characters: both must read broken text alike, each broken byte as a
+    // character of its own that is no ASCII letter.
+    void brokenTextReadsAlikeOnBothPaths_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QByteArray>("plain");  // a keyword shape: byte search
+        QTest::addColumn<QByteArray>("walked"); // the same question as a class: decoded walk
+        QTest::addColumn<bool>("matches");
+        QTest::newRow("overlong A, two bytes") << QByteArray("\xC1\x81") << QByteArray("*a*") << QByteArray("*[ab]*") << false;
+        QTest::newRow("overlong A, three bytes") << QByteArray("\xE0\x81\x81") << QByteArray("*a*") << QByteArray("*[ab]*") << false;
+        QTest::newRow("overlong A, four bytes") << QByteArray("\xF0\x80\x81\x81") << QByteArray("*a*") << QByteArray("*[ab]*") << false;
+        QTest::newRow("overlong A as the whole text") << QByteArray("\xC1\x81") << QByteArray("a") << QByteArray("[ab]") << false;
+        QTest::newRow("overlong A inside words") << QByteArray("x\xC1\x81y") << QByteArray("*a*") << QByteArray("*[ab]*") << false;
+        QTest::newRow("overlong A beside a real one") << QByteArray("\xC1\x81" "a") << QByteArray("*a") << QByteArray("*[ab]") << true;
+        QTest::newRow("surrogate half") << QByteArray("\xED\xA0\x80") << QByteArray("*a*") << QByteArray("*[ab]*") << false;
+        QTest::newRow("beyond the last code point") << QByteArray("\xF4\x90\x80\x80") << QByteArray("*a*") << QByteArray("*[ab]*") << false;
+        QTest::newRow("lead byte before a letter") << QByteArray("\xC3" "A") << QByteArray("*a") << QByteArray("*[ab]") << true;
+        QTest::newRow("lone continuation byte") << QByteArray("\x81" "a") << QByteArray("*a") << QByteArray("?[ab]") << true;
+        QTest::newRow("sequence cut off at the end") << QByteArray("a\xE2\x82") << QByteArray("a*") << QByteArray("[ab]*") << true;
+        QTest::newRow("broken bytes count one each") << QByteArray("\xC1\x81" "a") << QByteArray("*a") << QByteArray("??[ab]") << true;
+        QTest::newRow("accented capital is no A") << QByteArray("\xC3\x81") << QByteArray("*a*") << QByteArray("*[ab]*") << false;
+    }
+
+    void brokenTextReadsAlikeOnBothPaths()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QByteArray, plain);
+        QFETCH(QByteArray, walked);
+        QFETCH(bool, matches);
+        const std::string_view value(text.constData(), size_t(text.size()));
+        const auto byBytes = data::LikePattern::compile(plain.toStdString());
+        const auto byCharacters = data::LikePattern::compile(walked.toStdString());
+        QVERIFY(byBytes && byCharacters);
+        QCOMPARE(byBytes->matches(value), matches);
+        QCOMPARE(byCharacters->matches(value), matches);
+    }
+
     void unclosedBracketIsRefused()
     {
         QVERIFY(!data::LikePattern::compile("ab[c").has_value());

@@ -403,6 +403,76 @@ private slots:
         QVERIFY(set->bof());
     }
 
+    // A whole table is the table as it was opened, however its keys are
+    // known: rows removed elsewhere read as removed in their places, rows
+    // added elsewhere show after the next open, and the cursor's own
+    // additions and removals count at once.
+    void wholeTableKeepsItsRowsAsOpened_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<int>("hole"); // a Call removed before the open; 0 for none
+        QTest::newRow("table name") << "Table1" << 0;
+        QTest::newRow("select without a condition") << "SELECT * FROM table1" << 0;
+        QTest::newRow("table with a hole") << "Table1" << 5;
+    }
+
+    void wholeTableKeepsItsRowsAsOpened()
+    {
+        QFETCH(QString, source);
+        QFETCH(int, hole);
+        constexpr int Rows = 1300;
+        addLadders(Rows);
+        if (hole)
+            bank_->execute(QStringLiteral("DELETE FROM table1 WHERE Call = %1").arg(hole));
+        QList<int> calls;
+        for (int call = 1; call <= Rows; ++call) {
+            if (call != hole)
+                calls.append(call);
+        }
+        auto set = open(source);
+        QCOMPARE(set->recordCount(), calls.size());
+        set->moveLast();
+        QCOMPARE(call(*set), Rows);
+        QCOMPARE(set->percentPosition(), 100);
+
+        auto other = open("Table1");
+        bank_->execute("DELETE FROM table1 WHERE Call IN (3, 650, 1299)");
+        other->addNew();
+        other->field("Call").setValue(Rows + 1);
+        other->update();
+        QCOMPARE(set->recordCount(), calls.size());
+        int index = 0;
+        for (set->moveFirst(); !set->eof(); set->moveNext(), ++index) {
+            QCOMPARE(set->absolutePosition(), index);
+            const int expected = calls.at(index);
+            if (expected == 3 || expected == 650 || expected == 1299)
+                QCOMPARE(errorOf([&] { call(*set); }), 3167);
+            else
+                QCOMPARE(call(*set), expected);
+        }
+        QCOMPARE(index, calls.size());
+
+        set->findFirst("Call = 1000");
+        QCOMPARE(set->absolutePosition(), int(calls.indexOf(1000)));
+        set->findFirst(QStringLiteral("Call = %1").arg(Rows + 1));
+        QVERIFY(set->noMatch());
+
+        set->addNew();
+        set->field("Call").setValue(Rows + 2);
+        set->update();
+        set->moveLast();
+        QCOMPARE(call(*set), Rows + 2);
+        QCOMPARE(set->recordCount(), calls.size() + 1);
+        set->findFirst("Call = 700");
+        set->deleteRow();
+        set->moveNext();
+        QCOMPARE(call(*set), 701);
+        QCOMPARE(set->absolutePosition(), int(calls.indexOf(701)) - 1);
+        QCOMPARE(set->recordCount(), calls.size());
+        set->findFirst(QStringLiteral("Call = %1").arg(Rows + 2));
+        QCOMPARE(set->absolutePosition(), int(calls.size()) - 1);
+    }
+
     void walkThatStoresEveryRow()
     {
         addLadders(40);

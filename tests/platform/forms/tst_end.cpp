@@ -4,6 +4,7 @@
 #include "platform/forms/WindowKit.h"
 #include "questiondb/Cursors.h"
 
+#include <QProcess>
 #include <QtTest>
 
 using forms::form;
@@ -82,6 +83,43 @@ private slots:
         QCOMPARE(program.boxes.shown().first().title, QStringLiteral("Brisolt Software"));
         QVERIFY(program.boxes.shown().first().text.startsWith(QStringLiteral("The changes on this window could not be saved.")));
         QCOMPARE(testsupport::queryValue(program.databasePath(), "SELECT Session FROM Table8").toInt(), 1);
+    }
+
+    // What the session manager asks for before the session ends: the same
+    // stores as End, and the program goes on.
+    void storingForTheSessionKeepsTheProgramRunning()
+    {
+        testsupport::ProgramFixture program;
+        auto& users = form<UsersForm>();
+        users.txtLast->setText(QStringLiteral("Nakamura"));
+        program.app.storePendingEdits();
+        QVERIFY(!program.app.ended());
+        QCOMPARE(testsupport::queryValue(program.databasePath(), "SELECT last FROM Table5 WHERE rowid = 1").toString(),
+                 QStringLiteral("Nakamura"));
+        QVERIFY(!users.txtLast->dataChanged());
+    }
+
+    // Logging out, shutting down or a kill end the program by SIGTERM: it
+    // ends in order, keeping the pick of the question on screen.
+    void terminationEndsInOrder()
+    {
+        const QString helper = QCoreApplication::applicationDirPath() + "/helper_marks_window";
+        QVERIFY2(QFileInfo::exists(helper), qPrintable(helper));
+        testsupport::ProgramFixture program;
+        QProcess running;
+        running.start(helper, {program.folder.path(), QStringLiteral("T")});
+        QVERIFY(running.waitForStarted());
+        QByteArray said;
+        while (!said.contains("ready\n")) {
+            QVERIFY2(running.waitForReadyRead(30000), running.readAllStandardError().constData());
+            said += running.readAllStandardOutput();
+        }
+        running.terminate(); // SIGTERM
+        QVERIFY(running.waitForFinished(30000));
+        QCOMPARE(running.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(running.exitCode(), 0);
+        QCOMPARE(testsupport::queryValue(program.databasePath(), "SELECT Snoop FROM table1 ORDER BY rowid LIMIT 1").toString(),
+                 QStringLiteral("T"));
     }
 
     void unloadStoresARowBeingAdded()
