@@ -15,6 +15,7 @@
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/FailureRegimes.h"
 #include "questionsets/Markers.h"
+#include "questionsets/SetLoading.h"
 
 #include <QDateTime>
 
@@ -175,11 +176,17 @@ bool frmMain::offerNewQuestion()
     }
 
     // While the whole bank is shown no question may be added: it would belong
-    // to no chapter. The refusal stands alone.
+    // to no chapter. The refusal stands alone, and the window goes on with
+    // the whole bank it now holds, counted and with its last number marked,
+    // from its first question.
     if (txtQ->text() == markers::wholeBank) {
         forms::msgBox(QStringLiteral("Can Not Unlock Database When Viewing In All Calls Mode. Please Edit Database "
                                      "Under Each Individual Chapter Type, Okay Chief!"),
                       forms::vbOKOnly, QStringLiteral("Brisolt Software"));
+        bestEffort({
+            [&] { questionsets::countStep(*this); },
+            [&] { questionsets::markStep(*this); },
+        });
         return true;
     }
 

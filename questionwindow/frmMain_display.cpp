@@ -8,6 +8,7 @@
 #include "platform/forms/App.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/FailureRegimes.h"
+#include "platform/gdi/Rounding.h"
 #include "platform/media/MediaPlayer.h"
 #include "questionsets/Markers.h"
 #include "widgets/XP_ProgressBar.h"
@@ -363,7 +364,8 @@ void frmMain::Data1_Reposition()
         data::Recordset& records = Data1->recordset();
         if (!records.hasCurrentRecord())
             return;
-        ProgressBar1->setValue(records.percentPosition());
+        // The nearest whole percent, a half going to the even one.
+        ProgressBar1->setValue(int(gdi::roundHalfEven(records.percentPosition())));
         txtQuestion2->setText(txtQuestion->text());
         txtA2->setText(txtA->text());
         txtB2->setText(txtB->text());

@@ -39,18 +39,19 @@ struct Widths {
     int answers;
 };
 
-// " 1024 x 768" style text; only the two designed sizes have widths.
-const Widths* widthsFor(const QString& screen, bool paletteOpen)
+// The widths for a " 1024 x 768" style text. The canvas keeps the design's
+// 1024 x 768 layout on every screen (it scrolls on a smaller one), so the
+// notes palette always stands where that layout puts it; every size but the
+// 800 x 600 one therefore takes the 1024 x 768 widths, which clear it.
+const Widths& widthsFor(const QString& screen, bool paletteOpen)
 {
     static constexpr Widths open800{8185, 7695};
     static constexpr Widths open1024{10600, 9800};
     static constexpr Widths closed800{11100, 10455};
     static constexpr Widths closed1024{14250, 13500};
     if (screen == markers::screen800)
-        return paletteOpen ? &open800 : &closed800;
-    if (screen == markers::screen1024)
-        return paletteOpen ? &open1024 : &closed1024;
-    return nullptr;
+        return paletteOpen ? open800 : closed800;
+    return paletteOpen ? open1024 : closed1024;
 }
 
 // Hours, minutes and seconds of an elapsed time; a day starts again at 00:00:00.
@@ -156,12 +157,10 @@ void frmMain::size2()
 
 void frmMain::applyWidths(bool paletteOpen)
 {
-    const Widths* widths = widthsFor(form<contents::frmContents>().txtRes->text(), paletteOpen);
-    if (!widths)
-        return;
-    forms::setWidthTwips(*txtQuestion, widths->question);
+    const Widths& widths = widthsFor(form<contents::frmContents>().txtRes->text(), paletteOpen);
+    forms::setWidthTwips(*txtQuestion, widths.question);
     for (forms::TextBox* answer : {txtA, txtB, txtC, txtD})
-        forms::setWidthTwips(*answer, widths->answers);
+        forms::setWidthTwips(*answer, widths.answers);
 }
 
 // ---- Notes palette ------------------------------------------------------------------

@@ -1,5 +1,8 @@
 #include "Quoting.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace data {
 
 QString sqlText(const QString& value)
@@ -29,15 +32,15 @@ std::optional<int> positiveCount(const QString& typed)
     const QString text = typed.trimmed();
     if (text.isEmpty())
         return std::nullopt;
+    qint64 count = 0;
     for (const QChar c : text) {
         if (c < QLatin1Char('0') || c > QLatin1Char('9'))
             return std::nullopt;
+        count = std::min<qint64>(count * 10 + (c.unicode() - u'0'), std::numeric_limits<int>::max());
     }
-    bool ok = false;
-    const int count = text.toInt(&ok);
-    if (!ok || count <= 0)
+    if (count == 0)
         return std::nullopt;
-    return count;
+    return int(count);
 }
 
 } // namespace data

@@ -17,7 +17,8 @@ QString sqlText(const QString& value);
 QString likeContains(const QString& word);
 
 // A typed count as a positive whole number; null for anything else (empty,
-// zero, negative, fractions, letters, too large).
+// zero, negative, fractions, letters). A count beyond the largest int is
+// taken as that: no set holds as many rows, so either asks for all of them.
 std::optional<int> positiveCount(const QString& typed);
 
 } // namespace data

@@ -223,11 +223,11 @@ int Recordset::recordCount() const
     return keys_.size();
 }
 
-int Recordset::percentPosition() const
+double Recordset::percentPosition() const
 {
     if (place_ != Place::OnRow || keys_.empty())
-        return 0;
-    return int((qint64(index_) + 1) * 100 / qint64(keys_.size()));
+        return 0.0;
+    return (double(index_) + 1.0) * 100.0 / double(keys_.size());
 }
 
 qint64 Recordset::currentKey() const

@@ -56,9 +56,9 @@ public:
     bool bof() const;
     // The number of rows in the set; exact at any time, not only after moveLast.
     int recordCount() const;
-    // The current row's place as a whole number from 0 to 100:
+    // The current row's place from 0 to 100, not rounded:
     // (index + 1) * 100 / recordCount, so the last row is 100; 0 without a current row.
-    int percentPosition() const;
+    double percentPosition() const;
     // Index of the current row from 0; -1 without one.
     int absolutePosition() const;
     // True on a row that can be read, or while a new row is being added.

@@ -44,6 +44,9 @@ protected:
 
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // None: a window's bars are shown and hidden by its own View items only,
+    // whose ticks would otherwise no longer tell the truth.
+    QMenu* createPopupMenu() override { return nullptr; }
 
 private:
     friend class App;

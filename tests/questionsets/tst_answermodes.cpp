@@ -2,11 +2,13 @@
 #include "support/QuestionWindowFixture.h"
 
 #include "contents/frmContents.h"
+#include "platform/forms/Panel.h"
 #include "platform/speech/CharacterControl.h"
 #include "platform/speech/SpeechEngine.h"
 #include "questionsets/SetLoading.h"
 #include "questionwindow/frmMain.h"
 
+#include <QLabel>
 #include <QtTest>
 
 #include <functional>
@@ -227,12 +229,15 @@ private slots:
         QFETCH(int, panel);
         QFETCH(QString, code);
         auto& w = window();
+        w.Show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.mnuFlash_Click();
-        emit w.Status->panelClick(panel);
+        QLabel* label = w.Status->panel(panel)->label();
+        QTest::mouseClick(label, Qt::LeftButton);
         QCOMPARE(w.txtBe->text(), code);
         QCOMPARE(storedWord(), code == "U" ? QStringLiteral("Use") : QStringLiteral("Flash"));
         if (panel == 5) {
-            emit w.Status->panelClick(panel);
+            QTest::mouseClick(label, Qt::LeftButton);
             QCOMPARE(w.txtBe->text(), QStringLiteral("U"));
             QVERIFY(!w.mnuUse->enabled());
         }

@@ -8,6 +8,8 @@
 
 #include <QtTest>
 
+#include <algorithm>
+#include <map>
 #include <set>
 
 using questionwindow::frmMain;
@@ -120,20 +122,44 @@ private slots:
         fixture->verifyNoBoxes();
     }
 
-    // Randomizing repeatedly draws new orders: the set is random, not a
-    // fixed shuffle.
-    void randomizeDrawsNewOrders()
+    // "Randomize Questions" draws every order of the set equally often.
+    // Over 600 draws of a chapter of three questions each of the six orders
+    // should come about 100 times; a chi-square above 20.5 (5 degrees of
+    // freedom) happens to a fair draw once in a thousand. The engine's
+    // generator is seeded, so the draws repeat from run to run.
+    void randomizeDrawsEveryOrderAlike()
     {
-        auto& w = fixture->openChapter(hose);
-        std::set<QList<int>> orders;
-        for (int run = 0; run < 10; ++run) {
+        const QString knots = QStringLiteral("Knots Review");
+        for (int n = 1; n <= 3; ++n)
+            testsupport::executeSql(database(), QStringLiteral("INSERT INTO table1 (Call, QNUM, Chapter, FF, Question, "
+                                                               "Answer) VALUES (%1, '%2', %3, '1', 'Knot %2?', 'A')")
+                                                    .arg(900 + n)
+                                                    .arg(n)
+                                                    .arg(data::sqlText(knots)));
+        const QList<int> ids = storedIds(knots);
+        testsupport::seedDatabaseRandom(20240601);
+        auto& w = fixture->openChapter(knots);
+        constexpr int draws = 600;
+        std::map<QList<int>, int> seen;
+        for (int draw = 0; draw < draws; ++draw) {
             w.mnuRand_Click();
             QList<int> order;
             for (const Row& row : rowsOf(w))
                 order.append(row.id);
-            orders.insert(order);
+            QList<int> sorted = order;
+            std::sort(sorted.begin(), sorted.end());
+            QCOMPARE(sorted, ids); // the whole chapter, each question once
+            ++seen[order];
         }
-        QVERIFY(orders.size() > 1);
+        QCOMPARE(int(seen.size()), 6);
+        const double expected = draws / 6.0;
+        double chiSquare = 0;
+        QStringList counts;
+        for (const auto& [order, count] : seen) {
+            chiSquare += (count - expected) * (count - expected) / expected;
+            counts << QString::number(count);
+        }
+        QVERIFY2(chiSquare < 20.5, qPrintable(QStringLiteral("orders drawn %1 times").arg(counts.join(", "))));
     }
 
     void wholeTableVariants()
@@ -219,14 +245,33 @@ private slots:
         verifyBookkeeping(w, rows);
     }
 
-    void randomTestLargerThanTheChapter()
+    // A count larger than the set draws every question of it, however many
+    // digits the number has.
+    void randomTestLargerThanTheSet_data()
     {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("wholeBank");
+        QTest::newRow("500, current chapter") << "500" << false;
+        QTest::newRow("2147483648, current chapter") << "2147483648" << false;
+        QTest::newRow("20 digits, current chapter") << "99999999999999999999" << false;
+        QTest::newRow("20 digits, entire bank") << "99999999999999999999" << true;
+        QTest::newRow("leading zeros, entire bank") << "000099999999999999999999" << true;
+    }
+    void randomTestLargerThanTheSet()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, wholeBank);
         auto& w = fixture->openChapter(captains);
-        fixture->boxes.answer(QStringLiteral("500"));
-        w.mnuCurrent_Click();
+        fixture->boxes.answer(typed);
+        if (wholeBank)
+            w.mnuEntire_Click();
+        else
+            w.mnuCurrent_Click();
+        fixture->verifyNoBoxes();
+        QCOMPARE(fixture->boxes.shown().size(), 1); // the prompt alone: no refusal
         const QList<Row> rows = rowsOf(w);
-        QCOMPARE(rows.size(), chapterSize(captains));
-        QCOMPARE(w.txtQ->text(), captains);
+        QCOMPARE(rows.size(), wholeBank ? fixture->storedNumber("SELECT count(*) FROM table1") : chapterSize(captains));
+        QCOMPARE(w.txtQ->text(), wholeBank ? QStringLiteral("Snore") : captains);
         verifyBookkeeping(w, rows);
     }
 

@@ -4,10 +4,11 @@
 #include "contents/frmContents.h"
 #include "contents/frmContentsBank.h"
 #include "platform/media/MediaPlayer.h"
+#include "platform/speech/CharacterControl.h"
+#include "platform/speech/SpeechEngine.h"
 #include "questionsets/SetLoading.h"
 #include "questionwindow/frmMain.h"
 
-#include <QSignalSpy>
 #include <QtTest>
 
 using contents::frmContents;
@@ -29,6 +30,7 @@ class tst_Activation : public QObject {
     QString db() const { return fixture->databasePath(); }
 
 private slots:
+    void initTestCase() { speech::SpeechEngine::forApplication().setPace(speech::Pace::Instant); }
     void init() { fixture = std::make_unique<testsupport::QuestionWindowFixture>(); }
     void cleanup() { fixture.reset(); }
 
@@ -80,17 +82,32 @@ private slots:
         QCOMPARE(w.Status->panel(QStringLiteral("State"))->text(), panel);
     }
 
+    // The read-aloud mode has no code of its own: the activation starts it
+    // again each time through its menu item, also while the mode has taken
+    // that item off the menu.
     void readAloudModeRunsItsMenuItemOnEveryActivation()
     {
         fixture->storeSetting(QStringLiteral("State"), QStringLiteral("Nuvia"));
         auto& w = fixture->loadSet(chapterQuery(QStringLiteral("Fire Behavior")));
-        QSignalSpy readAloud(w.mnuReadNuvia, &forms::Menu::click);
+        // Stands for the mode's step as the window kit wires a step to its
+        // item; like the mode, it takes its own item off the menu.
+        QStringList started;
+        QObject::connect(w.mnuReadNuvia, &forms::Menu::click, &w, [&] {
+            started << w.txtCall->text();
+            w.mnuReadNuvia->setEnabled(false);
+        });
+        const QString first = fixture->callsOf(QStringLiteral("Fire Behavior")).first();
         w.Show();
-        QCOMPARE(readAloud.count(), 1);
+        QCOMPARE(started, QStringList{first});
         QCOMPARE(w.txtBe->text(), QStringLiteral("txtBe")); // no code of its own
+        w.mnuReadNuvia->trigger(); // the user cannot choose it now
+        QCOMPARE(started.size(), 1);
+
+        w.cmdNext_Click();
         form<frmContents>().Show();
         w.Show();
-        QCOMPARE(readAloud.count(), 2);
+        // Back on the set's first record, the mode starts again there.
+        QCOMPARE(started, (QStringList{first, first}));
     }
 
     // The question window's own skin column, compared exactly.
@@ -239,6 +256,7 @@ private slots:
     // chapter: the refusal stands alone and no record is started.
     void emptySetYesWhileTheWholeBankIsShownIsRefused()
     {
+        fixture->withCharacter();
         form<frmContents>().txtK->setText(QStringLiteral("Snore"));
         auto& w = fixture->loadSet(QStringLiteral("SELECT * FROM table1 WHERE False"));
         w.txtContentsRoute->setText(QStringLiteral("1"));
@@ -254,6 +272,17 @@ private slots:
         QVERIFY(w.txtQuestion->locked());
         QVERIFY(!w.mnuLock->enabled());
         QVERIFY(w.mnuUnlock->enabled());
+
+        // The whole bank is shown from its first question, with its own
+        // count and last number, so its last question is known as such.
+        QCOMPARE(w.txtCount->text(), QString::number(fixture->storedNumber("SELECT count(*) FROM table1")));
+        QCOMPARE(w.txtCall->text(), queryValue(db(), "SELECT Call FROM table1 ORDER BY rowid LIMIT 1").toString());
+        QCOMPARE(w.txtMark->text(), queryValue(db(), "SELECT Call FROM table1 ORDER BY rowid DESC LIMIT 1").toString());
+        w.cmdLast_Click();
+        w.mnuBypass_Click();
+        w.Agent1->requests().clear();
+        w.optA->setValue(true);
+        QVERIFY(w.Agent1->requests().spokenTexts().contains(QStringLiteral("That was the last question.\\mrk=6\\")));
     }
 
     // The activation's record display: picture buttons follow only a record

@@ -399,12 +399,14 @@ private slots:
     }
 
     // The letter keys of the move buttons pick; only the modes that wait for
-    // the Answer step go on to answer.
+    // the Answer step go on to answer. In Bypass the pick's spoken verdict,
+    // whose last words move the set on, is left to finish.
     void letterKeys_data()
     {
         QTest::addColumn<int>("mode");
         QTest::addColumn<bool>("moves");
         QTest::newRow("Use Answer Button") << int(Use) << false;
+        QTest::newRow("Bypass") << int(Bypass) << false;
         QTest::newRow("Turbo") << int(Turbo) << true;
         QTest::newRow("Don't Tell") << int(DontTell) << true;
     }
@@ -412,7 +414,10 @@ private slots:
     {
         QFETCH(int, mode);
         QFETCH(bool, moves);
+        if (mode == Bypass)
+            fixture->withCharacter();
         auto& w = openChapter(Mode(mode));
+        fixture->moveTo(w, 3);
         const QString call = w.txtCall->text();
         int key = wrongLetter(w).toLower().at(0).unicode();
         w.moveButton_KeyPress(key);
@@ -424,6 +429,49 @@ private slots:
             QCOMPARE(w.txtX->text(), QString());
         } else {
             QCOMPARE(w.txtSA->text(), QStringLiteral("Incorrect"));
+        }
+        if (mode == Bypass) {
+            const QStringList lines = w.Agent1->requests().lines();
+            QCOMPARE(lines.count(QStringLiteral("stop")), 1);
+            QCOMPARE(w.Agent1->requests().spokenTexts().size(), 2);
+            QVERIFY2(lines.constLast().endsWith(QStringLiteral("\\mrk=5\\")), qPrintable(lines.join(QLatin1Char('|'))));
+        }
+    }
+
+    // A pick that judges by itself on the set's last question counts it
+    // once, stays there with the notice, and in the Don't-Tell mode shows
+    // the score at the end.
+    void judgingPickOnTheLastQuestion_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("Turbo") << int(Turbo);
+        QTest::newRow("Don't Tell") << int(DontTell);
+    }
+    void judgingPickOnTheLastQuestion()
+    {
+        QFETCH(int, mode);
+        auto& w = openChapter(Mode(mode));
+        fixture->moveTo(w, w.Data1->recordset().recordCount() - 1);
+        const QString id = w.txtReturn->text();
+        const QString call = w.txtCall->text();
+        QCOMPARE(call, w.txtMark->text());
+        fixture->boxes.answer(forms::vbOK);
+        pick(w, wrongLetter(w));
+        fixture->verifyNoBoxes();
+        QCOMPARE(fixture->boxes.shown().constLast().text, QStringLiteral("This is the last question."));
+        QCOMPARE(w.txtCall->text(), call);
+        QCOMPARE(board(w), (QStringList{"0", "1", "1", ""}));
+        QCOMPARE(w.txtQuestionNumbers->text(), " " + w.txtNum->text());
+        QCOMPARE(storedField(id, "x"), QStringLiteral("Y"));
+        QCOMPARE(storedField(id, "Elephant"), QStringLiteral("X"));
+        if (mode == Turbo) {
+            QVERIFY(shown(w.fraSpeed));
+            QCOMPARE(w.txtSpeed->text(), QStringLiteral("Incorrect"));
+        } else {
+            for (forms::TextBox* score : {w.txtCorrect, w.txtIncorrect, w.txtTotal, w.txtScore})
+                QVERIFY(shown(score));
+            QVERIFY(!shown(w.cmdScore));
+            QVERIFY(shown(w.cmdCheat));
         }
     }
 

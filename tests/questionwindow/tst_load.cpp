@@ -5,7 +5,9 @@
 #include "platform/media/MediaPlayer.h"
 #include "questionwindow/frmMain.h"
 
+#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using forms::form;
@@ -162,16 +164,34 @@ private slots:
         QCOMPARE(w.txtNotes->fontBold(), bold);
     }
 
+    // A stored font name is taken as it stands; an empty one keeps the
+    // design's font, which the boxes the settings do not style still show.
+    void emptyFontNameKeepsTheDesignedFont_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("applied");
+        QTest::newRow("a name") << "Courier" << true;
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("blanks") << "   " << false;
+    }
     void emptyFontNameKeepsTheDesignedFont()
     {
-        fixture->storeSetting("fontmain", "");
+        QFETCH(QString, stored);
+        QFETCH(bool, applied);
+        fixture->storeSetting("fontmain", stored);
         fixture->storeSetting("fontsize", "13");
         auto& w = form<frmMain>();
-        QVERIFY(!w.txtQuestion->fontName().isEmpty());
-        QCOMPARE(w.txtQuestion->fontSize(), 13.0);
+        const QString designed = w.txtCall->fontName();
+        QVERIFY(designed != QLatin1String("Courier"));
+        for (QWidget* box : styledBoxes(w)) {
+            const auto* text = static_cast<forms::TextBox*>(box);
+            QCOMPARE(text->fontName(), applied ? stored : designed);
+            QCOMPARE(text->fontSize(), 13.0); // the other values still apply
+        }
     }
 
-    // The first row's video path lies under the program folder.
+    // The first row's video path lies under the program folder, wherever
+    // the program was started from.
     void firstRowVideo_data()
     {
         QTest::addColumn<QString>("video");
@@ -183,15 +203,23 @@ private slots:
         QFETCH(QString, video);
         executeSql(fixture->databasePath(),
                    QStringLiteral("UPDATE table1 SET Video = '%1' WHERE ID = 1").arg(video));
+        QTemporaryDir elsewhere;
+        const QString started = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(elsewhere.path()));
         auto& w = form<frmMain>();
+        QVERIFY(QDir::setCurrent(started));
         const QString expected = fixture->folder.path() + QStringLiteral("/Video") +
                                  (video.isEmpty() ? QString() : QStringLiteral("/") + video);
         QCOMPARE(w.txtVideo->text(), expected);
         QCOMPARE(w.Video->fileName(), expected);
         QVERIFY(!w.Video->isPlaying());
-        QVERIFY(w.cmdShowVideo->isHidden());
-        QVERIFY(w.cmdHideVideo->isHidden());
-        QVERIFY(w.fraVideo->isHidden());
+        if (!video.isEmpty()) {
+            // Unlike a move's record display, the load offers no video: the
+            // window is not shown yet.
+            QVERIFY(w.cmdShowVideo->isHidden());
+            QVERIFY(w.cmdHideVideo->isHidden());
+            QVERIFY(w.fraVideo->isHidden());
+        }
     }
 
     void missingDatabaseStillLoadsWithEmptyBoxes()

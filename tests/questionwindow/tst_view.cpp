@@ -2,10 +2,13 @@
 #include "support/QuestionWindowFixture.h"
 
 #include "contents/frmContents.h"
+#include "platform/forms/Panel.h"
 #include "platform/forms/Twips.h"
 #include "questionwindow/frmMain.h"
 #include "widgets/XP_ProgressBar.h"
 
+#include <QApplication>
+#include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
 #include <QRegularExpression>
@@ -130,8 +133,9 @@ private slots:
         QTest::addColumn<int>("closedAnswers");
         QTest::newRow("1024 x 768") << " 1024 x 768" << 10600 << 9800 << 14250 << 13500;
         QTest::newRow("800 x 600") << " 800 x 600" << 8185 << 7695 << 11100 << 10455;
-        QTest::newRow("another size leaves them") << " 1280 x 1024" << 0 << 0 << 0 << 0;
-        QTest::newRow("without the leading blank") << "1024 x 768" << 0 << 0 << 0 << 0;
+        // The canvas keeps the 1024 x 768 layout on every other screen.
+        QTest::newRow("another size takes the 1024 widths") << " 1280 x 1024" << 10600 << 9800 << 14250 << 13500;
+        QTest::newRow("without the leading blank") << "1024 x 768" << 10600 << 9800 << 14250 << 13500;
     }
     void widthsFollowTheScreenSize()
     {
@@ -154,6 +158,41 @@ private slots:
         QCOMPARE(widthOf(w.txtQuestion), expect(closedQuestion, 300));
         for (forms::TextBox* answer : {w.txtA, w.txtB, w.txtC, w.txtD})
             QCOMPARE(widthOf(answer), expect(closedAnswers, 280));
+    }
+
+    // Whatever the screen, the open palette lies beside the question and
+    // the answers, never over them.
+    void notesPaletteCoversNothing_data()
+    {
+        QTest::addColumn<QString>("screen");
+        for (const char* screen : {" 1024 x 768", " 800 x 600", " 1920 x 1080", " 1280 x 1024", " 1366 x 768",
+                                   " 2560 x 1440", " 640 x 480", " 1024 x 600", "1024 x 768", ""})
+            QTest::newRow(*screen ? screen : "no size yet") << QString::fromLatin1(screen);
+    }
+    void notesPaletteCoversNothing()
+    {
+        QFETCH(QString, screen);
+        auto& w = fixture->showChapter(QStringLiteral("Fire Behavior"));
+        form<frmContents>().txtRes->setText(screen);
+        const QList<forms::TextBox*> boxes = {w.txtQuestion, w.txtA, w.txtB, w.txtC, w.txtD};
+        for (int round = 0; round < 2; ++round) {
+            if (round == 0)
+                w.mnuAddNotes_Click();
+            else
+                w.cmdShowNotes_Click();
+            QVERIFY(!w.fraNotes->isHidden());
+            for (forms::TextBox* box : boxes) {
+                QCOMPARE(box->parentWidget(), w.fraNotes->parentWidget());
+                QVERIFY2(!box->geometry().intersects(w.fraNotes->geometry()),
+                         qPrintable(QStringLiteral("%1 reaches %2 pixels under the palette")
+                                        .arg(box->objectName())
+                                        .arg(box->geometry().right() - w.fraNotes->geometry().left() + 1)));
+            }
+            w.cmdNotes_Click();
+            QVERIFY(w.fraNotes->isHidden());
+            // Closed, the question takes the room back.
+            QCOMPARE(widthOf(w.txtQuestion), forms::toPixels(screen == QLatin1String(" 800 x 600") ? 11100 : 14250));
+        }
     }
 
     void notesPaletteOpensNarrowAndClosesWide()
@@ -186,6 +225,35 @@ private slots:
         QVERIFY(w.fraNotes->isHidden());
         QVERIFY(w.cmdNotes->isHidden());
         QVERIFY(w.mnuAddNotes->enabled());
+    }
+
+    // Only "Tool Bar" in the View menu shows and hides the toolbar; a right
+    // click on the bars offers no menu of its own that would hide it behind
+    // the tick's back.
+    void rightClickOnTheBarsOffersNoMenu_data()
+    {
+        QTest::addColumn<QString>("bar");
+        QTest::newRow("menu bar") << "menu bar";
+        QTest::newRow("toolbar") << "toolbar";
+    }
+    void rightClickOnTheBarsOffersNoMenu()
+    {
+        QFETCH(QString, bar);
+        auto& w = fixture->showChapter(QStringLiteral("Fire Behavior"));
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QWidget* target = bar == QLatin1String("toolbar") ? static_cast<QWidget*>(w.tbToolBar) : w.menuBar();
+        // Through the window, as the window system delivers a right click.
+        const QPoint place = target->mapTo(&w, QPoint(target->width() - 4, target->height() / 2));
+        QTest::mouseClick(w.windowHandle(), Qt::RightButton, {}, place);
+        QWidget* popup = QApplication::activePopupWidget();
+        if (popup)
+            popup->close();
+        QVERIFY2(!popup, "a menu of the bars opened");
+        QVERIFY(!w.tbToolBar->isHidden());
+        QVERIFY(w.mnuTool->checked());
+        w.mnuTool_Click();
+        QVERIFY(w.tbToolBar->isHidden());
+        QVERIFY(!w.mnuTool->checked());
     }
 
     void stopWatch()
@@ -265,9 +333,10 @@ private slots:
     {
         QFETCH(int, index);
         QFETCH(QString, code);
-        auto& w = form<frmMain>();
+        auto& w = fixture->showChapter(QStringLiteral("Fire Behavior"));
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.txtBe->setText(QStringLiteral("S"));
-        emit w.Status->panelClick(index);
+        QTest::mouseClick(w.Status->panel(index)->label(), Qt::LeftButton);
         QCOMPARE(w.txtBe->text(), code);
     }
 

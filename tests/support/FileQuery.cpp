@@ -100,4 +100,10 @@ void executeSql(const QString& databasePath, const QString& sql)
     RawDatabase(databasePath, RawDatabase::Access::ReadWrite).execute(sql);
 }
 
+void seedDatabaseRandom(int seed)
+{
+    Q_ASSERT(seed != 0); // 0 would leave the generator as it is
+    sqlite3_test_control(SQLITE_TESTCTRL_PRNG_SEED, seed, static_cast<sqlite3*>(nullptr));
+}
+
 } // namespace testsupport

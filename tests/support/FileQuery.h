@@ -44,4 +44,10 @@ QVariant queryValue(const QString& databasePath, const QString& sql);
 QStringList queryColumn(const QString& databasePath, const QString& sql);
 void executeSql(const QString& databasePath, const QString& sql);
 
+// Seeds the database engine's own random generator, which every connection
+// of the process shares and which orders the rows of a random query, so a
+// test's random draws come out the same on every run. The program never
+// seeds it: its draws differ from run to run.
+void seedDatabaseRandom(int seed);
+
 } // namespace testsupport

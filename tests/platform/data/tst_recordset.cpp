@@ -52,7 +52,7 @@ private slots:
         QVERIFY(set->bof());
         QVERIFY(!set->hasCurrentRecord());
         QCOMPARE(set->recordCount(), 0);
-        QCOMPARE(set->percentPosition(), 0);
+        QCOMPARE(set->percentPosition(), 0.0);
         QCOMPARE(set->absolutePosition(), -1);
         QCOMPARE(errorOf([&] { set->field("Chapter").value(); }), 3021);
         QCOMPARE(errorOf([&] { set->moveFirst(); }), 3021);
@@ -65,20 +65,21 @@ private slots:
     {
         QTest::addColumn<int>("rows");
         QTest::addColumn<int>("index");
-        QTest::addColumn<int>("percent");
-        QTest::newRow("first of 25") << 25 << 0 << 4;
-        QTest::newRow("middle of 25") << 25 << 12 << 52;
-        QTest::newRow("last of 25") << 25 << 24 << 100;
-        QTest::newRow("first of 3") << 3 << 0 << 33;
-        QTest::newRow("second of 3") << 3 << 1 << 66;
-        QTest::newRow("only row") << 1 << 0 << 100;
+        QTest::addColumn<double>("percent"); // not rounded: the caller decides how
+        QTest::newRow("first of 25") << 25 << 0 << 4.0;
+        QTest::newRow("middle of 25") << 25 << 12 << 52.0;
+        QTest::newRow("last of 25") << 25 << 24 << 100.0;
+        QTest::newRow("first of 3") << 3 << 0 << 100.0 / 3;
+        QTest::newRow("second of 3") << 3 << 1 << 200.0 / 3;
+        QTest::newRow("first of 8") << 8 << 0 << 12.5;
+        QTest::newRow("only row") << 1 << 0 << 100.0;
     }
 
     void countAndPosition()
     {
         QFETCH(int, rows);
         QFETCH(int, index);
-        QFETCH(int, percent);
+        QFETCH(double, percent);
         addLadders(rows);
         auto set = open("SELECT * FROM table1 where Chapter='Ladders'");
         set->moveLast();
@@ -102,7 +103,7 @@ private slots:
         set->moveNext();
         QVERIFY(set->eof());
         QVERIFY(!set->bof());
-        QCOMPARE(set->percentPosition(), 0);
+        QCOMPARE(set->percentPosition(), 0.0);
         QCOMPARE(errorOf([&] { call(*set); }), 3021);
         QCOMPARE(errorOf([&] { set->moveNext(); }), 3021);
         set->movePrevious();
