@@ -382,12 +382,12 @@ void Qv3dLabel::keyPressEvent(QKeyEvent* event)
         press();
 }
 
-// Plain text counts, a list of files does not (though Qt would read it as text).
+// Only a title dragged inside the program carries the title type. Text from
+// another program (a web page, an editor) would rename the chapter and be
+// stored at once, so it is refused however it is offered.
 bool Qv3dLabel::takesDrop(const QMimeData* mime) const
 {
-    return acceptsTitleDrops_ && mime
-        && (mime->hasFormat(titleMimeType()) || mime->hasFormat(QStringLiteral("text/plain"))
-            || mime->hasFormat(QStringLiteral("text/plain;charset=utf-8")));
+    return acceptsTitleDrops_ && mime && mime->hasFormat(titleMimeType());
 }
 
 void Qv3dLabel::dragEnterEvent(QDragEnterEvent* event)
@@ -413,10 +413,8 @@ void Qv3dLabel::dropEvent(QDropEvent* event)
         event->ignore();
         return;
     }
-    const QString text = mime->hasFormat(titleMimeType()) ? QString::fromUtf8(mime->data(titleMimeType()))
-                                                          : mime->text();
     event->acceptProposedAction();
-    emit dragDrop(text);
+    emit dragDrop(QString::fromUtf8(mime->data(titleMimeType())));
 }
 
 } // namespace forms

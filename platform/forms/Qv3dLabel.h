@@ -55,7 +55,8 @@ public:
     void setAcceptsTitleDrops(bool on);
 
     // What a drag of a chapter title carries; the caller (or the QDrag it is
-    // handed to) owns it.
+    // handed to) owns it. The type is the program's own: a drop of anything
+    // else, plain text included, is refused.
     static QString titleMimeType();
     static QMimeData* titleMimeData(const QString& title);
 
@@ -83,7 +84,7 @@ signals:
     // button: 1 left, 2 right, 4 middle; shift: 1 Shift, 2 Ctrl, 4 Alt; x, y in twips.
     void mouseDown(int button, int shift, int x, int y);
     void mouseUp(int button, int shift, int x, int y);
-    // A chapter title (or plain text) dropped on the button.
+    // A chapter title dragged inside the program and dropped on the button.
     void dragDrop(const QString& droppedText);
 
 protected:

@@ -287,7 +287,8 @@ void Qv3dLabelTest::titleDrops_data()
     const QString title = QStringLiteral("Löschangriff & Geräte");
     const QString titleType = Qv3dLabel::titleMimeType();
     QTest::newRow("chapter title") << true << titleType << title.toUtf8() << true << title;
-    QTest::newRow("plain text") << true << "text/plain" << QByteArray("Ladders") << true << "Ladders";
+    QTest::newRow("plain text") << true << "text/plain" << QByteArray("Ladders") << false << "";
+    QTest::newRow("utf-8 text") << true << "text/plain;charset=utf-8" << QByteArray("Ladders") << false << "";
     QTest::newRow("neither") << true << "text/uri-list" << QByteArray("file:///tmp/x") << false << "";
     QTest::newRow("button takes no drops") << false << titleType << title.toUtf8() << false << "";
 }
