@@ -27,6 +27,8 @@ public:
     explicit Qv3dLabel(QWidget* parent = nullptr, const QString& caption = {});
 
     // "&" marks the access-key letter, as on the other controls ("&&" is one "&").
+    // Alt with that letter, anywhere in the window, runs the whole press as a
+    // click does; a caption without one has no access key.
     QString caption() const { return caption_; }
     void setCaption(const QString& caption);
 
@@ -88,6 +90,7 @@ signals:
     void dragDrop(const QString& droppedText);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -99,6 +102,7 @@ protected:
 
 private:
     void showCaption(const QString& caption);
+    void takeAccessKey();
     QRect captionRect() const;
     const QPixmap& scaledPicture();
     bool takesDrop(const QMimeData* mime) const;
@@ -113,6 +117,7 @@ private:
     bool acceptsTitleDrops_ = false;
     QString dataField_;
     bool dataChanged_ = false;
+    int accessKeyId_ = 0; // the window's shortcut for the caption's access key; 0 none
 };
 
 } // namespace forms

@@ -15,6 +15,7 @@ using contents::frmContents;
 using contents::frmContents2;
 using contents::frmContents3;
 using contents::frmContentsBank;
+using contentstest::chapterButton;
 using contentstest::contentsWindow;
 using forms::form;
 using forms::Qv3dLabel;
@@ -193,6 +194,32 @@ private slots:
         contentsWindow(bank).Show();
         QTest::mouseClick(windowButton(bank, QStringLiteral("cmdExit")), Qt::LeftButton);
         QVERIFY(fixture->app.ended());
+    }
+
+    // "&Exit" answers Alt+E wherever the focus is, as a click does.
+    void exitsAccessKeyEndsTheProgram_data() { exitEndsTheProgram_data(); }
+    void exitsAccessKeyEndsTheProgram()
+    {
+        QFETCH(int, bank);
+        forms::Form& window = contentsWindow(bank);
+        window.Show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        chapterButton(bank, 1)->setFocus();
+        QTest::keyClick(&window, Qt::Key_E, Qt::AltModifier);
+        QVERIFY(fixture->app.ended());
+    }
+
+    // Released once, Exit shows "Exit" without its marker, and the key goes with it.
+    void releasedExitHasNoAccessKey()
+    {
+        forms::Form& window = contentsWindow(2);
+        window.Show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        Qv3dLabel* exit = windowButton(2, QStringLiteral("cmdExit"));
+        QTest::mouseClick(exit, Qt::RightButton); // held down and released: no click
+        QCOMPARE(exit->caption(), QStringLiteral("Exit"));
+        QTest::keyClick(&window, Qt::Key_E, Qt::AltModifier);
+        QVERIFY(!fixture->app.ended());
     }
 
     // End ends the program from the main window; the bank windows' End does nothing.
