@@ -9,6 +9,9 @@
 #include "platform/forms/Timer.h"
 #include "platform/forms/WindowKit.h"
 
+#include <QTime>
+
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -82,6 +85,10 @@ public:
     forms::StatusBar* Status; // "Table Of Contents", bank, the window's own panel, "Time"
     forms::Timer* Timer1;     // the clock
 
+    // Where the clock reads the time: the system's clock unless another is set.
+    using TimeSource = std::function<QTime()>;
+    void setTimeSource(TimeSource source) { timeSource_ = std::move(source); }
+
     // ---- Menus -----------------------------------------------------------------------------
     forms::Menu* mnuFile;
     forms::Menu* mnuTerminology; // "Terminology"
@@ -146,6 +153,7 @@ protected:
 
 private:
     ContentsDesign design_;
+    TimeSource timeSource_;
 };
 
 template <class W>
