@@ -1,6 +1,7 @@
 #include "support/ProgramFixture.h"
 
 #include "ContentsTestWindows.h"
+#include "contents/ChapterButtons.h"
 #include "contents/ContentsClock.h"
 #include "platform/forms/Captions.h"
 #include "platform/forms/ScreenSize.h"
@@ -177,6 +178,58 @@ private slots:
         QVERIFY2(shown.contains(QStringLiteral("05:10")), qPrintable(shown));
         QCOMPARE(ticks({QTime(14, 5, 59, 900), QTime(14, 6, 0, 100), QTime(14, 6, 0, 300)}), 2);
         QVERIFY2(shown.contains(QStringLiteral("06:00")), qPrintable(shown));
+    }
+
+    // A window larger than the design shows the design larger: buttons and
+    // pictures keep their places relative to the window, their captions grow
+    // with them, and the design size gives the design back.
+    void controlsGrowWithTheWindow_data()
+    {
+        QTest::addColumn<int>("bank");
+        QTest::newRow("main") << 1;
+        QTest::newRow("bank II") << 2;
+    }
+    void controlsGrowWithTheWindow()
+    {
+        QFETCH(int, bank);
+        auto& window = static_cast<contents::ContentsWindow&>(contentsWindow(bank));
+        window.Show();
+        auto* canvas = window.findChild<QWidget*>(QStringLiteral("canvas"));
+        QVERIFY(canvas);
+        const QSize design(1024, 700);
+        // At the design size (this screen is smaller, so the window scrolls).
+        window.resize(window.size() - canvas->size() + design);
+        QTRY_COMPARE(canvas->size(), design);
+        const QList<QWidget*> controls = {window.cmd(1), window.cmd(window.chapters->count()), window.cmdAll,
+                                          window.cmdExit};
+        QList<QRect> designPlaces;
+        for (QWidget* control : controls)
+            designPlaces << control->geometry();
+        const double designPoints = window.cmd(1)->font().pointSizeF();
+
+        window.resize(2048, 1536);
+        QTRY_COMPARE(canvas->width(), 2048);
+        QTRY_COMPARE(canvas->size(), canvas->parentWidget()->size()); // fills the window: nothing scrolls
+        const double x = canvas->width() / double(design.width());
+        const double y = canvas->height() / double(design.height());
+        QVERIFY(y > 2.0);
+        for (int i = 0; i < controls.size(); ++i) {
+            const QRect grown = controls[i]->geometry();
+            const QRect place = designPlaces[i];
+            QVERIFY2(qAbs(grown.left() - place.left() * x) <= 1, qPrintable(controls[i]->objectName()));
+            QVERIFY2(qAbs(grown.top() - place.top() * y) <= 1, qPrintable(controls[i]->objectName()));
+            QVERIFY2(qAbs(grown.width() - place.width() * x) <= 1, qPrintable(controls[i]->objectName()));
+            QVERIFY2(qAbs(grown.height() - place.height() * y) <= 1, qPrintable(controls[i]->objectName()));
+        }
+        QCOMPARE(window.cmd(1)->font().pointSizeF(), designPoints * std::min(x, y));
+        QCOMPARE(window.cmdExit->font().pointSizeF(), designPoints * std::min(x, y));
+        QVERIFY(canvas->rect().contains(window.cmdExit->geometry()));
+
+        window.resize(window.size() - canvas->size() + design);
+        QTRY_COMPARE(canvas->size(), design);
+        for (int i = 0; i < controls.size(); ++i)
+            QCOMPARE(controls[i]->geometry(), designPlaces[i]);
+        QCOMPARE(window.cmd(1)->font().pointSizeF(), designPoints);
     }
 
     // Closing any table of contents ends the program, whether or not the
