@@ -8,6 +8,8 @@
 #include "questionsets/SetLoading.h"
 #include "questionwindow/frmMain.h"
 
+#include <QPointer>
+
 #include <functional>
 
 namespace contents {
@@ -17,10 +19,19 @@ using questionwindow::frmMain;
 
 namespace {
 
+using SetStep = std::function<void(frmMain&)>;
+
 // Loads the set under the hourglass, then shows the question window with the
-// normal pointer (its activation may ask about an empty set). A set that
-// cannot be read is reported and the question window stays as it was.
-void handOver(const std::function<void(frmMain&)>& loadSet)
+// normal pointer (its activation may ask about an empty set), and last
+// describes the set. A set that cannot be read is reported and the question
+// window stays as it was.
+//
+// The set and its count are in place before the window is shown, so its
+// activation marks the set's last question and offers to add a question to
+// an empty chapter. The set marker and the "Chapter" panel are written after
+// it: the activation copies the pressed title of the contents window
+// activated last, and that need not be the window whose button was pressed.
+void handOver(const SetStep& loadSet, const SetStep& describeSet)
 {
     try {
         const forms::Hourglass busy;
@@ -31,31 +42,42 @@ void handOver(const std::function<void(frmMain&)>& loadSet)
                       forms::vbOKOnly | forms::vbExclamation, QStringLiteral("Brisolt Software"));
         return;
     }
-    form<frmMain>().Show();
+    const QPointer<frmMain> window = &form<frmMain>();
+    window->Show();
+    // Declining to add a question to an empty chapter unloads the window;
+    // there is then no set left to describe.
+    if (window)
+        describeSet(*window);
 }
 
 } // namespace
 
 void openChapter(const QString& title)
 {
-    handOver([&](frmMain& window) {
-        // The chapter palette closes here once the program has one.
-        questionsets::setQuery(window, questionsets::chapterQuery(title));
-        questionsets::countStep(window);
-        questionsets::setMarker(window, title);
-        questionsets::setCaption(window, title);
-    });
+    handOver(
+        [&](frmMain& window) {
+            // The chapter palette closes here once the program has one.
+            questionsets::setQuery(window, questionsets::chapterQuery(title));
+            questionsets::countStep(window);
+        },
+        [&](frmMain& window) {
+            questionsets::setMarker(window, title);
+            questionsets::setCaption(window, title);
+        });
 }
 
 void openWholeBank()
 {
-    handOver([](frmMain& window) {
-        questionsets::setMarker(window, markers::wholeBank);
-        questionsets::setQuery(window, QStringLiteral("table1 "));
-        questionsets::countStep(window);
-        window.mnuRenumber->setEnabled(true);
-        window.mnuReNumChap->setEnabled(false);
-    });
+    handOver(
+        [](frmMain& window) {
+            questionsets::setMarker(window, markers::wholeBank);
+            questionsets::setQuery(window, QStringLiteral("table1 "));
+            questionsets::countStep(window);
+            window.mnuRenumber->setEnabled(true);
+            window.mnuReNumChap->setEnabled(false);
+        },
+        // Named again after the activation, for the same reason as a chapter.
+        [](frmMain& window) { questionsets::setMarker(window, markers::wholeBank); });
 }
 
 } // namespace contents

@@ -80,6 +80,11 @@ void ContentsWindow::buildButtons(QWidget& canvas)
     Timer1 = new forms::Timer(this, clockInterval, true);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     connect(Timer1, &forms::Timer::timer, this, &Self::Timer1_Timer);
+
+    // A window larger than the design (maximised on a large screen) shows the
+    // design larger; a smaller one scrolls.
+    ReSize1 = new forms::ReSize(canvas, QSize(layout::canvasWidth, layout::canvasHeight));
+    ReSize1->setObjectName(QStringLiteral("ReSize1"));
 }
 
 Qv3dLabel* ContentsWindow::cmd(int number) const { return chapters->button(number); }

@@ -4,11 +4,15 @@
 #include "platform/forms/Form.h"
 #include "platform/forms/Menu.h"
 #include "platform/forms/Qv3dLabel.h"
+#include "platform/forms/ReSize.h"
 #include "platform/forms/StatusBar.h"
 #include "platform/forms/TextBox.h"
 #include "platform/forms/Timer.h"
 #include "platform/forms/WindowKit.h"
 
+#include <QTime>
+
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -81,6 +85,11 @@ public:
 
     forms::StatusBar* Status; // "Table Of Contents", bank, the window's own panel, "Time"
     forms::Timer* Timer1;     // the clock
+    forms::ReSize* ReSize1;   // grows the buttons and pictures with the window
+
+    // Where the clock reads the time: the system's clock unless another is set.
+    using TimeSource = std::function<QTime()>;
+    void setTimeSource(TimeSource source) { timeSource_ = std::move(source); }
 
     // ---- Menus -----------------------------------------------------------------------------
     forms::Menu* mnuFile;
@@ -128,7 +137,8 @@ protected:
     // After the window's cursors and hidden boxes: the canvas with the skin's
     // background over it. Pictures of the window's own go on it next.
     QWidget* buildCanvas();
-    // The chapter buttons, the window buttons, the status bar and the clock.
+    // The chapter buttons, the window buttons, the status bar and the clock;
+    // last, the resizing of everything on the canvas.
     void buildButtons(QWidget& canvas);
     // The menus of every contents window, typed for window W; W's own items
     // stand at the head of File and in the middle of Options.
@@ -146,6 +156,7 @@ protected:
 
 private:
     ContentsDesign design_;
+    TimeSource timeSource_;
 };
 
 template <class W>

@@ -1,9 +1,9 @@
 // The contents windows' activation step: each time a window becomes the
 // program's active window it re-reads its chapter titles, paints the skin
-// named by its own txtSkin, sets long titles on two lines and tells the
-// question window that this window opens the next set. Every step is
-// attempted on its own, so a skin picture that cannot be read never keeps the
-// route marker from being written.
+// named by its own txtSkin, sets long titles of the user's banks on two lines
+// and tells the question window that this window opens the next set. Every
+// step is attempted on its own, so a skin picture that cannot be read never
+// keeps the route marker from being written.
 
 #include "contents/ContentsWindow.h"
 
@@ -39,7 +39,12 @@ void ContentsWindow::Form_Activate()
         });
     }
     bestEffort({
-        [&] { setTwoLineCaptions(chapters->all()); },
+        // Only the user's banks set long titles on two lines; the main table
+        // of contents shows its fixed titles on one.
+        [&] {
+            if (bank() != 1)
+                setTwoLineCaptions(chapters->all());
+        },
         [&] { forms::form<questionwindow::frmMain>().txtContentsRoute->setText(markers::contentsRoute(bank())); },
     });
 }

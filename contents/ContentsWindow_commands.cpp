@@ -71,6 +71,6 @@ void ContentsWindow::mnuAbout_Click() { form<frmAbout>().Show(); }
 
 // ---- Clock --------------------------------------------------------------------------------
 
-void ContentsWindow::Timer1_Timer() { showClock(*Status); }
+void ContentsWindow::Timer1_Timer() { showClock(*Status, timeSource_ ? timeSource_() : QTime::currentTime()); }
 
 } // namespace contents

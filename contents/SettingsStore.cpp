@@ -57,7 +57,13 @@ void saveScreenFont(const QString& name, bool bold, bool italic, double size)
     contents.Data4->updateRecord();
 }
 
-void resetScreenFonts() { saveScreenFont(QStringLiteral("MS Sans Serif"), false, false, 8); }
+ScreenFont defaultScreenFont() { return {QStringLiteral("MS Sans Serif"), false, false, 8}; }
+
+void resetScreenFonts()
+{
+    const ScreenFont font = defaultScreenFont();
+    saveScreenFont(font.name, font.bold, font.italic, font.size);
+}
 
 void saveFontColor(int rgb)
 {

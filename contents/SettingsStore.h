@@ -21,7 +21,16 @@ void saveShowImages(const QString& yesNo);
 void saveBalloon(const QString& yesNo);
 
 // The question window's text style.
+struct ScreenFont {
+    QString name;
+    bool bold;
+    bool italic;
+    double size; // points
+};
+// What "Reset Screen Fonts" goes back to: MS Sans Serif, regular, 8 points.
+ScreenFont defaultScreenFont();
 void saveScreenFont(const QString& name, bool bold, bool italic, double size);
+// Stores the default screen font; the colours stay as they are.
 void resetScreenFonts();
 void saveFontColor(int rgb);
 void saveCanvasColor(int rgb);

@@ -235,11 +235,22 @@ int frmBrowser::openInSystemBrowser(const QString& address)
     const QUrl url(address, QUrl::StrictMode);
     if (!url.isValid())
         return 2; // as a shell answers for an address it cannot make out
-    // Without a scheme no handler on the system is associated with the address;
-    // a desktop that has no handler for the scheme says the same.
-    if (url.scheme().isEmpty() || !QDesktopServices::openUrl(url))
+    // The browser is associated with web addresses only. One without a scheme
+    // is none, also where it reads like one: "www.example.com:8080" is the
+    // scheme "www.example.com" to a URL parser, and the desktop would hand it
+    // to whatever claims that, saying nothing when nothing does. A desktop
+    // without a browser says the same.
+    if (!isWebAddress(url) || !QDesktopServices::openUrl(url))
         return noAssociation;
     return 42;
+}
+
+bool frmBrowser::isWebAddress(const QUrl& url)
+{
+    const QString scheme = url.scheme();
+    const bool web = scheme.compare(QLatin1String("http"), Qt::CaseInsensitive) == 0
+        || scheme.compare(QLatin1String("https"), Qt::CaseInsensitive) == 0;
+    return web && !url.host().isEmpty();
 }
 
 } // namespace contents

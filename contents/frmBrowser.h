@@ -7,6 +7,7 @@
 #include <functional>
 
 class QTabWidget;
+class QUrl;
 
 namespace forms {
 class CommandButton;
@@ -57,8 +58,10 @@ public:
 
     // The system's browser by default; tests put their own in.
     void setOpener(Opener opener) { opener_ = std::move(opener); }
-    // The default: the desktop's handler for the address's scheme.
+    // The default: the desktop's browser for a web address (http or https
+    // with a host); any other address has no browser associated with it.
     static int openInSystemBrowser(const QString& address);
+    static bool isWebAddress(const QUrl& url);
 
     // The background file of a skin ("\\images\\nan2.jpg"), or "" for a name
     // that has none; names are compared exactly.

@@ -24,7 +24,7 @@ std::optional<int> askQuestionCount()
     if (answer.kind == CountAnswer::Refused) {
         forms::msgBox(QStringLiteral("\"") + typed
                           + QStringLiteral("\" is not a number of questions. Please enter a whole number greater than 0."),
-                      forms::vbOKOnly + forms::vbExclamation, QStringLiteral("Brisolt Software"));
+                      forms::vbOKOnly + forms::vbExclamation, QStringLiteral("Brisolt Speaks"));
         return std::nullopt;
     }
     if (answer.kind == CountAnswer::Cancelled)

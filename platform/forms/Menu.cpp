@@ -23,8 +23,8 @@ Menu::Menu(QMenuBar* bar, const QString& caption) : QObject(bar), window_(bar)
 
 Menu::Menu(Menu* parent, const QString& caption) : QObject(parent), window_(parent->window_)
 {
-    action_ = new QAction(caption, this);
-    action_->setSeparator(isSeparatorCaption(caption));
+    action_ = new QAction(this);
+    showCaption(caption);
     connect(action_, &QAction::triggered, this, [this] {
         showCheck(); // Qt toggled a checkable item; the mark is the window's to set
         emit click();
@@ -66,11 +66,21 @@ QString Menu::caption() const
 
 void Menu::setCaption(const QString& caption)
 {
-    action_->setText(caption);
     if (menu_)
         menu_->setTitle(caption);
-    if (menu_ == nullptr || action_ != menu_->menuAction())
-        action_->setSeparator(isSeparatorCaption(caption));
+    if (menu_ && action_ == menu_->menuAction())
+        action_->setText(caption); // a title on the bar is never a separator
+    else
+        showCaption(caption);
+}
+
+// A separator is a bar without text: styles draw a separator's text beside
+// the bar, which would show a stray "-".
+void Menu::showCaption(const QString& caption)
+{
+    const bool separator = isSeparatorCaption(caption);
+    action_->setSeparator(separator);
+    action_->setText(separator ? QString() : caption);
 }
 
 bool Menu::enabled() const

@@ -12,7 +12,7 @@ class QWidget;
 namespace forms {
 
 // One entry of a window's menus: a title on the menu bar, an item, or a
-// separator (caption "-"). An item gets a submenu once items are added to it.
+// separator (caption "-", shown as a bar without text). An item gets a submenu once items are added to it.
 // The check mark is the window's to set: choosing an item runs click() and
 // leaves the mark alone. A title's click() runs as its menu opens.
 class Menu : public QObject {
@@ -51,6 +51,7 @@ signals:
 
 private:
     QMenu* submenu();
+    void showCaption(const QString& caption);
     void showCheck();
 
     QAction* action_ = nullptr;

@@ -25,9 +25,16 @@ QString Panel::text() const
     return label_->text();
 }
 
+// A panel is named by its role (its tip or its own accessible name), so the
+// text it shows is its description, kept in step with it; setting the
+// description announces the change, so a screen reader hears "Memory
+// Cleared" as it appears. An unchanged text announces nothing.
 void Panel::setText(const QString& text)
 {
+    if (text == label_->text())
+        return;
     label_->setText(text);
+    label_->setAccessibleDescription(text);
 }
 
 QString Panel::toolTipText() const

@@ -9,6 +9,8 @@ namespace forms {
 class StatusBar;
 
 // One panel of a status bar: a text with a tip, addressed by key or index.
+// Assistive tools read the panel by its role and hear its text as its
+// description.
 class Panel : public QObject {
     Q_OBJECT
 public:

@@ -13,11 +13,13 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QPointer>
+#include <QShortcutEvent>
 
 namespace forms {
 
@@ -54,6 +56,19 @@ qsizetype fittingPrefix(const QFontMetrics& metrics, const QString& text, int wi
     if (length > 1 && text[length - 1] == QLatin1Char('&'))
         --length;
     return length;
+}
+
+// Alt with the letter or digit after the caption's "&"; none for a caption
+// without one (or whose marker stands before a blank or a sign).
+QKeySequence accessKeyOf(const QString& caption)
+{
+    const QKeySequence key = QKeySequence::mnemonic(caption);
+    if (key.isEmpty())
+        return {};
+    const int code = key[0].key();
+    if (code > 0xFFFF || !QChar(char16_t(code)).isLetterOrNumber())
+        return {};
+    return key;
 }
 
 // Semi-transparent edges, so the texture shows through the bevel as it
@@ -106,8 +121,38 @@ void Qv3dLabel::showCaption(const QString& caption)
 {
     caption_ = caption;
     applyCaptionAccessibleName(*this, caption.trimmed()); // the held-down blank is not read aloud
+    takeAccessKey();
     updateGeometry();
     update();
+}
+
+// The access key follows the caption: a caption set without its marker (as
+// the windows' release captions are) gives the key up.
+void Qv3dLabel::takeAccessKey()
+{
+    const QKeySequence key = accessKeyOf(caption_);
+    if (accessKeyId_ != 0) {
+        releaseShortcut(accessKeyId_);
+        accessKeyId_ = 0;
+    }
+    if (!key.isEmpty())
+        accessKeyId_ = grabShortcut(key, Qt::WindowShortcut);
+}
+
+bool Qv3dLabel::event(QEvent* event)
+{
+    if (event->type() != QEvent::Shortcut)
+        return QWidget::event(event);
+    const auto* shortcut = static_cast<QShortcutEvent*>(event);
+    if (shortcut->shortcutId() != accessKeyId_)
+        return QWidget::event(event);
+    // Two buttons with the same letter: each Alt press moves to the next, as
+    // on the other controls, and none is pressed.
+    if (focusPolicy() & Qt::TabFocus)
+        setFocus(Qt::ShortcutFocusReason);
+    if (!shortcut->isAmbiguous())
+        press();
+    return true;
 }
 
 void Qv3dLabel::setCaption(const QString& caption)
@@ -382,12 +427,12 @@ void Qv3dLabel::keyPressEvent(QKeyEvent* event)
         press();
 }
 
-// Plain text counts, a list of files does not (though Qt would read it as text).
+// Only a title dragged inside the program carries the title type. Text from
+// another program (a web page, an editor) would rename the chapter and be
+// stored at once, so it is refused however it is offered.
 bool Qv3dLabel::takesDrop(const QMimeData* mime) const
 {
-    return acceptsTitleDrops_ && mime
-        && (mime->hasFormat(titleMimeType()) || mime->hasFormat(QStringLiteral("text/plain"))
-            || mime->hasFormat(QStringLiteral("text/plain;charset=utf-8")));
+    return acceptsTitleDrops_ && mime && mime->hasFormat(titleMimeType());
 }
 
 void Qv3dLabel::dragEnterEvent(QDragEnterEvent* event)
@@ -413,10 +458,8 @@ void Qv3dLabel::dropEvent(QDropEvent* event)
         event->ignore();
         return;
     }
-    const QString text = mime->hasFormat(titleMimeType()) ? QString::fromUtf8(mime->data(titleMimeType()))
-                                                          : mime->text();
     event->acceptProposedAction();
-    emit dragDrop(text);
+    emit dragDrop(QString::fromUtf8(mime->data(titleMimeType())));
 }
 
 } // namespace forms

@@ -27,6 +27,8 @@ public:
     explicit Qv3dLabel(QWidget* parent = nullptr, const QString& caption = {});
 
     // "&" marks the access-key letter, as on the other controls ("&&" is one "&").
+    // Alt with that letter, anywhere in the window, runs the whole press as a
+    // click does; a caption without one has no access key.
     QString caption() const { return caption_; }
     void setCaption(const QString& caption);
 
@@ -55,7 +57,8 @@ public:
     void setAcceptsTitleDrops(bool on);
 
     // What a drag of a chapter title carries; the caller (or the QDrag it is
-    // handed to) owns it.
+    // handed to) owns it. The type is the program's own: a drop of anything
+    // else, plain text included, is refused.
     static QString titleMimeType();
     static QMimeData* titleMimeData(const QString& title);
 
@@ -83,10 +86,11 @@ signals:
     // button: 1 left, 2 right, 4 middle; shift: 1 Shift, 2 Ctrl, 4 Alt; x, y in twips.
     void mouseDown(int button, int shift, int x, int y);
     void mouseUp(int button, int shift, int x, int y);
-    // A chapter title (or plain text) dropped on the button.
+    // A chapter title dragged inside the program and dropped on the button.
     void dragDrop(const QString& droppedText);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -98,6 +102,7 @@ protected:
 
 private:
     void showCaption(const QString& caption);
+    void takeAccessKey();
     QRect captionRect() const;
     const QPixmap& scaledPicture();
     bool takesDrop(const QMimeData* mime) const;
@@ -112,6 +117,7 @@ private:
     bool acceptsTitleDrops_ = false;
     QString dataField_;
     bool dataChanged_ = false;
+    int accessKeyId_ = 0; // the window's shortcut for the caption's access key; 0 none
 };
 
 } // namespace forms

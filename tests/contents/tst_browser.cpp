@@ -8,7 +8,9 @@
 #include "platform/forms/Label.h"
 #include "platform/forms/TextBox.h"
 
+#include <QDesktopServices>
 #include <QTabWidget>
+#include <QUrl>
 #include <QtTest>
 
 using contents::frmBrowser;
@@ -27,6 +29,30 @@ struct RecordingOpener {
             return answer;
         };
     }
+};
+
+// Takes the desktop's part for some schemes while it lives: what would be
+// opened is recorded instead.
+class DesktopHandlers : public QObject {
+    Q_OBJECT
+public:
+    explicit DesktopHandlers(const QStringList& schemes) : schemes_(schemes)
+    {
+        for (const QString& scheme : schemes_)
+            QDesktopServices::setUrlHandler(scheme, this, "open");
+    }
+    ~DesktopHandlers() override
+    {
+        for (const QString& scheme : schemes_)
+            QDesktopServices::unsetUrlHandler(scheme);
+    }
+    QStringList opened;
+
+public slots:
+    void open(const QUrl& url) { opened << url.toString(); }
+
+private:
+    QStringList schemes_;
 };
 
 } // namespace
@@ -179,6 +205,50 @@ private slots:
         QVERIFY(program.app.isLoaded<frmBrowser>());
         QCOMPARE(browser.txtWeb->text(), frmBrowser::mainSiteAddress);
         QVERIFY2(program.boxes.ok(), qPrintable(program.boxes.problems()));
+    }
+
+    // The system's browser opens web addresses only. One typed without a
+    // scheme is handed over as typed and answered as having no browser, also
+    // where a URL parser reads a scheme into it and the desktop has a handler
+    // for that "scheme".
+    void onlyWebAddressesReachTheBrowser_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("opened");
+        QTest::newRow("web address") << "https://drillbook.example/news" << true;
+        QTest::newRow("host and path") << "drillbook.example/news" << false;
+        QTest::newRow("host and port") << "www.drillbook.example:8080/news" << false;
+        QTest::newRow("local server") << "localhost:3000" << false;
+        QTest::newRow("no host after the scheme") << "https:news" << false;
+        QTest::newRow("a file") << "file:///etc/hostname" << false;
+    }
+    void onlyWebAddressesReachTheBrowser()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, opened);
+        // Stands in for every handler the desktop could offer, so nothing is launched.
+        DesktopHandlers handlers({"https", "http", "file", "www.drillbook.example", "localhost", "drillbook.example"});
+
+        testsupport::ProgramFixture program;
+        frmBrowser& browser = program.app.form<frmBrowser>();
+        browser.Show();
+        browser.txtWeb->setText(typed);
+        if (!opened)
+            program.boxes.answer(forms::vbOK);
+        QTest::mouseClick(browser.Command1, Qt::LeftButton);
+
+        QVERIFY2(program.boxes.ok(), qPrintable(program.boxes.problems()));
+        QCOMPARE(handlers.opened, opened ? QStringList{typed} : QStringList{});
+        QCOMPARE(program.boxes.shown().size(), opened ? 0 : 1);
+        if (!opened) {
+            const forms::ShownBox& box = program.boxes.shown().first();
+            QCOMPARE(box.title, QStringLiteral("Browser Unavailable"));
+            QCOMPARE(box.text, program.app.dialogs().applicationTitle() + " could not find a file association for "
+                                   + typed
+                                   + " on your system. You should check that your browseris correctly installed "
+                                     "and associated with this type of file.");
+        }
+        QCOMPARE(browser.txtWeb->text(), typed);
     }
 
     void acceptedRequestSaysNothing()

@@ -103,6 +103,44 @@ private slots:
         QCOMPARE(w.txtQ->text(), QStringLiteral("Ventilation"));
     }
 
+    // The question window's activation copies the pressed title of the
+    // contents window activated last; a button pressed on another window
+    // (behind it, or from an assistive tool) still names its own chapter.
+    void markerAndPanelNameThePressedChapter_data()
+    {
+        QTest::addColumn<int>("activatedLast");
+        QTest::addColumn<int>("bank");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("bank II after the main window") << 1 << 2 << 1 << "Captain's Duties";
+        QTest::newRow("main after bank III") << 3 << 1 << 12 << "Fire Streams";
+        QTest::newRow("bank III after bank II") << 2 << 3 << 2 << "Rapid Intervention and Mayday";
+    }
+    void markerAndPanelNameThePressedChapter()
+    {
+        QFETCH(int, activatedLast);
+        QFETCH(int, bank);
+        QFETCH(int, number);
+        QFETCH(QString, title);
+        // Every window has another pressed title of its own.
+        clickChapter(1, 3); // Fire Behavior
+        clickChapter(2, 3); // Wildland Fire Fighting
+        clickChapter(3, 1); // Incident Command System
+        contentsWindow(bank).Show();
+        contentsWindow(activatedLast).Show();
+
+        chapterButton(bank, number)->press();
+
+        auto& w = form<frmMain>();
+        QCOMPARE(w.txtQ->text(), title);
+        QCOMPARE(w.Status->panel(QStringLiteral("Chapter"))->text(), title);
+        QCOMPARE(w.Data1->recordSource(), QStringLiteral("SELECT * FROM table1 where Chapter=") + data::sqlText(title));
+        // Count and mark were taken on the new set, before and in the activation.
+        QCOMPARE(w.txtCount->text(), questionCount(title));
+        QCOMPARE(w.txtMark->text(), lastCall(title));
+        QCOMPARE(fixture->app.activeForm(), &w);
+    }
+
     // A first question number that is not a number does not keep the count
     // of the set shown before.
     void countsAChapterWhoseFirstNumberIsNotNumeric()

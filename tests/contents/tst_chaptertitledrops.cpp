@@ -19,19 +19,25 @@ using testsupport::queryValue;
 
 namespace {
 
-// Drags a chapter title onto a button and drops it there, as the window
+// Drags what `mime` carries onto a button and drops it there, as the window
 // system delivers it. Returns whether the button took the drop.
-bool dropTitle(Qv3dLabel* button, const QString& title)
+bool drop(Qv3dLabel* button, const QMimeData& mime)
 {
-    std::unique_ptr<QMimeData> mime(Qv3dLabel::titleMimeData(title));
     const QPoint centre = button->rect().center();
-    QDragEnterEvent enter(centre, Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
+    QDragEnterEvent enter(centre, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(button, &enter);
     if (!enter.isAccepted())
         return false;
-    QDropEvent drop(QPointF(centre), Qt::CopyAction, mime.get(), Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(button, &drop);
-    return drop.isAccepted();
+    QDropEvent dropped(QPointF(centre), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(button, &dropped);
+    return dropped.isAccepted();
+}
+
+// A chapter title dragged inside the program.
+bool dropTitle(Qv3dLabel* button, const QString& title)
+{
+    const std::unique_ptr<QMimeData> mime(Qv3dLabel::titleMimeData(title));
+    return drop(button, *mime);
 }
 
 } // namespace
@@ -84,6 +90,43 @@ private slots:
         contentsWindow(1).Show();
         contentsWindow(bank).Show();
         QCOMPARE(chapterButton(bank, number)->caption(), title);
+    }
+
+    // Text dragged from another program is no chapter title: however it is
+    // offered, the button and the stored title stay as they were.
+    void textFromOtherProgramsIsRefused_data()
+    {
+        QTest::addColumn<int>("bank");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("format");
+        QTest::newRow("bank II, plain text") << 2 << 5 << "text/plain";
+        QTest::newRow("bank II, text with a charset") << 2 << 1 << "text/plain;charset=utf-8";
+        QTest::newRow("bank III, a web page's selection") << 3 << 2 << "text/html";
+    }
+    void textFromOtherProgramsIsRefused()
+    {
+        QFETCH(int, bank);
+        QFETCH(int, number);
+        QFETCH(QString, format);
+        contentsWindow(bank).Show();
+        const QString before = stored(bank, number);
+        const QString caption = chapterButton(bank, number)->caption();
+        QMimeData mime;
+        const QString text = QStringLiteral("some text from a web page");
+        mime.setData(format, text.toUtf8());
+        if (format == QLatin1String("text/html"))
+            mime.setText(text); // a browser offers the plain text beside it
+
+        QVERIFY(!drop(chapterButton(bank, number), mime));
+
+        QCOMPARE(chapterButton(bank, number)->caption(), caption);
+        QVERIFY(!chapterButton(bank, number)->dataChanged());
+        QCOMPARE(stored(bank, number), before);
+        // Nor does the next activation store anything.
+        contentsWindow(1).Show();
+        contentsWindow(bank).Show();
+        QCOMPARE(stored(bank, number), before);
+        QVERIFY(fixture->boxes.shown().isEmpty());
     }
 
     // A dropped title opens its chapter like any other.

@@ -1,6 +1,7 @@
 #include "support/ProgramFixture.h"
 
 #include "ContentsTestWindows.h"
+#include "contents/ChapterButtons.h"
 #include "contents/ContentsClock.h"
 #include "platform/forms/Captions.h"
 #include "platform/forms/ScreenSize.h"
@@ -15,6 +16,7 @@ using contents::frmContents;
 using contents::frmContents2;
 using contents::frmContents3;
 using contents::frmContentsBank;
+using contentstest::chapterButton;
 using contentstest::contentsWindow;
 using forms::form;
 using forms::Qv3dLabel;
@@ -134,29 +136,100 @@ private slots:
         QVERIFY2(QRegularExpression(QStringLiteral("^ \\d+ x \\d+$")).match(text).hasMatch(), qPrintable(text));
     }
 
-    void clockShowsTheTime_data()
+    // The clock panel follows the time second by second: it changes when
+    // the shown second changes and not on the many ticks in between.
+    void clockRewritesThePanelOnlyWhenTheTimeChanges_data()
     {
         QTest::addColumn<int>("bank");
         QTest::newRow("main") << 1;
         QTest::newRow("bank II") << 2;
         QTest::newRow("bank III") << 3;
     }
-    void clockShowsTheTime()
+    void clockRewritesThePanelOnlyWhenTheTimeChanges()
     {
         QFETCH(int, bank);
-        auto* timer = contentsWindow(bank).findChild<forms::Timer*>(QStringLiteral("Timer1"));
-        auto* status = contentsWindow(bank).findChild<forms::StatusBar*>(QStringLiteral("Status"));
-        QVERIFY(timer && status);
-        QVERIFY(timer->isRunning());
-        const QString before = contents::clockText(QTime::currentTime());
-        timer->fire();
-        const QString after = contents::clockText(QTime::currentTime());
-        const QString shown = status->panel(QStringLiteral("Time"))->text();
-        QVERIFY2(shown == before || shown == after, qPrintable(shown));
-        QCOMPARE(status->panel(QStringLiteral("Time"))->toolTipText(), QStringLiteral("Current System Time"));
+        auto& window = static_cast<contents::ContentsWindow&>(contentsWindow(bank));
+        QVERIFY(window.Timer1->isRunning());
+        QCOMPARE(window.Timer1->interval(), contents::clockInterval);
+        forms::Panel* panel = window.Status->panel(QStringLiteral("Time"));
+        QCOMPARE(panel->toolTipText(), QStringLiteral("Current System Time"));
+        QTime now;
+        window.setTimeSource([&now] { return now; });
+        QString shown = panel->label()->text();
+        int changes = 0;
+        // Ticks at these times; returns how often the panel's text changed.
+        const auto ticks = [&](std::initializer_list<QTime> times) {
+            changes = 0;
+            for (const QTime& time : times) {
+                now = time;
+                window.Timer1->fire();
+                if (panel->label()->text() != shown) {
+                    ++changes;
+                    shown = panel->label()->text();
+                }
+            }
+            return changes;
+        };
 
-        contents::showClock(*status, QTime(14, 5, 9));
-        QCOMPARE(status->panel(QStringLiteral("Time"))->text(), contents::clockText(QTime(14, 5, 9)));
+        QVERIFY(ticks({QTime(14, 5, 9, 0)}) <= 1);
+        QVERIFY2(shown.contains(QStringLiteral("05:09")), qPrintable(shown));
+        QCOMPARE(ticks({QTime(14, 5, 9, 200), QTime(14, 5, 9, 400), QTime(14, 5, 9, 999)}), 0);
+        QCOMPARE(ticks({QTime(14, 5, 10, 0), QTime(14, 5, 10, 200), QTime(14, 5, 10, 800)}), 1);
+        QVERIFY2(shown.contains(QStringLiteral("05:10")), qPrintable(shown));
+        QCOMPARE(ticks({QTime(14, 5, 59, 900), QTime(14, 6, 0, 100), QTime(14, 6, 0, 300)}), 2);
+        QVERIFY2(shown.contains(QStringLiteral("06:00")), qPrintable(shown));
+    }
+
+    // A window larger than the design shows the design larger: buttons and
+    // pictures keep their places relative to the window, their captions grow
+    // with them, and the design size gives the design back.
+    void controlsGrowWithTheWindow_data()
+    {
+        QTest::addColumn<int>("bank");
+        QTest::newRow("main") << 1;
+        QTest::newRow("bank II") << 2;
+    }
+    void controlsGrowWithTheWindow()
+    {
+        QFETCH(int, bank);
+        auto& window = static_cast<contents::ContentsWindow&>(contentsWindow(bank));
+        window.Show();
+        auto* canvas = window.findChild<QWidget*>(QStringLiteral("canvas"));
+        QVERIFY(canvas);
+        const QSize design(1024, 700);
+        // At the design size (this screen is smaller, so the window scrolls).
+        window.resize(window.size() - canvas->size() + design);
+        QTRY_COMPARE(canvas->size(), design);
+        const QList<QWidget*> controls = {window.cmd(1), window.cmd(window.chapters->count()), window.cmdAll,
+                                          window.cmdExit};
+        QList<QRect> designPlaces;
+        for (QWidget* control : controls)
+            designPlaces << control->geometry();
+        const double designPoints = window.cmd(1)->font().pointSizeF();
+
+        window.resize(2048, 1536);
+        QTRY_COMPARE(canvas->width(), 2048);
+        QTRY_COMPARE(canvas->size(), canvas->parentWidget()->size()); // fills the window: nothing scrolls
+        const double x = canvas->width() / double(design.width());
+        const double y = canvas->height() / double(design.height());
+        QVERIFY(y > 2.0);
+        for (int i = 0; i < controls.size(); ++i) {
+            const QRect grown = controls[i]->geometry();
+            const QRect place = designPlaces[i];
+            QVERIFY2(qAbs(grown.left() - place.left() * x) <= 1, qPrintable(controls[i]->objectName()));
+            QVERIFY2(qAbs(grown.top() - place.top() * y) <= 1, qPrintable(controls[i]->objectName()));
+            QVERIFY2(qAbs(grown.width() - place.width() * x) <= 1, qPrintable(controls[i]->objectName()));
+            QVERIFY2(qAbs(grown.height() - place.height() * y) <= 1, qPrintable(controls[i]->objectName()));
+        }
+        QCOMPARE(window.cmd(1)->font().pointSizeF(), designPoints * std::min(x, y));
+        QCOMPARE(window.cmdExit->font().pointSizeF(), designPoints * std::min(x, y));
+        QVERIFY(canvas->rect().contains(window.cmdExit->geometry()));
+
+        window.resize(window.size() - canvas->size() + design);
+        QTRY_COMPARE(canvas->size(), design);
+        for (int i = 0; i < controls.size(); ++i)
+            QCOMPARE(controls[i]->geometry(), designPlaces[i]);
+        QCOMPARE(window.cmd(1)->font().pointSizeF(), designPoints);
     }
 
     // Closing any table of contents ends the program, whether or not the
@@ -193,6 +266,32 @@ private slots:
         contentsWindow(bank).Show();
         QTest::mouseClick(windowButton(bank, QStringLiteral("cmdExit")), Qt::LeftButton);
         QVERIFY(fixture->app.ended());
+    }
+
+    // "&Exit" answers Alt+E wherever the focus is, as a click does.
+    void exitsAccessKeyEndsTheProgram_data() { exitEndsTheProgram_data(); }
+    void exitsAccessKeyEndsTheProgram()
+    {
+        QFETCH(int, bank);
+        forms::Form& window = contentsWindow(bank);
+        window.Show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        chapterButton(bank, 1)->setFocus();
+        QTest::keyClick(&window, Qt::Key_E, Qt::AltModifier);
+        QVERIFY(fixture->app.ended());
+    }
+
+    // Released once, Exit shows "Exit" without its marker, and the key goes with it.
+    void releasedExitHasNoAccessKey()
+    {
+        forms::Form& window = contentsWindow(2);
+        window.Show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        Qv3dLabel* exit = windowButton(2, QStringLiteral("cmdExit"));
+        QTest::mouseClick(exit, Qt::RightButton); // held down and released: no click
+        QCOMPARE(exit->caption(), QStringLiteral("Exit"));
+        QTest::keyClick(&window, Qt::Key_E, Qt::AltModifier);
+        QVERIFY(!fixture->app.ended());
     }
 
     // End ends the program from the main window; the bank windows' End does nothing.

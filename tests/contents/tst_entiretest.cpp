@@ -65,6 +65,19 @@ private slots:
         QCOMPARE(shown, queryColumn(db(), "SELECT ID FROM table1 ORDER BY rowid"));
     }
 
+    // The whole table is "Snore" even when another contents window, with a
+    // chapter pressed, was activated last.
+    void markedWholeBankWhicheverWindowWasActivatedLast()
+    {
+        contentsWindow(3).Show();
+        contentsWindow(1).Show();
+        chapterButton(1, 3)->press(); // Fire Behavior
+        contentsWindow(1).Show();
+        entireTestButton(3)->press();
+        QCOMPARE(form<frmMain>().txtQ->text(), QStringLiteral("Snore"));
+        QCOMPARE(form<frmMain>().Data1->recordSource(), QStringLiteral("table1 "));
+    }
+
     // With no question at all the count is 0 and the question window offers
     // to add one; declined, it goes away and the contents window is in front.
     void emptyQuestionTable()

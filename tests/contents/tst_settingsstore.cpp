@@ -4,6 +4,7 @@
 #include "contents/SettingsStore.h"
 #include "contents/frmContents.h"
 #include "contents/frmContentsBank.h"
+#include "questionwindow/frmMain.h"
 
 #include <QtTest>
 
@@ -19,6 +20,23 @@ class tst_SettingsStore : public QObject {
     QString stored(const QString& table, const QString& field)
     {
         return queryValue(fixture->databasePath(), QStringLiteral("SELECT \"%1\" FROM %2").arg(field, table)).toString();
+    }
+
+    // Font name, bold, italic, size, font colour, canvas colour.
+    QStringList storedTextStyle()
+    {
+        QStringList style;
+        for (const char* field : {"fontmain", "fontbold", "fontItal", "fontsize", "fontcolor", "backcolor"})
+            style << stored("Table11", QString::fromLatin1(field));
+        return style;
+    }
+    // The reset's font with the colours of storeAStyleOfTheUsersOwn.
+    const QStringList resetStyle = {"MS Sans Serif", "False", "False", "8", "255", "65535"};
+    void storeAStyleOfTheUsersOwn()
+    {
+        contents::saveFontColor(255);
+        contents::saveCanvasColor(65535);
+        contents::saveScreenFont(QStringLiteral("DejaVu Serif"), true, true, 14);
     }
 
 private slots:
@@ -83,16 +101,48 @@ private slots:
 
     void resetScreenFontsKeepsColours()
     {
-        contents::saveFontColor(255);
-        contents::saveCanvasColor(65535);
-        contents::saveScreenFont(QStringLiteral("DejaVu Serif"), true, true, 14);
+        storeAStyleOfTheUsersOwn();
         contents::resetScreenFonts();
-        QCOMPARE(stored("Table11", "fontmain"), QStringLiteral("MS Sans Serif"));
-        QCOMPARE(stored("Table11", "fontbold"), QStringLiteral("False"));
-        QCOMPARE(stored("Table11", "fontItal"), QStringLiteral("False"));
-        QCOMPARE(stored("Table11", "fontsize"), QStringLiteral("8"));
-        QCOMPARE(stored("Table11", "fontcolor"), QStringLiteral("255"));
-        QCOMPARE(stored("Table11", "backcolor"), QStringLiteral("65535"));
+        QCOMPARE(storedTextStyle(), resetStyle);
+    }
+
+    // The menu item stores the default font and shows it in the question
+    // window at once, however far that window has come; colours stay.
+    void resetScreenFontsMenu_data()
+    {
+        QTest::addColumn<int>("questionWindow"); // 0 not loaded, 1 hidden, 2 shown
+        QTest::newRow("not loaded") << 0;
+        QTest::newRow("hidden") << 1;
+        QTest::newRow("shown") << 2;
+    }
+    void resetScreenFontsMenu()
+    {
+        QFETCH(int, questionWindow);
+        storeAStyleOfTheUsersOwn();
+        auto& contents = form<frmContents>(); // loaded, not shown: showing it would load the question window
+        if (questionWindow > 0) {
+            auto& question = form<questionwindow::frmMain>();
+            QCOMPARE(question.txtA->fontName(), QStringLiteral("DejaVu Serif")); // the load took the stored style
+            if (questionWindow == 2)
+                question.Show();
+        }
+        QCOMPARE(fixture->app.isLoaded<questionwindow::frmMain>(), questionWindow > 0);
+
+        contents.mnuResetFonts->trigger();
+
+        QCOMPARE(storedTextStyle(), resetStyle);
+        auto& question = form<questionwindow::frmMain>();
+        QCOMPARE(question.isVisible(), questionWindow == 2);
+        for (forms::TextBox* box :
+             {question.txtQuestion, question.txtA, question.txtB, question.txtC, question.txtD, question.txtNotes}) {
+            QCOMPARE(box->fontName(), QStringLiteral("MS Sans Serif"));
+            QVERIFY(!box->fontBold());
+            QVERIFY(!box->fontItalic());
+            QCOMPARE(box->fontSize(), 8.0);
+            QCOMPARE(box->foreColor(), 255);
+            QCOMPARE(box->backColor(), 65535);
+        }
+        QVERIFY2(fixture->boxes.ok(), qPrintable(fixture->boxes.problems()));
     }
 
     void skinReachesAllThreeContentsWindows()

@@ -329,7 +329,7 @@ private slots:
             QCOMPARE(shown.size() - shownBefore, refused ? 2 : 1);
             if (refused) {
                 QCOMPARE(shown.last().kind, forms::ShownBox::Kind::Message);
-                QCOMPARE(shown.last().title, QStringLiteral("Brisolt Software"));
+                QCOMPARE(shown.last().title, QStringLiteral("Brisolt Speaks"));
                 QCOMPARE(shown.last().icon, int(forms::vbExclamation));
                 QVERIFY(shown.last().text.contains("whole number"));
             }

@@ -3,6 +3,7 @@
 #include "platform/forms/StatusBar.h"
 #include "platform/forms/Toolbar.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QMainWindow>
@@ -65,6 +66,8 @@ private slots:
     void panelsByKeyAndIndex();
     void missingPanelsThrow();
     void clickOnAPanelGivesItsIndex();
+    void panelTextReachesAssistiveTools_data();
+    void panelTextReachesAssistiveTools();
     void sliderRangeAndChange();
 };
 
@@ -236,6 +239,42 @@ void BarsTest::clickOnAPanelGivesItsIndex()
     QTest::mouseClick(w.Status->panel(QStringLiteral("State"))->label(), Qt::LeftButton);
     QCOMPARE(clicks.count(), 1);
     QCOMPARE(clicks.first().first().toInt(), 5);
+}
+
+void BarsTest::panelTextReachesAssistiveTools_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("role");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("chapter or last action") << "Chapter" << "Chapter or last action" << "Memory Cleared";
+    QTest::newRow("answer mode") << "State" << "Answer mode" << "Turbo Mode";
+    QTest::newRow("clock, named by its tip") << "Time" << "" << "10:41:07";
+}
+
+// A panel is named by its role; what it shows is its description, in step
+// with every change.
+void BarsTest::panelTextReachesAssistiveTools()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, role);
+    QFETCH(QString, text);
+    BarsWindow w;
+    Panel* panel = w.Status->panel(key);
+    if (!role.isEmpty())
+        panel->label()->setAccessibleName(role);
+    const QString name = role.isEmpty() ? panel->toolTipText() : role;
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(panel->label());
+    QVERIFY(accessible);
+
+    panel->setText(text);
+    QCOMPARE(accessible->text(QAccessible::Name), name);
+    QCOMPARE(accessible->text(QAccessible::Description), text);
+
+    panel->setText(QStringLiteral("Answers Checked At Once"));
+    QCOMPARE(accessible->text(QAccessible::Description), QStringLiteral("Answers Checked At Once"));
+    panel->setText(QString());
+    QVERIFY(!accessible->text(QAccessible::Description).contains(QStringLiteral("Answers")));
+    QCOMPARE(accessible->text(QAccessible::Name), name);
 }
 
 void BarsTest::sliderRangeAndChange()

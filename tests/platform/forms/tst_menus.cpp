@@ -43,6 +43,7 @@ class MenusTest : public QObject {
 private slots:
     void captionsKeepTheirAccelerators();
     void checkMarkIsTheWindowsToSet();
+    void separatorsAreBarsWithoutText();
     void disabledOrHiddenItemsRunNothing_data();
     void disabledOrHiddenItemsRunNothing();
     void shortcutRunsTheItemWhereverTheFocusIs();
@@ -66,6 +67,24 @@ void MenusTest::captionsKeepTheirAccelerators()
     w.mnuChap->setCaption(QStringLiteral("&Chapter"));
     QCOMPARE(w.mnuChap->caption(), QStringLiteral("&Chapter"));
     QVERIFY(!w.mnuChap->isSeparator());
+}
+
+// A separator's text would be drawn beside its bar as a stray "-".
+void MenusTest::separatorsAreBarsWithoutText()
+{
+    MenuWindow w;
+    QVERIFY(w.bar->action()->isSeparator());
+    QVERIFY(w.bar->action()->text().isEmpty());
+    QVERIFY(w.bar->action()->iconText().isEmpty());
+
+    // An item turned into a separator loses its text, and gets it back.
+    w.mnuChap->setCaption(QStringLiteral("-"));
+    QVERIFY(w.mnuChap->isSeparator());
+    QCOMPARE(w.mnuChap->caption(), QStringLiteral("-"));
+    QVERIFY(w.mnuChap->action()->text().isEmpty());
+    w.mnuChap->setCaption(QStringLiteral("&Chapter"));
+    QVERIFY(!w.mnuChap->isSeparator());
+    QCOMPARE(w.mnuChap->action()->text(), QStringLiteral("&Chapter"));
 }
 
 void MenusTest::checkMarkIsTheWindowsToSet()

@@ -99,6 +99,9 @@ private slots:
     void keysPressLikeTheMouse();
     void stepThatClosesTheWindowEndsThePress();
     void tabReachesTheButton();
+    void accessKeyPressesTheButton_data();
+    void accessKeyPressesTheButton();
+    void sharedAccessKeyOnlyMovesTheFocus();
 
     void titleDrops_data();
     void titleDrops();
@@ -277,6 +280,69 @@ void Qv3dLabelTest::tabReachesTheButton()
     QVERIFY(button->hasFocus());
 }
 
+void Qv3dLabelTest::accessKeyPressesTheButton_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("captionLater"); // "" keeps the caption
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("presses");
+    QTest::newRow("Alt+E on \"&Exit\"") << "&Exit" << "" << int(Qt::Key_E) << true;
+    QTest::newRow("marker inside the caption") << "Test Bank &2" << "" << int(Qt::Key_2) << true;
+    QTest::newRow("another letter") << "&Exit" << "" << int(Qt::Key_X) << false;
+    QTest::newRow("no marker") << "Exit" << "" << int(Qt::Key_E) << false;
+    QTest::newRow("a doubled marker is an ampersand") << "Search && Exit" << "" << int(Qt::Key_E) << false;
+    QTest::newRow("released without its marker") << "&Exit" << "Exit" << int(Qt::Key_E) << false;
+    QTest::newRow("a marker given later") << "Exit" << "E&xit" << int(Qt::Key_X) << true;
+}
+
+// The whole press runs, as a click does, wherever the focus is in the window.
+void Qv3dLabelTest::accessKeyPressesTheButton()
+{
+    QFETCH(QString, caption);
+    QFETCH(QString, captionLater);
+    QFETCH(int, key);
+    QFETCH(bool, presses);
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* box = new QLineEdit(&window);
+    auto* label = new Qv3dLabel(&window, caption);
+    layout->addWidget(box);
+    layout->addWidget(label);
+    if (!captionLater.isEmpty())
+        label->setCaption(captionLater);
+    StepLog log(*label);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    box->setFocus();
+
+    QTest::keyClick(&window, Qt::Key(key), Qt::AltModifier);
+
+    const QStringList expected = presses ? QStringList{"down 1 0 0 0", "up 1 0 0 0", "click"} : QStringList{};
+    QCOMPARE(log.steps, expected);
+    QCOMPARE(label->hasFocus(), presses);
+}
+
+void Qv3dLabelTest::sharedAccessKeyOnlyMovesTheFocus()
+{
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* first = new Qv3dLabel(&window, QStringLiteral("&Exit"));
+    auto* second = new Qv3dLabel(&window, QStringLiteral("&Entire"));
+    layout->addWidget(first);
+    layout->addWidget(second);
+    StepLog firstLog(*first);
+    StepLog secondLog(*second);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+
+    QTest::keyClick(&window, Qt::Key_E, Qt::AltModifier);
+    QVERIFY(first->hasFocus() || second->hasFocus());
+    QTest::keyClick(&window, Qt::Key_E, Qt::AltModifier);
+    QVERIFY(first->hasFocus() || second->hasFocus());
+    QVERIFY(firstLog.steps.isEmpty());
+    QVERIFY(secondLog.steps.isEmpty());
+}
+
 void Qv3dLabelTest::titleDrops_data()
 {
     QTest::addColumn<bool>("accepting");
@@ -287,7 +353,8 @@ void Qv3dLabelTest::titleDrops_data()
     const QString title = QStringLiteral("Löschangriff & Geräte");
     const QString titleType = Qv3dLabel::titleMimeType();
     QTest::newRow("chapter title") << true << titleType << title.toUtf8() << true << title;
-    QTest::newRow("plain text") << true << "text/plain" << QByteArray("Ladders") << true << "Ladders";
+    QTest::newRow("plain text") << true << "text/plain" << QByteArray("Ladders") << false << "";
+    QTest::newRow("utf-8 text") << true << "text/plain;charset=utf-8" << QByteArray("Ladders") << false << "";
     QTest::newRow("neither") << true << "text/uri-list" << QByteArray("file:///tmp/x") << false << "";
     QTest::newRow("button takes no drops") << false << titleType << title.toUtf8() << false << "";
 }
