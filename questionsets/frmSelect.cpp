@@ -70,7 +70,7 @@ void frmSelect::designChapterLists(QWidget& canvas)
     using W = frmSelect;
     static const forms::ButtonDesign<W, forms::Label> labels[] = {
         {&W::Label1, "Label1", "Available Chapters", {240, 120, 3255, 285}},
-        {&W::Label2, "Label2", "Chapters To Include In Random Test", {3720, 120, 3375, 285}},
+        {&W::Label2, "Label2", "Chapters To Include In Random Test", {3720, 120, 4440, 285}},
         {&W::Label3, "Label3", "Chapter Count", {8040, 480, 1695, 285}},
     };
     forms::buildButtons(*this, canvas, labels);
@@ -143,7 +143,7 @@ void frmSelect::designTestOptions(QWidget& canvas)
     optAll->setValue(true);
 
     static const forms::ButtonDesign<W, forms::Label> label[] = {
-        {&W::Label4, "Label4", "Enter Number Of Questions ->", {5280, 4500, 2895, 285}},
+        {&W::Label4, "Label4", "Enter Number Of Questions ->", {4980, 4500, 3195, 285}},
     };
     forms::buildButtons(*this, canvas, label);
     QFont bold = Label4->font();

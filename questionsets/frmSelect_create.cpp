@@ -75,12 +75,11 @@ void frmSelect::cmdCreate_Click()
         setTouched = true;
         questionsets::setCaption(questions, multiChapterCaption(int(chapters.size()), level, txtTitle->text()));
         randomRequery(questions, multiChapterTestQuery(*count, chapters, level));
+        // Showing the question window from here activates it, and its
+        // activation marks the last question of the set just drawn.
         questions.Show();
         Hide();
-        // Counted and marked on the set just drawn, whether or not showing
-        // the question window ran its activation step.
-        countStep(questions);
-        markStep(questions);
+        countInPlace(questions);
     });
     if (!drawn)
         recoverFromFailedDraw(setTouched);
