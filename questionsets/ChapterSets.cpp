@@ -1,6 +1,7 @@
 // The question window's menus that reload the current chapter or the whole
 // question table: in stored or random order, as a random test of a chosen
-// size, or after the level filter was cleared.
+// size, or after the level filter was cleared; and the menu that opens the
+// random test over several chapters.
 
 #include "platform/forms/App.h"
 #include "platform/forms/Hourglass.h"
@@ -8,6 +9,7 @@
 #include "questionsets/CountPrompt.h"
 #include "questionsets/Markers.h"
 #include "questionsets/SetLoading.h"
+#include "questionsets/frmSelect.h"
 #include "questionwindow/frmMain.h"
 
 namespace questionwindow {
@@ -49,6 +51,10 @@ void frmMain::mnuCurrent_Click()
     countStep(*this);
     markStep(*this);
 }
+
+// The test is built in a window of its own, which keeps its choices between
+// tests.
+void frmMain::mnuMultiple_Click() { forms::form<questionsets::frmSelect>().Show(); }
 
 void frmMain::mnuEntire_Click()
 {

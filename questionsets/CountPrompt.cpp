@@ -16,15 +16,25 @@ CountAnswer readCountAnswer(const QString& typed)
     return {CountAnswer::Count, *count};
 }
 
+void refuseCount(const QString& typed)
+{
+    forms::msgBox(QStringLiteral("\"") + typed
+                      + QStringLiteral("\" is not a number of questions. Please enter a whole number greater than 0."),
+                  forms::vbOKOnly + forms::vbExclamation, QStringLiteral("Brisolt Speaks"));
+}
+
 std::optional<int> askQuestionCount()
 {
-    const QString typed = forms::inputBox(QStringLiteral("Enter Number Of Questions"),
-                                          QStringLiteral("Enter Number Of Questions You Would Like Included In This Test."));
+    return askQuestionCount(QStringLiteral("Enter Number Of Questions"),
+                            QStringLiteral("Enter Number Of Questions You Would Like Included In This Test."));
+}
+
+std::optional<int> askQuestionCount(const QString& prompt, const QString& title)
+{
+    const QString typed = forms::inputBox(prompt, title);
     const CountAnswer answer = readCountAnswer(typed);
     if (answer.kind == CountAnswer::Refused) {
-        forms::msgBox(QStringLiteral("\"") + typed
-                          + QStringLiteral("\" is not a number of questions. Please enter a whole number greater than 0."),
-                      forms::vbOKOnly + forms::vbExclamation, QStringLiteral("Brisolt Speaks"));
+        refuseCount(typed);
         return std::nullopt;
     }
     if (answer.kind == CountAnswer::Cancelled)

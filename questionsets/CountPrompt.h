@@ -24,5 +24,10 @@ CountAnswer readCountAnswer(const QString& typed);
 // whole number; a refused answer is explained in a message box first, so
 // only a true count ever reaches a query.
 std::optional<int> askQuestionCount();
+// The same with a prompt and title of the caller's own.
+std::optional<int> askQuestionCount(const QString& prompt, const QString& title);
+
+// Tells the user that `typed` is no number of questions.
+void refuseCount(const QString& typed);
 
 } // namespace questionsets

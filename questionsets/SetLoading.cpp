@@ -61,6 +61,12 @@ void markStep(frmMain& window)
     records.moveFirst();
 }
 
+void countInPlace(frmMain& window)
+{
+    const int count = hasRecords(window) ? window.Data1->recordset().recordCount() : 0;
+    window.txtCount->setText(QString::number(count));
+}
+
 bool emptySetTest(const frmMain& window) { return window.txtChapter->text().isEmpty(); }
 
 QString chapterQuery(const QString& title) { return QStringLiteral("SELECT * FROM table1 where Chapter=") + sqlText(title); }

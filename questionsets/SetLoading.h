@@ -39,6 +39,11 @@ void countStep(frmMain& window);
 // first record is current afterwards.
 void markStep(frmMain& window);
 
+// The count step for a loader that stays on the first record: the record
+// count is exact without a trip to the last record and back, so the record
+// shown is neither left nor read again.
+void countInPlace(frmMain& window);
+
 // Right after a set query: true when the set has no record.
 bool emptySetTest(const frmMain& window);
 

@@ -345,6 +345,7 @@ public:
     void mnuOrder_Click();
     void mnuRand_Click();
     void mnuCurrent_Click();
+    void mnuMultiple_Click();
     void mnuEntire_Click();
     void mnuReset_Click();
     void mnuResetChapter_Click();

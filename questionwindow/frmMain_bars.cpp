@@ -153,7 +153,7 @@ void frmMain::designMenus()
              // The history view is not offered: no step records a result.
              {"-"},
              {"mnuCurrent", "Create Random Test From Current Chapter", &W::mnuCurrent, &W::mnuCurrent_Click},
-             {"mnuMultiple", "Create Random Test - Multiple Chapters", &W::mnuMultiple},
+             {"mnuMultiple", "Create Random Test - Multiple Chapters", &W::mnuMultiple, &W::mnuMultiple_Click},
              {"mnuEntire", "Create Random Test From Entire Test Bank", &W::mnuEntire, &W::mnuEntire_Click},
              {"-"},
              {"mnuOrder", "Order Questions", &W::mnuOrder, &W::mnuOrder_Click, ctrl(Qt::Key_O)},

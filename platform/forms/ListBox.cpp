@@ -2,7 +2,12 @@
 
 #include "platform/core/Errors.h"
 #include "platform/forms/MouseArgs.h"
+#include "platform/forms/Qv3dLabel.h"
 
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPointer>
 
@@ -131,6 +136,62 @@ void ListBox::setSorted(bool sorted)
         setCurrentRow(int(texts.indexOf(selected)), QItemSelectionModel::ClearAndSelect);
     lastIndex_ = listIndex();
     quiet_ = false;
+}
+
+// The program's lists hold chapter titles, so an entry travels the way a
+// chapter button takes a title.
+void ListBox::drag()
+{
+    if (count() == 0)
+        return;
+    auto* carrier = new QDrag(this);
+    carrier->setMimeData(Qv3dLabel::titleMimeData(text()));
+    if (!dragIcon_.isNull()) {
+        carrier->setPixmap(dragIcon_);
+        carrier->setHotSpot(QPoint(dragIcon_.width() / 2, dragIcon_.height() / 2));
+    }
+    // The drop's step may unload the window: nothing of this list is touched
+    // after the drag.
+    carrier->exec(Qt::MoveAction);
+}
+
+void ListBox::setAcceptsEntryDrops(bool on)
+{
+    acceptsEntryDrops_ = on;
+    setAcceptDrops(on);
+    viewport()->setAcceptDrops(on);
+}
+
+bool ListBox::takesDrop(const QMimeData* mime) const
+{
+    return acceptsEntryDrops_ && mime && mime->hasFormat(Qv3dLabel::titleMimeType());
+}
+
+void ListBox::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (takesDrop(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void ListBox::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (takesDrop(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void ListBox::dropEvent(QDropEvent* event)
+{
+    const QMimeData* mime = event->mimeData();
+    if (!takesDrop(mime)) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    emit dragDrop(QString::fromUtf8(mime->data(Qv3dLabel::titleMimeType())));
 }
 
 void ListBox::mousePressEvent(QMouseEvent* event)

@@ -2,8 +2,14 @@
 #include "platform/forms/ComboBox.h"
 #include "platform/forms/ListBox.h"
 
+#include "platform/forms/Qv3dLabel.h"
+
+#include <QDropEvent>
+#include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <memory>
 
 using namespace forms;
 
@@ -20,7 +26,27 @@ private slots:
     void refusedIndexes();
     void userSelectionAndDoubleClick();
     void comboAddingSelectsNothing();
+    void dropsReachOnlyListsThatTakeThem_data();
+    void dropsReachOnlyListsThatTakeThem();
 };
+
+namespace {
+
+// A drop as the window system delivers it; whether the list took it.
+bool dropOn(ListBox& list, QMimeData* mime)
+{
+    QWidget* target = list.viewport();
+    const QPoint centre = target->rect().center();
+    QDragEnterEvent enter(centre, Qt::MoveAction, mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(QPointF(centre), Qt::MoveAction, mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &drop);
+    return drop.isAccepted();
+}
+
+} // namespace
 
 void ListsTest::addRemoveAndRead()
 {
@@ -181,6 +207,38 @@ void ListsTest::comboAddingSelectsNothing()
     QVERIFY_THROWS_EXCEPTION(platform::RuntimeError, fixed.setText(QStringLiteral("not an item")));
     fixed.setText(QStringLiteral("engine"));
     QCOMPARE(fixed.listIndex(), 0);
+}
+
+// A list takes only what the program's own drags carry, and only when it is
+// meant to take entries.
+void ListsTest::dropsReachOnlyListsThatTakeThem_data()
+{
+    QTest::addColumn<bool>("takesDrops");
+    QTest::addColumn<bool>("titleDrag"); // false: plain text from another program
+    QTest::addColumn<bool>("taken");
+    QTest::newRow("entry on a list that takes drops") << true << true << true;
+    QTest::newRow("entry on a list that does not") << false << true << false;
+    QTest::newRow("plain text") << true << false << false;
+}
+
+void ListsTest::dropsReachOnlyListsThatTakeThem()
+{
+    QFETCH(bool, takesDrops);
+    QFETCH(bool, titleDrag);
+    QFETCH(bool, taken);
+    ListBox list;
+    list.setAcceptsEntryDrops(takesDrops);
+    QSignalSpy drops(&list, &ListBox::dragDrop);
+    std::unique_ptr<QMimeData> mime(titleDrag ? Qv3dLabel::titleMimeData(QStringLiteral("Captain's Duties"))
+                                              : new QMimeData);
+    if (!titleDrag)
+        mime->setText(QStringLiteral("Captain's Duties"));
+
+    QCOMPARE(dropOn(list, mime.get()), taken);
+    QCOMPARE(drops.count(), taken ? 1 : 0);
+    if (taken)
+        QCOMPARE(drops.first().first().toString(), QStringLiteral("Captain's Duties"));
+    QCOMPARE(list.listCount(), 0); // the list itself adds nothing: the drop's step decides
 }
 
 QTEST_MAIN(ListsTest)
