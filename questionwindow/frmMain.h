@@ -349,6 +349,8 @@ public:
     void mnuReset_Click();
     void mnuResetChapter_Click();
     void mnuResetDatabase_Click();
+    void mnuChapterNumSearch_Click();
+    void mnuDatabaseNum_Click();
 
 protected:
     void Form_Load() override;

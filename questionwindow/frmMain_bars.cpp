@@ -102,8 +102,10 @@ void frmMain::designMenus()
          {
              {"mnuKwed", "Search Questions For Keywords", &W::mnuKwed},
              {"-"},
-             {"mnuChapterNumSearch", "Search For A Specific Chapter Question Number", &W::mnuChapterNumSearch},
-             {"mnuDatabaseNum", "Search For A Specific Database Question Number", &W::mnuDatabaseNum},
+             {"mnuChapterNumSearch", "Search For A Specific Chapter Question Number", &W::mnuChapterNumSearch,
+              &W::mnuChapterNumSearch_Click},
+             {"mnuDatabaseNum", "Search For A Specific Database Question Number", &W::mnuDatabaseNum,
+              &W::mnuDatabaseNum_Click},
              {"mnuResetChapter", "Reset Chapter", &W::mnuResetChapter, &W::mnuResetChapter_Click},
              {"-"},
              {"mnuSaveThisSession", "Save This Session", &W::mnuSaveThisSession},
