@@ -351,6 +351,8 @@ public:
     void mnuResetDatabase_Click();
     void mnuChapterNumSearch_Click();
     void mnuDatabaseNum_Click();
+    void mnuFF1_Click();
+    void mnuFF2_Click();
 
 protected:
     void Form_Load() override;
