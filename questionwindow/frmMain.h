@@ -353,6 +353,9 @@ public:
     void mnuDatabaseNum_Click();
     void mnuFF1_Click();
     void mnuFF2_Click();
+    void mnuElephant1_Click();
+    void mnuX_Click();
+    void mnuX2_Click();
 
 protected:
     void Form_Load() override;
