@@ -69,6 +69,13 @@ void countInPlace(frmMain& window)
 
 bool emptySetTest(const frmMain& window) { return window.txtChapter->text().isEmpty(); }
 
+void settleNewSet(frmMain& window)
+{
+    countStep(window);
+    markStep(window);
+    window.recordDisplay();
+}
+
 QString chapterQuery(const QString& title) { return QStringLiteral("SELECT * FROM table1 where Chapter=") + sqlText(title); }
 
 Level levelOf(const QString& route)

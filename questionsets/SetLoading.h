@@ -47,6 +47,11 @@ void countInPlace(frmMain& window);
 // Right after a set query: true when the set has no record.
 bool emptySetTest(const frmMain& window);
 
+// Ends a set menu's new set: count step, mark step, and the record display
+// of the first record, so the count, the last question and the picture and
+// video shown all belong to the set on screen rather than to the one before.
+void settleNewSet(frmMain& window);
+
 // ---- Query texts -----------------------------------------------------------
 // Titles are quoted with their own quotes doubled, so "Captain's Duties"
 // works as well as any other title.

@@ -350,6 +350,13 @@ public:
     void mnuReset_Click();
     void mnuResetChapter_Click();
     void mnuResetDatabase_Click();
+    void mnuChapterNumSearch_Click();
+    void mnuDatabaseNum_Click();
+    void mnuFF1_Click();
+    void mnuFF2_Click();
+    void mnuElephant1_Click();
+    void mnuX_Click();
+    void mnuX2_Click();
 
 protected:
     void Form_Load() override;

@@ -4,6 +4,7 @@
 
 #include "platform/data/Quoting.h"
 #include "platform/speech/CharacterFile.h"
+#include "questionsets/Markers.h"
 #include "questionsets/SetLoading.h"
 #include "questionwindow/frmMain.h"
 
@@ -52,6 +53,45 @@ void QuestionWindowFixture::moveTo(frmMain& window, int index)
     records.moveFirst();
     for (int i = 0; i < index; ++i)
         records.moveNext();
+}
+
+QStringList QuestionWindowFixture::setColumn(frmMain& window, const QString& field)
+{
+    QStringList values;
+    if (!window.Data1->hasRecordset() || window.Data1->recordset().recordCount() == 0)
+        return values;
+    auto& records = window.Data1->recordset();
+    records.moveFirst();
+    while (!records.eof()) {
+        values.append(records.field(field).value().toString());
+        records.moveNext();
+    }
+    records.moveFirst();
+    return values;
+}
+
+QString QuestionWindowFixture::setCaptionOf(frmMain& window)
+{
+    return window.Status->panel(markers::chapterPanel)->text();
+}
+
+void QuestionWindowFixture::verifySetIs(frmMain& window, const QString& condition) const
+{
+    const QStringList expected =
+        queryColumn(databasePath(), QStringLiteral("SELECT ID FROM table1 WHERE %1 ORDER BY rowid").arg(condition));
+    // What the window shows before anything moves through the set.
+    const QString shownId = window.txtReturn->text();
+    if (!expected.isEmpty()) {
+        QCOMPARE(window.txtQuestion2->text(), window.txtQuestion->text());
+        QCOMPARE(window.txtAnswer2->text(), window.txtAnswer->text());
+    }
+    QCOMPARE(window.txtCount->text(), QString::number(expected.size()));
+    const QString mark = window.txtMark->text();
+
+    QCOMPARE(setColumn(window, QStringLiteral("ID")), expected);
+    const QStringList calls = setColumn(window, QStringLiteral("Call"));
+    QCOMPARE(mark, calls.isEmpty() ? QString() : calls.last());
+    QCOMPARE(shownId, expected.isEmpty() ? QString() : expected.first());
 }
 
 void QuestionWindowFixture::verifyNoBoxes() const

@@ -34,6 +34,19 @@ struct QuestionWindowFixture : ProgramFixture {
     // set itself rather than through the move buttons.
     static void moveTo(questionwindow::frmMain& window, int index);
 
+    // ---- Reading a set ------------------------------------------------------
+    // One field of every record of the set, first to last; the first record
+    // is current afterwards. An empty set gives none.
+    static QStringList setColumn(questionwindow::frmMain& window, const QString& field);
+    // The set caption: the text of the status panel "Chapter".
+    static QString setCaptionOf(questionwindow::frmMain& window);
+    // The window holds exactly the rows of table1 that meet `condition` (an
+    // SQL condition, read from the file in stored order) and the bookkeeping
+    // of that set: its count, the last row's database number as the mark,
+    // the first row current with the copies that reading aloud uses made
+    // from it.
+    void verifySetIs(questionwindow::frmMain& window, const QString& condition) const;
+
     // ---- Scripted boxes -----------------------------------------------------
     // Every box found its answer and every answer was used.
     void verifyNoBoxes() const;

@@ -1,0 +1,101 @@
+// The question window's two number searches: one question found by its
+// number within the current chapter (QNUM) or by its database number (Call)
+// becomes the set. A miss says so, shows the chapter again and offers to
+// search again.
+
+#include "platform/data/Quoting.h"
+#include "platform/forms/Dialogs.h"
+#include "questionsets/CountPrompt.h"
+#include "questionsets/SetLoading.h"
+#include "questionwindow/frmMain.h"
+
+#include <optional>
+
+namespace questionwindow {
+
+using namespace questionsets;
+
+namespace {
+
+const QString searchTitle = QStringLiteral("Brisolt Speaks ");
+
+// The typed number as a positive whole number. The empty text (also Cancel)
+// and "0" end the search quietly; anything else that names no question
+// number - letters, a sign, a fraction, a number too large - is explained
+// first, so only a true number ever reaches a query.
+std::optional<int> askQuestionNumber()
+{
+    const QString typed = forms::inputBox(QStringLiteral("Enter Database Question Number."),
+                                          QStringLiteral("Search Question Banks For Quention Number"));
+    const CountAnswer answer = readCountAnswer(typed);
+    if (answer.kind == CountAnswer::Refused) {
+        forms::msgBox(QStringLiteral("\"") + typed
+                          + QStringLiteral("\" is not a question number. Please enter a whole number greater than 0."),
+                      forms::vbOKOnly + forms::vbExclamation, searchTitle);
+        return std::nullopt;
+    }
+    if (answer.kind == CountAnswer::Cancelled)
+        return std::nullopt;
+    return answer.count;
+}
+
+bool searchAgain()
+{
+    return forms::msgBox(QStringLiteral("This Question Number Does Not Appear In Your Database.\n"
+                                        "Would You Like To Search Again?"),
+                         forms::vbYesNo + forms::vbQuestion, searchTitle)
+           == forms::vbYes;
+}
+
+QString chapterNumberQuery(int number, const QString& chapter)
+{
+    return QStringLiteral("SELECT * FROM table1 where QNum =  ") + data::sqlText(QString::number(number))
+           + QStringLiteral(" And Chapter =  ") + data::sqlText(chapter) + QLatin1Char(' ');
+}
+
+// The database number finds the question whatever chapter is shown.
+QString databaseNumberQuery(int number, const QString&)
+{
+    return QStringLiteral("SELECT * FROM table1 where Call =  ") + QString::number(number) + QLatin1Char(' ');
+}
+
+// Asks until a number is found, the user stops, or the prompt is cancelled.
+// A miss shows the chapter of the search again before asking whether to go
+// on, so the set is never left empty behind the question. Whatever set the
+// search leaves is counted and marked as a set of its own: after a hit the
+// found question is the set's last question.
+void numberSearch(frmMain& window, const QString& caption, QString (*searchQuery)(int, const QString&))
+{
+    bool setReplaced = false;
+    for (;;) {
+        const QString chapter = window.txtChapter->text();
+        setCaption(window, caption); // stays even when the user cancels
+        const std::optional<int> number = askQuestionNumber();
+        if (!number)
+            break;
+        setQuery(window, searchQuery(*number, chapter));
+        setReplaced = true;
+        if (!emptySetTest(window))
+            break;
+        setQuery(window, resetChapterQuery(chapter));
+        if (!searchAgain())
+            break;
+    }
+    if (!setReplaced)
+        return;
+    settleNewSet(window);
+}
+
+} // namespace
+
+void frmMain::mnuChapterNumSearch_Click()
+{
+    numberSearch(*this, QStringLiteral("Question Number Search"), chapterNumberQuery);
+}
+
+void frmMain::mnuDatabaseNum_Click()
+{
+    numberSearch(*this, QStringLiteral("Database Number Search"), databaseNumberQuery);
+}
+
+} // namespace questionwindow
