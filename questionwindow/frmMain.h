@@ -349,6 +349,10 @@ public:
     void mnuReset_Click();
     void mnuResetChapter_Click();
     void mnuResetDatabase_Click();
+    void mnuKwed_Click();
+    void mnuSaveThisSession_Click();
+    void mnuLastSession_Click();
+    void tbToolBar_ButtonClick(const QString& key);
 
 protected:
     void Form_Load() override;
