@@ -65,18 +65,7 @@ class tst_KeywordSearch : public QObject {
                                                    data::sqlText(QString::fromUtf8(row.text))));
     }
 
-    // The set's database numbers from first to last; the first is current afterwards.
-    static QStringList callsOf(frmMain& w)
-    {
-        QStringList calls;
-        if (!w.Data1->hasRecordset() || w.Data1->recordset().recordCount() == 0)
-            return calls;
-        auto& set = w.Data1->recordset();
-        for (set.moveFirst(); !set.eof(); set.moveNext())
-            calls.append(w.txtCall->text());
-        set.moveFirst();
-        return calls;
-    }
+    static QStringList callsOf(frmMain& w) { return testsupport::QuestionWindowFixture::setCalls(w); }
 
     // What a plain substring test finds, letters compared without regard to
     // case (ASCII), in stored order: the answer for every ASCII keyword.

@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QtTest>
 
+#include <algorithm>
+
 namespace testsupport {
 
 using questionwindow::frmMain;
@@ -52,6 +54,19 @@ void QuestionWindowFixture::moveTo(frmMain& window, int index)
     records.moveFirst();
     for (int i = 0; i < index; ++i)
         records.moveNext();
+}
+
+QStringList QuestionWindowFixture::setCalls(frmMain& window)
+{
+    QStringList calls;
+    if (!window.Data1->hasRecordset() || window.Data1->recordset().recordCount() == 0)
+        return calls;
+    auto& records = window.Data1->recordset();
+    const int current = records.absolutePosition();
+    for (records.moveFirst(); !records.eof(); records.moveNext())
+        calls.append(window.txtCall->text());
+    moveTo(window, std::max(current, 0));
+    return calls;
 }
 
 void QuestionWindowFixture::verifyNoBoxes() const

@@ -33,6 +33,9 @@ struct QuestionWindowFixture : ProgramFixture {
     // The set's record at `index` (from 0), reached by moves on the record
     // set itself rather than through the move buttons.
     static void moveTo(questionwindow::frmMain& window, int index);
+    // The set's database numbers from first to last, read by moving through
+    // it; the record current before is current again afterwards.
+    static QStringList setCalls(questionwindow::frmMain& window);
 
     // ---- Scripted boxes -----------------------------------------------------
     // Every box found its answer and every answer was used.
