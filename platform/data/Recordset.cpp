@@ -521,7 +521,10 @@ void Recordset::removeAll()
         dropEdit();
     leave(ValidateAction::Delete);
     Connection::WriteTransaction transaction(*connection_);
-    Statement remove = connection_->prepare("DELETE FROM " + table.quotedName + " WHERE rowid IN (" + query_.keysetSql + ")");
+    // A whole table is emptied at once rather than row by row.
+    Statement remove = connection_->prepare(
+        query_.wholeTable ? "DELETE FROM " + table.quotedName
+                          : "DELETE FROM " + table.quotedName + " WHERE rowid IN (" + query_.keysetSql + ")");
     for (int i = 0; i < query_.parameters.size(); ++i)
         remove.bindText(i + 1, query_.parameters[i]);
     remove.step();
@@ -539,7 +542,9 @@ void Recordset::copyRowsInto(const QString& table, const std::vector<CopiedColum
     if (!target)
         throw errors::tableNotFound(table);
 
-    // The keys go in as one JSON array, whose positions keep the set's order.
+    // The keys go in as one JSON array, walked in its order: the cross join
+    // keeps the array outermost, so rows are written in the set's order
+    // without sorting them.
     std::vector<qint64> keys;
     keys_.copy(0, keys_.size(), keys);
     QByteArray list = "[";
@@ -573,8 +578,8 @@ void Recordset::copyRowsInto(const QString& table, const std::vector<CopiedColum
     }
     Connection::WriteTransaction transaction(*connection_);
     Statement insert = connection_->prepare("INSERT INTO " + target->quotedName + " (" + names + ") SELECT " + values
-                                            + " FROM json_each(?1) AS k JOIN " + source.quotedName
-                                            + " AS s ON s.rowid = k.value ORDER BY k.key");
+                                            + " FROM json_each(?1) AS k CROSS JOIN " + source.quotedName
+                                            + " AS s ON s.rowid = k.value");
     insert.bindText(1, QString::fromLatin1(list));
     for (size_t i = 0; i < fixed.size(); ++i)
         insert.bind(int(i + 2), fixed[i]);
