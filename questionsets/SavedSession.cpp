@@ -134,6 +134,9 @@ void frmMain::mnuLastSession_Click()
     while (set.recordCount() > 0 && !resumeStopsAt(txtTotal->text(), txtNum->text())
            && set.absolutePosition() < set.recordCount() - 1)
         set.moveNext();
+    // Saved rows keep no picture or video: the buttons of the record shown
+    // before must not stay offered.
+    recordDisplay();
 }
 
 } // namespace questionwindow

@@ -112,7 +112,7 @@ private slots:
         }
         QCOMPARE(w.txtCall->text(), order.first());
         QCOMPARE(caption(w), saved);
-        QVERIFY(!w.cmdShow->isVisible() && !w.cmdHide->isVisible());
+        QVERIFY(w.cmdShow->isHidden() && w.cmdHide->isHidden());
         QCOMPARE(board(w), (QStringList{"3", "1", "75", "4"}));
     }
 
@@ -200,6 +200,8 @@ private slots:
         QFETCH(int, shown);
         plantSession(numbers, total);
         auto& w = fixture->openChapter(hose);
+        w.cmdShow->setVisible(true); // as a record with a picture leaves it
+        w.cmdShowVideo->setVisible(true);
         setBoard(w, "9", "9", "50", "18");
         w.mnuLastSession_Click();
         fixture->verifyNoBoxes();
@@ -213,7 +215,8 @@ private slots:
         QCOMPARE(w.txtQ->text(), hose);
         QCOMPARE(w.txtClone->text(), QStringLiteral("Cloning"));
         QVERIFY(!w.mnuLastSession->enabled() && !w.mnuPictures->enabled() && !w.mnuRecord->enabled());
-        QVERIFY(!w.cmdAdd->isVisible() && !w.cmdReturn->isVisible());
+        QVERIFY(w.cmdAdd->isHidden() && w.cmdReturn->isHidden());
+        QVERIFY(w.cmdShow->isHidden() && w.cmdHide->isHidden() && w.cmdShowVideo->isHidden());
         for (forms::TextBox* box : {w.txtReturn, w.txtSnoop, w.txtPicBox, w.txtFile1, w.txtVideo1})
             QCOMPARE(box->text(), QString());
         QCOMPARE(callsOf(w).size(), numbers.size());
