@@ -47,14 +47,16 @@ void replaceSession(frmMain& w)
     columns.push_back({QStringLiteral("Total"), QVariant(w.txtTotal->text())});
 
     data::Recordset& set = w.Data1->recordset();
+    const bool empty = set.recordCount() == 0;
     // Leaving the record on screen stores its marks, so the saved copy has them.
-    if (set.recordCount() > 0)
+    if (!empty)
         set.moveFirst();
     data::Recordset& session = w.Data5->recordset();
     try {
         data::Transaction saving(session);
         session.removeAll();
-        set.copyRowsInto(savedSessionSource(), columns);
+        if (!empty)
+            set.copyRowsInto(savedSessionSource(), columns);
         saving.commit();
     } catch (const platform::RuntimeError&) {
         // The session cursor forgot rows the rolled-back removal never took.

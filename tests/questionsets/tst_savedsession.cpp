@@ -293,7 +293,10 @@ private slots:
         QVERIFY(calls["Fire Hose"].size() != calls["Forcible Entry"].size());
 
         int killedInsideASave = 0;
-        std::optional<qint64> lastAcked;
+        int acked = 0;
+        // The save the file must hold: the last acknowledged one, or one cut
+        // off by an earlier kill that had reached the file all the same.
+        std::optional<qint64> inFile;
         qint64 next = 1;
         for (int round = 0; round < Rounds; ++round) {
             const QString where = QStringLiteral("round %1 (seed %2)").arg(round).arg(Seed);
@@ -322,7 +325,8 @@ private slots:
                     next = inFlight->first + 1;
                 } else if (words.first() == "acked") {
                     QVERIFY2(inFlight && inFlight->first == words.at(1).toLongLong(), line.constData());
-                    lastAcked = inFlight->first;
+                    inFile = inFlight->first;
+                    ++acked;
                     inFlight.reset();
                 }
             }
@@ -333,20 +337,21 @@ private slots:
             const auto integrity = testsupport::RawDatabase(db(), testsupport::RawDatabase::Access::ReadWrite).rows("PRAGMA integrity_check");
             QCOMPARE(integrity.first().first().toString(), QStringLiteral("ok"));
             const QStringList rights = queryColumn(db(), "SELECT DISTINCT \"Right\" FROM Table12");
-            if (!lastAcked && rights.isEmpty())
+            if (!inFile && rights.isEmpty())
                 continue; // killed before the first save was stored
             QVERIFY2(rights.size() == 1, qPrintable("counters of several saves, " + where));
             const qint64 sequence = rights.first().toLongLong();
-            QVERIFY2(sequence == lastAcked.value_or(-1) || (inFlight && sequence == inFlight->first),
-                     qPrintable(QStringLiteral("session of save %1, last acknowledged %2, ").arg(sequence).arg(lastAcked.value_or(-1)) + where));
+            QVERIFY2(sequence == inFile.value_or(-1) || (inFlight && sequence == inFlight->first),
+                     qPrintable(QStringLiteral("session of save %1, expected %2, ").arg(sequence).arg(inFile.value_or(-1)) + where));
+            inFile = sequence;
             const QString chapter = sequence % 2 ? "Fire Hose" : "Forcible Entry";
             QVERIFY2(savedCalls() == calls.value(chapter), qPrintable("rows of save " + QString::number(sequence) + ", " + where));
             QCOMPARE(queryColumn(db(), "SELECT DISTINCT Clone FROM Table12"), QStringList{"CloneItBaby"});
         }
-        QVERIFY2(lastAcked.has_value(), "some save was acknowledged");
+        QVERIFY2(acked > 0, "some save was acknowledged");
         QVERIFY2(killedInsideASave >= Rounds / 4,
                  qPrintable(QStringLiteral("only %1 of %2 kills landed inside a save").arg(killedInsideASave).arg(Rounds)));
-        qDebug("killed inside a save in %d of %d rounds", killedInsideASave, Rounds);
+        qDebug("killed inside a save in %d of %d rounds; %d saves acknowledged", killedInsideASave, Rounds, acked);
     }
 
     // The menu items run the steps.
