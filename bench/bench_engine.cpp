@@ -2,12 +2,19 @@
 // SQLite, on the synthetic banks of 10 000 and 100 000 questions:
 //   ChapterSet   - a chapter button's set: refresh, move last, count, move
 //                  first, then step through the set reading each question;
-//   KeywordSearch - the keyword search over every long-text field;
+//   KeywordSearch - the keyword search over every long-text field: Engine
+//                  scans every row, Indexed answers from the bank's index
+//                  (built beforehand on a copy of the bank), Raw scans;
+//   KeywordIndex  - building that index on a bank without it: the one-time
+//                  cost of the first keyword search (no raw twin);
 //   RandomSet    - a random test of 50 questions: refresh and walk.
 // Each case has an Engine and a Raw twin; the engine aims at 1.5x of raw.
 
 #include "BenchBanks.h"
+#include "support/ProgramFolder.h"
+
 #include "platform/data/DataControl.h"
+#include "platform/data/Engine.h"
 #include "platform/data/Quoting.h"
 
 #include <benchmark/benchmark.h>
@@ -75,23 +82,62 @@ void ChapterSet_Raw(benchmark::State& state)
     benchmark::DoNotOptimize(characters);
 }
 
-void KeywordSearch_Engine(benchmark::State& state)
+QString keywordSource(const QString& keyword)
 {
-    if (!haveBank(state))
-        return;
     QString clause;
     for (const QString& field : kLongTextFields)
-        clause += "[" + field + "] LIKE " + data::likeContains("smoke") + " OR ";
+        clause += "[" + field + "] LIKE " + data::likeContains(keyword) + " OR ";
     clause.chop(4);
+    return "SELECT * FROM Table1 WHERE " + clause;
+}
+
+void searchKeyword(benchmark::State& state, const QString& bank)
+{
     data::DataControl control;
-    control.setDatabaseName(bankPath(state.range(0)));
-    control.setRecordSource("SELECT * FROM Table1 WHERE " + clause);
+    control.setDatabaseName(bank);
+    control.setRecordSource(keywordSource("smoke"));
     int64_t hits = 0;
     for (auto _ : state) {
         control.refresh();
         hits = control.recordset().recordCount();
     }
     state.counters["hits"] = double(hits);
+}
+
+void KeywordSearch_Engine(benchmark::State& state)
+{
+    if (haveBank(state))
+        searchKeyword(state, bankPath(state.range(0)));
+}
+
+void KeywordSearch_Indexed(benchmark::State& state)
+{
+    if (!haveBank(state))
+        return;
+    testsupport::ProgramFolder folder(false);
+    if (!folder.replaceDatabase(bankPath(state.range(0))))
+        return state.SkipWithError("could not copy the bank");
+    if (!data::Engine().openDatabase(folder.databasePath()).indexLongTexts("Table1"))
+        return state.SkipWithError("the index was not built");
+    searchKeyword(state, folder.databasePath());
+}
+
+void KeywordIndex_Build(benchmark::State& state)
+{
+    if (!haveBank(state))
+        return;
+    for (auto _ : state) {
+        state.PauseTiming();
+        testsupport::ProgramFolder folder(false);
+        const bool copied = folder.replaceDatabase(bankPath(state.range(0)));
+        state.ResumeTiming();
+        if (!copied || !data::Engine().openDatabase(folder.databasePath()).indexLongTexts("Table1"))
+            state.SkipWithError("the index was not built");
+        state.PauseTiming();
+        state.counters["bank MB"] = double(QFileInfo(bankPath(state.range(0))).size()) / 1e6;
+        state.counters["with index MB"] = double(QFileInfo(folder.databasePath()).size()) / 1e6;
+        state.ResumeTiming();
+    }
 }
 
 void KeywordSearch_Raw(benchmark::State& state)
@@ -144,6 +190,8 @@ void RandomSet_Raw(benchmark::State& state)
 BENCHMARK(ChapterSet_Engine)->Apply(banks);
 BENCHMARK(ChapterSet_Raw)->Apply(banks);
 BENCHMARK(KeywordSearch_Engine)->Apply(banks);
+BENCHMARK(KeywordSearch_Indexed)->Apply(banks);
+BENCHMARK(KeywordIndex_Build)->Apply(banks)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(KeywordSearch_Raw)->Apply(banks);
 BENCHMARK(RandomSet_Engine)->Apply(banks);
 BENCHMARK(RandomSet_Raw)->Apply(banks);

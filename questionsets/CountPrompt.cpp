@@ -5,7 +5,7 @@
 
 namespace questionsets {
 
-CountAnswer readCountAnswer(const QString& typed)
+CountAnswer readCountAnswer(const QString& typed, NumberUse use)
 {
     if (typed.isEmpty() || typed == QLatin1String("0"))
         return {CountAnswer::Cancelled, 0};
@@ -13,14 +13,35 @@ CountAnswer readCountAnswer(const QString& typed)
     const std::optional<int> count = data::positiveCount(typed);
     if (!count)
         return {CountAnswer::Refused, 0};
+    // Only digits are left here, so the conversion fails only past the
+    // largest number a question can have.
+    bool fits = false;
+    typed.trimmed().toInt(&fits);
+    if (use == NumberUse::QuestionNumber && !fits)
+        return {CountAnswer::Refused, 0};
     return {CountAnswer::Count, *count};
 }
 
-void refuseCount(const QString& typed)
+void refuseNumber(const QString& typed, NumberUse use, const QString& title)
 {
-    forms::msgBox(QStringLiteral("\"") + typed
-                      + QStringLiteral("\" is not a number of questions. Please enter a whole number greater than 0."),
-                  forms::vbOKOnly + forms::vbExclamation, QStringLiteral("Brisolt Speaks"));
+    const QString what = use == NumberUse::Count ? QStringLiteral("a number of questions")
+                                                 : QStringLiteral("a question number");
+    forms::msgBox(QStringLiteral("\"") + typed + QStringLiteral("\" is not ") + what
+                      + QStringLiteral(". Please enter a whole number greater than 0."),
+                  forms::vbOKOnly + forms::vbExclamation, title);
+}
+
+std::optional<int> askNumber(const NumberPrompt& prompt)
+{
+    const QString typed = forms::inputBox(prompt.prompt, prompt.title);
+    const CountAnswer answer = readCountAnswer(typed, prompt.use);
+    if (answer.kind == CountAnswer::Refused) {
+        refuseNumber(typed, prompt.use, prompt.refusalTitle);
+        return std::nullopt;
+    }
+    if (answer.kind == CountAnswer::Cancelled)
+        return std::nullopt;
+    return answer.count;
 }
 
 std::optional<int> askQuestionCount()
@@ -31,15 +52,7 @@ std::optional<int> askQuestionCount()
 
 std::optional<int> askQuestionCount(const QString& prompt, const QString& title)
 {
-    const QString typed = forms::inputBox(prompt, title);
-    const CountAnswer answer = readCountAnswer(typed);
-    if (answer.kind == CountAnswer::Refused) {
-        refuseCount(typed);
-        return std::nullopt;
-    }
-    if (answer.kind == CountAnswer::Cancelled)
-        return std::nullopt;
-    return answer.count;
+    return askNumber({prompt, title});
 }
 
 } // namespace questionsets

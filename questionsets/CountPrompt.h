@@ -6,7 +6,12 @@
 
 namespace questionsets {
 
-// What the user typed into a count prompt.
+// What a typed number is for. A count of questions larger than any set asks
+// for all of it; a question number beyond any that can be stored names no
+// question, so it is refused like any other entry that is not one.
+enum class NumberUse { Count, QuestionNumber };
+
+// What the user typed into a number prompt.
 struct CountAnswer {
     enum Kind {
         Cancelled, // the empty text (also Cancel) or exactly "0": end quietly
@@ -17,17 +22,32 @@ struct CountAnswer {
     int count = 0;
 };
 
-CountAnswer readCountAnswer(const QString& typed);
+CountAnswer readCountAnswer(const QString& typed, NumberUse use = NumberUse::Count);
 
-// Asks for the number of questions of a random test. Returns the count, or
-// nothing when the user cancelled or typed something that is not a positive
-// whole number; a refused answer is explained in a message box first, so
-// only a true count ever reaches a query.
+// A prompt for a positive whole number and how it refuses what is none.
+struct NumberPrompt {
+    QString prompt;
+    QString title;
+    NumberUse use = NumberUse::Count;
+    QString refusalTitle = QStringLiteral("Brisolt Speaks");
+};
+
+// Asks for the number. Returns it, or nothing when the user cancelled or
+// typed something that is not a positive whole number; a refused answer is
+// explained in a message box first, so only a true number ever reaches a
+// query.
+std::optional<int> askNumber(const NumberPrompt& prompt);
+
+// The number of questions of a random test.
 std::optional<int> askQuestionCount();
 // The same with a prompt and title of the caller's own.
 std::optional<int> askQuestionCount(const QString& prompt, const QString& title);
 
-// Tells the user that `typed` is no number of questions.
-void refuseCount(const QString& typed);
+// Tells the user that `typed` is no number of the kind asked for.
+void refuseNumber(const QString& typed, NumberUse use, const QString& title);
+inline void refuseCount(const QString& typed)
+{
+    refuseNumber(typed, NumberUse::Count, NumberPrompt().refusalTitle);
+}
 
 } // namespace questionsets

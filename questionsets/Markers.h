@@ -56,6 +56,10 @@ inline constexpr QLatin1StringView drillMarked{"X"};    // Elephant: marked for 
 inline constexpr QLatin1StringView drillCleared{" "};   // Elephant: the mark cleared
 inline constexpr QLatin1StringView newQuestion{"New"};  // txtNew and picbox while a new question is entered
 
+// ---- Saved session: frmMain.txtClone after a load, and the Clone field of every saved row
+inline constexpr QLatin1StringView sessionLoaded{"Cloning"};
+inline constexpr QLatin1StringView savedSessionRow{"CloneItBaby"};
+
 // ---- Last reading: frmMain.txtPresent
 inline constexpr QLatin1StringView readButtonReading{"Nuvia"};        // the read button's reading
 inline constexpr QLatin1StringView presentationReading{"Presentation"}; // the presentation

@@ -19,24 +19,14 @@ namespace {
 
 const QString searchTitle = QStringLiteral("Brisolt Speaks ");
 
-// The typed number as a positive whole number. The empty text (also Cancel)
-// and "0" end the search quietly; anything else that names no question
-// number - letters, a sign, a fraction, a number too large - is explained
-// first, so only a true number ever reaches a query.
+// The empty text (also Cancel) and "0" end the search quietly; anything
+// else that names no question number - letters, a sign, a fraction, a number
+// too large - is explained first, so only a true number reaches a query.
 std::optional<int> askQuestionNumber()
 {
-    const QString typed = forms::inputBox(QStringLiteral("Enter Database Question Number."),
-                                          QStringLiteral("Search Question Banks For Quention Number"));
-    const CountAnswer answer = readCountAnswer(typed);
-    if (answer.kind == CountAnswer::Refused) {
-        forms::msgBox(QStringLiteral("\"") + typed
-                          + QStringLiteral("\" is not a question number. Please enter a whole number greater than 0."),
-                      forms::vbOKOnly + forms::vbExclamation, searchTitle);
-        return std::nullopt;
-    }
-    if (answer.kind == CountAnswer::Cancelled)
-        return std::nullopt;
-    return answer.count;
+    return askNumber({QStringLiteral("Enter Database Question Number."),
+                      QStringLiteral("Search Question Banks For Quention Number"), NumberUse::QuestionNumber,
+                      searchTitle});
 }
 
 bool searchAgain()

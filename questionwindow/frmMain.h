@@ -357,6 +357,10 @@ public:
     void mnuElephant1_Click();
     void mnuX_Click();
     void mnuX2_Click();
+    void mnuKwed_Click();
+    void mnuSaveThisSession_Click();
+    void mnuLastSession_Click();
+    void tbToolBar_ButtonClick(const QString& key);
 
 protected:
     void Form_Load() override;

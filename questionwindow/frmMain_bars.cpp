@@ -58,6 +58,7 @@ void frmMain::designBars()
         {""},
     };
     tbToolBar = forms::buildToolbar(*this, "tbToolBar", "Tool Bar", art::toolbarPictures(24), QSize(24, 24), keys);
+    connect(tbToolBar, &forms::Toolbar::buttonClick, this, &frmMain::tbToolBar_ButtonClick);
 }
 
 void frmMain::designMenus()
@@ -100,7 +101,7 @@ void frmMain::designMenus()
          }},
         {&W::mnuOptions, "mnuOptions", "&Options",
          {
-             {"mnuKwed", "Search Questions For Keywords", &W::mnuKwed},
+             {"mnuKwed", "Search Questions For Keywords", &W::mnuKwed, &W::mnuKwed_Click},
              {"-"},
              {"mnuChapterNumSearch", "Search For A Specific Chapter Question Number", &W::mnuChapterNumSearch,
               &W::mnuChapterNumSearch_Click},
@@ -108,8 +109,8 @@ void frmMain::designMenus()
               &W::mnuDatabaseNum_Click},
              {"mnuResetChapter", "Reset Chapter", &W::mnuResetChapter, &W::mnuResetChapter_Click},
              {"-"},
-             {"mnuSaveThisSession", "Save This Session", &W::mnuSaveThisSession},
-             {"mnuLastSession", "Load Last Saved Session", &W::mnuLastSession},
+             {"mnuSaveThisSession", "Save This Session", &W::mnuSaveThisSession, &W::mnuSaveThisSession_Click},
+             {"mnuLastSession", "Load Last Saved Session", &W::mnuLastSession, &W::mnuLastSession_Click},
              {"-"},
              {"mnuRecord", "Clear Snoop Memory On Exit", &W::mnuRecord, &W::mnuRecord_Click},
              {"-"},

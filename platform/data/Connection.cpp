@@ -292,20 +292,31 @@ Connection::ReadTransaction::~ReadTransaction()
 
 Connection::WriteTransaction::WriteTransaction(Connection& connection) : connection_(connection)
 {
-    if (!connection_.rollbackJournal_)
-        connection_.rollbackJournal_ = useRollbackJournal(connection_.db_);
-    connection_.execute("BEGIN IMMEDIATE");
+    joined_ = connection_.writeDepth_ > 0;
+    if (!joined_) {
+        if (!connection_.rollbackJournal_)
+            connection_.rollbackJournal_ = useRollbackJournal(connection_.db_);
+        connection_.execute("BEGIN IMMEDIATE");
+    }
+    ++connection_.writeDepth_;
 }
 
 Connection::WriteTransaction::~WriteTransaction()
 {
-    if (open_)
+    --connection_.writeDepth_;
+    // A part that failed inside an outer transaction leaves the rollback to
+    // the outer one, which its failure is on its way to.
+    if (open_ && !joined_) {
         sqlite3_exec(connection_.db_, "ROLLBACK", nullptr, nullptr, nullptr);
+        // Rows read while the transaction ran may have been rolled back.
+        ++connection_.dataVersion_;
+    }
 }
 
 void Connection::WriteTransaction::commit()
 {
-    connection_.execute("COMMIT");
+    if (!joined_)
+        connection_.execute("COMMIT");
     open_ = false;
     ++connection_.dataVersion_;
 }

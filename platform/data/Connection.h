@@ -67,6 +67,8 @@ public:
     int changedRows() const;
 
     // One store: BEGIN IMMEDIATE ... COMMIT; rolled back unless committed.
+    // Inside another write transaction on the connection it joins that one:
+    // its commit only marks its part done, and the outer one decides.
     class WriteTransaction {
     public:
         explicit WriteTransaction(Connection& connection);
@@ -78,6 +80,7 @@ public:
     private:
         Connection& connection_;
         bool open_ = true;
+        bool joined_ = false;
     };
 
     // Several reads under one lock of the file; does nothing inside a
@@ -103,6 +106,7 @@ private:
     sqlite3* db_ = nullptr;
     quint64 dataVersion_ = 0;
     bool rollbackJournal_ = false; // switched to before the first store
+    int writeDepth_ = 0;           // write transactions open, the outermost first
     QHash<QString, std::shared_ptr<const TableInfo>> tables_;
     QMultiHash<QByteArray, sqlite3_stmt*> idleStatements_;
 };

@@ -1,6 +1,7 @@
 #include "Engine.h"
 
 #include "Connection.h"
+#include "SearchIndex.h"
 #include "platform/core/Errors.h"
 
 namespace data {
@@ -21,6 +22,16 @@ std::unique_ptr<Recordset> Database::openRecordset(const QString& source)
     auto recordset = std::make_unique<Recordset>();
     recordset->open(connection_, source);
     return recordset;
+}
+
+bool Database::indexLongTexts(const QString& table)
+{
+    if (!connection_)
+        throw errors::objectNotSet();
+    const TableInfo* info = connection_->findTable(table);
+    if (!info)
+        throw errors::tableNotFound(table);
+    return buildSearchIndex(*connection_, *info);
 }
 
 void Database::close()

@@ -20,6 +20,12 @@ public:
     // A record set on this database, standing on its first row (see
     // Recordset::open); throws RuntimeError.
     std::unique_ptr<Recordset> openRecordset(const QString& source);
+    // Makes searches of the table's memo fields for a text fast: builds, once
+    // per file, the index that answers them (see SearchIndex.h). A file that
+    // is only ever read is never searched this way and stays untouched. False
+    // when the index cannot be built; the searches then read every row, with
+    // the same results.
+    bool indexLongTexts(const QString& table);
     // Lets go of the file; record sets already opened keep it open.
     void close();
 

@@ -176,6 +176,13 @@ std::optional<LikePattern> LikePattern::compile(std::string_view utf8)
     return pattern;
 }
 
+std::optional<std::string> LikePattern::containedAsciiText() const
+{
+    if (!asciiLiteralOnly_ || !leadingStar_ || !trailingStar_)
+        return std::nullopt;
+    return asciiLiteral_;
+}
+
 bool LikePattern::matchesItem(const Item& item, char32_t c) const
 {
     switch (item.kind) {

@@ -22,6 +22,10 @@ public:
 
     bool matches(std::string_view utf8Text) const;
 
+    // For a "*text*" pattern whose text is plain ASCII: that text, letters
+    // lowered. Null for every other pattern.
+    std::optional<std::string> containedAsciiText() const;
+
 private:
     struct Item {
         enum Kind : unsigned char { Star, AnyChar, Digit, Literal, Class };

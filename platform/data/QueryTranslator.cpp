@@ -1,8 +1,12 @@
 #include "QueryTranslator.h"
 
 #include "Connection.h"
+#include "LikePattern.h"
+#include "SearchIndex.h"
 #include "SqlTokens.h"
 #include "platform/core/Errors.h"
+
+#include <optional>
 
 namespace data {
 
@@ -163,6 +167,71 @@ int topCount(const SqlToken& token, const QString& sql)
     return count;
 }
 
+// The condition of a keyword search: fields joined by OR, each LIKE the same
+// double-quoted pattern. Null for any other condition.
+struct ContainsCondition {
+    QStringList fields;
+    QString pattern;
+};
+
+std::optional<ContainsCondition> containsCondition(const Tokens& tokens, size_t begin, size_t end)
+{
+    ContainsCondition found;
+    for (size_t i = begin;; i += 4) {
+        if (i + 3 > end)
+            return std::nullopt;
+        const SqlToken& name = tokens[i];
+        if ((name.kind != SqlToken::Word && name.kind != SqlToken::Bracketed) || !tokens[i + 1].isWord(QLatin1String("LIKE"))
+            || tokens[i + 2].kind != SqlToken::DoubleQuoted)
+            return std::nullopt;
+        if (found.fields.isEmpty())
+            found.pattern = tokens[i + 2].text;
+        else if (tokens[i + 2].text != found.pattern)
+            return std::nullopt;
+        found.fields.append(name.text);
+        if (i + 3 == end)
+            return found;
+        if (!tokens[i + 3].isWord(QLatin1String("OR")))
+            return std::nullopt;
+    }
+}
+
+// A keyword search that the table's search index answers lists its keys from
+// the index instead of reading every row; only the rare rows that hold a NUL
+// are tested with the condition itself. The query that does so (its
+// condition numbered as `where`, the index's two queries after it) and those
+// two parameters, or null.
+struct IndexedKeyset {
+    QByteArray sql;
+    QStringList parameters;
+};
+
+std::optional<IndexedKeyset> indexedKeyset(const Tokens& tokens, size_t begin, size_t end, const TableInfo& table,
+                                           Connection& connection, const QByteArray& where, int whereParameters)
+{
+    const std::optional<ContainsCondition> condition = containsCondition(tokens, begin, end);
+    if (!condition)
+        return std::nullopt;
+    const QByteArray pattern = condition->pattern.toUtf8();
+    const std::optional<LikePattern> compiled = LikePattern::compile(std::string_view(pattern.constData(), size_t(pattern.size())));
+    if (!compiled)
+        return std::nullopt;
+    const std::optional<std::string> text = compiled->containedAsciiText();
+    if (!text)
+        return std::nullopt;
+    const std::optional<SearchIndex> index = findSearchIndex(connection, table);
+    if (!index)
+        return std::nullopt;
+    const std::optional<QString> match = searchIndexQuery(*index, condition->fields, *text);
+    if (!match)
+        return std::nullopt;
+    const QByteArray matches = "SELECT rowid FROM " + index->quotedName + " WHERE " + index->quotedName + " MATCH ?";
+    return IndexedKeyset{matches + QByteArray::number(whereParameters + 1) + " UNION SELECT rowid FROM "
+                             + table.quotedName + " WHERE rowid IN (" + matches + QByteArray::number(whereParameters + 2)
+                             + ") AND (" + where + ") ORDER BY 1",
+                         {*match, nulRowsQuery()}};
+}
+
 TranslatedQuery translateSelect(const QString& sql, const Tokens& tokens, Connection& connection)
 {
     TranslatedQuery query;
@@ -222,9 +291,11 @@ TranslatedQuery translateSelect(const QString& sql, const Tokens& tokens, Connec
     ExpressionWriter writer(table, sql, query.parameters);
     QByteArray where;
     QByteArray order;
+    std::optional<IndexedKeyset> indexed;
     if (i < tokens.size() && tokens[i].isWord(QLatin1String("WHERE"))) {
         const size_t end = clauseEnd(tokens, i + 1);
         where = writer.write(tokens, i + 1, end, false);
+        indexed = indexedKeyset(tokens, i + 1, end, table, connection, where, int(query.parameters.size()));
         i = end;
     }
     if (i < tokens.size() && tokens[i].isWord(QLatin1String("ORDER"))) {
@@ -242,6 +313,13 @@ TranslatedQuery translateSelect(const QString& sql, const Tokens& tokens, Connec
     if (unknownNames > 0)
         throw errors::tooFewParameters(unknownNames);
 
+    query.wholeTable = where.isEmpty() && order.isEmpty() && limit <= 0;
+    if (indexed && order.isEmpty() && limit <= 0) {
+        query.keysetSql = indexed->sql;
+        query.parameters += indexed->parameters;
+        return query;
+    }
+
     QByteArray keyset = "SELECT rowid FROM " + table.quotedName;
     if (!where.isEmpty())
         keyset += " WHERE " + where;
@@ -249,7 +327,6 @@ TranslatedQuery translateSelect(const QString& sql, const Tokens& tokens, Connec
     if (limit > 0)
         keyset += " LIMIT " + QByteArray::number(limit);
     query.keysetSql = keyset;
-    query.wholeTable = where.isEmpty() && order.isEmpty() && limit <= 0;
     return query;
 }
 

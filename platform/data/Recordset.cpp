@@ -514,6 +514,79 @@ void Recordset::deleteRow()
     placeOn(Place::OnDeleted, index_);
 }
 
+void Recordset::removeAll()
+{
+    const TableInfo& table = requireTable();
+    if (editMode_ == EditAdd)
+        dropEdit();
+    leave(ValidateAction::Delete);
+    Connection::WriteTransaction transaction(*connection_);
+    // A whole table is emptied at once rather than row by row.
+    Statement remove = connection_->prepare(
+        query_.wholeTable ? "DELETE FROM " + table.quotedName
+                          : "DELETE FROM " + table.quotedName + " WHERE rowid IN (" + query_.keysetSql + ")");
+    for (int i = 0; i < query_.parameters.size(); ++i)
+        remove.bindText(i + 1, query_.parameters[i]);
+    remove.step();
+    transaction.commit();
+    keys_.clear();
+    rows_.clear();
+    placeOn(Place::AfterLast);
+    notifyRowChanged();
+}
+
+void Recordset::copyRowsInto(const QString& table, const std::vector<CopiedColumn>& columns)
+{
+    const TableInfo& source = requireTable();
+    const TableInfo* target = connection_->findTable(table);
+    if (!target)
+        throw errors::tableNotFound(table);
+
+    // The keys go in as one JSON array, walked in its order: the cross join
+    // keeps the array outermost, so rows are written in the set's order
+    // without sorting them.
+    std::vector<qint64> keys;
+    keys_.copy(0, keys_.size(), keys);
+    QByteArray list = "[";
+    for (size_t i = 0; i < keys.size(); ++i) {
+        if (i > 0)
+            list += ',';
+        list += QByteArray::number(keys[i]);
+    }
+    list += ']';
+
+    QByteArray names;
+    QByteArray values;
+    std::vector<QVariant> fixed;
+    for (const CopiedColumn& copied : columns) {
+        const int into = target->columnIndex(copied.name);
+        if (into < 0)
+            throw errors::itemNotFound();
+        if (!names.isEmpty()) {
+            names += ", ";
+            values += ", ";
+        }
+        names += target->columns[size_t(into)].quotedName;
+        if (copied.value) {
+            fixed.push_back(toStoredValue(*copied.value, target->columns[size_t(into)].type));
+            values += '?' + QByteArray::number(qsizetype(fixed.size() + 1));
+        } else if (const int field = fieldIndex(copied.name); field >= 0) {
+            values += "s." + column(field).quotedName;
+        } else {
+            values += "NULL";
+        }
+    }
+    Connection::WriteTransaction transaction(*connection_);
+    Statement insert = connection_->prepare("INSERT INTO " + target->quotedName + " (" + names + ") SELECT " + values
+                                            + " FROM json_each(?1) AS k CROSS JOIN " + source.quotedName
+                                            + " AS s ON s.rowid = k.value");
+    insert.bindText(1, QString::fromLatin1(list));
+    for (size_t i = 0; i < fixed.size(); ++i)
+        insert.bind(int(i + 2), fixed[i]);
+    insert.step();
+    transaction.commit();
+}
+
 void Recordset::findFirst(const QString& criterion)
 {
     const TableInfo& table = requireTable();

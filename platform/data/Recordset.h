@@ -77,6 +77,22 @@ public:
     // moveNext then goes to the row after the removed one.
     void deleteRow();
 
+    // Removes, in one store, every row that the set's query lists at this
+    // moment, rows another program added since the open included; the set
+    // is empty afterwards.
+    void removeAll();
+
+    // One column of the rows copyRowsInto writes: the set's field of the same
+    // name (Null when the set does not select one), or a fixed value.
+    struct CopiedColumn {
+        QString name;
+        std::optional<QVariant> value;
+    };
+    // Appends to `table` of the same file one row for every row of this set,
+    // in the set's order, in one store; the cursors on `table` see them after
+    // their next open. Changes waiting in the edit buffer are not copied.
+    void copyRowsInto(const QString& table, const std::vector<CopiedColumn>& columns);
+
     // Makes the first row of the set that meets the criterion (in the
     // record-source dialect, e.g. "ID= 12") current; noMatch() tells whether
     // none did, and then the cursor stays where it was.

@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QtTest>
 
+#include <algorithm>
+
 namespace testsupport {
 
 using questionwindow::frmMain;
@@ -61,12 +63,10 @@ QStringList QuestionWindowFixture::setColumn(frmMain& window, const QString& fie
     if (!window.Data1->hasRecordset() || window.Data1->recordset().recordCount() == 0)
         return values;
     auto& records = window.Data1->recordset();
-    records.moveFirst();
-    while (!records.eof()) {
+    const int current = records.absolutePosition();
+    for (records.moveFirst(); !records.eof(); records.moveNext())
         values.append(records.field(field).value().toString());
-        records.moveNext();
-    }
-    records.moveFirst();
+    moveTo(window, std::max(current, 0));
     return values;
 }
 
@@ -92,6 +92,11 @@ void QuestionWindowFixture::verifySetIs(frmMain& window, const QString& conditio
     const QStringList calls = setColumn(window, QStringLiteral("Call"));
     QCOMPARE(mark, calls.isEmpty() ? QString() : calls.last());
     QCOMPARE(shownId, expected.isEmpty() ? QString() : expected.first());
+}
+
+QStringList QuestionWindowFixture::setCalls(frmMain& window)
+{
+    return setColumn(window, QStringLiteral("Call"));
 }
 
 void QuestionWindowFixture::verifyNoBoxes() const

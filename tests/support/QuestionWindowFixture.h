@@ -35,9 +35,12 @@ struct QuestionWindowFixture : ProgramFixture {
     static void moveTo(questionwindow::frmMain& window, int index);
 
     // ---- Reading a set ------------------------------------------------------
-    // One field of every record of the set, first to last; the first record
-    // is current afterwards. An empty set gives none.
+    // One field of every record of the set, first to last, read by moving
+    // through it; the record current before is current again afterwards. An
+    // empty set gives none.
     static QStringList setColumn(questionwindow::frmMain& window, const QString& field);
+    // The set's database numbers, first to last.
+    static QStringList setCalls(questionwindow::frmMain& window);
     // The set caption: the text of the status panel "Chapter".
     static QString setCaptionOf(questionwindow::frmMain& window);
     // The window holds exactly the rows of table1 that meet `condition` (an

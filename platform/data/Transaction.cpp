@@ -1,0 +1,32 @@
+#include "Transaction.h"
+
+#include "Connection.h"
+#include "Recordset.h"
+#include "platform/core/Errors.h"
+
+namespace data {
+
+struct Transaction::Open {
+    explicit Open(Connection& connection) : transaction(connection) {}
+    Connection::WriteTransaction transaction;
+};
+
+Transaction::Transaction(Recordset& cursor)
+{
+    if (!cursor.connection())
+        throw platform::errors::objectNotSet();
+    connection_ = cursor.connection()->shared_from_this();
+    open_ = std::make_unique<Open>(*connection_);
+}
+
+Transaction::~Transaction()
+{
+    open_.reset(); // rolls back unless committed, before the connection may close
+}
+
+void Transaction::commit()
+{
+    open_->transaction.commit();
+}
+
+} // namespace data

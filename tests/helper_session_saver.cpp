@@ -1,0 +1,48 @@
+// Saves the question window's session without end, through the window's own
+// "Save This Session", answering Yes to its question; the saved-session test
+// kills it at a random moment. Sets of two sizes take turns, and each save's
+// sequence number is its score board's right answers:
+//
+//   ready
+//   begin <sequence> <chapter>
+//   acked <sequence>
+//
+//   helper_session_saver <program folder> <first sequence number>
+
+#include "platform/forms/App.h"
+#include "platform/forms/Application.h"
+#include "platform/forms/ScriptedDialogs.h"
+#include "questionsets/SetLoading.h"
+#include "questionwindow/frmMain.h"
+
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    forms::Application application(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: helper_session_saver <program folder> <first sequence number>\n");
+        return 2;
+    }
+    forms::App program(QString::fromLocal8Bit(argv[1]));
+    forms::ScriptedDialogs boxes(program.dialogs());
+    auto& window = forms::form<questionwindow::frmMain>();
+    std::printf("ready\n");
+    std::fflush(stdout);
+    for (long long sequence = QByteArray(argv[2]).toLongLong();; ++sequence) {
+        const char* chapter = sequence % 2 ? "Fire Hose" : "Forcible Entry";
+        questionsets::setQuery(window, questionsets::chapterQuery(QString::fromLatin1(chapter)));
+        window.txtCorrect->setText(QString::number(sequence));
+        questionsets::setCaption(window, QString());
+        boxes.answer(forms::vbYes);
+        std::printf("begin %lld %s\n", sequence, chapter);
+        std::fflush(stdout);
+        window.mnuSaveThisSession_Click();
+        if (!boxes.ok() || window.Status->panel(QStringLiteral("Chapter"))->text() != QLatin1String("Session Has Been Saved")) {
+            std::fprintf(stderr, "save %lld failed: %s\n", sequence, qPrintable(boxes.problems()));
+            return 1;
+        }
+        std::printf("acked %lld\n", sequence);
+        std::fflush(stdout);
+    }
+}
