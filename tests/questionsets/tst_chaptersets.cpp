@@ -1,5 +1,6 @@
 #include "support/FileQuery.h"
 #include "support/QuestionWindowFixture.h"
+#include "support/SampleChapters.h"
 
 #include "platform/data/Quoting.h"
 #include "platform/forms/Hourglass.h"
@@ -17,9 +18,9 @@ using testsupport::queryColumn;
 using testsupport::queryValue;
 using namespace questionsets;
 
+using namespace testsupport::sample;
+
 namespace {
-const QString hose = QStringLiteral("Fire Hose");
-const QString captains = QStringLiteral("Captain's Duties");
 const QString inputTitle = QStringLiteral("Enter Number Of Questions You Would Like Included In This Test.");
 
 struct Row {

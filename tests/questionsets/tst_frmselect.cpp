@@ -1,5 +1,6 @@
 #include "support/FileQuery.h"
 #include "support/QuestionWindowFixture.h"
+#include "support/SampleChapters.h"
 #include "support/SetRows.h"
 
 #include "contents/SkinBackground.h"
@@ -21,10 +22,9 @@ using questionwindow::frmMain;
 using testsupport::executeSql;
 using testsupport::queryColumn;
 
+using namespace testsupport::sample;
+
 namespace {
-const QString hose = QStringLiteral("Fire Hose");
-const QString captains = QStringLiteral("Captain's Duties");
-const QString ladders = QStringLiteral("Ground Ladders");
 const QString vent = QStringLiteral("Ventilation");
 const QString plainCaption = QStringLiteral("Random Test - Multiple Chapters");
 const QString speaks = QStringLiteral("Brisolt Speaks");

@@ -1,5 +1,6 @@
 #include "support/FileQuery.h"
 #include "support/QuestionWindowFixture.h"
+#include "support/SampleChapters.h"
 
 #include "platform/data/Quoting.h"
 #include "questionsets/SetLoading.h"
@@ -11,11 +12,12 @@ using questionwindow::frmMain;
 using testsupport::queryColumn;
 using testsupport::queryValue;
 
+using namespace testsupport::sample;
+
 namespace {
 
 const QString prompt = QStringLiteral("Enter Keyword To Search Question Banks.");
 const QString promptTitle = QStringLiteral("Search Question Banks For Keywords");
-const QString hose = QStringLiteral("Fire Hose");
 
 // Questions whose long texts hold the characters a keyword might take as a
 // pattern; each is found by its database number.

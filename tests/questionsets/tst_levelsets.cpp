@@ -1,5 +1,6 @@
 #include "support/FileQuery.h"
 #include "support/QuestionWindowFixture.h"
+#include "support/SampleChapters.h"
 
 #include "platform/data/Quoting.h"
 #include "questionsets/SetLoading.h"
@@ -10,11 +11,7 @@
 using questionwindow::frmMain;
 using namespace questionsets;
 
-namespace {
-const QString hose = QStringLiteral("Fire Hose");
-const QString captains = QStringLiteral("Captain's Duties");
-
-} // namespace
+using namespace testsupport::sample;
 
 // "Display Level 1 Questions Only" and "Display Level 2 Questions Only",
 // chosen from the question window's menu, on a copy of the sample bank.

@@ -1,5 +1,6 @@
 #include "support/FileQuery.h"
 #include "support/ProgramFolder.h"
+#include "support/SampleChapters.h"
 #include "support/SetRows.h"
 
 #include "platform/data/DataControl.h"
@@ -16,10 +17,9 @@ using namespace questionsets;
 
 Q_DECLARE_METATYPE(questionsets::Level)
 
+using namespace testsupport::sample;
+
 namespace {
-const QString captains = QStringLiteral("Captain's Duties");
-const QString hose = QStringLiteral("Fire Hose");
-const QString ladders = QStringLiteral("Ground Ladders");
 using Row = testsupport::SetRow;
 } // namespace
 

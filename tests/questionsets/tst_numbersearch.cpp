@@ -1,5 +1,6 @@
 #include "support/FileQuery.h"
 #include "support/QuestionWindowFixture.h"
+#include "support/SampleChapters.h"
 
 #include "platform/data/Quoting.h"
 #include "questionsets/SetLoading.h"
@@ -11,9 +12,9 @@ using questionwindow::frmMain;
 using testsupport::queryValue;
 using namespace questionsets;
 
+using namespace testsupport::sample;
+
 namespace {
-const QString hose = QStringLiteral("Fire Hose");
-const QString captains = QStringLiteral("Captain's Duties");
 const QString prompt = QStringLiteral("Enter Database Question Number.");
 const QString promptTitle = QStringLiteral("Search Question Banks For Quention Number");
 const QString notFound =

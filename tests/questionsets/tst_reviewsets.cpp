@@ -1,5 +1,6 @@
 #include "support/FileQuery.h"
 #include "support/QuestionWindowFixture.h"
+#include "support/SampleChapters.h"
 
 #include "platform/data/Quoting.h"
 #include "platform/forms/Hourglass.h"
@@ -11,9 +12,9 @@
 using questionwindow::frmMain;
 using namespace questionsets;
 
+using namespace testsupport::sample;
+
 namespace {
-const QString hose = QStringLiteral("Fire Hose");
-const QString captains = QStringLiteral("Captain's Duties");
 const QString brilliant =
     QStringLiteral("You Are Simply Brilliant! \nGuess What? You have no questions answered incorrectly!");
 

@@ -1,5 +1,6 @@
 #include "support/FileQuery.h"
 #include "support/QuestionWindowFixture.h"
+#include "support/SampleChapters.h"
 
 #include "platform/data/Quoting.h"
 #include "questionsets/SetLoading.h"
@@ -16,9 +17,10 @@ using testsupport::executeSql;
 using testsupport::queryColumn;
 using testsupport::queryValue;
 
+using namespace testsupport::sample;
+
 namespace {
 
-const QString hose = QStringLiteral("Fire Hose");
 const QString confirmText = QStringLiteral("By clicking this option you will erase your last session and replace it "
                                            "with your current session.  Are you sure this is what you really want to "
                                            "do??");

@@ -1,4 +1,5 @@
 #include "support/QuestionWindowFixture.h"
+#include "support/SampleChapters.h"
 
 #include "platform/data/DataControl.h"
 #include "platform/data/Quoting.h"
@@ -15,10 +16,7 @@ using namespace questionsets;
 
 Q_DECLARE_METATYPE(questionsets::Level)
 
-namespace {
-const QString quoted = QStringLiteral("Captain's Duties");
-const QString hose = QStringLiteral("Fire Hose");
-} // namespace
+using namespace testsupport::sample;
 
 // The query texts of the set menus, and what each one selects when the
 // question database runs it.
@@ -64,7 +62,7 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("chapter") << chapterQuery(hose) << "SELECT * FROM table1 where Chapter='Fire Hose'";
         QTest::newRow("chapter with a quote")
-            << chapterQuery(quoted) << "SELECT * FROM table1 where Chapter='Captain''s Duties'";
+            << chapterQuery(captains) << "SELECT * FROM table1 where Chapter='Captain''s Duties'";
         QTest::newRow("order chapter") << orderQuery(hose) << "SELECT * FROM table1 where Chapter='Fire Hose'";
         QTest::newRow("order whole table")
             << orderQuery("Snore")
@@ -80,7 +78,7 @@ private slots:
             << resetLevelsQuery(hose) << "SELECT * FROM table1 where chapter='Fire Hose'";
         QTest::newRow("reset levels whole table") << resetLevelsQuery("Snore") << "table1 ";
         QTest::newRow("reset chapter")
-            << resetChapterQuery(quoted) << "SELECT * FROM table1 where Chapter =  'Captain''s Duties' ";
+            << resetChapterQuery(captains) << "SELECT * FROM table1 where Chapter =  'Captain''s Duties' ";
         QTest::newRow("current chapter, level 1")
             << currentChapterTestQuery(5, hose, Level::One)
             << "SELECT Top 5  * FROM table1 where FF = '1'  And chapter='Fire Hose'ORDER BY Rnd(id);";
@@ -88,7 +86,7 @@ private slots:
             << currentChapterTestQuery(7, hose, Level::Two)
             << "SELECT Top 7  * FROM table1 where FF = '2'  And chapter='Fire Hose'ORDER BY Rnd(id);";
         QTest::newRow("current chapter, both levels")
-            << currentChapterTestQuery(3, quoted, Level::Both)
+            << currentChapterTestQuery(3, captains, Level::Both)
             << "SELECT Top 3  * FROM table1 where chapter='Captain''s Duties' ORDER BY Rnd(id);";
         QTest::newRow("entire bank, level 1")
             << entireBankTestQuery(10, Level::One) << "SELECT Top 10  * FROM table1 where FF = '1' ORDER BY Rnd(id);";
@@ -129,7 +127,7 @@ private slots:
     {
         QTest::addColumn<QString>("chapter");
         QTest::newRow("plain title") << hose;
-        QTest::newRow("title with a quote") << quoted;
+        QTest::newRow("title with a quote") << captains;
     }
     void chapterQueriesSelectTheChapter()
     {
@@ -170,7 +168,7 @@ private slots:
         QTest::newRow("chapter, level 1") << currentChapterTestQuery(5, hose, Level::One) << 5 << hose << "1";
         QTest::newRow("chapter, level 2") << currentChapterTestQuery(4, hose, Level::Two) << 4 << hose << "2";
         QTest::newRow("chapter, both") << currentChapterTestQuery(9, hose, Level::Both) << 9 << hose << "";
-        QTest::newRow("quoted chapter, level 1") << currentChapterTestQuery(2, quoted, Level::One) << 2 << quoted << "1";
+        QTest::newRow("quoted chapter, level 1") << currentChapterTestQuery(2, captains, Level::One) << 2 << captains << "1";
         QTest::newRow("more than the chapter holds")
             << currentChapterTestQuery(500, hose, Level::Both) << 18 << hose << "";
         QTest::newRow("bank, level 1") << entireBankTestQuery(20, Level::One) << 20 << "" << "1";
