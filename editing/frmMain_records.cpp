@@ -109,8 +109,13 @@ void frmMain::cmdSave_Click()
                    [&] { Data1->updateRecord(); }))
         return;
     // A stored new question joins the end of the set: show it there.
-    if (added)
-        bestEffort({[&] { Data1->recordset().moveLast(); }});
+    if (added) {
+        bestEffort({
+            [&] { Data1->recordset().moveLast(); },
+            [&] { questionsets::countInPlace(*this); },
+            [&] { questionsets::markInPlace(*this); },
+        });
+    }
     txtNew->setText(savedQuestion);
     UnLockStuff();
     // Reading aloud and printing take the question as stored, all of it.

@@ -111,6 +111,8 @@ private slots:
         QCOMPARE(fixture->storedNumber(QStringLiteral("SELECT COUNT(*) FROM table1 WHERE Call = 90001")), 1);
         // The window shows the question it stored, free to move on.
         QCOMPARE(w.txtCall->text(), QStringLiteral("90001"));
+        QCOMPARE(w.txtCount->text(), QString::number(before + 1));
+        QCOMPARE(w.txtMark->text(), QStringLiteral("90001")); // now the set's last question
         QCOMPARE(w.txtQuestion2->text(), question);
         QCOMPARE(w.txtAnswer2->text(), QStringLiteral("A"));
         QCOMPARE(w.txtNew->text(), QStringLiteral("Old"));
