@@ -67,6 +67,17 @@ void countInPlace(frmMain& window)
     window.txtCount->setText(QString::number(count));
 }
 
+void markInPlace(frmMain& window)
+{
+    if (!hasRecords(window)) {
+        window.txtMark->setText(QString());
+        return;
+    }
+    const data::Recordset& records = window.Data1->recordset();
+    const QVariant last = records.valueAt(records.recordCount() - 1, QStringLiteral("Call"));
+    window.txtMark->setText(last.isNull() ? QString() : last.toString());
+}
+
 bool emptySetTest(const frmMain& window) { return window.txtChapter->text().isEmpty(); }
 
 void settleNewSet(frmMain& window)

@@ -43,6 +43,9 @@ void markStep(frmMain& window);
 // count is exact without a trip to the last record and back, so the record
 // shown is neither left nor read again.
 void countInPlace(frmMain& window);
+// The mark step for a set the user stands in: the last record's number is
+// read where it lies, so the record shown (or a question being typed) stays.
+void markInPlace(frmMain& window);
 
 // Right after a set query: true when the set has no record.
 bool emptySetTest(const frmMain& window);

@@ -57,6 +57,7 @@ frmMain::frmMain()
     designButtons(canvas);
     designPictureAndNotes(canvas);
     designHiddenBoxes();
+    designEditFields();
 
     // The picture and video paths start from the program folder.
     Dir1Path = forms::App::current().path();
@@ -287,11 +288,13 @@ void frmMain::designButtons(QWidget& canvas)
 
         {&frmMain::cmdExit, "cmdExit", "E&xit", {tw(12), tw(440), tw(70), tw(32)}, &frmMain::cmdExit_Click,
          "Exits to Table of Contents screen", "Exit to the table of contents", pressable},
-        {&frmMain::cmdSave, "cmdSave", "Save", {tw(88), tw(440), tw(70), tw(32)}, nullptr, "Save current question",
+        {&frmMain::cmdSave, "cmdSave", "Save", {tw(88), tw(440), tw(70), tw(32)}, &frmMain::cmdSave_Click,
+         "Save current question",
          "Save question", pressableOff},
-        {&frmMain::cmdNew, "cmdNew", "New", {tw(164), tw(440), tw(70), tw(32)}, nullptr, "Create a new question",
+        {&frmMain::cmdNew, "cmdNew", "New", {tw(164), tw(440), tw(70), tw(32)}, &frmMain::cmdNew_Click,
+         "Create a new question",
          "New question", pressableOff},
-        {&frmMain::cmdDelete, "cmdDelete", "Delete", {tw(240), tw(440), tw(70), tw(32)}, nullptr,
+        {&frmMain::cmdDelete, "cmdDelete", "Delete", {tw(240), tw(440), tw(70), tw(32)}, &frmMain::cmdDelete_Click,
          "Delete current question", "Delete question", pressableOff},
 
         {&frmMain::cmdShow, "cmdShow", "Show Picture", {tw(12), tw(478), tw(120), tw(32)}, &frmMain::cmdShow_Click,

@@ -415,6 +415,51 @@ private:
     void showRecordMedia(const MediaRules& rules);
     void showRecordVideo(bool hideButtonsWhenNone);
     // ==== end of record display block ====
+
+    // ==== Editing the bank: the edit lock, the question records, the edit fields ====
+public:
+    forms::TextBox* txtFocus; // letter of the edit box that last got the focus: "Q", "A".."D", "N"
+    forms::TextBox* txtClip;  // word for the same box: "Question", "A".."D", "Notes"
+    forms::TextBox* txtSpell; // typing-error flag box
+
+    // The edit lock: "Lock Questions" is enabled exactly while unlocked.
+    bool questionsUnlocked() const;
+    void mnuLock_Click();
+    void mnuUnlock_Click();
+    void txtCall_DblClick();
+    // A record is being changed: navigation, Exit, New and Delete wait for Save.
+    void LockStuff();
+    void UnLockStuff();
+
+    void cmdNew_Click();
+    void cmdSave_Click();
+    void cmdDelete_Click();
+
+    // The edit box that last got the focus (the question, an answer or the
+    // notes), as txtFocus names it; null before any did. Spelling and the
+    // thesaurus work on it.
+    forms::TextBox* focusedEditField() const;
+    void mnuCut_Click();
+    void mnuCopy_Click();
+    void mnuPaste_Click();
+
+private:
+    void designEditFields(); // the hidden boxes and the edit boxes' events
+    void editBox_GotFocus(const QString& letter, const QString& word);
+    void editBox_KeyPress(forms::TextBox& box, int& keyAscii, bool typingColour);
+    void editBox_LostFocus();
+    void answerBox_Click(int index);
+    void txtAnswer_KeyPress(int& keyAscii);
+    void txtAnswer_LostFocus();
+    void txtLevel_KeyPress(int& keyAscii);
+    void txtNum_KeyPress(int& keyAscii);
+    void setEditLock(bool locked);
+    // The chapter's next question number, read through Data2.
+    QString nextQuestionNumberOf(const QString& chapter);
+    // A database number no question of the bank holds yet.
+    qint64 newDatabaseNumber() const;
+    bool addQuestionAfterEmptiedSet(const QString& chapter);
+    // ==== end of editing block ====
 };
 
 } // namespace questionwindow

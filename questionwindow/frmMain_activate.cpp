@@ -63,12 +63,13 @@ forms::TextBox* routedChapterBox(const QString& route)
 
 void frmMain::Form_Activate()
 {
-    // The set's last number, for "That was the last question.".
-    bestEffort({
-        [&] { Data1->recordset().moveLast(); },
-        [&] { txtMark->setText(txtCall->text()); },
-        [&] { Data1->recordset().moveFirst(); },
-    });
+    // The set's last number, for "That was the last question.", read without
+    // a move: a window the user comes back to still shows the question left,
+    // and a question being typed stays open.
+    bestEffort({[&] {
+        if (Data1->recordset().recordCount() > 0)
+            questionsets::markInPlace(*this);
+    }});
 
     replayAnswerMode();
 
@@ -156,18 +157,13 @@ bool frmMain::offerNewQuestion()
     const int answer = forms::msgBox(QStringLiteral("No Records, Add Some?"), forms::vbYesNoCancel,
                                      QStringLiteral("Brisolt Software"));
 
-    // Whatever the answer, the set becomes the whole question table, and the
-    // new question's database number follows the table's last one.
-    int number = 1;
+    // Whatever the answer, the set becomes the whole question table; a new
+    // question takes a database number that no question holds.
+    qint64 number = 1;
     bestEffort({
         [&] { Data1->setRecordSource(QStringLiteral("table1 ")); },
         [&] { Data1->refresh(); },
-        [&] { Data1->recordset().moveLast(); },
-        [&] { number = Data1->recordset().field(QStringLiteral("Call")).value().toInt(); },
-        [&] {
-            if (!txtCall->text().isEmpty())
-                number += 1;
-        },
+        [&] { number = newDatabaseNumber(); },
     });
 
     if (answer != forms::vbYes) {

@@ -76,9 +76,9 @@ void frmMain::designMenus()
          }},
         {&W::mnuEdit, "mnuEdit", "&Edit",
          {
-             {"mnuCut", "Cut", &W::mnuCut, nullptr, ctrl(Qt::Key_X)},
-             {"mnuCopy", "Copy", &W::mnuCopy, nullptr, ctrl(Qt::Key_C)},
-             {"mnuPaste", "Paste", &W::mnuPaste},
+             {"mnuCut", "Cut", &W::mnuCut, &W::mnuCut_Click, ctrl(Qt::Key_X)},
+             {"mnuCopy", "Copy", &W::mnuCopy, &W::mnuCopy_Click, ctrl(Qt::Key_C)},
+             {"mnuPaste", "Paste", &W::mnuPaste, &W::mnuPaste_Click},
              {"-"},
              {"mnuRenumber", "Re-Number Database Number", &W::mnuRenumber, nullptr, {}, forms::Disabled},
              {"mnuReNumChap", "Re-Number Chapter Numbers", &W::mnuReNumChap},
@@ -137,8 +137,8 @@ void frmMain::designMenus()
          }},
         {&W::mnuQuestions, "mnuQuestions", "&Questions",
          {
-             {"mnuLock", "Lock Questions", &W::mnuLock, nullptr, ctrl(Qt::Key_L)},
-             {"mnuUnlock", "Unlock Questions", &W::mnuUnlock, nullptr, ctrl(Qt::Key_U)},
+             {"mnuLock", "Lock Questions", &W::mnuLock, &W::mnuLock_Click, ctrl(Qt::Key_L)},
+             {"mnuUnlock", "Unlock Questions", &W::mnuUnlock, &W::mnuUnlock_Click, ctrl(Qt::Key_U)},
              {"-"},
              {"mnuFF1", "Display Level 1 Questions Only", &W::mnuFF1, &W::mnuFF1_Click},
              {"mnuFF2", "Display Level 2 Questions Only", &W::mnuFF2, &W::mnuFF2_Click},

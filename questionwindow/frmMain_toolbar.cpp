@@ -2,15 +2,45 @@
 
 #include "questionwindow/frmMain.h"
 
+#include "platform/forms/Dialogs.h"
 #include "platform/forms/FailureRegimes.h"
+#include "questionsets/Markers.h"
 
 namespace questionwindow {
 
 // A step that fails ends there; the toolbar itself goes on.
 void frmMain::tbToolBar_ButtonClick(const QString& key)
 {
-    if (key == QLatin1String("Find"))
-        forms::bestEffort({[&] { mnuKwed_Click(); }});
+    using forms::bestEffort;
+    // The lock keys run crosswise: "Lock" shows while locked and unlocks.
+    if (key == QLatin1String("Unlock")) {
+        bestEffort({
+            [&] { tbToolBar->button(QStringLiteral("Lock"))->setVisible(true); },
+            [&] { tbToolBar->button(QStringLiteral("Unlock"))->setVisible(false); },
+            [&] { mnuLock_Click(); },
+        });
+    } else if (key == QLatin1String("Lock")) {
+        if (txtQ->text() == markers::wholeBank) {
+            forms::msgBox(QStringLiteral("Sorry, you can not unlock questions whicle taking the entire test.  Go to "
+                                         "the Table Of Contents Window and select a specific chapter in order to "
+                                         "unlock the questions."),
+                          forms::vbOKOnly | forms::vbCritical, QStringLiteral("Brisolt Speaks"));
+            return;
+        }
+        bestEffort({
+            [&] { tbToolBar->button(QStringLiteral("Lock"))->setVisible(false); },
+            [&] { tbToolBar->button(QStringLiteral("Unlock"))->setVisible(true); },
+            [&] { mnuUnlock_Click(); },
+        });
+    } else if (key == QLatin1String("Cut")) {
+        bestEffort({[&] { mnuCut_Click(); }});
+    } else if (key == QLatin1String("Copy")) {
+        bestEffort({[&] { mnuCopy_Click(); }});
+    } else if (key == QLatin1String("Paste")) {
+        bestEffort({[&] { mnuPaste_Click(); }});
+    } else if (key == QLatin1String("Find")) {
+        bestEffort({[&] { mnuKwed_Click(); }});
+    }
 }
 
 } // namespace questionwindow

@@ -280,6 +280,19 @@ QVariant Recordset::fieldValue(int field) const
     return rows_.value(index_, field);
 }
 
+QVariant Recordset::valueAt(int index, const QString& name) const
+{
+    requireOpen();
+    const int field = fieldIndex(name);
+    if (field < 0)
+        throw errors::itemNotFound();
+    if (index < 0 || index >= keys_.size())
+        throw errors::noCurrentRecord();
+    if (!rows_.load(keys_, index, std::span<const int>(&field, 1), forward_))
+        throw errors::recordDeleted();
+    return rows_.value(index, field);
+}
+
 void Recordset::cacheFields(const std::vector<int>& fields) const
 {
     requireOpen();

@@ -61,6 +61,10 @@ public:
     double percentPosition() const;
     // Index of the current row from 0; -1 without one.
     int absolutePosition() const;
+    // A field of the row at `index` (from 0) of the set, read without a move:
+    // the current row, and a row being changed or added, stay as they are.
+    // 3021 for an index outside the set, 3265 for an unknown field.
+    QVariant valueAt(int index, const QString& field) const;
     // True on a row that can be read, or while a new row is being added.
     bool hasCurrentRecord() const;
 

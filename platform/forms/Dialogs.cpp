@@ -263,4 +263,9 @@ QString inputBox(const QString& prompt, const QString& title, const QString& def
     return requireCurrent(prompt).inputBox(prompt, title, defaultText);
 }
 
+void beep()
+{
+    QApplication::beep();
+}
+
 } // namespace forms

@@ -84,4 +84,7 @@ int msgBox(const QString& text, int style = vbOKOnly);
 int msgBox(const QString& text, int style, const QString& title);
 QString inputBox(const QString& prompt, const QString& title, const QString& defaultText = {});
 
+// The system beep.
+void beep();
+
 } // namespace forms

@@ -1,6 +1,8 @@
 #include "platform/forms/KeyAscii.h"
 
+#include <QApplication>
 #include <QKeyEvent>
+#include <QWidget>
 
 namespace forms {
 
@@ -48,6 +50,16 @@ std::unique_ptr<QKeyEvent> replacementKeyEvent(const QKeyEvent& original, int ke
     }
     return std::make_unique<QKeyEvent>(original.type(), key, Qt::NoModifier, text,
                                        original.isAutoRepeat(), original.count());
+}
+
+void sendTabKey()
+{
+    QWidget* focused = QApplication::focusWidget();
+    if (!focused)
+        return;
+    const QString tab = QStringLiteral("\t");
+    QCoreApplication::postEvent(focused, new QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, tab));
+    QCoreApplication::postEvent(focused, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Tab, Qt::NoModifier, tab));
 }
 
 } // namespace forms

@@ -16,4 +16,8 @@ int keyAsciiOf(const QKeyEvent& event);
 // that replaced the key.
 std::unique_ptr<QKeyEvent> replacementKeyEvent(const QKeyEvent& original, int keyAscii);
 
+// Types Tab into the control that has the focus, after the key being handled
+// now: the focus moves on to the next control in tab order.
+void sendTabKey();
+
 } // namespace forms

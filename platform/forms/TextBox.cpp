@@ -3,6 +3,7 @@
 #include "platform/core/Errors.h"
 #include "platform/forms/KeyAscii.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -260,6 +261,10 @@ bool TextBox::eventFilter(QObject* watched, QEvent* event)
             emit click();
         break;
     }
+    case QEvent::MouseButtonDblClick:
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+            emit dblClick();
+        break;
     default:
         break;
     }
@@ -286,6 +291,16 @@ bool TextBox::filterKeyPress(QKeyEvent* event)
     if (alive)
         replayingKey_ = false;
     return true;
+}
+
+TextBox* focusedTextBox()
+{
+    // The focus lies on the box's editor, or on the viewport inside it.
+    for (QWidget* widget = QApplication::focusWidget(); widget; widget = widget->parentWidget()) {
+        if (auto* box = qobject_cast<TextBox*>(widget))
+            return box;
+    }
+    return nullptr;
 }
 
 } // namespace forms

@@ -58,6 +58,7 @@ signals:
     // keyAscii = 0 swallows the key; another value types that character instead.
     void keyPress(int& keyAscii);
     void click();
+    void dblClick();
     void gotFocus();
     void lostFocus();
 
@@ -83,5 +84,9 @@ private:
     bool replayingKey_ = false;    // a replaced key is on its way to the editor
     bool awayWithWindow_ = false;  // the focus left with the window, not to a control
 };
+
+// The text box whose editor has the keyboard focus in the program; null when
+// the focus is elsewhere (a button, a list) or nowhere.
+TextBox* focusedTextBox();
 
 } // namespace forms
