@@ -11,6 +11,8 @@ void frmMain::tbToolBar_ButtonClick(const QString& key)
 {
     if (key == QLatin1String("Find"))
         forms::bestEffort({[&] { mnuKwed_Click(); }});
+    else if (key == QLatin1String("Camera"))
+        forms::bestEffort({[&] { mnuAddPic_Click(); }});
 }
 
 } // namespace questionwindow
