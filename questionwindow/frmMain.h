@@ -362,6 +362,10 @@ public:
     void mnuLastSession_Click();
     void tbToolBar_ButtonClick(const QString& key);
 
+    // Pictures and videos
+    void mnuAddPic_Click(); // "Add Picture To Question": "Edit Screen Images" on its picture tab
+    void mnuVideo_Click();  // "Add Video To Question": the same window on its video tab
+
 protected:
     void Form_Load() override;
     void Form_Activate() override;

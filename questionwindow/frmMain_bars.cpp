@@ -128,8 +128,8 @@ void frmMain::designMenus()
          }},
         {&W::mnuPictures, "mnuPictures", "&Images",
          {
-             {"mnuAddPicture", "Add Picture To Question", &W::mnuAddPicture, nullptr, ctrl(Qt::Key_Z)},
-             {"mnuAddVideo", "Add Video To Question", &W::mnuAddVideo, nullptr, ctrl(Qt::Key_M)},
+             {"mnuAddPicture", "Add Picture To Question", &W::mnuAddPicture, &W::mnuAddPic_Click, ctrl(Qt::Key_Z)},
+             {"mnuAddVideo", "Add Video To Question", &W::mnuAddVideo, &W::mnuVideo_Click, ctrl(Qt::Key_M)},
              {"-"},
              forms::menuElement(&W::mnuImagesShow, 0, "mnuImagesShow",
                                 "Automatically Show Images In Presentation Mode"),

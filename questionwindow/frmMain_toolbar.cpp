@@ -40,6 +40,8 @@ void frmMain::tbToolBar_ButtonClick(const QString& key)
         bestEffort({[&] { mnuPaste_Click(); }});
     } else if (key == QLatin1String("Find")) {
         bestEffort({[&] { mnuKwed_Click(); }});
+    } else if (key == QLatin1String("Camera")) {
+        bestEffort({[&] { mnuAddPic_Click(); }});
     }
 }
 

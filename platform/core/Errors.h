@@ -47,6 +47,8 @@ inline constexpr ErrorKind<> divisionByZero{11, u"Division by zero"};
 inline constexpr ErrorKind<> typeMismatch{13, u"Type mismatch"};
 inline constexpr Text characterFileMissing{53, u"Character file not found: '%1'."};
 inline constexpr TwoTexts characterFileUnwritable{75, u"Cannot write the character file '%1': %2"};
+inline constexpr TwoTexts fileNotCopied{75, u"Cannot copy the file '%1': %2"};
+inline constexpr Text pathNotFound{76, u"Path not found: '%1'."};
 inline constexpr ErrorKind<> objectNotSet{91, u"Object variable or With block variable not set"};
 inline constexpr TwoTexts characterFileInvalid{321, u"Invalid character file '%1': %2"};
 inline constexpr Count controlArrayElementMissing{340, u"Control array element '%1' doesn't exist"};
