@@ -362,6 +362,11 @@ public:
     void mnuLastSession_Click();
     void tbToolBar_ButtonClick(const QString& key);
 
+    // ---- Chapter relabel and renumbering ------------------------------------
+    void mnuRelabel_Click();
+    void mnuRenumber_Click();
+    void mnuReNumChap_Click();
+
 protected:
     void Form_Load() override;
     void Form_Activate() override;
