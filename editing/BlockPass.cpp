@@ -24,13 +24,17 @@ void runPass(data::Recordset& cursor, const std::function<std::vector<qint64>()>
     const std::vector<qint64> keys = listKeys();
     const std::span<const qint64> all(keys);
     const qint64 total = qint64(keys.size());
-    progress(0);
     for (qint64 done = 0; done < total;) {
         const qint64 rows = std::min<qint64>(passBlockRows, total - done);
         writeBlock(all.subspan(size_t(done), size_t(rows)), done);
         done += rows;
-        progress(passPercent(done, total));
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        // After the last block the commit follows at once and the window
+        // goes back to its own event loop: a pass of one block, over in an
+        // instant, shows nothing.
+        if (done < total) {
+            progress(passPercent(done, total));
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        }
     }
     pass.commit();
 }

@@ -26,16 +26,17 @@ bool hasRecords(frmMain& w)
     return w.Data1->hasRecordset() && w.Data1->recordset().recordCount() > 0;
 }
 
-// Runs the pass from the set's first record (leaving the record shown stores
-// its pending changes first) with the window's progress bar showing how far
-// it got. A failure leaves every question as it was and is told; the window
-// ends on the first record either way, as after a finished pass.
+// Runs the pass, the changes waiting in the record shown stored first as a
+// move to the first record stores them, with the window's progress bar
+// showing how far it got. A failure leaves every question as it was and is
+// told; the window ends on the first record either way, as after a finished
+// pass.
 bool rewriteQuestions(frmMain& w, const std::function<std::vector<qint64>()>& listKeys,
                       const std::function<void(std::span<const qint64>, qint64)>& writeBlock,
                       const QString& failureText)
 {
     data::Recordset& records = w.Data1->recordset();
-    records.moveFirst();
+    w.Data1->storePending(data::ValidateAction::MoveFirst);
     bool done = false;
     try {
         const forms::Hourglass busy;
