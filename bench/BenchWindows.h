@@ -38,6 +38,19 @@ private:
     bool ok_ = false;
 };
 
+// A copy of the bank for a raw twin that writes.
+struct RawCopy {
+    explicit RawCopy(int64_t bankSize)
+    {
+        ok = folder.isValid() && folder.replaceDatabase(bankPath(bankSize));
+        if (ok)
+            bank = std::make_unique<benchbanks::RawBank>(folder.databasePath());
+    }
+    testsupport::ProgramFolder folder;
+    std::unique_ptr<benchbanks::RawBank> bank;
+    bool ok = false;
+};
+
 // The running program on a copy of the bank, its boxes scripted, with the
 // main table of contents loaded as it is when it opens the question window.
 struct Program {
@@ -76,6 +89,19 @@ inline std::unique_ptr<Program> startProgram(benchmark::State& state)
     if (program->folder.ok())
         return program;
     state.SkipWithError("could not lay out the program folder");
+    return nullptr;
+}
+
+// A copy of the bank for a raw twin that writes; none, and the case
+// skipped, without the bank or its copy.
+inline std::unique_ptr<RawCopy> startRawCopy(benchmark::State& state)
+{
+    if (!haveBank(state))
+        return nullptr;
+    auto copy = std::make_unique<RawCopy>(state.range(0));
+    if (copy->ok)
+        return copy;
+    state.SkipWithError("could not copy the bank");
     return nullptr;
 }
 

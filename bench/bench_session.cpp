@@ -34,25 +34,14 @@ using benchbanks::kNoColumn;
 using benchbanks::RawBank;
 using benchwindows::checkBoxes;
 using benchwindows::Program;
+using benchwindows::RawCopy;
+using benchwindows::startRawCopy;
 using benchwindows::startProgram;
 using questionwindow::frmMain;
 
 constexpr int kSessionSize = 10000;
 const QString kSessionSet = QStringLiteral("SELECT Top 10000 * FROM table1");
 const char* const kSavedColumns = "Call, Answer, QNUM, Question, A, B, C, D, E, Chapter, X, Memo, Page, FF, Elephant";
-
-// A copy of the bank for a raw twin that writes.
-struct RawCopy {
-    explicit RawCopy(int64_t bankSize)
-    {
-        ok = folder.isValid() && folder.replaceDatabase(bankPath(bankSize));
-        if (ok)
-            bank = std::make_unique<RawBank>(folder.databasePath());
-    }
-    testsupport::ProgramFolder folder;
-    std::unique_ptr<RawBank> bank;
-    bool ok = false;
-};
 
 void saveSession(frmMain& window, forms::ScriptedDialogs& boxes)
 {
@@ -111,20 +100,18 @@ void SessionSave_Window(benchmark::State& state)
 
 void SessionSave_Raw(benchmark::State& state)
 {
-    if (!haveBank(state))
+    const std::unique_ptr<RawCopy> copy = startRawCopy(state);
+    if (!copy)
         return;
-    RawCopy copy(state.range(0));
-    if (!copy.ok)
-        return state.SkipWithError("could not copy the bank");
     const QByteArray insert = QByteArray("INSERT INTO Table12 (") + kSavedColumns
                               + ", Clone, \"Right\", Wrong, Score, Total) SELECT " + kSavedColumns
                               + ", 'CloneItBaby', '0', '0', '0', '0' FROM table1 ORDER BY rowid LIMIT 10000";
     for (auto _ : state) {
-        sqlite3_exec(copy.bank->handle(), "BEGIN IMMEDIATE; DELETE FROM Table12;", nullptr, nullptr, nullptr);
-        sqlite3_exec(copy.bank->handle(), insert.constData(), nullptr, nullptr, nullptr);
-        sqlite3_exec(copy.bank->handle(), "COMMIT", nullptr, nullptr, nullptr);
+        sqlite3_exec(copy->bank->handle(), "BEGIN IMMEDIATE; DELETE FROM Table12;", nullptr, nullptr, nullptr);
+        sqlite3_exec(copy->bank->handle(), insert.constData(), nullptr, nullptr, nullptr);
+        sqlite3_exec(copy->bank->handle(), "COMMIT", nullptr, nullptr, nullptr);
     }
-    if (copy.bank->count("SELECT count(*) FROM Table12") != kSessionSize)
+    if (copy->bank->count("SELECT count(*) FROM Table12") != kSessionSize)
         state.SkipWithError("unexpected session size");
 }
 
@@ -149,20 +136,18 @@ void SessionLoad_Window(benchmark::State& state)
 
 void SessionLoad_Raw(benchmark::State& state)
 {
-    if (!haveBank(state))
+    const std::unique_ptr<RawCopy> copy = startRawCopy(state);
+    if (!copy)
         return;
-    RawCopy copy(state.range(0));
-    if (!copy.ok)
-        return state.SkipWithError("could not copy the bank");
     const QByteArray insert = QByteArray("INSERT INTO Table12 (") + kSavedColumns + ") SELECT " + kSavedColumns
                               + " FROM table1 ORDER BY rowid LIMIT 10000";
-    sqlite3_exec(copy.bank->handle(), insert.constData(), nullptr, nullptr, nullptr);
+    sqlite3_exec(copy->bank->handle(), insert.constData(), nullptr, nullptr, nullptr);
     int64_t characters = 0;
     for (auto _ : state) {
-        copy.bank->walk("SELECT * FROM Table12 LIMIT 1", {}, kEveryColumn, characters);
-        if (copy.bank->count("SELECT count(*) FROM Table12") != kSessionSize)
+        copy->bank->walk("SELECT * FROM Table12 LIMIT 1", {}, kEveryColumn, characters);
+        if (copy->bank->count("SELECT count(*) FROM Table12") != kSessionSize)
             state.SkipWithError("unexpected session size");
-        copy.bank->walk("SELECT * FROM Table12 ORDER BY rowid DESC LIMIT 1", {}, kEveryColumn, characters);
+        copy->bank->walk("SELECT * FROM Table12 ORDER BY rowid DESC LIMIT 1", {}, kEveryColumn, characters);
     }
     benchmark::DoNotOptimize(characters);
 }

@@ -366,6 +366,11 @@ public:
     void mnuAddPic_Click(); // "Add Picture To Question": "Edit Screen Images" on its picture tab
     void mnuVideo_Click();  // "Add Video To Question": the same window on its video tab
 
+    // Chapter relabel and renumbering
+    void mnuRelabel_Click();
+    void mnuRenumber_Click();
+    void mnuReNumChap_Click();
+
 protected:
     void Form_Load() override;
     void Form_Activate() override;

@@ -80,10 +80,10 @@ void frmMain::designMenus()
              {"mnuCopy", "Copy", &W::mnuCopy, &W::mnuCopy_Click, ctrl(Qt::Key_C)},
              {"mnuPaste", "Paste", &W::mnuPaste, &W::mnuPaste_Click},
              {"-"},
-             {"mnuRenumber", "Re-Number Database Number", &W::mnuRenumber, nullptr, {}, forms::Disabled},
-             {"mnuReNumChap", "Re-Number Chapter Numbers", &W::mnuReNumChap},
+             {"mnuRenumber", "Re-Number Database Number", &W::mnuRenumber, &W::mnuRenumber_Click, {}, forms::Disabled},
+             {"mnuReNumChap", "Re-Number Chapter Numbers", &W::mnuReNumChap, &W::mnuReNumChap_Click},
              {"-"},
-             {"mnuRelabel", "Re-Label Chapter Title", &W::mnuRelabel},
+             {"mnuRelabel", "Re-Label Chapter Title", &W::mnuRelabel, &W::mnuRelabel_Click},
          }},
         // Every view item starts ticked: the window shows all its parts.
         {&W::mnuView, "mnuView", "&View",

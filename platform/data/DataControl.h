@@ -59,6 +59,11 @@ public:
     // row being added) at once, without the validation event.
     void updateRecord();
 
+    // Stores the changes waiting in the bound controls as leaving the row
+    // for `action` would (validation first), and stays on the row: for work
+    // that writes many rows at once and moves when it is done.
+    void storePending(ValidateAction action) { settlePending(action); }
+
     // The window unloads: pending bound changes, and changes kept from
     // earlier failed stores, are stored (validation action 11) and the record
     // set is closed. When they cannot be stored, throws and stays open.

@@ -1,6 +1,7 @@
 #include "Recordset.h"
 
 #include "Connection.h"
+#include "KeyList.h"
 #include "ValueConversion.h"
 #include "platform/core/Errors.h"
 
@@ -558,15 +559,7 @@ void Recordset::copyRowsInto(const QString& table, const std::vector<CopiedColum
     // The keys go in as one JSON array, walked in its order: the cross join
     // keeps the array outermost, so rows are written in the set's order
     // without sorting them.
-    std::vector<qint64> keys;
-    keys_.copy(0, keys_.size(), keys);
-    QByteArray list = "[";
-    for (size_t i = 0; i < keys.size(); ++i) {
-        if (i > 0)
-            list += ',';
-        list += QByteArray::number(keys[i]);
-    }
-    list += ']';
+    const QByteArray list = jsonKeyList(keys());
 
     QByteArray names;
     QByteArray values;

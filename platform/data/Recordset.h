@@ -13,6 +13,7 @@
 
 #include <memory>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace data {
@@ -97,6 +98,23 @@ public:
     // their next open. Changes waiting in the edit buffer are not copied.
     void copyRowsInto(const QString& table, const std::vector<CopiedColumn>& columns);
 
+    // ---- Rewriting one field of many rows (RecordsetRewrite.cpp) ----------
+    // The keys of the set's rows, in the set's order.
+    std::vector<qint64> keys() const;
+    // The keys of the rows of the set's table whose `field` equals `value`
+    // as the column compares (text without regard to case), in stored order;
+    // the rows the set holds or not.
+    std::vector<qint64> tableKeysWhere(const QString& field, const QVariant& value);
+    // Whether the set holds every row of its table as the file stands now.
+    bool holdsWholeTable();
+    // In one store, `field` of the table's rows with these keys becomes
+    // `value` (writeRows) or the row's place in `keys` plus `firstNumber`
+    // (numberRows). Rows gone meanwhile are skipped. Inside a
+    // data::Transaction the store joins it. The edit buffer is left alone:
+    // call these with no edit open.
+    void writeRows(std::span<const qint64> keys, const QString& field, const QVariant& value);
+    void numberRows(std::span<const qint64> keys, const QString& field, qint64 firstNumber);
+
     // Makes the first row of the set that meets the criterion (in the
     // record-source dialect, e.g. "ID= 12") current; noMatch() tells whether
     // none did, and then the cursor stays where it was.
@@ -154,6 +172,7 @@ private:
     qint64 insertRow();
     void updateRow();
     void writeRow(qint64 key, const std::vector<std::pair<const ColumnInfo*, const QVariant*>>& values);
+    const ColumnInfo& writableColumn(const QString& field) const;
 
     std::shared_ptr<Connection> connection_;
     TranslatedQuery query_;

@@ -1,4 +1,5 @@
 #include "support/FileQuery.h"
+#include "support/KilledRun.h"
 #include "support/QuestionWindowFixture.h"
 #include "support/SampleChapters.h"
 
@@ -6,7 +7,6 @@
 #include "questionsets/SetLoading.h"
 #include "questionwindow/frmMain.h"
 
-#include <QProcess>
 #include <QRandomGenerator>
 #include <QtTest>
 
@@ -302,24 +302,13 @@ private slots:
         qint64 next = 1;
         for (int round = 0; round < Rounds; ++round) {
             const QString where = QStringLiteral("round %1 (seed %2)").arg(round).arg(Seed);
-            QProcess saver;
-            saver.setProcessChannelMode(QProcess::SeparateChannels);
-            saver.start(helper, {fixture->folder.path(), QString::number(next)});
-            QVERIFY(saver.waitForStarted());
-            QByteArray output;
-            while (!output.contains("ready\n")) {
-                QVERIFY2(saver.waitForReadyRead(30000), saver.readAllStandardError().constData());
-                output += saver.readAllStandardOutput();
-            }
-            QThread::msleep(random.bounded(MaxDelayMs + 1));
-            saver.kill();
-            QVERIFY(saver.waitForFinished());
-            QVERIFY2(saver.exitStatus() == QProcess::CrashExit, saver.readAllStandardError().constData());
-            output += saver.readAllStandardOutput();
+            const testsupport::KilledRun run =
+                testsupport::runAndKill(helper, {fixture->folder.path(), QString::number(next)}, int(random.bounded(MaxDelayMs + 1)));
+            QVERIFY2(run.problem.isEmpty(), qPrintable(run.problem));
 
             std::optional<std::pair<qint64, QString>> inFlight;
             QHash<qint64, QString> chapterOf;
-            for (const QByteArray& line : output.left(output.lastIndexOf('\n')).split('\n')) {
+            for (const QByteArray& line : run.lines) {
                 const QList<QByteArray> words = line.split(' ');
                 if (words.first() == "begin") {
                     inFlight = {words.at(1).toLongLong(), QString::fromLatin1(line.mid(line.indexOf(' ', 6) + 1))};

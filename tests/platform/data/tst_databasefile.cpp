@@ -4,6 +4,7 @@
 // moment loses no store it acknowledged.
 
 #include "DataFixture.h"
+#include "support/KilledRun.h"
 #include "support/StoreWriterRows.h"
 
 #include "platform/data/Connection.h"
@@ -13,9 +14,7 @@
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
-#include <QProcess>
 #include <QRandomGenerator>
-#include <QThread>
 #include <QtTest>
 
 #include <sqlite3.h>
@@ -238,19 +237,9 @@ private slots:
         qint64 next = 1;
         for (int round = 0; round < Rounds; ++round) {
             const QString where = QStringLiteral("round %1 (seed %2)").arg(round).arg(Seed);
-            QProcess writer;
-            writer.start(helper, {bank.path(), QString::number(next)});
-            QVERIFY(writer.waitForStarted());
-            QByteArray output;
-            while (!output.contains("ready\n")) {
-                QVERIFY2(writer.waitForReadyRead(30000), writer.readAllStandardError().constData());
-                output += writer.readAllStandardOutput();
-            }
-            QThread::msleep(random.bounded(MaxDelayMs + 1));
-            writer.kill();
-            QVERIFY(writer.waitForFinished());
-            QCOMPARE(writer.exitStatus(), QProcess::CrashExit);
-            output += writer.readAllStandardOutput();
+            const testsupport::KilledRun run =
+                testsupport::runAndKill(helper, {bank.path(), QString::number(next)}, int(random.bounded(MaxDelayMs + 1)));
+            QVERIFY2(run.problem.isEmpty(), qPrintable(run.problem));
 
             // Only whole lines were said; a store begun and not acknowledged
             // was cut off by the kill.
@@ -261,7 +250,7 @@ private slots:
             };
             std::optional<Store> inFlight;
             QHash<qint64, qint64> added; // sequence: key
-            for (const QByteArray& line : output.left(output.lastIndexOf('\n')).split('\n')) {
+            for (const QByteArray& line : run.lines) {
                 const QList<QByteArray> words = line.split(' ');
                 if (words.first() == "begin") {
                     inFlight = Store{words.at(1).toLongLong(), words.at(2), words.at(3).toLongLong()};
