@@ -5,6 +5,7 @@
 #pragma once
 
 #include "BenchBanks.h"
+#include "BenchRun.h"
 #include "support/ProgramFolder.h"
 
 #include "contents/frmContents.h"
@@ -114,15 +115,7 @@ inline void checkBoxes(benchmark::State& state, const Program& program)
 
 inline int run(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return benchrun::run<QApplication>(argc, argv);
 }
 
 } // namespace benchwindows

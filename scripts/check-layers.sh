@@ -9,8 +9,8 @@ set -uo pipefail
 # ---- The rules -------------------------------------------------------------------
 
 # The platform layers from the bottom up, each with the layers below it that
-# it may include; a layer may always include itself. The print and com
-# layers join here once they exist.
+# it may include; a layer may always include itself. The com layer joins
+# here once it exists.
 LAYER_RULES=(
   "core:"
   "data:core"
@@ -20,6 +20,7 @@ LAYER_RULES=(
   "speech:core"
   "forms:core data"
   "help:core forms"
+  "print:core gdi"
 )
 
 # Folders of windows. Windows call one another, so only they may include one

@@ -49,11 +49,17 @@ inline constexpr Text characterFileMissing{53, u"Character file not found: '%1'.
 inline constexpr TwoTexts characterFileUnwritable{75, u"Cannot write the character file '%1': %2"};
 inline constexpr TwoTexts fileNotCopied{75, u"Cannot copy the file '%1': %2"};
 inline constexpr Text pathNotFound{76, u"Path not found: '%1'."};
+inline constexpr TwoTexts savedTestUnwritable{75, u"Cannot save the test to '%1': %2"};
+inline constexpr TwoTexts savedTestUnreadable{75, u"Cannot read the saved test '%1': %2"};
 inline constexpr ErrorKind<> objectNotSet{91, u"Object variable or With block variable not set"};
 inline constexpr TwoTexts characterFileInvalid{321, u"Invalid character file '%1': %2"};
+inline constexpr Text notASavedTest{321, u"'%1' is not a saved test."};
+inline constexpr TwoTexts savedTestDamaged{321, u"The saved test '%1' is damaged and cannot be opened: %2"};
+inline constexpr Text savedTestTooNew{321, u"The saved test '%1' was written by a newer version of this program."};
 inline constexpr Count controlArrayElementMissing{340, u"Control array element '%1' doesn't exist"};
 inline constexpr ErrorKind<> controlArrayElementLoaded{360, u"Object already loaded"};
 inline constexpr ErrorKind<> invalidPropertyValue{380, u"Invalid property value"};
+inline constexpr Text printerError{482, u"Printer error: %1"};
 inline constexpr Text engineFailure{3000, u"Database error: %1"};
 inline constexpr ErrorKind<> updateWithoutEdit{3020, u"Update or CancelUpdate without AddNew or Edit."};
 inline constexpr ErrorKind<> noCurrentRecord{3021, u"No current record."};
