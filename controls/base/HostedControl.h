@@ -9,13 +9,13 @@
 #include <QFont>
 #include <QPointer>
 #include <QSize>
+#include <QWidget>
 
 #include <cstdint>
 
 class QKeyEvent;
 class QMouseEvent;
 class QPainter;
-class QWidget;
 
 namespace controls {
 

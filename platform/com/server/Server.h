@@ -44,7 +44,14 @@ public:
 int liveObjects();
 int serverLocks();
 
-// The usual create entry of a ServerClass: a new T and the asked interface.
+// An object of class T that keeps its library loaded while it lives.
+template <class T>
+class Served final : public T {
+    ModuleLock lock_;
+};
+
+// The usual create entry of a ServerClass: a new T, counted as one of the
+// library's live objects, and the asked interface.
 template <class T>
 Result createObject(const Guid& iid, void** out)
 {
@@ -52,7 +59,7 @@ Result createObject(const Guid& iid, void** out)
         return kNullPointer;
     *out = nullptr;
     return guarded([&] {
-        Ptr<T> object(new T);
+        Ptr<T> object(new Served<T>);
         return object->queryInterface(iid, out);
     });
 }

@@ -13,7 +13,7 @@ namespace {
 using namespace com;
 using namespace testcontrol;
 
-class Counter final : public Object<Dispatch, ConnectionPointContainer> {
+class Counter : public Object<Dispatch, ConnectionPointContainer> {
 public:
     Counter() : events_(make<EventSource>(counterEvents)) {}
 
@@ -71,14 +71,13 @@ private:
         return table;
     }
 
-    server::ModuleLock lock_;
     Ptr<EventSource> events_;
     std::int16_t value_ = 0;
     QString caption_;
 };
 
 // A class whose every object fails to be made.
-class Refuser final : public Object<Dispatch> {
+class Refuser : public Object<Dispatch> {
 public:
     Refuser() { throw std::runtime_error("refused"); }
     Result idOfName(const QString&, DispId*) override { return kUnknownName; }
