@@ -84,6 +84,11 @@ void CQvControl::setMousePointer(std::int16_t value, DispId dispid)
     boundPropertyChanged(dispid);
 }
 
+void CQvControl::loadMousePointer(std::int16_t value)
+{
+    mousePointer_ = isValidMousePointer(value) ? value : kPointerDefault;
+}
+
 Ptr<Picture> CQvControl::GetMouseIcon() const
 {
     if (ambientUserMode() && mouseIcon_->type() == PictureType::Uninitialized)

@@ -56,6 +56,11 @@ public:
     // Shows the suite runtime's about dialog modally; its result.
     int ShowAboutBox();
 
+    // A pointer read from a stored control: one outside the table is taken
+    // as 0, so the cursor look-up never reads past it.
+    void loadMousePointer(std::int16_t value);
+    com::Ptr<com::Picture>& mouseIconHolder() { return mouseIcon_; }
+
     com::Result displayString(com::DispId id, QString* text) override;
     bool preTranslateKey(const QKeyEvent& key) override;
     void onSetCursor() override;

@@ -1,13 +1,17 @@
 #include "controls/base/HostedControl.h"
 
+#include "controls/base/BagExchange.h"
 #include "controls/base/ControlWindow.h"
+#include "controls/base/StreamExchange.h"
 #include "controls/runtime/Colors.h"
 #include "platform/com/DispatchTable.h"
 
+#include <QIODevice>
 #include <QImage>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QWidget>
+#include <QtEndian>
 
 namespace controls {
 
@@ -156,6 +160,94 @@ Result HostedControl::drawTo(QPainter* painter, const QRect& bounds)
         painter->drawImage(bounds, image);
         return kOk;
     });
+}
+
+Result HostedControl::initNew()
+{
+    return guarded([&] {
+        ResetExchange reset;
+        doPropExchange(reset);
+        onResetState();
+        setModifiedFlag(false);
+        invalidate();
+        return kOk;
+    });
+}
+
+Result HostedControl::load(QIODevice* stream)
+{
+    if (!stream)
+        return kNullPointer;
+    return guarded([&] {
+        // A stream of another version, or too short to say, is no stream of
+        // this control: it is refused before anything is changed.
+        const QByteArray head = stream->peek(4);
+        if (head.size() != 4 || qFromLittleEndian<quint32>(head.constData()) != persistedVersion())
+            return kStreamRefused;
+        StreamExchange exchange(stream, StreamExchange::Mode::Load);
+        doPropExchange(exchange);
+        setModifiedFlag(false);
+        invalidate();
+        return exchange.failed() ? kFalse : kOk;
+    });
+}
+
+Result HostedControl::save(QIODevice* stream, bool clearDirty)
+{
+    if (!stream)
+        return kNullPointer;
+    return guarded([&] {
+        StreamExchange exchange(stream, StreamExchange::Mode::Save);
+        doPropExchange(exchange);
+        if (clearDirty)
+            setModifiedFlag(false);
+        return kOk;
+    });
+}
+
+Result HostedControl::load(const QVariantMap& bag)
+{
+    return guarded([&] {
+        QVariantMap copy = bag;
+        BagExchange exchange(&copy, false);
+        doPropExchange(exchange);
+        setModifiedFlag(false);
+        invalidate();
+        return kOk;
+    });
+}
+
+Result HostedControl::save(QVariantMap* bag, bool clearDirty)
+{
+    if (!bag)
+        return kNullPointer;
+    return guarded([&] {
+        BagExchange exchange(bag, true);
+        doPropExchange(exchange);
+        if (clearDirty)
+            setModifiedFlag(false);
+        return kOk;
+    });
+}
+
+void HostedControl::doPropExchange(PropExchange& exchange)
+{
+    QSize himetric(qRound(size_.width() * 2540.0 / 96.0), qRound(size_.height() * 2540.0 / 96.0));
+    exchange.extent(himetric, himetric);
+    if (exchange.isLoading() && himetric.width() > 0 && himetric.height() > 0 && !window_)
+        size_ = QSize(qvrun::xHimetricToPixels(himetric.width()), qvrun::yHimetricToPixels(himetric.height()));
+    exchange.colorValue("BackColor", backColor_, 0x8000000F);
+    std::int32_t enabled = enabled_ ? 1 : 0;
+    exchange.boolValue("Enabled", enabled, 1);
+    enabled_ = enabled != 0;
+    QFont fallback;
+    fallback.setPointSizeF(8.25);
+    exchange.fontValue("Font", font_, fallback);
+    exchange.colorValue("ForeColor", foreColor_, 0x80000012);
+    if (exchange.isLoading() && window_) {
+        window_->setEnabled(enabled_);
+        window_->setFont(font_);
+    }
 }
 
 bool HostedControl::ambientUserMode() const

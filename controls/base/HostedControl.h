@@ -4,6 +4,7 @@
 #include "platform/com/Control.h"
 #include "platform/com/Dispatch.h"
 #include "platform/com/Object.h"
+#include "platform/com/Persist.h"
 
 #include <QColor>
 #include <QFont>
@@ -18,6 +19,8 @@ class QMouseEvent;
 class QPainter;
 
 namespace controls {
+
+class PropExchange;
 
 // Dispatch ids of the stock members every control offers.
 namespace stock {
@@ -35,7 +38,8 @@ inline constexpr com::DispId aboutBox = -552;
 // and the announcement of bound-property changes, its events' connection
 // point, and a window that paints through onDraw. A control class adds its
 // own dispatch members and events and draws itself.
-class HostedControl : public com::Object<com::Dispatch, com::ConnectionPointContainer, com::Control> {
+class HostedControl : public com::Object<com::Dispatch, com::ConnectionPointContainer, com::Control,
+                                         com::PersistStream, com::PersistPropertyBag> {
 public:
     explicit HostedControl(const com::Guid& eventInterface);
 
@@ -53,6 +57,19 @@ public:
     com::Result isDirty() override { return modified_ ? com::kOk : com::kFalse; }
     com::Result displayString(com::DispId id, QString* text) override;
     com::Result drawTo(QPainter* painter, const QRect& bounds) override;
+
+    // Persistence: one exchange routine for streams, bags and reset.
+    com::Result initNew() override;
+    com::Result load(QIODevice* stream) override;
+    com::Result save(QIODevice* stream, bool clearDirty) override;
+    com::Result load(const QVariantMap& bag) override;
+    com::Result save(QVariantMap* bag, bool clearDirty) override;
+    // The framework's part of the exchange: the extent and the stock
+    // properties (BackColor, Enabled, Font, ForeColor); a control class runs
+    // it from its own after its version.
+    virtual void doPropExchange(PropExchange& exchange);
+    // The version a control class writes first; a stream of another is refused.
+    virtual std::uint32_t persistedVersion() const { return 0x10000; }
 
     QWidget* window() const { return window_; }
     bool ambientUserMode() const;
@@ -106,6 +123,8 @@ protected:
     void postModalDialog();
     // The primary verb; controls with property pages show them.
     virtual com::Result onPrimaryVerb() { return com::kNotImplemented; }
+    // After every property took its default: the class's own values of a new control.
+    virtual void onResetState() {}
     void invalidate();
 
 private:

@@ -60,6 +60,8 @@ protected:
     com::Result invokeOwn(com::DispId id, com::InvokeKind kind, std::span<com::Variant> args, com::Variant* result,
                           com::ErrorInfo* info) override;
     CQvControl* newInstance() const override { return new CQvindatCtrl; }
+    void doPropExchange(controls::PropExchange& exchange) override;
+    void onResetState() override { resetState(); }
 
 private:
     // Redraw, mark, announce.
