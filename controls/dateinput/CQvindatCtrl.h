@@ -55,6 +55,11 @@ public:
     // A font property read at design time is refused.
     void requireRunMode() const;
 
+    void onDraw(QPainter& painter, const QRect& bounds, const QRect& invalid) override;
+    // The spin buttons' hit rectangles, as the last painting placed them.
+    QRect spinUpRect() const { return spinUp_; }
+    QRect spinDownRect() const { return spinDown_; }
+
 protected:
     com::Result ownIdOfName(const QString& name, com::DispId* id) override;
     com::Result invokeOwn(com::DispId id, com::InvokeKind kind, std::span<com::Variant> args, com::Variant* result,
@@ -71,6 +76,10 @@ private:
 
     std::unique_ptr<DateTextModel> model_;
     Properties p_{};
+    QRect spinUp_;
+    QRect spinDown_;
+    int spinHeld_ = 0; // 1 the up button, 2 the down button
+
 };
 
 } // namespace qvindat

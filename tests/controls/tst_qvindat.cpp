@@ -6,6 +6,8 @@
 #include "support/TestContainer.h"
 
 #include <QDate>
+#include <QImage>
+#include <QPainter>
 #include <QTest>
 #include <QWidget>
 
@@ -31,6 +33,7 @@ private slots:
     void dateFormatToItsOwnValueDoesNothing();
     void fontMembersAreRunTimeOnly();
     void selectionStaysInTheText();
+    void painting();
 
 private:
     Variant get(const char* name);
@@ -236,6 +239,58 @@ void tst_Qvindat::selectionStaysInTheText()
     QCOMPARE(putProperty(control_.get(), QStringLiteral("SelText"), Variant::string(QStringLiteral("05/"))), kOk);
     QCOMPARE(get("Text"), Variant::string(QStringLiteral("05/17/2001")));
     Ptr<Control>::query(control_.get())->destroyWindow();
+}
+
+namespace {
+
+// How many pixels of the picture have the colour, give or take the
+// smoothing of the text's edges.
+int pixelsOf(const QImage& image, const QRect& area, QRgb colour)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            count += std::abs(qRed(pixel) - qRed(colour)) < 40 && std::abs(qGreen(pixel) - qGreen(colour)) < 40
+                && std::abs(qBlue(pixel) - qBlue(colour)) < 40;
+        }
+    return count;
+}
+
+} // namespace
+
+void tst_Qvindat::painting()
+{
+    QCOMPARE(putProperty(control_.get(), QStringLiteral("Text"), Variant::string(QStringLiteral("04/17/2001"))), kOk);
+    QCOMPARE(putProperty(control_.get(), QStringLiteral("Spin"), Variant::i2(2)), kOk);
+    QCOMPARE(putProperty(control_.get(), QStringLiteral("BorderColor"), Variant::i4(0x0000FF)), kOk);
+    QCOMPARE(putProperty(control_.get(), QStringLiteral("TextColor"), Variant::i4(0xFF0000)), kOk);
+    QCOMPARE(putProperty(control_.get(), QStringLiteral("FillColor"), Variant::i4(0xFFFFFF)), kOk);
+    auto draw = [&] {
+        QImage picture(100, 20, QImage::Format_RGB32);
+        QPainter painter(&picture);
+        Ptr<Control>::query(control_.get())->drawTo(&painter, picture.rect());
+        return picture;
+    };
+    const QRect textArea(3, 3, 70, 14);
+    const QRect spinStrip(84, 3, 14, 14);
+
+    QImage enabled = draw();
+    if (!qEnvironmentVariableIsEmpty("DRILLBOOK_SHOTS"))
+        enabled.scaled(400, 80).save(qEnvironmentVariable("DRILLBOOK_SHOTS") + QStringLiteral("/dateinput.png"));
+    QVERIFY(pixelsOf(enabled, textArea, qRgb(0, 0, 255)) > 10); // the text, in TextColor
+    QVERIFY(pixelsOf(enabled, spinStrip, qRgb(255, 0, 0)) > 10); // the triangles, in BorderColor
+    QCOMPARE(pixelsOf(enabled, textArea, qRgb(128, 128, 128)), 0);
+
+    // Disabled at run time: flat grey text, whatever the colour and style say.
+    QCOMPARE(putProperty(control_.get(), QStringLiteral("FontStyle"), Variant::i2(1)), kOk);
+    QCOMPARE(putProperty(control_.get(), QStringLiteral("Enabled"), Variant::boolean(false)), kOk);
+    QImage disabled = draw();
+    QVERIFY(pixelsOf(disabled, textArea, qRgb(128, 128, 128)) > 10);
+    QCOMPARE(pixelsOf(disabled, textArea, qRgb(0, 0, 255)), 0);
+    if (!qEnvironmentVariableIsEmpty("DRILLBOOK_SHOTS")) {
+        disabled.scaled(400, 80).save(qEnvironmentVariable("DRILLBOOK_SHOTS") + QStringLiteral("/dateinput-disabled.png"));
+    }
 }
 
 QTEST_MAIN(tst_Qvindat)
