@@ -9,8 +9,7 @@ set -uo pipefail
 # ---- The rules -------------------------------------------------------------------
 
 # The platform layers from the bottom up, each with the layers below it that
-# it may include; a layer may always include itself. The com layer joins
-# here once it exists.
+# it may include; a layer may always include itself.
 LAYER_RULES=(
   "core:"
   "data:core"
@@ -21,7 +20,20 @@ LAYER_RULES=(
   "forms:core data"
   "help:core forms"
   "print:core gdi"
+  "com:core"
 )
+
+# The control libraries and what they stand on, each with the folders of
+# controls/ it may include. The program never includes them: it links none
+# and creates their controls by class id.
+CONTROL_RULES=(
+  "runtime:"
+  "locale:"
+  "base:runtime locale"
+  "dateinput:base runtime locale"
+)
+# The platform layers the controls may use.
+CONTROL_PLATFORM="core com gdi"
 
 # Folders of windows. Windows call one another, so only they may include one
 # another; the platform and the program's libraries never include them.
@@ -53,11 +65,13 @@ in_list() { # word list...
   return 1
 }
 
-# The layers a platform layer may include; fails for a folder that is no layer.
-layer_allows() { # layer
+# What a folder may include by the rules of a table (LAYER_RULES or
+# CONTROL_RULES); fails for a folder the table has no rule for.
+rule_allows() { # table folder
+  local -n rules=$1
   local rule
-  for rule in "${LAYER_RULES[@]}"; do
-    if [[ ${rule%%:*} == "$1" ]]; then
+  for rule in "${rules[@]}"; do
+    if [[ ${rule%%:*} == "$2" ]]; then
       echo "${rule#*:}"
       return 0
     fi
@@ -139,7 +153,26 @@ check_tree() { # tree
     target_second=${target#*/}
     target_second=${target_second%%/*}
 
-    if [[ $top == platform ]]; then
+    if [[ $target_top == controls && $top != controls ]]; then
+      echo "$where: only the control libraries include controls/; the program creates controls by class id"
+      breaches=$((breaches + 1))
+    elif [[ $top == controls ]]; then
+      if in_list "$target_top" "$WINDOW_FOLDERS" || in_list "$target_top" "$PROGRAM_LIBRARIES"; then
+        echo "$where: the control libraries never include the program"
+        breaches=$((breaches + 1))
+      elif [[ $target_top == platform && $target == */*/* ]] && ! in_list "$target_second" "$CONTROL_PLATFORM"; then
+        echo "$where: the control libraries use only the $CONTROL_PLATFORM layers of the platform"
+        breaches=$((breaches + 1))
+      elif [[ $target_top == controls && $target_second != "$second" ]]; then
+        if ! allowed=$(rule_allows CONTROL_RULES "$second"); then
+          echo "$file: controls/$second has no rule; add it to CONTROL_RULES in $0"
+          breaches=$((breaches + 1))
+        elif ! in_list "$target_second" "$allowed"; then
+          echo "$where: controls/$second includes only ${allowed:-itself}${allowed:+ and itself} of controls/"
+          breaches=$((breaches + 1))
+        fi
+      fi
+    elif [[ $top == platform ]]; then
       if in_list "$target_top" "$WINDOW_FOLDERS"; then
         echo "$where: the platform never includes a window"
         breaches=$((breaches + 1))
@@ -147,7 +180,7 @@ check_tree() { # tree
         echo "$where: the platform never includes the program's $target_top library"
         breaches=$((breaches + 1))
       elif [[ $target_top == platform && $target_second != "$second" && $target == */*/* ]]; then
-        if ! allowed=$(layer_allows "$second"); then
+        if ! allowed=$(rule_allows LAYER_RULES "$second"); then
           echo "$file: platform/$second is no layer; add it to LAYER_RULES in $0"
           breaches=$((breaches + 1))
         elif ! in_list "$target_second" "$allowed"; then
@@ -199,6 +232,7 @@ write_clean_tree() { # tree
   local tree=$1
   mkdir -p "$tree"/{platform/{core,data,gdi,speech,forms,help},questiondb,widgets,questionwindow,contents,appearance/art}
   mkdir -p "$tree"/{tests/platform/data,bench,data/tools,build/questionwindow}
+  mkdir -p "$tree"/{platform/com,controls/{runtime,locale,base,dateinput},tests/controls}
   printf '#pragma once\n#include <QString>\n' >"$tree/platform/core/Paths.h"
   printf '#pragma once\n#include "platform/core/Paths.h"\n' >"$tree/platform/data/Engine.h"
   printf '#include "Engine.h"\n#include "platform/data/Engine.h"\n#include <sqlite3.h>\n' >"$tree/platform/data/Engine.cpp"
@@ -220,6 +254,13 @@ write_clean_tree() { # tree
   printf '#include "appearance/art/Emblem.h"\n#include <QImage>\n' >"$tree/appearance/art/Emblem.cpp"
   printf '#include "appearance/art/Emblem.h"\n' >"$tree/appearance/SkinTable.h"
   printf '#include "appearance/art/Emblem.h"\n' >"$tree/widgets/Picture.h"
+  printf '#include "platform/core/Paths.h"\n#include <QString>\n' >"$tree/platform/com/Guid.h"
+  printf '#include "platform/gdi/Color.h"\n' >"$tree/controls/runtime/Colors.cpp"
+  printf '#include "controls/runtime/Colors.h"\n#include "controls/locale/Exports.h"\n#include "platform/com/Guid.h"\n' \
+    >"$tree/controls/base/CQvControl.h"
+  printf '#include "controls/base/CQvControl.h"\n#include "controls/runtime/Caret.h"\n' \
+    >"$tree/controls/dateinput/Ctrl.h"
+  printf '#include "controls/base/CQvControl.h"\n#include "platform/com/Guid.h"\n' >"$tree/tests/controls/tst_base.cpp"
 }
 
 # One breach of each kind: "file|its text".
@@ -235,6 +276,12 @@ SELF_TEST_BREACHES=(
   'questiondb/Cursors.cpp|#include "questionwindow/frmMain.h"'
   'widgets/Bar.cpp|#include "contents/frmContents.h"'
   'appearance/art/Emblem.cpp|#include "appearance/SkinTable.h"'
+  'questionwindow/frmMain_date.cpp|#include "controls/base/CQvControl.h"'
+  'platform/com/Loader.cpp|#include "controls/base/CQvControl.h"'
+  'platform/com/Store.cpp|#include "platform/data/Engine.h"'
+  'controls/runtime/Caret.cpp|#include "controls/base/CQvControl.h"'
+  'controls/base/Window.cpp|#include "platform/forms/Form.h"'
+  'controls/dateinput/Host.cpp|#include "questionwindow/frmMain.h"'
 )
 
 self_test() {

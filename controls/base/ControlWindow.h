@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QWidget>
+
+namespace controls {
+
+class HostedControl;
+
+// A control's window: it paints through the control's onDraw and hands the
+// control its keys, mouse and cursor requests. Keys the control lets pass
+// get the window's own default handling and never become the control's
+// events; a container's shortcuts never take them.
+class ControlWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    ControlWindow(HostedControl& control, QWidget* parent);
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+
+private:
+    HostedControl& control_;
+};
+
+} // namespace controls

@@ -1,0 +1,142 @@
+#pragma once
+
+#include "platform/com/ConnectionPoint.h"
+#include "platform/com/Control.h"
+#include "platform/com/Dispatch.h"
+#include "platform/com/Object.h"
+#include "platform/com/Persist.h"
+
+#include <QColor>
+#include <QFont>
+#include <QPointer>
+#include <QSize>
+#include <QWidget>
+
+#include <cstdint>
+
+class QKeyEvent;
+class QMouseEvent;
+class QPainter;
+
+namespace controls {
+
+class PropExchange;
+
+// Dispatch ids of the stock members every control offers.
+namespace stock {
+inline constexpr com::DispId backColor = -501;
+inline constexpr com::DispId font = -512;
+inline constexpr com::DispId foreColor = -513;
+inline constexpr com::DispId enabled = -514;
+inline constexpr com::DispId hWnd = -515;
+inline constexpr com::DispId refresh = -550;
+inline constexpr com::DispId aboutBox = -552;
+} // namespace stock
+
+// What every hosted control has, whatever it shows: its site and the
+// ambient user mode, the stock colours, font and Enabled, the modified flag
+// and the announcement of bound-property changes, its events' connection
+// point, and a window that paints through onDraw. A control class adds its
+// own dispatch members and events and draws itself.
+class HostedControl : public com::Object<com::Dispatch, com::ConnectionPointContainer, com::Control,
+                                         com::PersistStream, com::PersistPropertyBag> {
+public:
+    explicit HostedControl(const com::Guid& eventInterface);
+
+    // Dispatch: the control's own members first, then the stock ones.
+    com::Result idOfName(const QString& name, com::DispId* id) override;
+    com::Result invoke(com::DispId id, com::InvokeKind kind, std::span<com::Variant> args, com::Variant* result,
+                       com::ErrorInfo* info) override;
+    com::Result findConnectionPoint(const com::Guid& eventInterface, com::ConnectionPoint** out) override;
+
+    // Hosting.
+    com::Result setSite(com::ControlSite* site) override;
+    com::Result createWindow(QWidget* parent, const QRect& rect, QWidget** window) override;
+    com::Result destroyWindow() override;
+    com::Result doVerb(int verb) override;
+    com::Result isDirty() override { return modified_ ? com::kOk : com::kFalse; }
+    com::Result displayString(com::DispId id, QString* text) override;
+    com::Result drawTo(QPainter* painter, const QRect& bounds) override;
+
+    // Persistence: one exchange routine for streams, bags and reset.
+    com::Result initNew() override;
+    com::Result load(QIODevice* stream) override;
+    com::Result save(QIODevice* stream, bool clearDirty) override;
+    com::Result load(const QVariantMap& bag) override;
+    com::Result save(QVariantMap* bag, bool clearDirty) override;
+    // The framework's part of the exchange: the extent and the stock
+    // properties (BackColor, Enabled, Font, ForeColor); a control class runs
+    // it from its own after its version.
+    virtual void doPropExchange(PropExchange& exchange);
+    // The version a control class writes first; a stream of another is refused.
+    virtual std::uint32_t persistedVersion() const { return 0x10000; }
+
+    QWidget* window() const { return window_; }
+    bool ambientUserMode() const;
+    bool isModified() const { return modified_; }
+    void setModifiedFlag(bool modified = true) { modified_ = modified; }
+    // Tells the container a bound property changed, then marks the control modified.
+    void boundPropertyChanged(com::DispId id);
+    void fireEvent(com::DispId event, std::span<com::Variant> args = {});
+
+    std::uint32_t backColor() const { return backColor_; }
+    std::uint32_t foreColor() const { return foreColor_; }
+    bool enabled() const { return enabled_; }
+    const QFont& font() const { return font_; }
+    void setBackColor(std::uint32_t color);
+    void setForeColor(std::uint32_t color);
+    void setEnabled(bool enabled);
+    void setFont(const QFont& font);
+    // The control's size: its window's, or the extent it was given.
+    QSize controlSize() const;
+    void setControlSize(const QSize& pixels) { size_ = pixels; }
+
+    // Painting and input, called by the control's window.
+    virtual void onDraw(QPainter& painter, const QRect& bounds, const QRect& invalid);
+    // Whether a key goes straight to the window's own default handling,
+    // past the control's key handling and events.
+    virtual bool preTranslateKey(const QKeyEvent& key);
+    virtual void onKeyDown(QKeyEvent& key);
+    virtual void onKeyUp(QKeyEvent& key);
+    // The pointer came over the client area: set the window's cursor.
+    virtual void onSetCursor();
+    virtual void onMousePress(QMouseEvent& event) {}
+    virtual void onMouseRelease(QMouseEvent& event) {}
+    virtual void onMouseMove(QMouseEvent& event) {}
+
+protected:
+    ~HostedControl() override;
+
+    // The class's own dispatch members; kUnknownName / kMemberNotFound to
+    // fall through to the stock ones.
+    virtual com::Result ownIdOfName(const QString& name, com::DispId* id);
+    virtual com::Result invokeOwn(com::DispId id, com::InvokeKind kind, std::span<com::Variant> args,
+                                  com::Variant* result, com::ErrorInfo* info);
+    virtual void onBackColorChanged();
+    virtual void onForeColorChanged();
+    virtual void onEnabledChanged();
+    virtual void onFontChanged();
+    // The framework's default cursor: the window takes its parent's.
+    void defaultCursor();
+    // The container is told around a modal dialog of the control.
+    void preModalDialog();
+    void postModalDialog();
+    // The primary verb; controls with property pages show them.
+    virtual com::Result onPrimaryVerb() { return com::kNotImplemented; }
+    // After every property took its default: the class's own values of a new control.
+    virtual void onResetState() {}
+    void invalidate();
+
+private:
+    com::Ptr<com::ControlSite> site_;
+    com::Ptr<com::EventSource> events_;
+    QPointer<QWidget> window_;
+    bool modified_ = false;
+    std::uint32_t backColor_ = 0x8000000F;
+    std::uint32_t foreColor_ = 0x80000012;
+    bool enabled_ = true;
+    QFont font_;
+    QSize size_{100, 20};
+};
+
+} // namespace controls

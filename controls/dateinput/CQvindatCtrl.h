@@ -1,0 +1,85 @@
+#pragma once
+
+#include "controls/base/CQvControl.h"
+#include "controls/dateinput/DateTextModel.h"
+
+#include <QByteArray>
+
+#include <cstdint>
+#include <memory>
+
+namespace qvindat {
+
+// The date-input control: one date shown as text in a three-dimensional
+// frame. This holds its properties as its container sees them, with their
+// range checks and their change notices; the date work goes to its date
+// model.
+class CQvindatCtrl : public controls::CQvControl {
+public:
+    CQvindatCtrl();
+    explicit CQvindatCtrl(std::unique_ptr<DateTextModel> model);
+
+    // Every property to the values of a new control.
+    void resetState();
+
+    // Properties, by the names the container uses. Text is single-byte.
+    struct Properties {
+        std::uint32_t borderColor, fillColor, lightColor, shadowColor, textColor, caretColor;
+        std::int16_t alignment, fontStyle, dateFormat, bevelSize, bevelStyle, borderStyle, spin, indent;
+        std::int16_t languageNumber, maxDay, maxMonth, maxYear, minDay, minMonth, minYear, separator;
+        std::int16_t caretHeight, caretWidth, caretStyle, caretVAlign, caretInterval;
+        std::int16_t currentYear, currentDay, currentMonth, vAlignment, mousePointer;
+        std::int32_t readOnly, focusSelect, autoHScroll, caretVisible, allowBlank;
+        std::int32_t selStart, selLength, spinDelay, spinSpeed, spinChange;
+        QByteArray text, language, undoText;
+    };
+    const Properties& properties() const { return p_; }
+
+    // Setters that check and announce, as a container's calls reach them.
+    void setShort(int id, std::int16_t value);
+    void setLong(int id, std::int32_t value);
+    void setColor(int id, std::uint32_t value);
+    void setBool(int id, std::int32_t value);
+    void setText(const QByteArray& text);
+    void setLanguage(const QByteArray& code);
+    void setLanguageNumber(std::int16_t value);
+    void setDateFormat(std::int16_t value);
+    void setAllowBlank(bool value);
+    void setSelStart(std::int32_t value);
+    void setSelLength(std::int32_t value);
+    void setSelText(const QByteArray& text);
+    QByteArray selText() const;
+    // Puts the undo text back into Text; answers FALSE as the property reads.
+    bool undo();
+
+    // A font property read at design time is refused.
+    void requireRunMode() const;
+
+    void onDraw(QPainter& painter, const QRect& bounds, const QRect& invalid) override;
+    // The spin buttons' hit rectangles, as the last painting placed them.
+    QRect spinUpRect() const { return spinUp_; }
+    QRect spinDownRect() const { return spinDown_; }
+
+protected:
+    com::Result ownIdOfName(const QString& name, com::DispId* id) override;
+    com::Result invokeOwn(com::DispId id, com::InvokeKind kind, std::span<com::Variant> args, com::Variant* result,
+                          com::ErrorInfo* info) override;
+    CQvControl* newInstance() const override { return new CQvindatCtrl; }
+    void doPropExchange(controls::PropExchange& exchange) override;
+    void onResetState() override { resetState(); }
+
+private:
+    // Redraw, mark, announce.
+    void changed(int id);
+    void refuse() const { RaiseSuiteError(controls::kInvalidPropertyValue); }
+    int textLength() const { return int(p_.text.size()); }
+
+    std::unique_ptr<DateTextModel> model_;
+    Properties p_{};
+    QRect spinUp_;
+    QRect spinDown_;
+    int spinHeld_ = 0; // 1 the up button, 2 the down button
+
+};
+
+} // namespace qvindat

@@ -1,0 +1,17 @@
+// The classes the date-input library serves.
+#include "controls/dateinput/CQvindatCtrl.h"
+#include "controls/dateinput/QvindatClasses.h"
+#include "platform/com/server/Server.h"
+
+namespace com::server {
+
+std::span<const ServerClass> serverClasses()
+{
+    static const ServerClass classes[] = {
+        {qvindat::controlClass, qvindat::controlProgId, qvindat::controlTypeName, qvindat::miscStatus, true,
+         "{4C2B7A1F-1D3E-4F60-A051-199904172001}", "1.0", &createObject<qvindat::CQvindatCtrl>},
+    };
+    return classes;
+}
+
+} // namespace com::server

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "platform/com/Guid.h"
+#include "platform/com/Result.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+namespace com {
+
+// What the store knows of one class: where its library lies and how
+// containers name it.
+struct ClassRecord {
+    Guid clsid;
+    QString progId;
+    QString typeName;
+    QString library; // absolute path of the shared library that serves it
+    std::uint32_t miscStatus = 0;
+    bool control = false;
+    QString typeLibrary; // the class's type library id, if it has one
+    QString typeLibraryVersion;
+};
+
+// The registration store: one file of class records and the ProgIDs that
+// point at them. Its path is DRILLBOOK_CLASS_STORE when that is set (tests
+// always set it), else a file in the user's configuration folder. Every
+// call reads or writes the file afresh, so two processes see each other's
+// registrations; nothing here throws.
+class ClassStore {
+public:
+    static constexpr const char* pathVariable = "DRILLBOOK_CLASS_STORE";
+    static QString defaultPath();
+
+    explicit ClassStore(QString path = defaultPath());
+    const QString& path() const { return path_; }
+
+    Result add(const ClassRecord& record);
+    // kFalse when the class was not registered.
+    Result remove(const Guid& clsid);
+    std::optional<ClassRecord> find(const Guid& clsid) const;
+    // ProgIDs match without regard to case.
+    std::optional<Guid> classOfProgId(const QString& progId) const;
+
+private:
+    QString path_;
+};
+
+} // namespace com

@@ -1,0 +1,297 @@
+// The date-input control as its container sees it: loaded by class id from
+// its library, its properties' values when new, their range checks and the
+// errors they raise.
+#include "controls/dateinput/QvindatClasses.h"
+#include "platform/com/Registration.h"
+#include "support/TestContainer.h"
+
+#include <QDate>
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+#include <QWidget>
+
+using namespace com;
+using testsupport::TestContainer;
+using testsupport::TestSite;
+
+Q_DECLARE_METATYPE(com::Variant)
+
+class tst_Qvindat : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void registersAndUnloads();
+    void aNewControl_data();
+    void aNewControl();
+    void rangeChecks_data();
+    void rangeChecks();
+    void withoutTheLocaleLibrary();
+    void language();
+    void dateFormatToItsOwnValueDoesNothing();
+    void fontMembersAreRunTimeOnly();
+    void selectionStaysInTheText();
+    void painting();
+
+private:
+    Variant get(const char* name);
+
+    std::unique_ptr<TestContainer> container_;
+    Ptr<Dispatch> control_;
+    Ptr<TestSite> site_;
+};
+
+void tst_Qvindat::init()
+{
+    container_ = std::make_unique<TestContainer>();
+    QCOMPARE(registerLibrary(QStringLiteral(DRILLBOOK_QVINDAT)), kOk);
+    control_ = container_->create(qvindat::controlClass, qvindat::eventsInterface);
+    QVERIFY(control_);
+    site_ = make<TestSite>();
+    Ptr<Control>::query(control_.get())->setSite(site_.get());
+}
+
+void tst_Qvindat::cleanup()
+{
+    qunsetenv("DRILLBOOK_QVLOCALE");
+    if (auto hosted = Ptr<Control>::query(control_.get()))
+        hosted->setSite(nullptr);
+    control_.reset();
+    container_.reset();
+}
+
+Variant tst_Qvindat::get(const char* name)
+{
+    Variant value;
+    const Result r = getProperty(control_.get(), QString::fromLatin1(name), &value);
+    if (failed(r))
+        qWarning("reading %s failed: %x", name, unsigned(r));
+    return value;
+}
+
+void tst_Qvindat::registersAndUnloads()
+{
+    const auto record = container_->loader().store().find(qvindat::controlClass);
+    QVERIFY(record);
+    QCOMPARE(record->progId, QStringLiteral("QVINDAT.QvindatCtrl.1"));
+    QCOMPARE(record->typeName, QStringLiteral("QvDateInput Control"));
+    QCOMPARE(record->miscStatus, 0x20191u);
+    QVERIFY(container_->loader().create<Dispatch>(QStringLiteral("QVINDAT.QvindatCtrl.1")));
+
+    QCOMPARE(container_->loader().freeUnusedLibraries(), 0);
+    Ptr<Control>::query(control_.get())->setSite(nullptr);
+    control_.reset();
+    container_->releaseAll();
+    QCOMPARE(container_->loader().freeUnusedLibraries(), 1);
+    QCOMPARE(unregisterLibrary(QStringLiteral(DRILLBOOK_QVINDAT)), kOk);
+    QVERIFY(!container_->loader().store().classOfProgId(QStringLiteral("QVINDAT.QvindatCtrl.1")));
+}
+
+void tst_Qvindat::aNewControl_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<Variant>("expected");
+
+    QTest::newRow("AutoHScroll") << "AutoHScroll" << Variant::i4(1);
+    QTest::newRow("BorderStyle") << "BorderStyle" << Variant::i2(1);
+    QTest::newRow("BorderColor") << "BorderColor" << Variant::i4(std::int32_t(0x80000006));
+    QTest::newRow("FillColor") << "FillColor" << Variant::i4(std::int32_t(0x8000000F));
+    QTest::newRow("LightColor") << "LightColor" << Variant::i4(std::int32_t(0x80000005));
+    QTest::newRow("ShadowColor") << "ShadowColor" << Variant::i4(std::int32_t(0x80000010));
+    QTest::newRow("TextColor") << "TextColor" << Variant::i4(std::int32_t(0x80000008));
+    QTest::newRow("Indent") << "Indent" << Variant::i2(2);
+    QTest::newRow("MaxDay") << "MaxDay" << Variant::i2(31);
+    QTest::newRow("MaxYear") << "MaxYear" << Variant::i2(9999);
+    QTest::newRow("MinDay") << "MinDay" << Variant::i2(1);
+    QTest::newRow("MinYear") << "MinYear" << Variant::i2(0);
+    QTest::newRow("SpinDelay") << "SpinDelay" << Variant::i4(500);
+    QTest::newRow("SpinSpeed") << "SpinSpeed" << Variant::i4(100);
+    QTest::newRow("SpinChange") << "SpinChange" << Variant::i4(1);
+    QTest::newRow("CaretVisible") << "CaretVisible" << Variant::i4(1);
+    QTest::newRow("Language") << "Language" << Variant::string(QStringLiteral("WWW"));
+    QTest::newRow("Separator") << "Separator" << Variant::i2(47);
+    QTest::newRow("ReadOnly") << "ReadOnly" << Variant::i4(0);
+    QTest::newRow("Text is today")
+        << "Text" << Variant::string(QDate::currentDate().toString(QStringLiteral("MM/dd/yyyy")));
+}
+
+void tst_Qvindat::aNewControl()
+{
+    QFETCH(QString, name);
+    QFETCH(Variant, expected);
+    QCOMPARE(get(name.toLatin1().constData()), expected);
+}
+
+void tst_Qvindat::rangeChecks_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("refused");
+    QTest::addColumn<int>("accepted");
+
+    const std::pair<const char*, std::array<int, 2>> cases[] = {
+        {"Alignment", {3, 2}},     {"BevelSize", {-1, 0}},   {"BevelStyle", {5, 4}},    {"BorderStyle", {-1, 2}},
+        {"Spin", {3, 1}},          {"Indent", {-1, 10}},     {"FontStyle", {5, 0}},     {"CaretStyle", {3, 2}},
+        {"CaretVAlign", {-1, 1}},  {"VAlignment", {3, 2}},   {"DateFormat", {8, 7}},    {"SpinDelay", {-1, 0}},
+        {"SpinSpeed", {-5, 50}},   {"SpinChange", {-1, 7}},  {"MaxDay", {0, 30}},       {"MaxDay", {32, 31}},
+        {"MaxMonth", {0, 11}},     {"MaxYear", {10000, 0}},  {"MinDay", {32, 0}},       {"MinMonth", {13, 0}},
+        {"MinYear", {-1, 9999}},   {"MousePointer", {16, 99}}, {"LanguageNumber", {18, 17}},
+        {"LanguageNumber", {-1, 0}},
+    };
+    for (const auto& [name, values] : cases)
+        QTest::addRow("%s %d", name, values[0]) << QString::fromLatin1(name) << values[0] << values[1];
+}
+
+void tst_Qvindat::rangeChecks()
+{
+    QFETCH(QString, name);
+    QFETCH(int, refused);
+    QFETCH(int, accepted);
+
+    const Variant before = get(name.toLatin1().constData());
+    site_->changed.clear();
+    ErrorInfo info;
+    QCOMPARE(putProperty(control_.get(), name, Variant::i4(refused), &info), kException);
+    QCOMPARE(info.code, com::result(0x800A017C));
+    QCOMPARE(info.description, QStringLiteral("Invalid property value"));
+    QCOMPARE(info.helpContext, -1);
+    QCOMPARE(get(name.toLatin1().constData()), before);
+    QVERIFY(site_->changed.empty());
+
+    QCOMPARE(putProperty(control_.get(), name, Variant::i4(accepted)), kOk);
+    std::int32_t now = 0;
+    QCOMPARE(get(name.toLatin1().constData()).toI4(&now), kOk);
+    QCOMPARE(now, accepted);
+}
+
+void tst_Qvindat::withoutTheLocaleLibrary()
+{
+    qputenv("DRILLBOOK_QVLOCALE", "/nowhere/QVLOCALE.so");
+    auto lonely = container_->create(qvindat::controlClass);
+    QVERIFY(lonely);
+    ErrorInfo info;
+    QCOMPARE(putProperty(lonely.get(), QStringLiteral("MaxMonth"), Variant::i2(13), &info), kException);
+    QCOMPARE(info.code, com::result(0x800A0035));
+    QCOMPARE(info.description, QStringLiteral("QVLOCALE.DLL Not Found"));
+    QCOMPARE(info.helpContext, 0);
+    Variant month;
+    QCOMPARE(getProperty(lonely.get(), QStringLiteral("MaxMonth"), &month), kOk);
+    QCOMPARE(month, Variant::i2(12));
+}
+
+void tst_Qvindat::language()
+{
+    QCOMPARE(putProperty(control_.get(), QStringLiteral("Language"), Variant::string(QStringLiteral("deu"))), kOk);
+    QCOMPARE(get("LanguageNumber"), Variant::i2(2));
+    QCOMPARE(get("Language"), Variant::string(QStringLiteral("DEU")));
+    // A text that is no code changes neither property.
+    QCOMPARE(putProperty(control_.get(), QStringLiteral("Language"), Variant::string(QStringLiteral("xyz"))), kOk);
+    QCOMPARE(get("LanguageNumber"), Variant::i2(2));
+    QCOMPARE(get("Language"), Variant::string(QStringLiteral("DEU")));
+
+    site_->changed.clear();
+    QCOMPARE(putProperty(control_.get(), QStringLiteral("LanguageNumber"), Variant::i2(8)), kOk);
+    QCOMPARE(get("Language"), Variant::string(QStringLiteral("FRA")));
+    QCOMPARE(site_->changed, (std::vector<DispId>{qvindat::dispid::LanguageNumber, qvindat::dispid::Language}));
+}
+
+void tst_Qvindat::dateFormatToItsOwnValueDoesNothing()
+{
+    site_->changed.clear();
+    QCOMPARE(putProperty(control_.get(), QStringLiteral("DateFormat"), Variant::i2(0)), kOk);
+    QVERIFY(site_->changed.empty());
+    QCOMPARE(Ptr<Control>::query(control_.get())->isDirty(), kFalse);
+}
+
+void tst_Qvindat::fontMembersAreRunTimeOnly()
+{
+    site_->runMode = false;
+    Variant value;
+    ErrorInfo info;
+    QCOMPARE(getProperty(control_.get(), QStringLiteral("FontBold"), &value, &info), kException);
+    QCOMPARE(info.code, com::result(0x800A018A));
+    QCOMPARE(getProperty(control_.get(), QStringLiteral("BackColor"), &value), kOk);
+    site_->runMode = true;
+    QCOMPARE(putProperty(control_.get(), QStringLiteral("FontBold"), Variant::boolean(true)), kOk);
+    QCOMPARE(get("FontBold"), Variant::boolean(true));
+}
+
+void tst_Qvindat::selectionStaysInTheText()
+{
+    QWidget form;
+    QWidget* window = nullptr;
+    QCOMPARE(Ptr<Control>::query(control_.get())->createWindow(&form, QRect(0, 0, 120, 24), &window), kOk);
+    QCOMPARE(putProperty(control_.get(), QStringLiteral("Text"), Variant::string(QStringLiteral("04/17/2001"))), kOk);
+
+    QCOMPARE(putProperty(control_.get(), QStringLiteral("SelStart"), Variant::i4(50)), kOk);
+    QCOMPARE(get("SelStart"), Variant::i4(10));
+    QCOMPARE(putProperty(control_.get(), QStringLiteral("SelStart"), Variant::i4(-3)), kOk);
+    QCOMPARE(get("SelStart"), Variant::i4(0));
+    QCOMPARE(putProperty(control_.get(), QStringLiteral("SelStart"), Variant::i4(3)), kOk);
+    QCOMPARE(putProperty(control_.get(), QStringLiteral("SelLength"), Variant::i4(100)), kOk);
+    QCOMPARE(get("SelLength"), Variant::i4(7));
+    QCOMPARE(get("SelText"), Variant::string(QStringLiteral("17/2001")));
+    QCOMPARE(putProperty(control_.get(), QStringLiteral("SelLength"), Variant::i4(-100)), kOk);
+    QCOMPARE(get("SelStart"), Variant::i4(0));
+    QCOMPARE(get("SelText"), Variant::string(QStringLiteral("04/")));
+
+    QCOMPARE(putProperty(control_.get(), QStringLiteral("SelText"), Variant::string(QStringLiteral("05/"))), kOk);
+    QCOMPARE(get("Text"), Variant::string(QStringLiteral("05/17/2001")));
+    Ptr<Control>::query(control_.get())->destroyWindow();
+}
+
+namespace {
+
+// How many pixels of the picture have the colour, give or take the
+// smoothing of the text's edges.
+int pixelsOf(const QImage& image, const QRect& area, QRgb colour)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            count += std::abs(qRed(pixel) - qRed(colour)) < 40 && std::abs(qGreen(pixel) - qGreen(colour)) < 40
+                && std::abs(qBlue(pixel) - qBlue(colour)) < 40;
+        }
+    return count;
+}
+
+} // namespace
+
+void tst_Qvindat::painting()
+{
+    QCOMPARE(putProperty(control_.get(), QStringLiteral("Text"), Variant::string(QStringLiteral("04/17/2001"))), kOk);
+    QCOMPARE(putProperty(control_.get(), QStringLiteral("Spin"), Variant::i2(2)), kOk);
+    QCOMPARE(putProperty(control_.get(), QStringLiteral("BorderColor"), Variant::i4(0x0000FF)), kOk);
+    QCOMPARE(putProperty(control_.get(), QStringLiteral("TextColor"), Variant::i4(0xFF0000)), kOk);
+    QCOMPARE(putProperty(control_.get(), QStringLiteral("FillColor"), Variant::i4(0xFFFFFF)), kOk);
+    auto draw = [&] {
+        QImage picture(100, 20, QImage::Format_RGB32);
+        QPainter painter(&picture);
+        Ptr<Control>::query(control_.get())->drawTo(&painter, picture.rect());
+        return picture;
+    };
+    const QRect textArea(3, 3, 70, 14);
+    const QRect spinStrip(84, 3, 14, 14);
+
+    QImage enabled = draw();
+    if (!qEnvironmentVariableIsEmpty("DRILLBOOK_SHOTS"))
+        enabled.scaled(400, 80).save(qEnvironmentVariable("DRILLBOOK_SHOTS") + QStringLiteral("/dateinput.png"));
+    QVERIFY(pixelsOf(enabled, textArea, qRgb(0, 0, 255)) > 10); // the text, in TextColor
+    QVERIFY(pixelsOf(enabled, spinStrip, qRgb(255, 0, 0)) > 10); // the triangles, in BorderColor
+    QCOMPARE(pixelsOf(enabled, textArea, qRgb(128, 128, 128)), 0);
+
+    // Disabled at run time: flat grey text, whatever the colour and style say.
+    QCOMPARE(putProperty(control_.get(), QStringLiteral("FontStyle"), Variant::i2(1)), kOk);
+    QCOMPARE(putProperty(control_.get(), QStringLiteral("Enabled"), Variant::boolean(false)), kOk);
+    QImage disabled = draw();
+    QVERIFY(pixelsOf(disabled, textArea, qRgb(128, 128, 128)) > 10);
+    QCOMPARE(pixelsOf(disabled, textArea, qRgb(0, 0, 255)), 0);
+    if (!qEnvironmentVariableIsEmpty("DRILLBOOK_SHOTS")) {
+        disabled.scaled(400, 80).save(qEnvironmentVariable("DRILLBOOK_SHOTS") + QStringLiteral("/dateinput-disabled.png"));
+    }
+}
+
+QTEST_MAIN(tst_Qvindat)
+#include "tst_qvindat.moc"
