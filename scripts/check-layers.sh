@@ -38,6 +38,12 @@ PRIVATE_LIBRARIES=(
   "^espeak-ng/|platform/speech|espeak-ng"
 )
 
+# The date-input control's date engine is plain C++ that tests and the fuzzer
+# run on their own: it includes the standard library and its own headers,
+# nothing of the program, Qt or the component layer. The control beside it
+# in the same folder may include what it needs.
+PURE_ENGINE='^controls/dateinput/(Date[A-Za-z]*|IntlProfile|LanguageNames)\.(h|cpp)$'
+
 # Folders whose sources are not the program's: they may include anything.
 NOT_PROGRAM="tests bench data/tools"
 
@@ -132,6 +138,14 @@ check_tree() { # tree
 
     resolve "$tree" "$file" "$quote" "$included"
     target=$RESOLVED
+
+    if [[ $file =~ $PURE_ENGINE ]]; then
+      if [[ $quote == '<' && ($included == Q* || $included == */*) ]] ||
+        [[ $quote == '"' && ! $target =~ $PURE_ENGINE ]]; then
+        echo "$where: the date engine includes only the standard library and itself"
+        breaches=$((breaches + 1))
+      fi
+    fi
     [[ $target == */* ]] || continue
     unit_of "$target"
     target_top=$UNIT
@@ -197,7 +211,7 @@ check_listed() { # tree
 write_clean_tree() { # tree
   local tree=$1
   mkdir -p "$tree"/{platform/{core,data,gdi,speech,forms,help},questiondb,widgets,questionwindow,contents,appearance/art}
-  mkdir -p "$tree"/{tests/platform/data,bench,data/tools,build/questionwindow}
+  mkdir -p "$tree"/{tests/platform/data,bench,data/tools,build/questionwindow,controls/dateinput}
   printf '#pragma once\n#include <QString>\n' >"$tree/platform/core/Paths.h"
   printf '#pragma once\n#include "platform/core/Paths.h"\n' >"$tree/platform/data/Engine.h"
   printf '#include "Engine.h"\n#include "platform/data/Engine.h"\n#include <sqlite3.h>\n' >"$tree/platform/data/Engine.cpp"
@@ -219,6 +233,11 @@ write_clean_tree() { # tree
   printf '#include "appearance/art/Emblem.h"\n#include <QImage>\n' >"$tree/appearance/art/Emblem.cpp"
   printf '#include "appearance/art/Emblem.h"\n' >"$tree/appearance/SkinTable.h"
   printf '#include "appearance/art/Emblem.h"\n' >"$tree/widgets/Picture.h"
+  printf '#pragma once\n#include <string>\n' >"$tree/controls/dateinput/DateCalendar.h"
+  printf '#include "controls/dateinput/DateCalendar.h"\n#include "DateCalendar.h"\n#include <functional>\n' \
+    >"$tree/controls/dateinput/DateEngine.cpp"
+  printf '#include "controls/dateinput/DateEngine.h"\n#include <QWidget>\n#include "platform/core/Paths.h"\n' \
+    >"$tree/controls/dateinput/QvindatCtrl.cpp"
 }
 
 # One breach of each kind: "file|its text".
@@ -234,6 +253,10 @@ SELF_TEST_BREACHES=(
   'questiondb/Cursors.cpp|#include "questionwindow/frmMain.h"'
   'widgets/Bar.cpp|#include "contents/frmContents.h"'
   'appearance/art/Emblem.cpp|#include "appearance/SkinTable.h"'
+  'controls/dateinput/DateParser.cpp|#include <QString>'
+  'controls/dateinput/LanguageNames.h|#include <QtWidgets/QWidget>'
+  'controls/dateinput/DateEngine.h|#include "platform/core/Paths.h"'
+  'controls/dateinput/IntlProfile.h|#include "controls/dateinput/QvindatCtrl.h"'
 )
 
 self_test() {
