@@ -102,6 +102,16 @@ int DateEngine::WeekdayOf(DateParts date) const
     return record.weekday >= 0 && record.weekday <= 6 ? record.weekday : -1;
 }
 
+std::size_t DateEngine::copyTextTo(char* buffer, std::size_t size) const
+{
+    if (buffer == nullptr || size == 0)
+        return 0;
+    const std::size_t count = std::min(text.size(), size - 1);
+    text.copy(buffer, count);
+    buffer[count] = '\0';
+    return count;
+}
+
 int DateEngine::ReformatText(int mode)
 {
     std::string copy = text;

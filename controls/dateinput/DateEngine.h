@@ -110,6 +110,11 @@ public:
     bool JulianDayToDate(long n, DateParts& date);
     int WeekdayOf(DateParts date) const;
 
+    // Text for a caller's buffer of size bytes: as many characters as fit
+    // with the terminating zero, which is always written (size > 0); answers
+    // the characters copied.
+    std::size_t copyTextTo(char* buffer, std::size_t size) const;
+
     // The pattern of a display format, with the long-date literals quoted.
     std::string patternOf(int format) const;
     char dateSeparator() const;

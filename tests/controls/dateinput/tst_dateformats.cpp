@@ -259,6 +259,33 @@ private slots:
         QCOMPARE(t.engine.ParseDateText("2/3/04/5/6/07/Monday", read, parsePlain), dateAccepted);
     }
 
+    // A caller's buffer always gets a terminated text, cut where it must be.
+    void copyText_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QByteArray>("copied");
+        QTest::newRow("room for all") << 32 << QByteArray("04/17/2001");
+        QTest::newRow("exactly room for the zero") << 11 << QByteArray("04/17/2001");
+        QTest::newRow("one short") << 10 << QByteArray("04/17/200");
+        QTest::newRow("room for the zero alone") << 1 << QByteArray();
+        QTest::newRow("no room") << 0 << QByteArray();
+    }
+    void copyText()
+    {
+        QFETCH(int, size);
+        QFETCH(QByteArray, copied);
+        TestEngine t;
+        t.engine.text = "04/17/2001";
+        QByteArray buffer(40, 'x');
+        QCOMPARE(t.engine.copyTextTo(buffer.data(), std::size_t(size)), std::size_t(copied.size()));
+        if (size > 0) {
+            QCOMPARE(QByteArray(buffer.constData()), copied);
+            QCOMPARE(buffer.at(copied.size() + 1), 'x');
+        } else {
+            QCOMPARE(buffer.at(0), 'x');
+        }
+    }
+
     // Runs of letters are counted up to twenty; longer runs start anew.
     void longRuns()
     {
