@@ -51,6 +51,12 @@ PRIVATE_LIBRARIES=(
   "^espeak-ng/|platform/speech|espeak-ng"
 )
 
+# The date-input control's date engine is plain C++ that tests and the fuzzer
+# run on their own: it includes the standard library and its own headers,
+# nothing of the program, Qt or the component layer. The control beside it
+# in the same folder may include what it needs.
+PURE_ENGINE='^controls/dateinput/(Date[A-Za-z]*|IntlProfile|LanguageNames)\.(h|cpp)$'
+
 # Folders whose sources are not the program's: they may include anything.
 NOT_PROGRAM="tests bench data/tools"
 
@@ -147,6 +153,14 @@ check_tree() { # tree
 
     resolve "$tree" "$file" "$quote" "$included"
     target=$RESOLVED
+
+    if [[ $file =~ $PURE_ENGINE ]]; then
+      if [[ $quote == '<' && ($included == Q* || $included == */*) ]] ||
+        [[ $quote == '"' && ! $target =~ $PURE_ENGINE ]]; then
+        echo "$where: the date engine includes only the standard library and itself"
+        breaches=$((breaches + 1))
+      fi
+    fi
     [[ $target == */* ]] || continue
     unit_of "$target"
     target_top=$UNIT
@@ -261,6 +275,11 @@ write_clean_tree() { # tree
   printf '#include "controls/base/CQvControl.h"\n#include "controls/runtime/Caret.h"\n' \
     >"$tree/controls/dateinput/Ctrl.h"
   printf '#include "controls/base/CQvControl.h"\n#include "platform/com/Guid.h"\n' >"$tree/tests/controls/tst_base.cpp"
+  printf '#pragma once\n#include <string>\n' >"$tree/controls/dateinput/DateCalendar.h"
+  printf '#include "controls/dateinput/DateCalendar.h"\n#include "DateCalendar.h"\n#include <functional>\n' \
+    >"$tree/controls/dateinput/DateEngine.cpp"
+  printf '#include "controls/dateinput/DateEngine.h"\n#include <QWidget>\n#include "platform/core/Paths.h"\n' \
+    >"$tree/controls/dateinput/QvindatCtrl.cpp"
 }
 
 # One breach of each kind: "file|its text".
@@ -282,6 +301,10 @@ SELF_TEST_BREACHES=(
   'controls/runtime/Caret.cpp|#include "controls/base/CQvControl.h"'
   'controls/base/Window.cpp|#include "platform/forms/Form.h"'
   'controls/dateinput/Host.cpp|#include "questionwindow/frmMain.h"'
+  'controls/dateinput/DateParser.cpp|#include <QString>'
+  'controls/dateinput/LanguageNames.h|#include <QtWidgets/QWidget>'
+  'controls/dateinput/DateEngine.h|#include "platform/core/Paths.h"'
+  'controls/dateinput/IntlProfile.h|#include "controls/dateinput/QvindatCtrl.h"'
 )
 
 self_test() {
