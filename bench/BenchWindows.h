@@ -38,6 +38,19 @@ private:
     bool ok_ = false;
 };
 
+// A copy of the bank for a raw twin that writes.
+struct RawCopy {
+    explicit RawCopy(int64_t bankSize)
+    {
+        ok = folder.isValid() && folder.replaceDatabase(bankPath(bankSize));
+        if (ok)
+            bank = std::make_unique<benchbanks::RawBank>(folder.databasePath());
+    }
+    testsupport::ProgramFolder folder;
+    std::unique_ptr<benchbanks::RawBank> bank;
+    bool ok = false;
+};
+
 // The running program on a copy of the bank, its boxes scripted, with the
 // main table of contents loaded as it is when it opens the question window.
 struct Program {

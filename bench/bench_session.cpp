@@ -34,25 +34,13 @@ using benchbanks::kNoColumn;
 using benchbanks::RawBank;
 using benchwindows::checkBoxes;
 using benchwindows::Program;
+using benchwindows::RawCopy;
 using benchwindows::startProgram;
 using questionwindow::frmMain;
 
 constexpr int kSessionSize = 10000;
 const QString kSessionSet = QStringLiteral("SELECT Top 10000 * FROM table1");
 const char* const kSavedColumns = "Call, Answer, QNUM, Question, A, B, C, D, E, Chapter, X, Memo, Page, FF, Elephant";
-
-// A copy of the bank for a raw twin that writes.
-struct RawCopy {
-    explicit RawCopy(int64_t bankSize)
-    {
-        ok = folder.isValid() && folder.replaceDatabase(bankPath(bankSize));
-        if (ok)
-            bank = std::make_unique<RawBank>(folder.databasePath());
-    }
-    testsupport::ProgramFolder folder;
-    std::unique_ptr<RawBank> bank;
-    bool ok = false;
-};
 
 void saveSession(frmMain& window, forms::ScriptedDialogs& boxes)
 {
