@@ -59,12 +59,14 @@ void plantChapter(sqlite3* db)
     exec(db, QStringLiteral("CREATE TABLE spare AS SELECT * FROM table1 WHERE Chapter = %1").arg(title));
 }
 
-// Puts the chapter back: its questions, its list row and two captions.
+// Puts the chapter back whole: its questions, one list row and two captions.
 void restoreChapter(sqlite3* db)
 {
     const QString title = data::sqlText(kChapter);
-    exec(db, QStringLiteral("BEGIN; INSERT INTO table1 SELECT * FROM spare; INSERT INTO Table4 (Chapter) VALUES (%1); "
-                            "UPDATE Table3 SET titlea21 = %1, tb321 = %1; COMMIT")
+    exec(db, QStringLiteral("BEGIN; DELETE FROM table1 WHERE ID IN (SELECT ID FROM spare); "
+                            "INSERT INTO table1 SELECT * FROM spare; DELETE FROM Table4 WHERE Chapter = %1; "
+                            "INSERT INTO Table4 (Chapter) VALUES (%1); UPDATE Table3 SET titlea21 = %1, tb321 = %1; "
+                            "COMMIT")
                  .arg(title));
 }
 
@@ -103,7 +105,9 @@ void ChapterRemoval_Window(benchmark::State& state)
                  &forms::form<contents::frmContents>(), &forms::form<contents::frmContents2>(),
                  &forms::form<contents::frmContents3>()})
             window->Data1->refresh();
+        // On screen, as the user has it when pressing "&Delete".
         auto& palette = forms::form<editing::frmQ>();
+        palette.Show();
         palette.lstA->setListIndex(palette.lstA->listCount() - 1);
         const int64_t before = chapterRows(side.handle());
         program->boxes.answer(forms::vbYes);
