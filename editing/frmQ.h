@@ -1,11 +1,14 @@
 #pragma once
 
+#include "platform/core/RuntimeError.h"
 #include "platform/data/DataControl.h"
 #include "platform/forms/CommandButton.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/ListBox.h"
 #include "platform/forms/PictureBox.h"
 #include "platform/forms/TextBox.h"
+
+#include <optional>
 
 namespace contents {
 class SkinBackground;
@@ -60,6 +63,9 @@ public:
     void cmdDelete_Click();
     void Image1_DragDrop(const QString& source);
     void Waste_DragDrop(const QString& source);
+
+    // Chapter removal once confirmed: the failure that rolled it back, or none.
+    std::optional<platform::RuntimeError> removeChapter(const QString& title);
 
 protected:
     void Form_Load() override;

@@ -79,6 +79,24 @@ void frmQ::cmdDelete_Click()
         Show();
         return;
     }
+    const std::optional<platform::RuntimeError> failure = removeChapter(title);
+    if (failure) {
+        forms::msgBox(QStringLiteral("The chapter could not be deleted; nothing of it was changed.\n\n%1")
+                          .arg(failure->description()),
+                      forms::vbOKOnly | forms::vbExclamation, QStringLiteral("Brisolt Software"));
+        Show();
+        return;
+    }
+    txtChapter->setText(QString());
+    Show();
+    cmdDelete->setEnabled(false);
+}
+
+// Everything of the chapter goes in one transaction: the captions of every
+// bank, its questions and its list rows. Afterwards, also after a rollback,
+// the windows and the list show what the file holds.
+std::optional<platform::RuntimeError> frmQ::removeChapter(const QString& title)
+{
     // A title being added and not stored goes with the removal.
     dropUnsavedTitle();
     txtChapter->setLocked(true);
@@ -114,16 +132,7 @@ void frmQ::cmdDelete_Click()
             fillList();
         }});
     }
-    if (failure) {
-        forms::msgBox(QStringLiteral("The chapter could not be deleted; nothing of it was changed.\n\n%1")
-                          .arg(failure->description()),
-                      forms::vbOKOnly | forms::vbExclamation, QStringLiteral("Brisolt Software"));
-        Show();
-        return;
-    }
-    txtChapter->setText(QString());
-    Show();
-    cmdDelete->setEnabled(false);
+    return failure;
 }
 
 // Whatever is dropped on the book, even while "&Delete" is disabled.
