@@ -2,8 +2,10 @@
 
 #include "contents/ButtonLook.h"
 #include "contents/ChapterHandOver.h"
+#include "editing/frmQ.h"
 #include "platform/core/RuntimeError.h"
 #include "platform/data/DataControl.h"
+#include "platform/forms/App.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/Qv3dLabel.h"
 #include "platform/forms/TextBox.h"
@@ -81,7 +83,7 @@ void ChapterButtons::cmd_Click(int number)
                                      "You Can Edit Chapter Titles By Clicking On Options, Then Click Show Chapter "
                                      "Palette.\nOkay?"),
                       forms::vbOKOnly | forms::vbExclamation, QStringLiteral("Not So Fast!"));
-        // The chapter palette opens here once the program has one.
+        forms::form<editing::frmQ>().Show();
         return;
     }
     openChapter(title);
@@ -98,20 +100,39 @@ void ChapterButtons::cmd_DragDrop(int number, const QString& title)
     target->setCaption(title);
     target->setMultiLine(needsTwoLines(title));
     try {
-        data::Recordset& row = titles_.recordset();
-        try {
-            row.edit();
-            row.field(titleField(bank_, number)).setValue(title);
-            row.update();
-        } catch (const platform::RuntimeError&) {
-            if (row.editMode() != data::Recordset::EditNone)
-                row.cancelUpdate();
-            throw;
-        }
+        storeTitle({number}, title);
     } catch (const platform::RuntimeError& error) {
         forms::msgBox(QStringLiteral("The chapter title could not be stored.\n\n%1").arg(error.description()),
                       forms::vbOKOnly | forms::vbExclamation, QStringLiteral("Brisolt Software"));
     }
+}
+
+void ChapterButtons::storeTitle(const std::vector<int>& numbers, const QString& title)
+{
+    data::Recordset& row = titles_.recordset();
+    try {
+        row.edit();
+        for (const int number : numbers)
+            row.field(titleField(bank_, number)).setValue(title);
+        row.update();
+    } catch (const platform::RuntimeError&) {
+        if (row.editMode() != data::Recordset::EditNone)
+            row.cancelUpdate();
+        throw;
+    }
+}
+
+int ChapterButtons::clearStoredTitle(const QString& title)
+{
+    data::Recordset& row = titles_.recordset();
+    std::vector<int> carrying;
+    for (int number = 1; number <= count(); ++number) {
+        if (row.field(titleField(bank_, number)).value().toString() == title)
+            carrying.push_back(number);
+    }
+    if (!carrying.empty())
+        storeTitle(carrying, QStringLiteral(""));
+    return int(carrying.size());
 }
 
 } // namespace contents

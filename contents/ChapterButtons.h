@@ -42,7 +42,17 @@ public:
     void cmd_Click(int number);
     void cmd_DragDrop(int number, const QString& title);
 
+    // Chapter removal
+    // Clears, in the titles row, every button of this bank whose stored
+    // title is `title` exactly (letter case and blanks count), in one store
+    // that joins a transaction the caller holds; returns how many. The
+    // captions show it when the window reads its titles again.
+    int clearStoredTitle(const QString& title);
+
 private:
+    // Stores `title` into the titles row behind these buttons, in one store.
+    void storeTitle(const std::vector<int>& numbers, const QString& title);
+
     int bank_;
     data::DataControl& titles_;
     forms::TextBox& txtK_;

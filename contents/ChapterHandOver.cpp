@@ -1,5 +1,6 @@
 #include "contents/ChapterHandOver.h"
 
+#include "editing/frmQ.h"
 #include "platform/core/RuntimeError.h"
 #include "platform/forms/App.h"
 #include "platform/forms/Dialogs.h"
@@ -56,11 +57,15 @@ void openChapter(const QString& title)
 {
     handOver(
         [&](frmMain& window) {
-            // The chapter palette closes here once the program has one.
             questionsets::setQuery(window, questionsets::chapterQuery(title));
             questionsets::countStep(window);
         },
         [&](frmMain& window) {
+            // The palette is put away once the question window is in front, so
+            // no other window becomes active and loads it again; the next
+            // touch loads it afresh.
+            if (forms::App::current().isLoaded<editing::frmQ>())
+                form<editing::frmQ>().Unload();
             questionsets::setMarker(window, title);
             questionsets::setCaption(window, title);
         });

@@ -10,7 +10,8 @@ namespace contents {
 // The set is in place before the window is shown, so its activation marks
 // the set's last question and offers to add a question to an empty chapter;
 // marker and panel are written after the activation, so they always name
-// this chapter, whichever contents window was activated last.
+// this chapter, whichever contents window was activated last. The chapter
+// palette closes.
 void openChapter(const QString& title);
 
 // Shows the question window on the whole question table in stored order,

@@ -1,7 +1,8 @@
 // The contents windows' activation step: each time a window becomes the
 // program's active window it re-reads its chapter titles, paints the skin
 // named by its own txtSkin, sets long titles of the user's banks on two lines
-// and tells the question window that this window opens the next set. Every
+// and tells the chapter palette and the question window that this window is
+// the one in front. Every
 // step is attempted on its own, so a skin picture that cannot be read never
 // keeps the route marker from being written.
 
@@ -11,6 +12,7 @@
 #include "contents/ButtonLook.h"
 #include "contents/ChapterButtons.h"
 #include "contents/SkinBackground.h"
+#include "editing/frmQ.h"
 #include "platform/forms/App.h"
 #include "platform/forms/FailureRegimes.h"
 #include "questionsets/Markers.h"
@@ -24,7 +26,8 @@ void ContentsWindow::Form_Activate()
 {
     bestEffort({[&] { Data1->refresh(); }});
     activateOwnParts();
-    // The chapter palette's bank marker becomes this bank here once the program has a palette.
+    // The chapter palette learns which bank is in front (touching it loads it, hidden).
+    bestEffort({[&] { forms::form<editing::frmQ>().txtLocate->setText(QString::number(bank())); }});
 
     // A name that is no skin leaves the window as it looks now. Every button
     // gets the texture, also an Exit that keeps its caption colour.

@@ -9,6 +9,7 @@
 #include "contents/ContentsClock.h"
 #include "contents/frmAbout.h"
 #include "contents/frmBrowser.h"
+#include "editing/frmQ.h"
 #include "platform/forms/App.h"
 #include "questionsets/Markers.h"
 
@@ -18,7 +19,7 @@ using forms::form;
 
 // ---- "The Entire Test" --------------------------------------------------------------
 // Every question of the program, not only this bank's. The chapter palette
-// closes here once the program has one.
+// stays open.
 
 void ContentsWindow::cmdAll_Click()
 {
@@ -57,13 +58,13 @@ void ContentsWindow::cmdTestBank3_MouseUp()
 
 // ---- Menus ------------------------------------------------------------------------------
 // The windows these items open are not part of the program yet: the
-// terminology library, the chapter palette and the skin chooser. Until they
-// are, the items do nothing. End and Contents do nothing either unless the
-// window gives them a step.
+// terminology library and the skin chooser. Until they are, the items do
+// nothing. End and Contents do nothing either unless the window gives them
+// a step.
 
 void ContentsWindow::mnuTerminology_Click() {}
 void ContentsWindow::mnuEnd_Click() {}
-void ContentsWindow::mnuPallete_Click() {}
+void ContentsWindow::mnuPallete_Click() { form<editing::frmQ>().Show(); }
 void ContentsWindow::mnuSkins_Click() {}
 void ContentsWindow::mnuContents_Click() {}
 void ContentsWindow::mnuWeb_Click() { form<frmBrowser>().Show(); }

@@ -25,6 +25,10 @@ void SkinBackground::setDisplayMode(int mode)
 
 bool SkinBackground::setPictureFile(const QString& path)
 {
+    // Every activation paints the skin again; the picture on show already is
+    // not read and decoded a second time.
+    if (!path.isEmpty() && path == picturePath() && hasPicture())
+        return true;
     QImageReader reader(path);
     if (path.isEmpty() || !reader.canRead())
         return false;

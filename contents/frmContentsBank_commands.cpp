@@ -1,6 +1,5 @@
 // The bank windows' buttons to the other tables of contents. The window shown
-// sets the chapter palette's bank marker in its activation once the program
-// has a palette.
+// sets the chapter palette's bank marker in its activation.
 
 #include "contents/frmContentsBank.h"
 

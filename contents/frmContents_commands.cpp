@@ -14,8 +14,7 @@ namespace contents {
 using forms::form;
 
 // ---- The other banks ------------------------------------------------------------------
-// The chapter palette's bank marker is set by the bank window's activation
-// once the program has a palette.
+// The chapter palette's bank marker is set by the bank window's activation.
 
 void frmContents::cmdTestBank2_Click() { form<frmContents2>().Show(); }
 

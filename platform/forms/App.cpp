@@ -48,8 +48,20 @@ void App::showForm(Form& form)
 {
     form.show();
     form.raise();
+    raiseTopmost();
     expectActivation(form);
     activate(form);
+}
+
+// A window that floats above the others (the chapter palette) is put back
+// on top whenever the program brings another window forward: not every
+// desktop keeps such windows above by itself.
+void App::raiseTopmost()
+{
+    for (const auto& [type, window] : forms_) {
+        if (window->isVisible() && (window->windowFlags() & Qt::WindowStaysOnTopHint))
+            window->raise();
+    }
 }
 
 void App::expectActivation(Form& form)

@@ -71,6 +71,7 @@ public:
 private:
     friend class Form;
     void showForm(Form& form);
+    void raiseTopmost();
     void hideForm(Form& form);
     void userActivated(Form& form);
     bool unloadForm(Form& form);

@@ -3,6 +3,7 @@
 #include "platform/core/Errors.h"
 #include "platform/forms/MouseArgs.h"
 #include "platform/forms/Qv3dLabel.h"
+#include "platform/forms/TitleDrop.h"
 
 #include <QDrag>
 #include <QDragEnterEvent>
@@ -162,36 +163,14 @@ void ListBox::setAcceptsEntryDrops(bool on)
     viewport()->setAcceptDrops(on);
 }
 
-bool ListBox::takesDrop(const QMimeData* mime) const
-{
-    return acceptsEntryDrops_ && mime && mime->hasFormat(Qv3dLabel::titleMimeType());
-}
+void ListBox::dragEnterEvent(QDragEnterEvent* event) { answerTitleDrag(*event, acceptsEntryDrops_); }
 
-void ListBox::dragEnterEvent(QDragEnterEvent* event)
-{
-    if (takesDrop(event->mimeData()))
-        event->acceptProposedAction();
-    else
-        event->ignore();
-}
-
-void ListBox::dragMoveEvent(QDragMoveEvent* event)
-{
-    if (takesDrop(event->mimeData()))
-        event->acceptProposedAction();
-    else
-        event->ignore();
-}
+void ListBox::dragMoveEvent(QDragMoveEvent* event) { answerTitleDrag(*event, acceptsEntryDrops_); }
 
 void ListBox::dropEvent(QDropEvent* event)
 {
-    const QMimeData* mime = event->mimeData();
-    if (!takesDrop(mime)) {
-        event->ignore();
-        return;
-    }
-    event->acceptProposedAction();
-    emit dragDrop(QString::fromUtf8(mime->data(Qv3dLabel::titleMimeType())));
+    if (const std::optional<QString> source = takeDroppedTitle(*event, acceptsEntryDrops_))
+        emit dragDrop(*source);
 }
 
 void ListBox::mousePressEvent(QMouseEvent* event)

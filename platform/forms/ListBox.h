@@ -67,7 +67,6 @@ protected:
 
 private:
     int sortedRowFor(const QString& text) const;
-    bool takesDrop(const QMimeData* mime) const;
 
     bool sorted_ = false;
     bool quiet_ = false; // adding or removing moves no selection the user made

@@ -1,7 +1,9 @@
 #include "platform/forms/PictureControl.h"
 
 #include "platform/forms/MouseArgs.h"
+#include "platform/forms/TitleDrop.h"
 
+#include <QDropEvent>
 #include <QFile>
 #include <QMouseEvent>
 
@@ -99,6 +101,22 @@ void PictureControl::mouseDoubleClickEvent(QMouseEvent* event)
     QLabel::mouseDoubleClickEvent(event);
     if (event->button() == Qt::LeftButton)
         emit dblClick();
+}
+
+void PictureControl::setAcceptsTitleDrops(bool on)
+{
+    acceptsTitleDrops_ = on;
+    setAcceptDrops(on);
+}
+
+void PictureControl::dragEnterEvent(QDragEnterEvent* event) { answerTitleDrag(*event, acceptsTitleDrops_); }
+
+void PictureControl::dragMoveEvent(QDragMoveEvent* event) { answerTitleDrag(*event, acceptsTitleDrops_); }
+
+void PictureControl::dropEvent(QDropEvent* event)
+{
+    if (const std::optional<QString> title = takeDroppedTitle(*event, acceptsTitleDrops_))
+        emit dragDrop(*title);
 }
 
 } // namespace forms

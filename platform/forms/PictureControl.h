@@ -37,16 +37,25 @@ public:
     bool dataChanged() const override { return dataChanged_; }
     void setDataChanged(bool changed) override { dataChanged_ = changed; }
 
+    // Off by default: a picture that is a drop target takes chapter titles
+    // dragged inside the program and raises dragDrop with the title.
+    bool acceptsTitleDrops() const { return acceptsTitleDrops_; }
+    void setAcceptsTitleDrops(bool on);
+
 signals:
     void click();
     void dblClick();
     // button: 1 left, 2 right, 4 middle; shift: 1 Shift, 2 Ctrl, 4 Alt; x, y in twips.
     void mouseDown(int button, int shift, int x, int y);
+    void dragDrop(const QString& droppedText);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     bool display(const QByteArray& bytes, const QString& path);
@@ -57,6 +66,7 @@ private:
     QString path_;
     QString dataField_;
     bool dataChanged_ = false;
+    bool acceptsTitleDrops_ = false;
 };
 
 } // namespace forms

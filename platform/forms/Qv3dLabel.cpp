@@ -5,6 +5,7 @@
 #include "platform/forms/Captions.h"
 #include "platform/forms/MouseArgs.h"
 #include "platform/forms/Qv3dLabelAccessible.h"
+#include "platform/forms/TitleDrop.h"
 
 #include <QAccessible>
 #include <QDragEnterEvent>
@@ -427,39 +428,17 @@ void Qv3dLabel::keyPressEvent(QKeyEvent* event)
         press();
 }
 
-// Only a title dragged inside the program carries the title type. Text from
-// another program (a web page, an editor) would rename the chapter and be
-// stored at once, so it is refused however it is offered.
-bool Qv3dLabel::takesDrop(const QMimeData* mime) const
-{
-    return acceptsTitleDrops_ && mime && mime->hasFormat(titleMimeType());
-}
+// Only a title dragged inside the program is taken. Text from another
+// program (a web page, an editor) would rename the chapter and be stored at
+// once, so it is refused however it is offered.
+void Qv3dLabel::dragEnterEvent(QDragEnterEvent* event) { answerTitleDrag(*event, acceptsTitleDrops_); }
 
-void Qv3dLabel::dragEnterEvent(QDragEnterEvent* event)
-{
-    if (takesDrop(event->mimeData()))
-        event->acceptProposedAction();
-    else
-        event->ignore();
-}
-
-void Qv3dLabel::dragMoveEvent(QDragMoveEvent* event)
-{
-    if (takesDrop(event->mimeData()))
-        event->acceptProposedAction();
-    else
-        event->ignore();
-}
+void Qv3dLabel::dragMoveEvent(QDragMoveEvent* event) { answerTitleDrag(*event, acceptsTitleDrops_); }
 
 void Qv3dLabel::dropEvent(QDropEvent* event)
 {
-    const QMimeData* mime = event->mimeData();
-    if (!takesDrop(mime)) {
-        event->ignore();
-        return;
-    }
-    event->acceptProposedAction();
-    emit dragDrop(QString::fromUtf8(mime->data(titleMimeType())));
+    if (const std::optional<QString> title = takeDroppedTitle(*event, acceptsTitleDrops_))
+        emit dragDrop(*title);
 }
 
 } // namespace forms

@@ -105,7 +105,6 @@ private:
     void takeAccessKey();
     QRect captionRect() const;
     const QPixmap& scaledPicture();
-    bool takesDrop(const QMimeData* mime) const;
 
     QString caption_;
     int captionColor_ = 0;

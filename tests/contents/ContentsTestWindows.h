@@ -8,7 +8,7 @@
 
 namespace contentstest {
 
-inline forms::Form& contentsWindow(int bank)
+inline contents::ContentsWindow& contentsWindow(int bank)
 {
     using forms::form;
     if (bank == 1)

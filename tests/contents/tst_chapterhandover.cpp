@@ -3,6 +3,7 @@
 
 #include "ContentsTestWindows.h"
 #include "contents/ChapterButtons.h"
+#include "editing/frmQ.h"
 #include "platform/data/Quoting.h"
 #include "platform/forms/Hourglass.h"
 #include "questionwindow/frmMain.h"
@@ -222,7 +223,9 @@ private slots:
         QCOMPARE(box.icon, int(forms::vbExclamation));
         QVERIFY(!w.isVisible());
         QCOMPARE(w.Data1->recordSource(), source);
-        QCOMPARE(fixture->app.activeForm(), &contentsWindow(bank));
+        // The chapter palette opens, to give the button a title.
+        QCOMPARE(fixture->app.activeForm(), &form<editing::frmQ>());
+        QVERIFY(form<editing::frmQ>().isVisible());
         QVERIFY(!forms::hourglassShown());
     }
 
