@@ -1,7 +1,7 @@
 #pragma once
 
 #include "controls/base/CQvControl.h"
-#include "controls/dateinput/DateTextModel.h"
+#include "controls/dateinput/DateEngine.h"
 
 #include <QByteArray>
 
@@ -13,11 +13,11 @@ namespace qvindat {
 // The date-input control: one date shown as text in a three-dimensional
 // frame. This holds its properties as its container sees them, with their
 // range checks and their change notices; the date work goes to its date
-// model.
+// engine, which reads and writes Text.
 class CQvindatCtrl : public controls::CQvControl {
 public:
-    CQvindatCtrl();
-    explicit CQvindatCtrl(std::unique_ptr<DateTextModel> model);
+    // today answers the local date unless given.
+    explicit CQvindatCtrl(std::function<dateinput::DateParts()> today = dateinput::DateServices::localToday);
 
     // Every property to the values of a new control.
     void resetState();
@@ -40,6 +40,8 @@ public:
     void setLong(int id, std::int32_t value);
     void setColor(int id, std::uint32_t value);
     void setBool(int id, std::int32_t value);
+    // Text as the container sets it: checked, completed and written in the
+    // current format at run time, taken as it is at design time.
     void setText(const QByteArray& text);
     void setLanguage(const QByteArray& code);
     void setLanguageNumber(std::int16_t value);
@@ -61,6 +63,7 @@ public:
     QRect spinDownRect() const { return spinDown_; }
 
 protected:
+    com::Result createWindow(QWidget* parent, const QRect& rect, QWidget** window) override;
     com::Result ownIdOfName(const QString& name, com::DispId* id) override;
     com::Result invokeOwn(com::DispId id, com::InvokeKind kind, std::span<com::Variant> args, com::Variant* result,
                           com::ErrorInfo* info) override;
@@ -69,12 +72,21 @@ protected:
     void onResetState() override { resetState(); }
 
 private:
+    // The engine with the control's date properties handed over; the text
+    // comes back through takeText.
+    dateinput::DateEngine& engine();
+    // The engine's text becomes Text; announces it when it changed.
+    void takeText();
+    // The engine's bounds test of a text's parts.
+    bool partsWithinBounds(const dateinput::DateParts& date) const;
+    // Reads the text in the old names and writes it in the language now set.
+    void showInLanguage();
     // Redraw, mark, announce.
     void changed(int id);
     void refuse() const { RaiseSuiteError(controls::kInvalidPropertyValue); }
     int textLength() const { return int(p_.text.size()); }
 
-    std::unique_ptr<DateTextModel> model_;
+    dateinput::DateEngine engine_;
     Properties p_{};
     QRect spinUp_;
     QRect spinDown_;

@@ -30,6 +30,9 @@ private slots:
     void rangeChecks();
     void withoutTheLocaleLibrary();
     void language();
+    void languageShowsTheSameDateInNewNames();
+    void textFromOutside_data();
+    void textFromOutside();
     void dateFormatToItsOwnValueDoesNothing();
     void fontMembersAreRunTimeOnly();
     void selectionStaysInTheText();
@@ -190,10 +193,67 @@ void tst_Qvindat::language()
     QCOMPARE(get("LanguageNumber"), Variant::i2(2));
     QCOMPARE(get("Language"), Variant::string(QStringLiteral("DEU")));
 
+    // Without a window there are no names to show the date in again.
     site_->changed.clear();
     QCOMPARE(putProperty(control_.get(), QStringLiteral("LanguageNumber"), Variant::i2(8)), kOk);
     QCOMPARE(get("Language"), Variant::string(QStringLiteral("FRA")));
-    QCOMPARE(site_->changed, (std::vector<DispId>{qvindat::dispid::LanguageNumber, qvindat::dispid::Language}));
+    QCOMPARE(site_->changed, (std::vector<DispId>{qvindat::dispid::LanguageNumber}));
+}
+
+void tst_Qvindat::languageShowsTheSameDateInNewNames()
+{
+    QWidget parent;
+    QWidget* window = nullptr;
+    QCOMPARE(Ptr<Control>::query(control_.get())->createWindow(&parent, QRect(0, 0, 200, 24), &window), kOk);
+    QCOMPARE(putProperty(control_.get(), QStringLiteral("Text"), Variant::string(QStringLiteral("03/05/2001"))), kOk);
+    QCOMPARE(putProperty(control_.get(), QStringLiteral("DateFormat"), Variant::i2(2)), kOk);
+    QCOMPARE(putProperty(control_.get(), QStringLiteral("LanguageNumber"), Variant::i2(2)), kOk);
+    QCOMPARE(get("Text"), Variant::string(QStringLiteral("M\u00e4rz 5, 2001")));
+
+    site_->changed.clear();
+    QCOMPARE(putProperty(control_.get(), QStringLiteral("LanguageNumber"), Variant::i2(8)), kOk);
+    QCOMPARE(get("Text"), Variant::string(QStringLiteral("Mars 5, 2001")));
+    QCOMPARE(site_->changed, (std::vector<DispId>{qvindat::dispid::LanguageNumber, qvindat::dispid::Text,
+                                                  qvindat::dispid::Language}));
+    Ptr<Control>::query(control_.get())->destroyWindow();
+}
+
+void tst_Qvindat::textFromOutside_data()
+{
+    QTest::addColumn<QString>("given");
+    QTest::addColumn<short>("cancel");
+    QTest::addColumn<QString>("replacement");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("refusals");
+
+    QTest::newRow("a date") << "04/17/2001" << short(0) << QString() << "04/17/2001" << 0;
+    QTest::newRow("a year past MaxYear, cancelled") << "04/17/2101" << short(1) << QString() << "01/02/2000" << 1;
+    QTest::newRow("a year past MaxYear, replaced") << "04/17/2101" << short(0) << "05/01/2001" << "05/01/2001" << 1;
+    QTest::newRow("31 April, cancelled") << "04/31/2001" << short(-1) << QString() << "01/02/2000" << 1;
+}
+
+void tst_Qvindat::textFromOutside()
+{
+    QFETCH(QString, given);
+    QFETCH(short, cancel);
+    QFETCH(QString, replacement);
+    QFETCH(QString, shown);
+    QFETCH(int, refusals);
+
+    QCOMPARE(putProperty(control_.get(), QStringLiteral("Text"), Variant::string(QStringLiteral("01/02/2000"))), kOk);
+    QCOMPARE(putProperty(control_.get(), QStringLiteral("MaxYear"), Variant::i2(2050)), kOk);
+    container_->clearEvents();
+    container_->onEvent = [&](DispId id, std::span<Variant> args) {
+        if (id != qvindat::event::InvalidSetText)
+            return;
+        args[0] = Variant::i2(cancel);
+        if (!replacement.isEmpty())
+            args[1] = Variant::string(replacement);
+    };
+    QCOMPARE(putProperty(control_.get(), QStringLiteral("Text"), Variant::string(given)), kOk);
+    QCOMPARE(get("Text"), Variant::string(shown));
+    QCOMPARE(container_->count(qvindat::event::InvalidSetText), refusals);
+    QCOMPARE(container_->count(qvindat::event::Change), cancel != 0 ? 0 : 1);
 }
 
 void tst_Qvindat::dateFormatToItsOwnValueDoesNothing()
