@@ -5,6 +5,9 @@
 #include "controls/runtime/TextBuffer.h"
 #include "platform/com/AutomationError.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
+
 #include <algorithm>
 
 namespace qvindat {
@@ -35,6 +38,8 @@ CQvindatCtrl::CQvindatCtrl(std::function<dateinput::DateParts()> today)
     : CQvControl(eventsInterface), engine_(servicesFor(std::move(today)))
 {
     resetState();
+    spinTimer_.setSingleShot(true);
+    spinTimer_.callOnTimeout([this] { spinRepeat(); });
 }
 
 dateinput::DateEngine& CQvindatCtrl::engine()
@@ -414,6 +419,78 @@ void CQvindatCtrl::requireRunMode() const
 {
     if (!ambientUserMode())
         throw AutomationError{automationError(394), QStringLiteral("Get not supported"), 0};
+}
+
+namespace {
+
+// The key codes the KeyDown event reports for the arrow keys.
+constexpr std::int16_t kKeyUp = 0x26;
+constexpr std::int16_t kKeyDown = 0x28;
+
+} // namespace
+
+void CQvindatCtrl::stepDate(int direction)
+{
+    dateinput::DateEngine& e = engine();
+    e.StepFieldAtCaret(direction * p_.spinChange);
+    p_.text = QByteArray(e.text.data(), qsizetype(e.text.size()));
+    p_.currentYear = e.currentYear();
+    boundPropertyChanged(dispid::Text);
+    invalidate();
+    fireEvent(event::Change);
+}
+
+bool CQvindatCtrl::preTranslateKey(const QKeyEvent& key)
+{
+    // The arrow keys step the date here instead of moving in the container.
+    if (key.key() == Qt::Key_Up || key.key() == Qt::Key_Down)
+        return false;
+    return CQvControl::preTranslateKey(key);
+}
+
+void CQvindatCtrl::onKeyDown(QKeyEvent& key)
+{
+    if (key.key() != Qt::Key_Up && key.key() != Qt::Key_Down)
+        return CQvControl::onKeyDown(key);
+    const bool up = key.key() == Qt::Key_Up;
+    stepDate(up ? 1 : -1);
+    Variant args[] = {Variant::i2(up ? kKeyUp : kKeyDown),
+                      Variant::i2(key.modifiers().testFlag(Qt::ShiftModifier) ? 1 : 0)};
+    fireEvent(-602, args);
+    key.accept();
+}
+
+void CQvindatCtrl::onMousePress(QMouseEvent& event)
+{
+    if (window() && !window()->hasFocus())
+        window()->setFocus(Qt::MouseFocusReason);
+    const QPoint at = event.position().toPoint();
+    const int button = spinUp_.contains(at) ? 1 : spinDown_.contains(at) ? 2 : 0;
+    if (button == 0)
+        return CQvControl::onMousePress(event);
+    // A button left from an earlier painting does nothing once Spin is 0.
+    if (p_.spin == 0)
+        return;
+    spinHeld_ = button;
+    stepDate(button == 1 ? 1 : -1);
+    if (window())
+        spinTimer_.start(std::max(0, p_.spinDelay));
+}
+
+void CQvindatCtrl::spinRepeat()
+{
+    if (spinHeld_ == 0 || p_.spin == 0 || !window())
+        return;
+    stepDate(spinHeld_ == 1 ? 1 : -1);
+    spinTimer_.start(std::max(0, p_.spinSpeed));
+}
+
+void CQvindatCtrl::onMouseRelease(QMouseEvent& event)
+{
+    spinTimer_.stop();
+    spinHeld_ = 0;
+    invalidate();
+    CQvControl::onMouseRelease(event);
 }
 
 } // namespace qvindat

@@ -4,6 +4,7 @@
 #include "controls/dateinput/DateEngine.h"
 
 #include <QByteArray>
+#include <QTimer>
 
 #include <cstdint>
 #include <memory>
@@ -57,6 +58,13 @@ public:
     // A font property read at design time is refused.
     void requireRunMode() const;
 
+    // Up and Down step the field at the caret; the spin buttons step once
+    // when pressed and repeat on a timer while held.
+    bool preTranslateKey(const QKeyEvent& key) override;
+    void onKeyDown(QKeyEvent& key) override;
+    void onMousePress(QMouseEvent& event) override;
+    void onMouseRelease(QMouseEvent& event) override;
+
     void onDraw(QPainter& painter, const QRect& bounds, const QRect& invalid) override;
     // The spin buttons' hit rectangles, as the last painting placed them.
     QRect spinUpRect() const { return spinUp_; }
@@ -81,6 +89,10 @@ private:
     bool partsWithinBounds(const dateinput::DateParts& date) const;
     // Reads the text in the old names and writes it in the language now set.
     void showInLanguage();
+    // Steps the field at the caret by SpinChange in the direction (+1 or
+    // -1), then tells the container and fires Change.
+    void stepDate(int direction);
+    void spinRepeat();
     // Redraw, mark, announce.
     void changed(int id);
     void refuse() const { RaiseSuiteError(controls::kInvalidPropertyValue); }
@@ -91,6 +103,9 @@ private:
     QRect spinUp_;
     QRect spinDown_;
     int spinHeld_ = 0; // 1 the up button, 2 the down button
+    // Fires SpinDelay after a press, then every SpinSpeed while the button
+    // is held; the container's own event loop keeps running in between.
+    QTimer spinTimer_;
 
 };
 
