@@ -1,9 +1,12 @@
 #include "controls/dateinput/CQvindatCtrl.h"
 
 #include "controls/dateinput/QvindatClasses.h"
-#include "controls/dateinput/StandInDateModel.h"
+#include "controls/dateinput/RuntimeDateServices.h"
 #include "controls/runtime/TextBuffer.h"
 #include "platform/com/AutomationError.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
 
 #include <algorithm>
 
@@ -14,19 +17,76 @@ using namespace com;
 namespace {
 
 constexpr std::int16_t kSlash = 47;
-constexpr int kLanguageCount = 18;
 
 // A value from lowest to highest.
 bool within(int value, int lowest, int highest) { return value >= lowest && value <= highest; }
 
 } // namespace
 
-CQvindatCtrl::CQvindatCtrl() : CQvindatCtrl(std::make_unique<StandInDateModel>()) {}
+namespace {
 
-CQvindatCtrl::CQvindatCtrl(std::unique_ptr<DateTextModel> model)
-    : CQvControl(eventsInterface), model_(std::move(model))
+dateinput::DateServices servicesFor(std::function<dateinput::DateParts()> today)
+{
+    dateinput::DateServices services = dateinput::runtimeDateServices();
+    services.today = std::move(today);
+    return services;
+}
+
+} // namespace
+
+CQvindatCtrl::CQvindatCtrl(std::function<dateinput::DateParts()> today)
+    : CQvControl(eventsInterface), engine_(servicesFor(std::move(today)))
 {
     resetState();
+    spinTimer_.setSingleShot(true);
+    spinTimer_.callOnTimeout([this] { spinRepeat(); });
+}
+
+dateinput::DateEngine& CQvindatCtrl::engine()
+{
+    engine_.text.assign(p_.text.constData(), std::size_t(p_.text.size()));
+    engine_.dateFormat = p_.dateFormat;
+    engine_.languageNumber = p_.languageNumber;
+    engine_.allowBlank = p_.allowBlank != 0;
+    engine_.readOnly = p_.readOnly != 0;
+    engine_.bounds = {p_.minDay, p_.maxDay, p_.minMonth, p_.maxMonth, p_.minYear, p_.maxYear};
+    return engine_;
+}
+
+void CQvindatCtrl::takeText()
+{
+    const QByteArray text(engine_.text.data(), qsizetype(engine_.text.size()));
+    if (engine_.currentYear() != p_.currentYear)
+        p_.currentYear = engine_.currentYear();
+    if (text == p_.text)
+        return;
+    p_.text = text;
+    boundPropertyChanged(dispid::Text);
+}
+
+bool CQvindatCtrl::partsWithinBounds(const dateinput::DateParts& d) const
+{
+    return within(d.month, p_.minMonth, p_.maxMonth) && within(d.day, p_.minDay, p_.maxDay)
+        && within(d.year, p_.minYear, p_.maxYear);
+}
+
+com::Result CQvindatCtrl::createWindow(QWidget* parent, const QRect& rect, QWidget** out)
+{
+    const com::Result r = CQvControl::createWindow(parent, rect, out);
+    if (failed(r))
+        return r;
+    // The names of the language come with the window; the stored text is
+    // read again and shown in the control's format.
+    dateinput::DateEngine& e = engine();
+    e.LoadLanguageNames();
+    e.previousFormat = e.dateFormat;
+    e.ReformatText(dateinput::parseInvalidToday);
+    e.caretPosition = 0;
+    e.currentField = 0;
+    e.caretOffset = 0;
+    takeText();
+    invalidate();
+    return r;
 }
 
 void CQvindatCtrl::resetState()
@@ -53,8 +113,11 @@ void CQvindatCtrl::resetState()
     p_.caretVisible = 1;
     p_.language = "WWW";
     p_.separator = kSlash;
-    const DateParts today = model_->today();
-    p_.text = model_->formatDate(today, 0, char(p_.separator));
+    engine_.dateFormat = 0;
+    engine_.previousFormat = 0;
+    engine_.allowBlank = false;
+    const dateinput::DateParts today = engine_.services().today();
+    p_.text = QByteArray::fromStdString(engine_.FormatDateText(today));
     p_.currentYear = today.year;
     p_.currentDay = today.day;
     p_.currentMonth = today.month;
@@ -166,12 +229,49 @@ void CQvindatCtrl::setBool(int id, std::int32_t v)
     changed(id);
 }
 
-void CQvindatCtrl::setText(const QByteArray& text)
+void CQvindatCtrl::setText(const QByteArray& given)
 {
-    p_.text = text.left(qvrun::kBufferChars);
-    p_.selStart = std::min(p_.selStart, textLength());
+    QByteArray text = given.left(qvrun::kBufferChars);
+    if (!ambientUserMode()) {
+        // At design time the text is kept as typed into the property list.
+        p_.text = text;
+        p_.selStart = std::min(p_.selStart, textLength());
+        p_.selLength = 0;
+        changed(dispid::Text);
+        return;
+    }
+    // A text passes when its parts keep their bounds and it reads as a date
+    // in the current format; the current text stays until then.
+    dateinput::DateEngine& e = engine();
+    e.incompleteFlag = true;
+    e.text.assign(text.constData(), std::size_t(text.size()));
+    const bool passes =
+        partsWithinBounds(e.ParseEditText(e.text)) && e.ReformatText(dateinput::parsePlain) == dateinput::dateAccepted;
+    e.incompleteFlag = false;
+    if (!passes) {
+        // Cancel and InvalidText come back by reference in their slots.
+        com::Variant args[] = {com::Variant::i2(0), com::Variant::string(QString::fromLatin1(text))};
+        fireEvent(event::InvalidSetText, args);
+        std::int16_t cancel = 0;
+        QString replaced;
+        if (succeeded(args[0].toI2(&cancel)) && cancel != 0)
+            return;
+        if (succeeded(args[1].toText(&replaced)))
+            text = replaced.toLatin1().left(qvrun::kBufferChars);
+    }
+    p_.text = text;
+    boundPropertyChanged(dispid::Text);
+    engine();
+    dateinput::DateParts date;
+    e.ParseSetText(e.text, date, dateinput::parseInvalidToday);
+    e.ReformatText(dateinput::parseInvalidToday);
+    e.caretPosition = 0;
+    e.zeroFlag = false;
+    takeText();
+    p_.selStart = 0;
     p_.selLength = 0;
-    changed(dispid::Text);
+    invalidate();
+    fireEvent(event::Change);
 }
 
 void CQvindatCtrl::setLanguage(const QByteArray& code)
@@ -179,23 +279,39 @@ void CQvindatCtrl::setLanguage(const QByteArray& code)
     if (code.isEmpty()) {
         p_.languageNumber = 0;
     } else {
-        const int index = model_->languageIndex(code);
+        const int index = dateinput::languageNumberOfCode(std::string_view(code.constData(), size_t(code.size())));
         if (index < 0)
             return; // no code: nothing changes
         p_.languageNumber = std::int16_t(index);
-        p_.language = model_->languageCode(index);
+        p_.language = QByteArray(dateinput::languageCode(index).data(), qsizetype(dateinput::languageCode(index).size()));
     }
+    if (!window())
+        return;
+    showInLanguage();
     changed(dispid::Language);
+}
+
+void CQvindatCtrl::showInLanguage()
+{
+    // Read with the names loaded so far, then written in the new ones.
+    dateinput::DateEngine& e = engine();
+    dateinput::DateParts date;
+    e.ParseDateText(e.text, date, dateinput::parseInvalidToday);
+    e.LoadLanguageNames();
+    e.text = e.FormatDateText(date);
+    e.previousFormat = e.dateFormat;
+    e.ReformatText(dateinput::parsePlain);
+    takeText();
 }
 
 void CQvindatCtrl::setLanguageNumber(std::int16_t value)
 {
     // The code table has one entry per language: a number past it is refused
     // rather than read beyond the table.
-    if (!within(value, 0, model_->languageCount() - 1))
+    if (!within(value, 0, dateinput::languageCodeCount - 1))
         refuse();
     p_.languageNumber = value;
-    p_.language = model_->languageCode(value);
+    p_.language = QByteArray(dateinput::languageCode(value).data(), qsizetype(dateinput::languageCode(value).size()));
     boundPropertyChanged(dispid::LanguageNumber);
     setLanguage(p_.language);
 }
@@ -206,17 +322,52 @@ void CQvindatCtrl::setDateFormat(std::int16_t value)
         return;
     if (!within(value, 0, 7))
         refuse();
-    p_.dateFormat = value;
-    changed(dispid::DateFormat);
+    dateinput::DateEngine& e = engine();
+    const std::int16_t old = p_.dateFormat;
+    e.previousFormat = old;
+    const std::int16_t rememberedYear = p_.currentYear;
+    const bool fromFour = !e.IsTwoDigitYearFormat(old);
+    const bool toFour = !e.IsTwoDigitYearFormat(value);
+    if (window() && fromFour != toFour) {
+        // The year the short format cannot show is kept in CurrentYear and
+        // comes back when a four-digit format returns.
+        dateinput::DateParts date;
+        e.ParseDateText(e.text, date, dateinput::parsePlain);
+        date.year = toFour ? std::int16_t(std::clamp<int>(rememberedYear, p_.minYear, p_.maxYear)) : rememberedYear;
+        e.dateFormat = value;
+        e.previousFormat = value;
+        p_.dateFormat = value;
+        if (e.ValidateDate(date, dateinput::parseNormalised))
+            e.text = e.FormatDateText(date);
+        if (toFour)
+            e.setCurrentYear(date.year);
+        takeText();
+    } else {
+        p_.dateFormat = value;
+        e.dateFormat = value;
+        if (window()) {
+            e.ReformatText(dateinput::parsePlain);
+            takeText();
+        } else {
+            e.previousFormat = value;
+        }
+    }
+    if (window())
+        changed(dispid::DateFormat);
 }
 
 void CQvindatCtrl::setAllowBlank(bool value)
 {
     p_.allowBlank = value ? 1 : 0;
-    if (value)
+    if (value) {
         setText(QByteArray());
-    else
-        setText(model_->formatDate(model_->today(), p_.dateFormat, char(p_.separator)));
+    } else {
+        // An empty text reads as today's date.
+        dateinput::DateEngine& e = engine();
+        dateinput::DateParts date;
+        e.ParseDateText({}, date, dateinput::parsePlain);
+        takeText();
+    }
     changed(dispid::AllowBlank);
 }
 
@@ -268,6 +419,78 @@ void CQvindatCtrl::requireRunMode() const
 {
     if (!ambientUserMode())
         throw AutomationError{automationError(394), QStringLiteral("Get not supported"), 0};
+}
+
+namespace {
+
+// The key codes the KeyDown event reports for the arrow keys.
+constexpr std::int16_t kKeyUp = 0x26;
+constexpr std::int16_t kKeyDown = 0x28;
+
+} // namespace
+
+void CQvindatCtrl::stepDate(int direction)
+{
+    dateinput::DateEngine& e = engine();
+    e.StepFieldAtCaret(direction * p_.spinChange);
+    p_.text = QByteArray(e.text.data(), qsizetype(e.text.size()));
+    p_.currentYear = e.currentYear();
+    boundPropertyChanged(dispid::Text);
+    invalidate();
+    fireEvent(event::Change);
+}
+
+bool CQvindatCtrl::preTranslateKey(const QKeyEvent& key)
+{
+    // The arrow keys step the date here instead of moving in the container.
+    if (key.key() == Qt::Key_Up || key.key() == Qt::Key_Down)
+        return false;
+    return CQvControl::preTranslateKey(key);
+}
+
+void CQvindatCtrl::onKeyDown(QKeyEvent& key)
+{
+    if (key.key() != Qt::Key_Up && key.key() != Qt::Key_Down)
+        return CQvControl::onKeyDown(key);
+    const bool up = key.key() == Qt::Key_Up;
+    stepDate(up ? 1 : -1);
+    Variant args[] = {Variant::i2(up ? kKeyUp : kKeyDown),
+                      Variant::i2(key.modifiers().testFlag(Qt::ShiftModifier) ? 1 : 0)};
+    fireEvent(-602, args);
+    key.accept();
+}
+
+void CQvindatCtrl::onMousePress(QMouseEvent& event)
+{
+    if (window() && !window()->hasFocus())
+        window()->setFocus(Qt::MouseFocusReason);
+    const QPoint at = event.position().toPoint();
+    const int button = spinUp_.contains(at) ? 1 : spinDown_.contains(at) ? 2 : 0;
+    if (button == 0)
+        return CQvControl::onMousePress(event);
+    // A button left from an earlier painting does nothing once Spin is 0.
+    if (p_.spin == 0)
+        return;
+    spinHeld_ = button;
+    stepDate(button == 1 ? 1 : -1);
+    if (window())
+        spinTimer_.start(std::max(0, p_.spinDelay));
+}
+
+void CQvindatCtrl::spinRepeat()
+{
+    if (spinHeld_ == 0 || p_.spin == 0 || !window())
+        return;
+    stepDate(spinHeld_ == 1 ? 1 : -1);
+    spinTimer_.start(std::max(0, p_.spinSpeed));
+}
+
+void CQvindatCtrl::onMouseRelease(QMouseEvent& event)
+{
+    spinTimer_.stop();
+    spinHeld_ = 0;
+    invalidate();
+    CQvControl::onMouseRelease(event);
 }
 
 } // namespace qvindat

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "controls/base/CQvControl.h"
-#include "controls/dateinput/DateTextModel.h"
+#include "controls/dateinput/DateEngine.h"
 
 #include <QByteArray>
+#include <QTimer>
 
 #include <cstdint>
 #include <memory>
@@ -13,11 +14,11 @@ namespace qvindat {
 // The date-input control: one date shown as text in a three-dimensional
 // frame. This holds its properties as its container sees them, with their
 // range checks and their change notices; the date work goes to its date
-// model.
+// engine, which reads and writes Text.
 class CQvindatCtrl : public controls::CQvControl {
 public:
-    CQvindatCtrl();
-    explicit CQvindatCtrl(std::unique_ptr<DateTextModel> model);
+    // today answers the local date unless given.
+    explicit CQvindatCtrl(std::function<dateinput::DateParts()> today = dateinput::DateServices::localToday);
 
     // Every property to the values of a new control.
     void resetState();
@@ -40,6 +41,8 @@ public:
     void setLong(int id, std::int32_t value);
     void setColor(int id, std::uint32_t value);
     void setBool(int id, std::int32_t value);
+    // Text as the container sets it: checked, completed and written in the
+    // current format at run time, taken as it is at design time.
     void setText(const QByteArray& text);
     void setLanguage(const QByteArray& code);
     void setLanguageNumber(std::int16_t value);
@@ -55,12 +58,20 @@ public:
     // A font property read at design time is refused.
     void requireRunMode() const;
 
+    // Up and Down step the field at the caret; the spin buttons step once
+    // when pressed and repeat on a timer while held.
+    bool preTranslateKey(const QKeyEvent& key) override;
+    void onKeyDown(QKeyEvent& key) override;
+    void onMousePress(QMouseEvent& event) override;
+    void onMouseRelease(QMouseEvent& event) override;
+
     void onDraw(QPainter& painter, const QRect& bounds, const QRect& invalid) override;
     // The spin buttons' hit rectangles, as the last painting placed them.
     QRect spinUpRect() const { return spinUp_; }
     QRect spinDownRect() const { return spinDown_; }
 
 protected:
+    com::Result createWindow(QWidget* parent, const QRect& rect, QWidget** window) override;
     com::Result ownIdOfName(const QString& name, com::DispId* id) override;
     com::Result invokeOwn(com::DispId id, com::InvokeKind kind, std::span<com::Variant> args, com::Variant* result,
                           com::ErrorInfo* info) override;
@@ -69,16 +80,32 @@ protected:
     void onResetState() override { resetState(); }
 
 private:
+    // The engine with the control's date properties handed over; the text
+    // comes back through takeText.
+    dateinput::DateEngine& engine();
+    // The engine's text becomes Text; announces it when it changed.
+    void takeText();
+    // The engine's bounds test of a text's parts.
+    bool partsWithinBounds(const dateinput::DateParts& date) const;
+    // Reads the text in the old names and writes it in the language now set.
+    void showInLanguage();
+    // Steps the field at the caret by SpinChange in the direction (+1 or
+    // -1), then tells the container and fires Change.
+    void stepDate(int direction);
+    void spinRepeat();
     // Redraw, mark, announce.
     void changed(int id);
     void refuse() const { RaiseSuiteError(controls::kInvalidPropertyValue); }
     int textLength() const { return int(p_.text.size()); }
 
-    std::unique_ptr<DateTextModel> model_;
+    dateinput::DateEngine engine_;
     Properties p_{};
     QRect spinUp_;
     QRect spinDown_;
     int spinHeld_ = 0; // 1 the up button, 2 the down button
+    // Fires SpinDelay after a press, then every SpinSpeed while the button
+    // is held; the container's own event loop keeps running in between.
+    QTimer spinTimer_;
 
 };
 

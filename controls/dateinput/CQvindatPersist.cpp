@@ -57,7 +57,7 @@ void CQvindatCtrl::doPropExchange(controls::PropExchange& x)
     x.boolValue("FocusSelect", p_.focusSelect, 0);
     if (x.isLoading()) {
         // A stored language number past the code table takes the first code.
-        if (p_.languageNumber < 0 || p_.languageNumber >= model_->languageCount())
+        if (p_.languageNumber < 0 || p_.languageNumber >= dateinput::languageCodeCount)
             p_.languageNumber = 0;
         invalidate();
     }

@@ -15,7 +15,7 @@ struct DateParts {
     friend bool operator==(const DateParts&, const DateParts&) = default;
 };
 
-// The record the suite runtime's date normaliser works on: the month counts
+// The record the date normaliser works on: the month counts
 // from 0, the year is the full year.
 struct CalendarRecord {
     int day = 0;
@@ -23,16 +23,6 @@ struct CalendarRecord {
     int year = 0;
     int weekday = -1;
 };
-
-// Carries days and months over into months and years and fills in the
-// weekday (0 Sunday); -1 when the date lies outside the years 1 to 9999,
-// which the engine then treats as invalid. The calendar is the Gregorian
-// one throughout, as the Julian day numbers are.
-int normaliseDate(CalendarRecord& record);
-
-// The signed decimal value at the start of a text (leading blanks and a sign
-// allowed), saturated at the ends of 32 bits.
-long numberFromText(std::string_view text);
 
 // The first and last day numbers of the dates the control can hold
 // (1 January 1 and 31 December 9999).

@@ -13,12 +13,16 @@
 
 namespace dateinput {
 
-// What the engine asks of its surroundings. The defaults are our own
-// calendar and the local clock; the control hands in the suite runtime's
-// operations and its profile reader.
+// What the engine asks of its surroundings. The date normaliser and the
+// number reader are the suite runtime's (runtimeDateServices() hands them
+// in), so every control carries dates and reads day numbers the same way;
+// today defaults to the local clock.
 struct DateServices {
-    std::function<int(CalendarRecord&)> normalise = normaliseDate;
-    std::function<long(std::string_view)> numberFromText = dateinput::numberFromText;
+    // Carries days and months over into months and years and fills in the
+    // weekday (0 Sunday); -1 for a date outside the years 1 to 9999.
+    std::function<int(CalendarRecord&)> normalise;
+    // The signed decimal value at the start of a text, held at 32 bits.
+    std::function<long(std::string_view)> numberFromText;
     std::function<DateParts()> today = localToday;
     IntlReader intl;
     // The CurrentYear setter's notice (the control marks itself modified and
@@ -66,7 +70,7 @@ public:
     static constexpr int fieldSlots = 6;
     static constexpr std::size_t maxTextLength = 1024;
 
-    explicit DateEngine(DateServices services = {});
+    explicit DateEngine(DateServices services);
 
     // ---- The control's state that the engine reads and writes ----
     std::string text;              // Text: the date as shown

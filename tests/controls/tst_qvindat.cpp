@@ -30,6 +30,11 @@ private slots:
     void rangeChecks();
     void withoutTheLocaleLibrary();
     void language();
+    void languageShowsTheSameDateInNewNames();
+    void textFromOutside_data();
+    void arrowKeysStepTheMonth();
+    void spinButtonRepeatsWhileHeld();
+    void textFromOutside();
     void dateFormatToItsOwnValueDoesNothing();
     void fontMembersAreRunTimeOnly();
     void selectionStaysInTheText();
@@ -190,10 +195,67 @@ void tst_Qvindat::language()
     QCOMPARE(get("LanguageNumber"), Variant::i2(2));
     QCOMPARE(get("Language"), Variant::string(QStringLiteral("DEU")));
 
+    // Without a window there are no names to show the date in again.
     site_->changed.clear();
     QCOMPARE(putProperty(control_.get(), QStringLiteral("LanguageNumber"), Variant::i2(8)), kOk);
     QCOMPARE(get("Language"), Variant::string(QStringLiteral("FRA")));
-    QCOMPARE(site_->changed, (std::vector<DispId>{qvindat::dispid::LanguageNumber, qvindat::dispid::Language}));
+    QCOMPARE(site_->changed, (std::vector<DispId>{qvindat::dispid::LanguageNumber}));
+}
+
+void tst_Qvindat::languageShowsTheSameDateInNewNames()
+{
+    QWidget parent;
+    QWidget* window = nullptr;
+    QCOMPARE(Ptr<Control>::query(control_.get())->createWindow(&parent, QRect(0, 0, 200, 24), &window), kOk);
+    QCOMPARE(putProperty(control_.get(), QStringLiteral("Text"), Variant::string(QStringLiteral("03/05/2001"))), kOk);
+    QCOMPARE(putProperty(control_.get(), QStringLiteral("DateFormat"), Variant::i2(2)), kOk);
+    QCOMPARE(putProperty(control_.get(), QStringLiteral("LanguageNumber"), Variant::i2(2)), kOk);
+    QCOMPARE(get("Text"), Variant::string(QStringLiteral("M\u00e4rz 5, 2001")));
+
+    site_->changed.clear();
+    QCOMPARE(putProperty(control_.get(), QStringLiteral("LanguageNumber"), Variant::i2(8)), kOk);
+    QCOMPARE(get("Text"), Variant::string(QStringLiteral("Mars 5, 2001")));
+    QCOMPARE(site_->changed, (std::vector<DispId>{qvindat::dispid::LanguageNumber, qvindat::dispid::Text,
+                                                  qvindat::dispid::Language}));
+    Ptr<Control>::query(control_.get())->destroyWindow();
+}
+
+void tst_Qvindat::textFromOutside_data()
+{
+    QTest::addColumn<QString>("given");
+    QTest::addColumn<short>("cancel");
+    QTest::addColumn<QString>("replacement");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("refusals");
+
+    QTest::newRow("a date") << "04/17/2001" << short(0) << QString() << "04/17/2001" << 0;
+    QTest::newRow("a year past MaxYear, cancelled") << "04/17/2101" << short(1) << QString() << "01/02/2000" << 1;
+    QTest::newRow("a year past MaxYear, replaced") << "04/17/2101" << short(0) << "05/01/2001" << "05/01/2001" << 1;
+    QTest::newRow("31 April, cancelled") << "04/31/2001" << short(-1) << QString() << "01/02/2000" << 1;
+}
+
+void tst_Qvindat::textFromOutside()
+{
+    QFETCH(QString, given);
+    QFETCH(short, cancel);
+    QFETCH(QString, replacement);
+    QFETCH(QString, shown);
+    QFETCH(int, refusals);
+
+    QCOMPARE(putProperty(control_.get(), QStringLiteral("Text"), Variant::string(QStringLiteral("01/02/2000"))), kOk);
+    QCOMPARE(putProperty(control_.get(), QStringLiteral("MaxYear"), Variant::i2(2050)), kOk);
+    container_->clearEvents();
+    container_->onEvent = [&](DispId id, std::span<Variant> args) {
+        if (id != qvindat::event::InvalidSetText)
+            return;
+        args[0] = Variant::i2(cancel);
+        if (!replacement.isEmpty())
+            args[1] = Variant::string(replacement);
+    };
+    QCOMPARE(putProperty(control_.get(), QStringLiteral("Text"), Variant::string(given)), kOk);
+    QCOMPARE(get("Text"), Variant::string(shown));
+    QCOMPARE(container_->count(qvindat::event::InvalidSetText), refusals);
+    QCOMPARE(container_->count(qvindat::event::Change), cancel != 0 ? 0 : 1);
 }
 
 void tst_Qvindat::dateFormatToItsOwnValueDoesNothing()
@@ -295,3 +357,73 @@ void tst_Qvindat::painting()
 
 QTEST_MAIN(tst_Qvindat)
 #include "tst_qvindat.moc"
+
+namespace {
+
+// The control's window on a parent, created through its container side.
+struct HostedWindow {
+    explicit HostedWindow(Dispatch* control)
+    {
+        parent.resize(200, 60);
+        Ptr<Control>::query(control)->createWindow(&parent, QRect(10, 10, 120, 24), &window);
+        parent.show();
+    }
+    QWidget parent;
+    QWidget* window = nullptr;
+};
+
+} // namespace
+
+void tst_Qvindat::arrowKeysStepTheMonth()
+{
+    HostedWindow hosted(control_.get());
+    QVERIFY(hosted.window);
+    QCOMPARE(putProperty(control_.get(), QStringLiteral("Text"), Variant::string(QStringLiteral("12/17/2001"))), kOk);
+    container_->clearEvents();
+    site_->changed.clear();
+
+    QTest::keyClick(hosted.window, Qt::Key_Up);
+    QCOMPARE(get("Text"), Variant::string(QStringLiteral("01/17/2002")));
+    QTest::keyClick(hosted.window, Qt::Key_Down, Qt::ShiftModifier);
+    QCOMPARE(get("Text"), Variant::string(QStringLiteral("12/17/2001")));
+    QCOMPARE(container_->count(qvindat::event::Change), 2);
+    QCOMPARE(container_->count(-602), 2);
+    const auto& last = container_->events().back();
+    QCOMPARE(last.id, DispId(-602));
+    QCOMPARE(last.args.at(0), Variant::i2(0x28));
+    QCOMPARE(last.args.at(1), Variant::i2(1));
+    QCOMPARE(std::count(site_->changed.begin(), site_->changed.end(), qvindat::dispid::Text), 2);
+}
+
+void tst_Qvindat::spinButtonRepeatsWhileHeld()
+{
+    HostedWindow hosted(control_.get());
+    QVERIFY(hosted.window);
+    QCOMPARE(putProperty(control_.get(), QStringLiteral("Text"), Variant::string(QStringLiteral("01/17/2001"))), kOk);
+    QCOMPARE(putProperty(control_.get(), QStringLiteral("Spin"), Variant::i2(2)), kOk);
+    QCOMPARE(putProperty(control_.get(), QStringLiteral("SpinDelay"), Variant::i4(300)), kOk);
+    QCOMPARE(putProperty(control_.get(), QStringLiteral("SpinSpeed"), Variant::i4(30)), kOk);
+    hosted.window->grab(); // painting places the buttons
+    container_->clearEvents();
+
+    // The up button is the upper half of the square at the right edge.
+    const QPoint up(hosted.window->width() - 12, 6);
+    QTest::mousePress(hosted.window, Qt::LeftButton, {}, up);
+    QCOMPARE(get("Text"), Variant::string(QStringLiteral("02/17/2001")));
+    QCOMPARE(container_->count(qvindat::event::Change), 1);
+    QTest::qWait(100); // still within SpinDelay
+    QCOMPARE(container_->count(qvindat::event::Change), 1);
+    QTRY_VERIFY_WITH_TIMEOUT(container_->count(qvindat::event::Change) >= 4, 2000);
+    QTest::mouseRelease(hosted.window, Qt::LeftButton, {}, up);
+    const int steps = container_->count(qvindat::event::Change);
+    QTest::qWait(120);
+    QCOMPARE(container_->count(qvindat::event::Change), steps);
+    QCOMPARE(get("Text"), Variant::string(QStringLiteral("%1/17/2001").arg(1 + steps, 2, 10, QLatin1Char('0'))));
+
+    // Once Spin is 0 the button's old place does nothing at all.
+    QCOMPARE(putProperty(control_.get(), QStringLiteral("Spin"), Variant::i2(0)), kOk);
+    container_->clearEvents();
+    QTest::mousePress(hosted.window, Qt::LeftButton, {}, up);
+    QTest::mouseRelease(hosted.window, Qt::LeftButton, {}, up);
+    QCOMPARE(container_->count(qvindat::event::Change), 0);
+}

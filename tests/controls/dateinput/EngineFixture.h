@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/dateinput/DateEngine.h"
+#include "controls/dateinput/RuntimeDateServices.h"
 
 #include <QByteArray>
 #include <QMetaType>
@@ -45,7 +46,7 @@ public:
 private:
     dateinput::DateServices services()
     {
-        dateinput::DateServices s;
+        dateinput::DateServices s = dateinput::runtimeDateServices();
         s.today = [] { return fixedToday; };
         s.intl = [this](std::string_view key) -> std::optional<std::string> {
             const auto it = intl.find(key);

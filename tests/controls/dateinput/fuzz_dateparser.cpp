@@ -4,6 +4,7 @@
 // than fields are all tried. Shared by the libFuzzer build and the replay
 // test.
 #include "controls/dateinput/DateEngine.h"
+#include "controls/dateinput/RuntimeDateServices.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -83,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string pattern(zero == std::string_view::npos ? std::string_view() : rest.substr(0, zero));
     const std::string text(zero == std::string_view::npos ? rest : rest.substr(zero + 1));
 
-    DateServices services;
+    DateServices services = runtimeDateServices();
     services.today = [] { return DateParts{6, 15, 2003}; };
     services.intl = [&](std::string_view key) -> std::optional<std::string> {
         if (key == "sDate")

@@ -100,7 +100,7 @@ private slots:
         QFETCH(int, result);
         QFETCH(DateParts, normal);
         CalendarRecord record{day, month0, year, -1};
-        QCOMPARE(normaliseDate(record), result);
+        QCOMPARE(runtimeDateServices().normalise(record), result);
         if (result == 0) {
             QCOMPARE((DateParts{std::int16_t(record.month + 1), std::int16_t(record.day), std::int16_t(record.year)}),
                      normal);
@@ -204,7 +204,7 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(qint64, value);
-        QCOMPARE(qint64(dateinput::numberFromText(text.toStdString())), value);
+        QCOMPARE(qint64(runtimeDateServices().numberFromText(text.toStdString())), value);
     }
 };
 
