@@ -15,6 +15,8 @@ inline constexpr QLatin1StringView wholeBank{"Snore"};   // the whole question t
 inline constexpr QLatin1StringView drillSet{"Sneeze"};   // the drill set, or every wrongly answered question
 inline constexpr QLatin1StringView chapterWrong{"YAYAYA"}; // the wrongly answered questions of one chapter
 inline constexpr QLatin1StringView unlockedByNumber{"Unlock"}; // unlocked by a double click on the database number
+// Never written by a set; the printed titles still honour it with the multi-chapter test's title.
+inline constexpr QLatin1StringView selectedChapters{"Select"};
 
 // ---- Answer-mode code: frmMain.txtBe, read by every answer step
 inline constexpr QLatin1StringView useAnswerCode{"U"};     // judged by the Answer button
