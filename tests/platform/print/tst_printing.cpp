@@ -1,4 +1,5 @@
 #include "PageText.h"
+#include "PdfFiles.h"
 #include "SampleDocuments.h"
 #include "support/ErrorOf.h"
 
@@ -9,35 +10,14 @@
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-// What a poppler tool says about a PDF; empty when it fails.
-QString poppler(const QString& tool, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(tool, arguments);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-int pdfPages(const QString& pdf)
-{
-    const QRegularExpressionMatch match =
-        QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(poppler(QStringLiteral("pdfinfo"), {pdf}));
-    return match.hasMatch() ? match.captured(1).toInt() : -1;
-}
-
-QString pdfText(const QString& pdf)
-{
-    return poppler(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-}
+using printtest::pdfPages;
+using printtest::pdfText;
 
 print::Document testOf(int questions)
 {
