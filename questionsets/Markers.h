@@ -67,6 +67,9 @@ inline constexpr QLatin1StringView savedSessionRow{"CloneItBaby"};
 inline constexpr QLatin1StringView readButtonReading{"Nuvia"};        // the read button's reading
 inline constexpr QLatin1StringView presentationReading{"Presentation"}; // the presentation
 
+// ---- Print preview route: frmPrint.txtRoute; any other text returns nowhere
+inline constexpr QLatin1StringView terminologyRoute{"Terms"}; // leaving the preview shows the terminology window
+
 // ---- Status panel keys
 inline constexpr QLatin1StringView chapterPanel{"Chapter"}; // question window: the set or the last action
 inline constexpr QLatin1StringView watchPanel{"Watch"};     // question window: the stop watch

@@ -1,10 +1,14 @@
 #include "platform/forms/Dialogs.h"
 
+#include "platform/forms/CommonDialogs.h"
+
 #include <QApplication>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+
+#include <optional>
 
 namespace forms {
 
@@ -136,28 +140,58 @@ int Dialogs::msgBox(const QString& text, int style, const QString& title)
     return answerScripted(std::move(box), style);
 }
 
-int Dialogs::answerScripted(ShownBox box, int style)
+namespace {
+
+// What a scripted answer was meant for, for the report of a mismatch.
+const char* dialogMeant(const Dialogs::Answer& answer)
 {
-    int answer = cancelAnswer(style);
+    switch (answer.index()) {
+    case 0:
+        return "a message box";
+    case 1:
+        return "an input box";
+    case 2:
+        return "a file dialog";
+    default:
+        return "a printer dialog";
+    }
+}
+
+} // namespace
+
+template <class T>
+std::optional<T> Dialogs::takeScripted(ShownBox& box)
+{
     if (answers_.empty()) {
         box.expected = false;
         box.problem = QStringLiteral("no scripted answer left");
-    } else if (!std::holds_alternative<int>(answers_.front())) {
-        // Left in the queue: it belongs to an input box still to come.
+        return std::nullopt;
+    }
+    if (!std::holds_alternative<T>(answers_.front())) {
+        // Left in the queue: it belongs to a box still to come.
         box.expected = false;
-        box.problem = QStringLiteral("the next scripted answer is for an input box");
-    } else {
-        const int scripted = std::get<int>(answers_.front());
-        answers_.pop_front();
-        if (offeredAnswers(style).contains(scripted)) {
-            answer = scripted;
+        box.problem =
+            QStringLiteral("the next scripted answer is for %1").arg(QLatin1String(dialogMeant(answers_.front())));
+        return std::nullopt;
+    }
+    T answer = std::get<T>(std::move(answers_.front()));
+    answers_.pop_front();
+    return answer;
+}
+
+int Dialogs::answerScripted(ShownBox box, int style)
+{
+    int answer = cancelAnswer(style);
+    if (const std::optional<int> scripted = takeScripted<int>(box)) {
+        if (offeredAnswers(style).contains(*scripted)) {
+            answer = *scripted;
         } else {
             box.expected = false;
-            box.problem = QStringLiteral("scripted answer %1 is not a button of this box").arg(scripted);
+            box.problem = QStringLiteral("scripted answer %1 is not a button of this box").arg(*scripted);
         }
     }
     box.answer = answer;
-    shown_.append(std::move(box));
+    record(std::move(box));
     return answer;
 }
 
@@ -177,19 +211,46 @@ QString Dialogs::inputBox(const QString& prompt, const QString& title, const QSt
 QString Dialogs::answerScriptedInput(ShownBox box)
 {
     QString answer;
-    if (answers_.empty()) {
-        box.expected = false;
-        box.problem = QStringLiteral("no scripted answer left");
-    } else if (!std::holds_alternative<QString>(answers_.front())) {
-        box.expected = false;
-        box.problem = QStringLiteral("the next scripted answer is for a message box");
-    } else {
-        answer = std::get<QString>(answers_.front());
-        answers_.pop_front();
-    }
+    if (std::optional<QString> scripted = takeScripted<QString>(box))
+        answer = *scripted;
     box.answer = answer;
-    shown_.append(std::move(box));
+    record(std::move(box));
     return answer;
+}
+
+QString Dialogs::fileDialog(const FileRequest& request)
+{
+    if (!scripted_)
+        return showFileDialog(request);
+    ShownBox box;
+    box.kind = ShownBox::Kind::File;
+    box.title = request.mode == FileRequest::Mode::Save ? QStringLiteral("Save As") : QStringLiteral("Open");
+    box.text = request.filter;
+    box.buttons = vbOKCancel;
+    box.defaultText = request.fileName;
+    QString path;
+    if (const std::optional<FileAnswer> scripted = takeScripted<FileAnswer>(box); scripted && scripted->accepted)
+        path = scripted->path;
+    box.answer = path;
+    record(std::move(box));
+    return path;
+}
+
+bool Dialogs::printDialog(QPrinter& printer, int pageCount)
+{
+    if (!scripted_)
+        return showPrintDialog(printer, pageCount);
+    ShownBox box;
+    box.kind = ShownBox::Kind::Printer;
+    box.title = QStringLiteral("Print");
+    box.buttons = vbOKCancel;
+    const std::optional<PrintAnswer> scripted = takeScripted<PrintAnswer>(box);
+    const bool accepted = scripted && scripted->accepted;
+    if (accepted)
+        applyPrintChoice(printer, scripted->choice);
+    box.answer = accepted ? scripted->choice.copies : 0;
+    record(std::move(box));
+    return accepted;
 }
 
 void Dialogs::clearScript()
@@ -261,6 +322,16 @@ int msgBox(const QString& text, int style, const QString& title)
 QString inputBox(const QString& prompt, const QString& title, const QString& defaultText)
 {
     return requireCurrent(prompt).inputBox(prompt, title, defaultText);
+}
+
+QString fileDialog(const FileRequest& request)
+{
+    return requireCurrent(request.filter).fileDialog(request);
+}
+
+bool printDialog(QPrinter& printer, int pageCount)
+{
+    return requireCurrent(QStringLiteral("the printer dialog")).printDialog(printer, pageCount);
 }
 
 void beep()

@@ -7,21 +7,45 @@
 #include <QVariant>
 
 #include <deque>
+#include <optional>
 #include <variant>
+
+class QPrinter;
 
 namespace forms {
 
-// A message or input box as the program asked for it.
+// A file dialog as a step asks for it. The filter is written the program's
+// way, description and pattern in turns: "QFX Files (*.qfx)|*.qfx".
+struct FileRequest {
+    enum class Mode { Open, Save };
+    Mode mode = Mode::Open;
+    QString filter;
+    QString fileName;             // proposed: the file chosen last, or ""
+    bool overwritePrompt = false; // Save: asks before an existing file is replaced
+};
+
+// What the user chose in the printer dialog, as a test scripts it: the
+// copies, the pages (fromPage 0 for all) and, in place of a printer, the PDF
+// file the pages go to.
+struct PrintChoice {
+    int copies = 1;
+    int fromPage = 0;
+    int toPage = 0;
+    QString outputFile;
+};
+
+// A message, input, file or printer dialog as the program asked for it.
 struct ShownBox {
-    enum class Kind { Message, Input };
+    enum class Kind { Message, Input, File, Printer };
     Kind kind = Kind::Message;
     QString title;
-    QString text;        // the message, or the input box's prompt
+    QString text;        // the message, the input box's prompt, or the file dialog's filter
     int buttons = 0;     // vbOKOnly .. vbRetryCancel
     int icon = 0;        // 0, vbCritical, vbQuestion, vbExclamation, vbInformation
     int defaultButton = 1; // 1..3
-    QString defaultText; // input box
-    QVariant answer;     // what the program received (int or QString)
+    QString defaultText; // input box; the file dialog's proposed name
+    QVariant answer;     // what the program received: int, QString (a file's path, "" cancelled), or
+                         // the copies of a printer dialog (0 cancelled)
     bool expected = true; // a fitting scripted answer was waiting for it
     QString problem;     // why it was unexpected
 };
@@ -33,7 +57,16 @@ struct ShownBox {
 // being shown, so a test never hangs on a box.
 class Dialogs {
 public:
-    using Answer = std::variant<int, QString>;
+    // The scripted answers of file and printer dialogs; accepted false is Cancel.
+    struct FileAnswer {
+        bool accepted = false;
+        QString path;
+    };
+    struct PrintAnswer {
+        bool accepted = false;
+        PrintChoice choice;
+    };
+    using Answer = std::variant<int, QString, FileAnswer, PrintAnswer>;
 
     Dialogs() = default;
     ~Dialogs();
@@ -54,11 +87,19 @@ public:
     // The typed text, or "" when cancelled.
     QString inputBox(const QString& prompt, const QString& title, const QString& defaultText = {});
 
+    // The chosen file's full path, or "" when the dialog was cancelled.
+    QString fileDialog(const FileRequest& request);
+    // The printer dialog on `printer`, offering pages 1 to pageCount; true
+    // when the user chose to print, the printer then set up as chosen.
+    bool printDialog(QPrinter& printer, int pageCount);
+
     // Scripted mode: boxes are answered from the queue and recorded.
     bool scripted() const { return scripted_; }
     void setScripted(bool on) { scripted_ = on; }
     void script(int msgBoxResult) { answers_.push_back(msgBoxResult); }
     void script(const QString& inputText) { answers_.push_back(inputText); }
+    void script(const FileAnswer& file) { answers_.push_back(file); }
+    void script(const PrintAnswer& print) { answers_.push_back(print); }
     int pendingAnswers() const { return int(answers_.size()); }
     void clearScript();
     const QList<ShownBox>& shown() const { return shown_; }
@@ -70,8 +111,15 @@ public:
 private:
     int answerScripted(ShownBox box, int style);
     QString answerScriptedInput(ShownBox box);
+    // The next scripted answer when it is of type T, else none and the box
+    // marked unexpected; the box is recorded by the caller.
+    template <class T>
+    std::optional<T> takeScripted(ShownBox& box);
+    void record(ShownBox box) { shown_.append(std::move(box)); }
     static int showMessageBox(const QString& text, int style, const QString& title);
     static QString showInputBox(const QString& prompt, const QString& title, const QString& defaultText);
+    static QString showFileDialog(const FileRequest& request);
+    static bool showPrintDialog(QPrinter& printer, int pageCount);
 
     QString applicationTitle_;
     bool scripted_ = false;
@@ -83,6 +131,8 @@ private:
 int msgBox(const QString& text, int style = vbOKOnly);
 int msgBox(const QString& text, int style, const QString& title);
 QString inputBox(const QString& prompt, const QString& title, const QString& defaultText = {});
+QString fileDialog(const FileRequest& request);
+bool printDialog(QPrinter& printer, int pageCount);
 
 // The system beep.
 void beep();

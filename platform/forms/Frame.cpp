@@ -2,6 +2,8 @@
 
 #include "platform/forms/Captions.h"
 
+#include <QMouseEvent>
+
 namespace forms {
 
 Frame::Frame(QWidget* parent, const QString& caption) : QGroupBox(parent)
@@ -13,6 +15,12 @@ void Frame::setCaption(const QString& caption)
 {
     setTitle(caption);
     applyCaptionAccessibleName(*this, caption);
+}
+
+void Frame::mouseMoveEvent(QMouseEvent* event)
+{
+    QGroupBox::mouseMoveEvent(event);
+    emit mouseMove(mouseArgsOf(*event));
 }
 
 } // namespace forms

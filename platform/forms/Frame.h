@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/forms/Appearance.h"
+#include "platform/forms/MouseArgs.h"
 
 #include <QGroupBox>
 
@@ -14,6 +15,13 @@ public:
 
     QString caption() const { return title(); }
     void setCaption(const QString& caption);
+
+signals:
+    // Reported only once mouse tracking is on.
+    void mouseMove(const forms::MouseArgs& args);
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
 };
 
 } // namespace forms

@@ -41,13 +41,52 @@ ScriptedDialogs& ScriptedDialogs::answer(const QString& inputText)
     return *this;
 }
 
+ScriptedDialogs& ScriptedDialogs::chooseFile(const QString& path)
+{
+    dialogs_->script(Dialogs::FileAnswer{true, path});
+    return *this;
+}
+
+ScriptedDialogs& ScriptedDialogs::cancelFileDialog()
+{
+    dialogs_->script(Dialogs::FileAnswer{});
+    return *this;
+}
+
+ScriptedDialogs& ScriptedDialogs::choosePrinting(const PrintChoice& choice)
+{
+    dialogs_->script(Dialogs::PrintAnswer{true, choice});
+    return *this;
+}
+
+ScriptedDialogs& ScriptedDialogs::cancelPrintDialog()
+{
+    dialogs_->script(Dialogs::PrintAnswer{});
+    return *this;
+}
+
+namespace {
+QString kindName(ShownBox::Kind kind)
+{
+    switch (kind) {
+    case ShownBox::Kind::Input:
+        return QStringLiteral("input box");
+    case ShownBox::Kind::File:
+        return QStringLiteral("file dialog");
+    case ShownBox::Kind::Printer:
+        return QStringLiteral("printer dialog");
+    default:
+        return QStringLiteral("message box");
+    }
+}
+} // namespace
+
 QString ScriptedDialogs::problems() const
 {
     QStringList lines;
     for (const ShownBox& box : dialogs_->unexpected()) {
-        lines << QStringLiteral("unexpected %1 box (%2) titled \"%3\": \"%4\"")
-                     .arg(box.kind == ShownBox::Kind::Input ? QStringLiteral("input") : QStringLiteral("message"),
-                          box.problem, box.title, box.text);
+        lines << QStringLiteral("unexpected %1 (%2) titled \"%3\": \"%4\"")
+                     .arg(kindName(box.kind), box.problem, box.title, box.text);
     }
     if (dialogs_->pendingAnswers() > 0)
         lines << QStringLiteral("%1 scripted answer(s) never used").arg(dialogs_->pendingAnswers());

@@ -12,7 +12,7 @@ namespace forms {
 // the previous state comes back when it goes.
 //
 //   ScriptedDialogs boxes;
-//   boxes.answer(vbYes).answer(QStringLiteral("pump"));
+//   boxes.answer(vbYes).answer(QStringLiteral("pump")).chooseFile(path);
 //   ... run the step ...
 //   QVERIFY2(boxes.ok(), qPrintable(boxes.problems()));
 class ScriptedDialogs {
@@ -25,6 +25,12 @@ public:
 
     ScriptedDialogs& answer(int msgBoxResult);
     ScriptedDialogs& answer(const QString& inputText);
+    // The next file dialog returns this file, or is cancelled.
+    ScriptedDialogs& chooseFile(const QString& path);
+    ScriptedDialogs& cancelFileDialog();
+    // The next printer dialog is answered with this choice, or is cancelled.
+    ScriptedDialogs& choosePrinting(const PrintChoice& choice);
+    ScriptedDialogs& cancelPrintDialog();
 
     Dialogs& dialogs() { return *dialogs_; }
     const QList<ShownBox>& shown() const { return dialogs_->shown(); }

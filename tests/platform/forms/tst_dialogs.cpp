@@ -1,3 +1,4 @@
+#include "platform/forms/CommonDialogs.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/ScriptedDialogs.h"
 
@@ -45,6 +46,9 @@ private slots:
     void realMessageBoxShowsExactly_data();
     void realMessageBoxShowsExactly();
     void realInputBox();
+    void fileFilters_data();
+    void fileFilters();
+    void fileAndPrinterDialogsTakeOnlyTheirAnswers();
 };
 
 void DialogsTest::scriptedAnswersAreRecordedExactly_data()
@@ -299,6 +303,47 @@ void DialogsTest::realInputBox()
         QCOMPARE(seenDefault, QStringLiteral("hose"));
         QCOMPARE(answer, accept ? QStringLiteral("pike pole") : QString());
     }
+}
+
+// The dialog reads the patterns from the descriptions alone, so each must
+// name them exactly, whatever blanks the filter has around its parts.
+void DialogsTest::fileFilters_data()
+{
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("named") << "QFX Files (*.qfx)|*.qfx" << "QFX Files (*.qfx)";
+    QTest::newRow("blanks around the parts") << "QFX Files (*.qfx)|*.qfx | All Files (*.*) | *.* "
+                                             << "QFX Files (*.qfx);;All Files (*.*)";
+    QTest::newRow("patterns not named") << "Videos|*.wmv ;*.mpg" << "Videos (*.wmv *.mpg)";
+    QTest::newRow("description without patterns") << "Pictures|  |Text|*.txt" << "Text (*.txt)";
+    QTest::newRow("empty") << "" << "";
+}
+
+void DialogsTest::fileFilters()
+{
+    QFETCH(QString, filter);
+    QFETCH(QString, expected);
+    QCOMPARE(qtFileFilter(filter), expected);
+}
+
+// A file dialog never takes a message box's answer or a printer dialog's,
+// and the other way round: a script out of step is reported, and the
+// dialog is cancelled.
+void DialogsTest::fileAndPrinterDialogsTakeOnlyTheirAnswers()
+{
+    ScriptedDialogs boxes;
+    boxes.answer(vbYes);
+    QCOMPARE(fileDialog({FileRequest::Mode::Save, QStringLiteral("*.qfx|*.qfx")}), QString());
+    QCOMPARE(msgBox(QStringLiteral("Save?"), vbYesNo), int(vbYes));
+    boxes.chooseFile(QStringLiteral("/tmp/a.qfx"));
+    QCOMPARE(msgBox(QStringLiteral("Save?"), vbYesNoCancel), int(vbCancel));
+    QCOMPARE(fileDialog({}), QStringLiteral("/tmp/a.qfx"));
+    boxes.cancelFileDialog();
+    QCOMPARE(fileDialog({}), QString());
+    QCOMPARE(boxes.shown().size(), 5);
+    QCOMPARE(boxes.dialogs().unexpected().size(), 2);
+    QVERIFY(boxes.problems().contains(QLatin1String("unexpected file dialog")));
+    QVERIFY(boxes.problems().contains(QLatin1String("is for a file dialog")));
 }
 
 QTEST_MAIN(DialogsTest)

@@ -1,0 +1,329 @@
+#include "support/ProgramFixture.h"
+
+#include "platform/print/Poppler.h"
+#include "platform/print/SampleDocuments.h"
+
+#include "platform/forms/FlatButton.h"
+#include "platform/print/PrintControl.h"
+#include "platform/print/SavedTestFile.h"
+#include "printing/PreviewDocument.h"
+#include "printing/frmPrint.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using printing::frmPrint;
+
+namespace {
+
+const QString exitPrompt = QStringLiteral("Save File Before Exit??");
+
+// A printed test of `questions` questions in the one print document, shown
+// in the preview as a product shows it.
+frmPrint& showTest(int questions, printing::Return back = printing::Return::toCaller)
+{
+    print::PrintControl& document = printing::printDocument();
+    document.startDocument();
+    printtest::composeTest(document, questions);
+    document.endDocument();
+    printing::showDocument(printing::constructedTestPackage, back);
+    return forms::form<frmPrint>();
+}
+
+QByteArray contentsOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The mouse moving over a control with no button held, as the window system
+// reports it to a control that tracks the mouse.
+void moveOver(QWidget* control)
+{
+    const QPointF at(2, 2);
+    QMouseEvent move(QEvent::MouseMove, at, control->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(control, &move);
+}
+
+} // namespace
+
+class FrmPrintTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void savedTestComesBackWithIdenticalPages();
+    void cancelledDialogChangesNothing_data();
+    void cancelledDialogChangesNothing();
+    void failuresAreToldAndChangeNothing_data();
+    void failuresAreToldAndChangeNothing();
+    void exitAsksBeforeAnUnsavedDocumentIsLost_data();
+    void exitAsksBeforeAnUnsavedDocumentIsLost();
+    void printsTheChosenCopiesOnceEach_data();
+    void printsTheChosenCopiesOnceEach();
+    void cancelledPrintDialogPrintsNothing();
+    void everyProductSaysWhereLeavingReturns();
+    void buttonLooksFollowTheMouse();
+
+private:
+    std::unique_ptr<testsupport::ProgramFixture> program_;
+    std::unique_ptr<QTemporaryDir> dir_;
+    QString file(const QString& name) const { return dir_->filePath(name); }
+    forms::ScriptedDialogs& boxes() { return program_->boxes; }
+    void checkBoxes() { QVERIFY2(boxes().ok(), qPrintable(boxes().problems())); }
+};
+
+void FrmPrintTest::init()
+{
+    program_ = std::make_unique<testsupport::ProgramFixture>();
+    dir_ = std::make_unique<QTemporaryDir>();
+}
+
+void FrmPrintTest::cleanup()
+{
+    program_.reset();
+    dir_.reset();
+}
+
+// A test saved from the preview and opened again shows exactly the pages it
+// was saved with, under the saved-test caption, and counts as saved.
+void FrmPrintTest::savedTestComesBackWithIdenticalPages()
+{
+    frmPrint& w = showTest(40);
+    const print::Document saved = w.VSPrinter1->document();
+    QVERIFY(saved.pages.size() > 1);
+    QCOMPARE(w.SavedMarker, QStringLiteral("No"));
+
+    boxes().chooseFile(file(QStringLiteral("test.qfx")));
+    w.butSave_Click();
+    QCOMPARE(w.SavedMarker, QStringLiteral("Yes"));
+
+    showTest(2);
+    QVERIFY(w.VSPrinter1->document() != saved);
+    QCOMPARE(w.SavedMarker, QStringLiteral("No"));
+    boxes().chooseFile(file(QStringLiteral("test.qfx")));
+    w.cmdOpen_Click();
+    checkBoxes();
+    QVERIFY(w.VSPrinter1->document() == saved);
+    QCOMPARE(w.FXLabel1->caption(), QStringLiteral("Saved Test"));
+    QCOMPARE(w.SavedMarker, QStringLiteral("Yes"));
+    // The save dialog proposed the file chosen before, and asked before replacing one.
+    QCOMPARE(boxes().shown().at(0).defaultText, QString());
+    QCOMPARE(boxes().shown().at(1).defaultText, file(QStringLiteral("test.qfx")));
+}
+
+// Cancel in the save or open dialog touches neither the last file nor the
+// document shown, and does not count as a save.
+void FrmPrintTest::cancelledDialogChangesNothing_data()
+{
+    QTest::addColumn<bool>("save");
+    QTest::newRow("save") << true;
+    QTest::newRow("open") << false;
+}
+
+void FrmPrintTest::cancelledDialogChangesNothing()
+{
+    QFETCH(bool, save);
+    frmPrint& w = showTest(3);
+    const QString last = file(QStringLiteral("last.qfx"));
+    boxes().chooseFile(last);
+    w.butSave_Click();
+    const QByteArray lastBytes = contentsOf(last);
+
+    showTest(25);
+    const print::Document shown = w.VSPrinter1->document();
+    boxes().cancelFileDialog();
+    if (save)
+        w.butSave_Click();
+    else
+        w.cmdOpen_Click();
+    checkBoxes();
+    QCOMPARE(contentsOf(last), lastBytes);
+    QVERIFY(w.VSPrinter1->document() == shown);
+    QCOMPARE(w.FXLabel1->caption(), QString(printing::constructedTestPackage));
+    QCOMPARE(w.SavedMarker, QStringLiteral("No"));
+}
+
+// A file that cannot be written or read is told with its name, and the
+// preview keeps its document and counts it as unsaved.
+void FrmPrintTest::failuresAreToldAndChangeNothing_data()
+{
+    QTest::addColumn<bool>("save");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes"); // written first, for an open
+    QTest::newRow("save into a missing folder") << true << QStringLiteral("missing/test.qfx") << QByteArray();
+    QTest::newRow("open a missing file") << false << QStringLiteral("gone.qfx") << QByteArray();
+    QTest::newRow("open a foreign file") << false << QStringLiteral("notes.qfx") << QByteArray("just some notes\n");
+    QByteArray cut = print::savedTestBytes(printtest::mixedDocument());
+    cut.chop(cut.size() / 2);
+    QTest::newRow("open a file cut short") << false << QStringLiteral("cut.qfx") << cut;
+}
+
+void FrmPrintTest::failuresAreToldAndChangeNothing()
+{
+    QFETCH(bool, save);
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    if (!bytes.isEmpty()) {
+        QFile out(file(name));
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+    }
+    frmPrint& w = showTest(5);
+    const print::Document shown = w.VSPrinter1->document();
+    boxes().chooseFile(file(name)).answer(forms::vbOK);
+    if (save)
+        w.butSave_Click();
+    else
+        w.cmdOpen_Click();
+    checkBoxes();
+    QCOMPARE(boxes().shown().size(), 2);
+    QVERIFY2(boxes().shown().at(1).text.contains(name.section(QLatin1Char('/'), -1)),
+             qPrintable(boxes().shown().at(1).text));
+    QVERIFY(w.VSPrinter1->document() == shown);
+    QCOMPARE(w.FXLabel1->caption(), QString(printing::constructedTestPackage));
+    QCOMPARE(w.SavedMarker, QStringLiteral("No"));
+    QVERIFY(w.isVisible());
+}
+
+// Exit leaves at once after a save or an open; otherwise it asks. Yes saves
+// and stays; only a save that reached the file lets the next Exit leave
+// without asking.
+void FrmPrintTest::exitAsksBeforeAnUnsavedDocumentIsLost_data()
+{
+    QTest::addColumn<QString>("before"); // "", "save", "open"
+    QTest::addColumn<int>("answer");     // to the prompt; 0: no prompt expected
+    QTest::addColumn<QString>("chosen"); // the file the Yes save chooses; "" cancels
+    QTest::addColumn<bool>("unloaded");
+    QTest::addColumn<bool>("asksAgain");
+
+    QTest::newRow("no leaves") << "" << int(forms::vbNo) << "" << true << false;
+    QTest::newRow("yes saves and stays") << "" << int(forms::vbYes) << "kept.qfx" << false << false;
+    QTest::newRow("yes, save cancelled") << "" << int(forms::vbYes) << "" << false << true;
+    QTest::newRow("yes, save failed") << "" << int(forms::vbYes) << "missing/kept.qfx" << false << true;
+    QTest::newRow("after a save") << "save" << 0 << "" << true << false;
+    QTest::newRow("after an open") << "open" << 0 << "" << true << false;
+}
+
+void FrmPrintTest::exitAsksBeforeAnUnsavedDocumentIsLost()
+{
+    QFETCH(QString, before);
+    QFETCH(int, answer);
+    QFETCH(QString, chosen);
+    QFETCH(bool, unloaded);
+    QFETCH(bool, asksAgain);
+
+    const QString earlier = file(QStringLiteral("earlier.qfx"));
+    print::saveSavedTest(earlier, printtest::mixedDocument());
+    frmPrint& w = showTest(4);
+    if (!before.isEmpty()) {
+        boxes().chooseFile(before == QLatin1String("save") ? file(QStringLiteral("saved.qfx")) : earlier);
+        before == QLatin1String("save") ? w.butSave_Click() : w.cmdOpen_Click();
+    }
+    if (answer != 0)
+        boxes().answer(answer);
+    if (answer == forms::vbYes) {
+        if (chosen.isEmpty())
+            boxes().cancelFileDialog();
+        else
+            boxes().chooseFile(file(chosen));
+        if (chosen.contains(QLatin1Char('/')))
+            boxes().answer(forms::vbOK); // the failure is told
+    }
+    w.cmdExit_Click();
+    checkBoxes();
+    if (answer != 0)
+        QCOMPARE(boxes().shown().at(before.isEmpty() ? 0 : 1).text, exitPrompt);
+    QCOMPARE(program_->app.isLoaded<frmPrint>(), !unloaded);
+    if (unloaded)
+        return;
+
+    // The second Exit: asked again, and No leaves; or it leaves at once.
+    const qsizetype shown = boxes().shown().size();
+    if (asksAgain)
+        boxes().answer(forms::vbNo);
+    w.cmdExit_Click();
+    checkBoxes();
+    QCOMPARE(boxes().shown().size(), shown + (asksAgain ? 1 : 0));
+    QVERIFY(!program_->app.isLoaded<frmPrint>());
+}
+
+// Each copy is the whole of the chosen pages, printed once: the printer is
+// never also told to make copies of its own.
+void FrmPrintTest::printsTheChosenCopiesOnceEach_data()
+{
+    QTest::addColumn<int>("copies");
+    QTest::addColumn<int>("fromPage");
+    QTest::addColumn<int>("toPage");
+    QTest::addColumn<int>("pagesPrinted"); // of the 8 pages of a 40-question test
+    QTest::newRow("one copy") << 1 << 0 << 0 << 8;
+    QTest::newRow("three copies") << 3 << 0 << 0 << 24;
+    QTest::newRow("two copies of page 2") << 2 << 2 << 2 << 2;
+    QTest::newRow("pages 2 to 4") << 1 << 2 << 4 << 3;
+    QTest::newRow("a range past the end") << 1 << 7 << 20 << 2;
+}
+
+void FrmPrintTest::printsTheChosenCopiesOnceEach()
+{
+    QFETCH(int, copies);
+    QFETCH(int, fromPage);
+    QFETCH(int, toPage);
+    QFETCH(int, pagesPrinted);
+    frmPrint& w = showTest(40);
+    QCOMPARE(w.VSPrinter1->pageCount(), 8);
+    const QString pdf = file(QStringLiteral("printed.pdf"));
+    boxes().choosePrinting({copies, fromPage, toPage, pdf});
+    w.cmdPrint_Click();
+    checkBoxes();
+    QCOMPARE(printtest::pdfPages(pdf), pagesPrinted);
+    QVERIFY(!w.VSPrinter1->screenPreview());
+}
+
+// Cancel prints nothing and says nothing; a printer that cannot start is told.
+void FrmPrintTest::cancelledPrintDialogPrintsNothing()
+{
+    frmPrint& w = showTest(3);
+    boxes().cancelPrintDialog();
+    w.cmdPrint_Click();
+    checkBoxes();
+    QCOMPARE(boxes().shown().size(), 1);
+    QVERIFY(w.VSPrinter1->screenPreview());
+
+    boxes().choosePrinting({1, 0, 0, file(QStringLiteral("missing/printed.pdf"))}).answer(forms::vbOK);
+    w.cmdPrint_Click();
+    checkBoxes();
+    QVERIFY2(boxes().shown().last().text.startsWith(QLatin1String("The test was not printed.")),
+             qPrintable(boxes().shown().last().text));
+}
+
+// A terminology printout returns to its window; whatever comes after it
+// clears the route, so a test package shown later returns nowhere.
+void FrmPrintTest::everyProductSaysWhereLeavingReturns()
+{
+    frmPrint& w = showTest(2, printing::Return::toTerminology);
+    QCOMPARE(w.txtRoute->text(), QStringLiteral("Terms"));
+    showTest(2);
+    QCOMPARE(w.txtRoute->text(), QString());
+}
+
+void FrmPrintTest::buttonLooksFollowTheMouse()
+{
+    frmPrint& w = showTest(1);
+    using forms::FlatButton;
+    moveOver(w.butSave);
+    QCOMPARE(w.butSave->look(), int(FlatButton::Hover));
+    QTest::mousePress(w.cmdOpen, Qt::LeftButton);
+    QCOMPARE(w.cmdOpen->look(), int(FlatButton::Pressed));
+    // Moving over a pressed button keeps it pressed.
+    moveOver(w.cmdOpen);
+    QCOMPARE(w.cmdOpen->look(), int(FlatButton::Pressed));
+    moveOver(w.fraPrint);
+    QCOMPARE(w.butSave->look(), int(FlatButton::Plain));
+    QCOMPARE(w.cmdOpen->look(), int(FlatButton::Pressed));
+}
+
+QTEST_MAIN(FrmPrintTest)
+#include "tst_frmprint.moc"
