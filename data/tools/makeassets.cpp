@@ -1,33 +1,19 @@
 // Draws everything the program loads by path that is not the question
 // database: the skin pictures, the question pictures, the start-up chime and
-// the (empty) video folder. All of it is made here from our own code with
+// the sample video clips. All of it is made here from our own code with
 // fixed seeds, so every build lays out the same files.
 //
 // Usage: makeassets --out <folder>
 
 #include "assets/chime.h"
+#include "assets/clips.h"
 #include "assets/pictures.h"
 #include "assets/skins.h"
 
 #include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QStringList>
 #include <cstdio>
-
-namespace {
-
-// Copying the program folder drops empty folders; a placeholder keeps Video/.
-bool makeVideoFolder(const QString &folder)
-{
-    const QString video = folder + QStringLiteral("/Video");
-    if (!QDir().mkpath(video))
-        return false;
-    QFile keep(video + QStringLiteral("/.keep"));
-    return keep.open(QIODevice::WriteOnly);
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -48,6 +34,6 @@ int main(int argc, char *argv[])
     const bool ok = assets::writeSkins(folder)
                     && assets::writePictures(folder)
                     && assets::writeChime(folder + QStringLiteral("/sound2.wav"))
-                    && makeVideoFolder(folder);
+                    && assets::writeClips(folder);
     return ok ? 0 : 1;
 }

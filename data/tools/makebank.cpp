@@ -131,7 +131,7 @@ QByteArray placeholders(int count)
 // Rows, as both the sample and the synthetic bank produce them (UTF-8 text)
 
 struct QuestionRow {
-    std::string qnum, chapter, level, question, a, b, c, d, answer, memo, x, elephant, picture;
+    std::string qnum, chapter, level, question, a, b, c, d, answer, memo, x, elephant, picture, video;
 };
 
 // table1 in insertion order; ID is the database's, Call counts rows over the whole table.
@@ -164,7 +164,8 @@ public:
         m_insert.bind(++i, std::string_view(""));                      // Snoop
         m_insert.bind(++i, std::string_view(hasPicture ? "2" : "1"));  // picbox
         m_insert.bind(++i, row.picture);                               // d_strip1
-        for (int rest = 0; rest < 6; ++rest)                           // Video, Page, A1..D1
+        m_insert.bind(++i, row.video);                                 // Video
+        for (int rest = 0; rest < 5; ++rest)                           // Page, A1..D1
             m_insert.bind(++i, std::string_view(""));
         m_insert.run();
     }
@@ -234,7 +235,7 @@ void writeDefaultRows(const Database &db)
 // Sample content: reading and checking the JSON files
 
 struct Question {
-    QString level, text, a, b, c, d, answer, notes, picture;
+    QString level, text, a, b, c, d, answer, notes, picture, video;
 };
 
 struct Chapter {
@@ -337,19 +338,19 @@ QJsonObject requiredObject(const QJsonValue &value, const Where &where)
     return value.toObject();
 }
 
-// Pictures are looked up by name in the program's pictures folder.
-void checkPictureName(const QString &name, const Where &where)
+// Pictures and videos are looked up by name in the program's folder for them.
+void checkFileName(const char *key, const QString &name, const Where &where)
 {
     if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
-        where.fail(QStringLiteral("picture \"%1\" must be a bare file name, without a folder").arg(name));
+        where.fail(QStringLiteral("%1 \"%2\" must be a bare file name, without a folder").arg(QLatin1String(key), name));
     if (name.trimmed() != name || name == QLatin1String(".") || name == QLatin1String(".."))
-        where.fail(QStringLiteral("picture \"%1\" is not a usable file name").arg(name));
+        where.fail(QStringLiteral("%1 \"%2\" is not a usable file name").arg(QLatin1String(key), name));
 }
 
 Question readQuestion(const QJsonObject &object, const Where &where)
 {
     refuseUnknownKeys(object,
-                      {"level", "question", "A", "B", "C", "D", "answer", "notes", "picture"}, where);
+                      {"level", "question", "A", "B", "C", "D", "answer", "notes", "picture", "video"}, where);
     Question q;
     q.level = requiredText(object, "level", where);
     if (q.level != QLatin1String("1") && q.level != QLatin1String("2"))
@@ -365,7 +366,10 @@ Question readQuestion(const QJsonObject &object, const Where &where)
     q.notes = optionalText(object, "notes", where);
     q.picture = optionalText(object, "picture", where);
     if (!q.picture.isEmpty())
-        checkPictureName(q.picture, where);
+        checkFileName("picture", q.picture, where);
+    q.video = optionalText(object, "video", where);
+    if (!q.video.isEmpty())
+        checkFileName("video", q.video, where);
     return q;
 }
 
@@ -576,6 +580,7 @@ Summary writeSample(const Database &db, const SampleContent &content)
             row.answer = utf8(q.answer);
             row.memo = utf8(q.notes);
             row.picture = utf8(q.picture);
+            row.video = utf8(q.video);
             questions.add(row);
         }
     }

@@ -97,6 +97,15 @@ private slots:
         QCOMPARE(count("SELECT count(*) FROM table1 WHERE (d_strip1 <> '') <> (picbox = '2')"), 0);
     }
 
+    // A question with a video offers "Show Video"; its file must be there to play.
+    void everyVideoNamedIsInTheFolder()
+    {
+        const QStringList names = queryColumn(db(), "SELECT DISTINCT Video FROM table1 WHERE Video <> ''");
+        QVERIFY(!names.isEmpty());
+        for (const QString& name : names)
+            QVERIFY2(QFileInfo(program->app.file(QStringLiteral("\\Video\\") + name)).size() > 0, qPrintable(name));
+    }
+
     void skinPicturesAndSoundAreThere_data()
     {
         QTest::addColumn<QString>("file");
