@@ -28,6 +28,8 @@ std::vector<PrintedQuestion> readPrintedQuestions(data::Recordset& set)
         q.answer = fieldText(set, QStringLiteral("Answer"));
         q.notes = fieldText(set, QStringLiteral("Memo"));
         q.chapter = fieldText(set, QStringLiteral("Chapter"));
+        if (set.hasField(QStringLiteral("Snoop")))
+            q.picked = fieldText(set, QStringLiteral("Snoop"));
         questions.push_back(std::move(q));
         set.moveNext();
     }

@@ -24,6 +24,7 @@ struct PrintedQuestion {
     QString answer; // the correct letter as stored
     QString notes;
     QString chapter;
+    QString picked; // the letter the user picked; empty or a blank when none
 };
 
 // The printed test comes in four variants; at most one is printed per build.

@@ -3,10 +3,7 @@
 
 #include "printing/frmPrint.h"
 
-#include "appearance/SkinTable.h"
 #include "contents/SkinBackground.h"
-#include "contents/frmContents.h"
-#include "platform/forms/App.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/FailureRegimes.h"
 
@@ -18,10 +15,7 @@ using forms::bestEffort;
 void frmPrint::Form_Activate()
 {
     SavedMarker = QStringLiteral("No");
-    QString name;
-    bestEffort({[&] { name = forms::form<contents::frmContents>().txtSkin->text(); }});
-    if (const appearance::Skin* skin = appearance::findSkin(name))
-        bestEffort({[&] { FXImage1->setPictureFile(forms::App::current().file(skin->windowBackground)); }});
+    contents::showCurrentSkin(*FXImage1);
 }
 
 // Yes saves and stays, so the user sees the save happen; the document

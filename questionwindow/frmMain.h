@@ -362,6 +362,9 @@ public:
     void mnuLastSession_Click();
     void tbToolBar_ButtonClick(const QString& key);
 
+    // Users
+    void mnuUser_Click(); // "Enter User Information": the users window
+
     // Pictures and videos
     void mnuAddPic_Click(); // "Add Picture To Question": "Edit Screen Images" on its picture tab
     void mnuVideo_Click();  // "Add Video To Question": the same window on its video tab

@@ -68,7 +68,7 @@ void frmMain::designMenus()
     static const forms::MenuTitle<W> menus[] = {
         {&W::mnuFile, "mnuFile", "&File",
          {
-             {"mnuUser", "Enter User Information", &W::mnuUser},
+             {"mnuUser", "Enter User Information", &W::mnuUser, &W::mnuUser_Click},
              {"-"},
              {"mnuBuild", "Build Test Package", &W::mnuBuild, nullptr, ctrl(Qt::Key_B)},
              {"-"},

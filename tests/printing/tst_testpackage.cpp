@@ -32,7 +32,7 @@ std::vector<PrintedQuestion> questionsWith(const QStringList& answers, const QSt
     for (int i = 0; i < answers.size(); ++i) {
         const QString n = QString::number(i + 1);
         questions.push_back({i + 101, QStringLiteral("Question ") + n, u'a' + n, u'b' + n, u'c' + n, u'd' + n,
-                             answers[i], QStringLiteral("Notes ") + n, chapter});
+                             answers[i], QStringLiteral("Notes ") + n, chapter, QString()});
     }
     return questions;
 }

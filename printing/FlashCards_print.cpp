@@ -1,0 +1,96 @@
+// The cards and the results printed from the question window's set: what
+// they read of the question window and the users window, and the preview
+// they are shown in.
+
+#include "printing/FlashCards.h"
+#include "printing/TestResults.h"
+
+#include "platform/forms/App.h"
+#include "platform/forms/Dialogs.h"
+#include "platform/forms/Hourglass.h"
+#include "platform/print/PrintControl.h"
+#include "printing/PreviewDocument.h"
+#include "printing/PrintedRows.h"
+#include "printing/frmID.h"
+#include "questionsets/Markers.h"
+#include "questionsets/frmSelect.h"
+#include "questionwindow/frmMain.h"
+
+namespace printing {
+
+namespace {
+
+// The set of the question window; none when it has no set open.
+std::vector<PrintedQuestion> questionSet()
+{
+    auto& main = forms::form<questionwindow::frmMain>();
+    if (!main.Data1->hasRecordset())
+        return {};
+    return readPrintedQuestions(main.Data1->recordset());
+}
+
+SetTitle setTitle()
+{
+    auto& main = forms::form<questionwindow::frmMain>();
+    SetTitle title;
+    title.marker = main.txtQ->text();
+    // Reading the multi-chapter test's title loads its window: only when
+    // the set is that test.
+    if (title.marker == markers::selectedChapters)
+        title.selectTitle = forms::form<questionsets::frmSelect>().txtTitle->text();
+    auto& set = *main.Data1;
+    if (set.hasRecordset() && set.recordset().hasCurrentRecord())
+        title.currentChapter = fieldText(set.recordset(), QStringLiteral("Chapter"));
+    return title;
+}
+
+ResultsRun resultsRun()
+{
+    auto& main = forms::form<questionwindow::frmMain>();
+    auto& users = forms::form<frmID>();
+    ResultsRun run;
+    run.startTime = main.txtTimeMe->text();
+    run.finishTime = main.Status->panel(QString(markers::timePanel))->text();
+    run.user = {users.txtName->text(),  users.txtCompany->text(), users.txtAddress->text(),
+                users.txtCity->text(),  users.txtState->text(),   users.txtZip->text(),
+                users.txtPhone->text(), users.txtFax->text(),     users.txtEmail->text(),
+                users.txtComments->text()};
+    run.correct = main.txtCorrect->text();
+    run.incorrect = main.txtIncorrect->text();
+    run.total = main.txtTotal->text();
+    run.score = main.txtScore->text();
+    return run;
+}
+
+} // namespace
+
+void printFlashCards(CardSide side)
+{
+    PackageResult result;
+    {
+        forms::Hourglass busy;
+        result = composeFlashCards(printDocument(), questionSet(), side);
+    }
+    if (!result.composed()) {
+        forms::msgBox(result.refusal, forms::vbOKOnly | forms::vbExclamation, QStringLiteral("Brisolt Software"));
+        return;
+    }
+    printDocument().setScreenPreview(true);
+    showDocument(constructedTestPackage, Return::toCaller);
+}
+
+QStringList printTestResults(const PrintSettings& settings)
+{
+    QStringList replaced;
+    {
+        forms::Hourglass busy;
+        // The title names the chapter of the record current before the walk.
+        const SetTitle title = setTitle();
+        const ResultsRun run = resultsRun();
+        replaced = composeTestResults(printDocument(), questionSet(), settings, title, run);
+    }
+    showDocument(constructedTestPackage, Return::toCaller);
+    return replaced;
+}
+
+} // namespace printing

@@ -1,0 +1,94 @@
+// The users window's load step, which opens both cursors and reads the list,
+// its activation step, which paints the skin, and the states its buttons
+// and boxes take.
+
+#include "printing/frmID.h"
+
+#include "contents/SkinBackground.h"
+#include "platform/data/Field.h"
+#include "platform/forms/FailureRegimes.h"
+#include "questiondb/Cursors.h"
+
+namespace printing {
+
+using forms::bestEffort;
+
+namespace {
+
+const QString wholeTable = QStringLiteral("Table5");
+
+} // namespace
+
+// Without a readable file the window opens as for an empty table: New
+// offers a row, and Save says why it cannot be stored.
+void frmID::Form_Load()
+{
+    bestEffort({
+        [&] { questiondb::openCursor(*Data1, wholeTable); },
+        [&] { questiondb::openCursor(*Data2, wholeTable); },
+        [&] { fillList(); },
+    });
+    if (!showsUser()) {
+        offerNavigation(false);
+        enableBoxes(false);
+    }
+}
+
+void frmID::Form_Activate() { contents::showCurrentSkin(*FXImage1); }
+
+bool frmID::showsUser() const
+{
+    return Data1->hasRecordset() && Data1->recordset().hasCurrentRecord();
+}
+
+void frmID::fillList()
+{
+    List1->clear();
+    Data2->refresh();
+    data::Recordset& users = Data2->recordset();
+    for (int i = 0; i < users.recordCount(); ++i) {
+        const QVariant last = users.valueAt(i, QStringLiteral("last"));
+        List1->addItem(last.isNull() ? QString() : last.toString());
+    }
+}
+
+void frmID::enableBoxes(bool enabled)
+{
+    for (forms::TextBox* box : boxes())
+        box->setEnabled(enabled);
+}
+
+void frmID::offerNavigation(bool offered)
+{
+    for (forms::CommandButton* button : {cmdFirst, cmdLast, cmdBack, cmdDelete, cmdSave, cmdNext})
+        button->setEnabled(offered);
+}
+
+void frmID::LockStuff()
+{
+    for (forms::CommandButton* button : {cmdFirst, cmdBack, cmdNext, cmdLast, cmdNew, cmdDelete, cmdReset, cmdOK})
+        button->setEnabled(false);
+    cmdSave->setEnabled(true);
+}
+
+void frmID::UnLockStuff()
+{
+    for (forms::CommandButton* button : {cmdFirst, cmdBack, cmdNext, cmdLast, cmdNew, cmdDelete, cmdReset, cmdOK})
+        button->setEnabled(true);
+    cmdSave->setEnabled(false);
+}
+
+void frmID::requery(const QString& source, int index)
+{
+    Data1->setRecordSource(source);
+    Data1->refresh();
+    data::Recordset& users = Data1->recordset();
+    const int count = users.recordCount();
+    if (count > 0 && index > 0) {
+        users.moveLast();
+        for (int at = count - 1; at > index; --at)
+            users.movePrevious();
+    }
+}
+
+} // namespace printing
