@@ -115,6 +115,7 @@ void tst_QvindatKeys::init()
     other_->setGeometry(10, 50, 20, 20);
     QCOMPARE(Ptr<Control>::query(control_.get())->createWindow(form_.get(), QRect(10, 10, 160, 24), &window_), kOk);
     form_->show();
+    form_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(form_.get()));
     beeps_ = 0;
     qvrun::setBeepHandler([this] { ++beeps_; });
