@@ -151,6 +151,7 @@ private:
     void placeCaret(const TextLayout& layout);
     QSize caretSize() const;
     void beep() const;
+    void fireMouseEvent(com::DispId id, const QMouseEvent& event);
     // Redraw, mark, announce.
     void changed(int id);
     void refuse() const { RaiseSuiteError(controls::kInvalidPropertyValue); }
@@ -164,6 +165,7 @@ private:
     int mouseMode_ = 0; // 1 selecting with the mouse, 2 and 3 a spin button held
     bool focus_ = false;
     bool keyDown_ = false;
+    bool doubleClicked_ = false;
     QPointer<qvrun::Caret> caret_;
     // Fires SpinDelay after a press, then every SpinSpeed while the button
     // is held; the container's own event loop keeps running in between.

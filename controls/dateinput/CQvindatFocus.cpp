@@ -35,6 +35,8 @@ void CQvindatCtrl::onFocusOut(QFocusEvent&)
     spinTimer_.stop();
     spinHeld_ = 0;
     mouseMode_ = 0;
+    // A key held while the focus leaves never comes up here.
+    keyDown_ = false;
     // A date the normaliser can carry (31 April) becomes the date it carries to.
     dateinput::DateEngine& e = editEngine();
     e.ReformatText(dateinput::parseNormalised);

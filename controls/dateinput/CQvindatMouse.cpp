@@ -3,6 +3,7 @@
 // then on a timer while held.
 #include "controls/dateinput/CQvindatCtrl.h"
 
+#include "controls/base/KeyCodes.h"
 #include "controls/dateinput/QvindatClasses.h"
 
 #include <QMouseEvent>
@@ -18,7 +19,31 @@ constexpr int kSelecting = 1;
 constexpr int kUpHeld = 2;
 constexpr int kDownHeld = 3;
 
+constexpr com::DispId kClick = -600;
+constexpr com::DispId kDblClick = -601;
+constexpr com::DispId kMouseDown = -605;
+constexpr com::DispId kMouseMove = -606;
+constexpr com::DispId kMouseUp = -607;
+
+std::int16_t buttonCode(Qt::MouseButtons buttons)
+{
+    return std::int16_t((buttons.testFlag(Qt::LeftButton) ? 1 : 0) | (buttons.testFlag(Qt::RightButton) ? 2 : 0)
+                        | (buttons.testFlag(Qt::MiddleButton) ? 4 : 0));
+}
+
 } // namespace
+
+void CQvindatCtrl::fireMouseEvent(com::DispId id, const QMouseEvent& event)
+{
+    // The container's mouse events: the button, the Shift state and the
+    // point in the control's pixels.
+    const QPoint at = event.position().toPoint();
+    const Qt::MouseButtons buttons = id == kMouseMove ? event.buttons() : Qt::MouseButtons(event.button());
+    com::Variant args[] = {com::Variant::i2(buttonCode(buttons)),
+                           com::Variant::i2(controls::shiftStateOf(event.modifiers())), com::Variant::i4(at.x()),
+                           com::Variant::i4(at.y())};
+    fireEvent(id, args);
+}
 
 bool CQvindatCtrl::stepDate(int direction)
 {
@@ -55,6 +80,13 @@ int CQvindatCtrl::CaretIndexFromPoint(int x) const
 
 void CQvindatCtrl::onMousePress(QMouseEvent& event)
 {
+    // The second press of a double click is told as DblClick, and its
+    // release makes no Click.
+    doubleClicked_ = event.type() == QEvent::MouseButtonDblClick && event.button() == Qt::LeftButton;
+    if (doubleClicked_)
+        fireEvent(kDblClick);
+    else
+        fireMouseEvent(kMouseDown, event);
     if (event.button() != Qt::LeftButton)
         return;
     if (window() && !window()->hasFocus())
@@ -80,6 +112,7 @@ void CQvindatCtrl::onMousePress(QMouseEvent& event)
 
 void CQvindatCtrl::onMouseMove(QMouseEvent& event)
 {
+    fireMouseEvent(kMouseMove, event);
     if (mouseMode_ != kSelecting || !event.buttons().testFlag(Qt::LeftButton))
         return;
     // The caret follows the pointer; the other end of the selection stays.
@@ -99,8 +132,13 @@ void CQvindatCtrl::spinRepeat()
 
 void CQvindatCtrl::onMouseRelease(QMouseEvent& event)
 {
+    fireMouseEvent(kMouseUp, event);
     if (event.button() != Qt::LeftButton)
         return;
+    // A click counts when the button comes up over the control.
+    if (!doubleClicked_ && window() && window()->rect().contains(event.position().toPoint()))
+        fireEvent(kClick);
+    doubleClicked_ = false;
     spinTimer_.stop();
     spinHeld_ = 0;
     mouseMode_ = 0;

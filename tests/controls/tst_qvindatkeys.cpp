@@ -78,6 +78,7 @@ private slots:
     void focusSelectThenTyping();
     void leavingTheControl();
     void mousePlacesTheCaretAndSelects();
+    void mouseEvents();
     void autoHScrollKeepsTheCaretInView();
     void caretBelongsToTheFocusedControl();
 
@@ -446,6 +447,34 @@ void tst_QvindatKeys::mousePlacesTheCaretAndSelects()
     QCOMPARE(get("SelStart"), Variant::i4(2));
     QCOMPARE(get("SelLength"), Variant::i4(8));
     shot("dateinput-selection");
+}
+
+void tst_QvindatKeys::mouseEvents()
+{
+    const QPoint at(30, 12);
+    QTest::mouseClick(window_, Qt::LeftButton, Qt::ShiftModifier, at);
+    std::vector<DispId> mouse;
+    for (const auto& e : container_->events())
+        if (e.id <= -600 && e.id >= -607 && e.id != -602 && e.id != -603 && e.id != -604)
+            mouse.push_back(e.id);
+    QCOMPARE(mouse, (std::vector<DispId>{-605, -607, -600}));
+    const auto& down = *std::find_if(container_->events().begin(), container_->events().end(),
+                                     [](const auto& e) { return e.id == -605; });
+    QCOMPARE(down.args.at(0), Variant::i2(1));
+    QCOMPARE(down.args.at(1), Variant::i2(1));
+    QCOMPARE(down.args.at(2), Variant::i4(at.x()));
+    QCOMPARE(down.args.at(3), Variant::i4(at.y()));
+
+    container_->clearEvents();
+    QTest::mouseDClick(window_, Qt::LeftButton, {}, at);
+    QCOMPARE(container_->count(-601), 1);
+    QCOMPARE(container_->count(-600), 0);
+    // A press let go outside the control is no click.
+    container_->clearEvents();
+    QTest::mousePress(window_, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(window_, Qt::LeftButton, {}, QPoint(-20, 12));
+    QCOMPARE(container_->count(-607), 1);
+    QCOMPARE(container_->count(-600), 0);
 }
 
 void tst_QvindatKeys::autoHScrollKeepsTheCaretInView()
