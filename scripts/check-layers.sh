@@ -55,7 +55,7 @@ PRIVATE_LIBRARIES=(
 # run on their own: it includes the standard library and its own headers,
 # nothing of the program, Qt or the component layer. The control beside it
 # in the same folder may include what it needs.
-PURE_ENGINE='^controls/dateinput/(Date(Calendar|Engine|Formats|Parser|Stepping)|IntlProfile|LanguageNames)\.(h|cpp)$'
+PURE_ENGINE='^controls/dateinput/(Date(Calendar|Engine|Formats|Parser|Stepping|Typing)|IntlProfile|LanguageNames)\.(h|cpp)$'
 
 # Folders whose sources are not the program's: they may include anything.
 NOT_PROGRAM="tests bench data/tools"

@@ -62,4 +62,16 @@ void ControlWindow::enterEvent(QEnterEvent* event)
     QWidget::enterEvent(event);
 }
 
+void ControlWindow::focusInEvent(QFocusEvent* event)
+{
+    control_.onFocusIn(*event);
+    QWidget::focusInEvent(event);
+}
+
+void ControlWindow::focusOutEvent(QFocusEvent* event)
+{
+    control_.onFocusOut(*event);
+    QWidget::focusOutEvent(event);
+}
+
 } // namespace controls

@@ -14,6 +14,7 @@
 
 #include <cstdint>
 
+class QFocusEvent;
 class QKeyEvent;
 class QMouseEvent;
 class QPainter;
@@ -103,6 +104,9 @@ public:
     virtual void onMousePress(QMouseEvent& event) {}
     virtual void onMouseRelease(QMouseEvent& event) {}
     virtual void onMouseMove(QMouseEvent& event) {}
+    // The window took or lost the keyboard focus.
+    virtual void onFocusIn(QFocusEvent& event) {}
+    virtual void onFocusOut(QFocusEvent& event) {}
 
 protected:
     ~HostedControl() override;

@@ -53,6 +53,21 @@ dateinput::DateEngine& CQvindatCtrl::engine()
     return engine_;
 }
 
+dateinput::DateEngine& CQvindatCtrl::editEngine()
+{
+    dateinput::DateEngine& e = engine();
+    e.caretPosition = std::clamp(p_.selStart, 0, textLength());
+    e.selectionLength = std::clamp(p_.selLength, -e.caretPosition, textLength() - e.caretPosition);
+    return e;
+}
+
+void CQvindatCtrl::takeEdit()
+{
+    takeText();
+    p_.selStart = std::clamp(engine_.caretPosition, 0, textLength());
+    p_.selLength = std::clamp(engine_.selectionLength, -p_.selStart, textLength() - p_.selStart);
+}
+
 void CQvindatCtrl::takeText()
 {
     const QByteArray text(engine_.text.data(), qsizetype(engine_.text.size()));
@@ -81,10 +96,18 @@ com::Result CQvindatCtrl::createWindow(QWidget* parent, const QRect& rect, QWidg
     e.LoadLanguageNames();
     e.previousFormat = e.dateFormat;
     e.ReformatText(dateinput::parseInvalidToday);
+    // The caret starts in the first field that can be typed into.
     e.caretPosition = 0;
-    e.currentField = 0;
-    e.caretOffset = 0;
-    takeText();
+    e.selectionLength = 0;
+    e.FindCaretField();
+    const int next = e.currentField + 1;
+    if (e.currentField >= 0 && e.currentField < dateinput::DateEngine::fieldSlots
+        && !e.fields()[std::size_t(e.currentField)].editable && next < dateinput::DateEngine::fieldSlots) {
+        e.currentField = next;
+        e.caretOffset = 0;
+        e.caretPosition = e.fields()[std::size_t(next)].start;
+    }
+    takeEdit();
     invalidate();
     return r;
 }
@@ -143,6 +166,11 @@ void CQvindatCtrl::setShort(int id, std::int16_t v)
         member = v;
         boundPropertyChanged(id);
     };
+    auto caretShape = [&](std::int16_t& member) {
+        member = v;
+        ShowDateCaret();
+        boundPropertyChanged(id);
+    };
     switch (id) {
     case dispid::MousePointer:
         setMousePointer(v, id);
@@ -155,14 +183,14 @@ void CQvindatCtrl::setShort(int id, std::int16_t v)
     case dispid::Spin: return ranged(p_.spin, 0, 2);
     case dispid::Indent: return ranged(p_.indent, 0, INT16_MAX);
     case dispid::FontStyle: return ranged(p_.fontStyle, 0, 4);
-    case dispid::CaretHeight: return stored(p_.caretHeight);
-    case dispid::CaretWidth: return stored(p_.caretWidth);
+    case dispid::CaretHeight: return caretShape(p_.caretHeight);
+    case dispid::CaretWidth: return caretShape(p_.caretWidth);
     case dispid::CaretStyle:
         if (!within(v, 0, 2))
             refuse();
-        return stored(p_.caretStyle);
+        return caretShape(p_.caretStyle);
     case dispid::CaretVAlign: return ranged(p_.caretVAlign, 0, 2);
-    case dispid::CaretInterval: return stored(p_.caretInterval);
+    case dispid::CaretInterval: return caretShape(p_.caretInterval);
     case dispid::VAlignment: return ranged(p_.vAlignment, 0, 2);
     // The bounds keep Min at or below Max both ways.
     case dispid::MaxDay: return ranged(p_.maxDay, std::max<int>(1, p_.minDay), 31);
@@ -209,6 +237,7 @@ void CQvindatCtrl::setColor(int id, std::uint32_t v)
     case dispid::TextColor: p_.textColor = v; break;
     case dispid::CaretColor:
         p_.caretColor = v;
+        ShowDateCaret();
         boundPropertyChanged(id);
         return;
     default: throw AutomationError{kMemberNotFound, {}, 0};
@@ -231,6 +260,9 @@ void CQvindatCtrl::setBool(int id, std::int32_t v)
 
 void CQvindatCtrl::setText(const QByteArray& given)
 {
+    // A read-only control keeps its text while a key is held in it.
+    if (p_.readOnly && keyDown_)
+        return;
     QByteArray text = given.left(qvrun::kBufferChars);
     if (!ambientUserMode()) {
         // At design time the text is kept as typed into the property list.
@@ -419,78 +451,6 @@ void CQvindatCtrl::requireRunMode() const
 {
     if (!ambientUserMode())
         throw AutomationError{automationError(394), QStringLiteral("Get not supported"), 0};
-}
-
-namespace {
-
-// The key codes the KeyDown event reports for the arrow keys.
-constexpr std::int16_t kKeyUp = 0x26;
-constexpr std::int16_t kKeyDown = 0x28;
-
-} // namespace
-
-void CQvindatCtrl::stepDate(int direction)
-{
-    dateinput::DateEngine& e = engine();
-    e.StepFieldAtCaret(direction * p_.spinChange);
-    p_.text = QByteArray(e.text.data(), qsizetype(e.text.size()));
-    p_.currentYear = e.currentYear();
-    boundPropertyChanged(dispid::Text);
-    invalidate();
-    fireEvent(event::Change);
-}
-
-bool CQvindatCtrl::preTranslateKey(const QKeyEvent& key)
-{
-    // The arrow keys step the date here instead of moving in the container.
-    if (key.key() == Qt::Key_Up || key.key() == Qt::Key_Down)
-        return false;
-    return CQvControl::preTranslateKey(key);
-}
-
-void CQvindatCtrl::onKeyDown(QKeyEvent& key)
-{
-    if (key.key() != Qt::Key_Up && key.key() != Qt::Key_Down)
-        return CQvControl::onKeyDown(key);
-    const bool up = key.key() == Qt::Key_Up;
-    stepDate(up ? 1 : -1);
-    Variant args[] = {Variant::i2(up ? kKeyUp : kKeyDown),
-                      Variant::i2(key.modifiers().testFlag(Qt::ShiftModifier) ? 1 : 0)};
-    fireEvent(-602, args);
-    key.accept();
-}
-
-void CQvindatCtrl::onMousePress(QMouseEvent& event)
-{
-    if (window() && !window()->hasFocus())
-        window()->setFocus(Qt::MouseFocusReason);
-    const QPoint at = event.position().toPoint();
-    const int button = spinUp_.contains(at) ? 1 : spinDown_.contains(at) ? 2 : 0;
-    if (button == 0)
-        return CQvControl::onMousePress(event);
-    // A button left from an earlier painting does nothing once Spin is 0.
-    if (p_.spin == 0)
-        return;
-    spinHeld_ = button;
-    stepDate(button == 1 ? 1 : -1);
-    if (window())
-        spinTimer_.start(std::max(0, p_.spinDelay));
-}
-
-void CQvindatCtrl::spinRepeat()
-{
-    if (spinHeld_ == 0 || p_.spin == 0 || !window())
-        return;
-    stepDate(spinHeld_ == 1 ? 1 : -1);
-    spinTimer_.start(std::max(0, p_.spinSpeed));
-}
-
-void CQvindatCtrl::onMouseRelease(QMouseEvent& event)
-{
-    spinTimer_.stop();
-    spinHeld_ = 0;
-    invalidate();
-    CQvControl::onMouseRelease(event);
 }
 
 } // namespace qvindat

@@ -4,10 +4,16 @@
 #include "controls/dateinput/DateEngine.h"
 
 #include <QByteArray>
+#include <QPointer>
 #include <QTimer>
 
 #include <cstdint>
 #include <memory>
+#include <vector>
+
+namespace qvrun {
+class Caret;
+}
 
 namespace qvindat {
 
@@ -58,17 +64,45 @@ public:
     // A font property read at design time is refused.
     void requireRunMode() const;
 
-    // Up and Down step the field at the caret; the spin buttons step once
-    // when pressed and repeat on a timer while held.
+    // Keys, characters, the mouse and the focus, as the control's window
+    // hands them on. Every key goes to the control's own handling: the
+    // caret keys move and select, Up and Down step the field at the caret,
+    // the clipboard keys cut, copy and paste, and characters are typed into
+    // the date field by field.
     bool preTranslateKey(const QKeyEvent& key) override;
     void onKeyDown(QKeyEvent& key) override;
+    void onKeyUp(QKeyEvent& key) override;
     void onMousePress(QMouseEvent& event) override;
+    void onMouseMove(QMouseEvent& event) override;
     void onMouseRelease(QMouseEvent& event) override;
+    void onFocusIn(QFocusEvent& event) override;
+    void onFocusOut(QFocusEvent& event) override;
+    // One typed character; ctrl says whether Ctrl was down.
+    void OnChar(char character, bool ctrl);
 
     void onDraw(QPainter& painter, const QRect& bounds, const QRect& invalid) override;
     // The spin buttons' hit rectangles, as the last painting placed them.
     QRect spinUpRect() const { return spinUp_; }
     QRect spinDownRect() const { return spinDown_; }
+
+    // Where the text stands in the control: the text area, the width of the
+    // first i characters for i = 0 to the length, the x of the text's first
+    // character (left of the area when the text is scrolled), and the part
+    // of the text that is drawn.
+    struct TextLayout {
+        QRect strip; // the spin strip; empty without spin buttons
+        QRect area;
+        std::vector<int> positions;
+        int origin = 0;
+        int first = 0;
+        int end = 0;
+        int top = 0;
+        int height = 0;
+        int ascent = 0;
+    };
+    TextLayout layoutText(const QRect& bounds) const;
+    // The caret position a click at x gives.
+    int CaretIndexFromPoint(int x) const;
 
 protected:
     com::Result createWindow(QWidget* parent, const QRect& rect, QWidget** window) override;
@@ -91,8 +125,33 @@ private:
     void showInLanguage();
     // Steps the field at the caret by SpinChange in the direction (+1 or
     // -1), then tells the container and fires Change.
-    void stepDate(int direction);
+    // Answers whether the text changed.
+    bool stepDate(int direction);
     void spinRepeat();
+    // The engine with the caret and the selection handed over as well; the
+    // text, caret and selection come back through takeEdit.
+    dateinput::DateEngine& editEngine();
+    void takeEdit();
+    // The caret keys.
+    void moveLeft(bool shift);
+    void moveRight(bool shift);
+    void moveHome(bool shift);
+    void moveEnd(bool shift);
+    // The clipboard and editing keys; each answers whether it fired Change.
+    void copySelection() const;
+    bool paste();
+    void deleteKey(bool shift);
+    void cut();
+    // Removes the selection or the digit at the caret and reads the rest as
+    // a date; a text that does not read is put back as it was.
+    void removeAndReformat(bool selection);
+    // The caret as the properties ask for it, made again; hidden without the focus.
+    void ShowDateCaret();
+    void destroyCaret();
+    void placeCaret(const TextLayout& layout);
+    QSize caretSize() const;
+    void beep() const;
+    void fireMouseEvent(com::DispId id, const QMouseEvent& event);
     // Redraw, mark, announce.
     void changed(int id);
     void refuse() const { RaiseSuiteError(controls::kInvalidPropertyValue); }
@@ -103,6 +162,11 @@ private:
     QRect spinUp_;
     QRect spinDown_;
     int spinHeld_ = 0; // 1 the up button, 2 the down button
+    int mouseMode_ = 0; // 1 selecting with the mouse, 2 and 3 a spin button held
+    bool focus_ = false;
+    bool keyDown_ = false;
+    bool doubleClicked_ = false;
+    QPointer<qvrun::Caret> caret_;
     // Fires SpinDelay after a press, then every SpinSpeed while the button
     // is held; the container's own event loop keeps running in between.
     QTimer spinTimer_;

@@ -1,5 +1,7 @@
-// The date-input control's painting: frame, spin strip, text and selection.
+// The date-input control's painting: frame, spin strip, text, selection and
+// the caret.
 #include "controls/dateinput/CQvindatCtrl.h"
+#include "controls/runtime/Caret.h"
 #include "controls/runtime/Colors.h"
 #include "controls/runtime/Drawing.h"
 
@@ -30,66 +32,82 @@ void drawTriangle(QPainter& painter, const QRect& half, bool up, const QColor& c
 
 } // namespace
 
+void CQvindatCtrl::placeCaret(const TextLayout& layout)
+{
+    if (!caret_)
+        return;
+    if (!focus_ || !p_.caretVisible) {
+        caret_->hide();
+        return;
+    }
+    const QSize size = caretSize();
+    const int caret = std::clamp(p_.selStart, 0, textLength());
+    const int x = std::max(0, layout.origin + layout.positions[std::size_t(caret)] - size.width() / 2);
+    const int y = p_.caretVAlign == 1   ? layout.top + layout.ascent
+                  : p_.caretVAlign == 2 ? layout.top - size.height()
+                                        : layout.top;
+    caret_->setPosition(QPoint(x, y));
+    if (!caret_->isShown())
+        caret_->show();
+}
+
 void CQvindatCtrl::onDraw(QPainter& painter, const QRect& bounds, const QRect&)
 {
     const Properties& p = p_;
+    // Painting measures: the field that holds the caret is found again.
+    engine_.caretPosition = std::clamp(p.selStart, 0, textLength());
+    engine_.FindCaretField();
+
     painter.save();
     const int borderWidth = p.borderStyle != 0 ? 1 : 0;
     qvrun::drawFrame(window(), painter, p.bevelSize, borderWidth, p.borderStyle, p.bevelStyle,
                      p.bevelStyle == 0 ? 3 : 0, 0, p.shadowColor, p.lightColor, p.fillColor, p.borderColor, 0,
                      true, 1, 0, 0, 0, bounds);
-    QRect area = qvrun::innerRect(bounds, p.bevelStyle, p.bevelSize, borderWidth + p.indent);
+    const TextLayout layout = layoutText(bounds);
 
-    // The spin strip: a square at the left or right edge of the inner area.
     spinUp_ = spinDown_ = QRect();
-    if (p.spin == 1 || p.spin == 2) {
-        const int width = std::min(area.height(), area.width());
-        const QRect strip = p.spin == 1 ? QRect(area.left(), area.top(), width, area.height())
-                                        : QRect(area.right() - width + 1, area.top(), width, area.height());
+    if (!layout.strip.isEmpty()) {
+        const QRect& strip = layout.strip;
         const QRect upper(strip.left(), strip.top(), strip.width(), strip.height() / 2);
         const QRect lower(strip.left(), upper.bottom() + 1, strip.width(), strip.height() - upper.height());
         drawTriangle(painter, upper, true, qvrun::toColor(spinHeld_ == 1 ? p.shadowColor : p.borderColor));
         drawTriangle(painter, lower, false, qvrun::toColor(spinHeld_ == 2 ? p.shadowColor : p.borderColor));
         spinUp_ = upper.adjusted(-2, -2, 2, 2);
         spinDown_ = lower.adjusted(-2, -2, 2, 2);
-        if (p.spin == 1)
-            area.setLeft(strip.right() + 1);
-        else
-            area.setRight(strip.left() - 1);
     }
 
+    const QRect& area = layout.area;
     painter.setClipRect(area);
     painter.setFont(font());
-    unsigned flags = qvrun::kTextSingleLine | qvrun::kTextNoPrefix;
-    flags |= p.alignment == 1 ? unsigned(qvrun::kTextRight) : p.alignment == 2 ? unsigned(qvrun::kTextCenter) : unsigned(qvrun::kTextLeft);
-    flags |= p.vAlignment == 1 ? unsigned(qvrun::kTextBottom) : p.vAlignment == 2 ? unsigned(qvrun::kTextVCenter) : 0u;
-    if (!p.text.isEmpty()) {
+    const auto at = [&layout](int i) { return layout.positions[std::size_t(i)]; };
+    // The text is drawn from its first visible character at its measured
+    // place, so caret, selection and clicks agree with what is shown.
+    const unsigned flags = qvrun::kTextSingleLine | qvrun::kTextNoPrefix | qvrun::kTextLeft;
+    const int shownLength = layout.end - layout.first;
+    if (shownLength > 0) {
+        const QRect place(layout.origin + at(layout.first), layout.top, at(layout.end) - at(layout.first) + 2,
+                          layout.height);
         // A disabled control at run time shows its text flat and grey.
         const bool greyed = !enabled() && ambientUserMode();
-        qvrun::draw3dText(painter, p.text.constData(), -1, area, flags, greyed ? 0 : p.fontStyle,
-                          greyed ? kDisabledText : p.textColor, p.lightColor, p.shadowColor);
+        qvrun::draw3dText(painter, p.text.constData() + layout.first, shownLength, place, flags,
+                          greyed ? 0 : p.fontStyle, greyed ? kDisabledText : p.textColor, p.lightColor,
+                          p.shadowColor);
     }
 
     // The selection shows only while the control has the focus.
-    const bool focused = window() && window()->hasFocus();
-    if (focused && p.selLength != 0) {
+    if (focus_ && p.selLength != 0) {
         const int start = std::clamp(std::min(p.selStart, p.selStart + p.selLength), 0, textLength());
         const int end = std::clamp(std::max(p.selStart, p.selStart + p.selLength), 0, textLength());
-        const QFontMetrics metrics(font());
-        const int left = area.left() + metrics.horizontalAdvance(QString::fromLatin1(p.text.left(start)));
-        const int right = area.left() + metrics.horizontalAdvance(QString::fromLatin1(p.text.left(end)));
-        const int top = p.vAlignment == 1   ? area.bottom() - metrics.height() + 1
-                        : p.vAlignment == 2 ? area.top() + (area.height() - metrics.height()) / 2
-                                            : area.top();
-        if (p.alignment == 0) {
-            const QRect selected(left, top, right - left, metrics.height());
-            painter.fillRect(selected, qvrun::toColor(kHighlight));
-            painter.setPen(qvrun::toColor(kHighlightText));
-            painter.drawText(selected, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                             QString::fromLatin1(p.text.mid(start, end - start)));
-        }
+        const QRect selected(layout.origin + at(start), layout.top, at(end) - at(start), layout.height);
+        painter.fillRect(selected, qvrun::toColor(kHighlight));
+        qvrun::draw3dText(painter, p.text.constData() + start, end - start, selected.adjusted(0, 0, 2, 0), flags, 0,
+                          kHighlightText, p.lightColor, p.shadowColor);
     }
     painter.restore();
+
+    placeCaret(layout);
+    if (caret_)
+        caret_->paint(painter);
 }
 
 } // namespace qvindat

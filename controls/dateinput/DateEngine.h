@@ -88,6 +88,7 @@ public:
     int caretOffset = 0;
     int caretPosition = 0;
     int selectionLength = 0;
+    bool digitStarted = false;     // a typed digit started a field that is not complete yet
 
     std::int16_t currentYear() const { return currentYear_; }
     void setCurrentYear(std::int16_t year);
@@ -113,6 +114,21 @@ public:
     bool IsTwoDigitYearFormat(int format) const;
     bool JulianDayToDate(long n, DateParts& date);
     int WeekdayOf(DateParts date) const;
+
+    // ---- Typing ----
+    // Finds the field that holds the caret and the caret's offset in it; a
+    // caret at the end of a field of two or more characters belongs to the
+    // next field. A caret beyond every field leaves both as they were.
+    void FindCaretField();
+    // Moves a caret standing on a literal inside the text by the direction
+    // until it reaches a field; a caret past the end goes to the end.
+    void SkipToField(int direction);
+    // Whether the character may go into the current field at the caret's
+    // offset; it may change the character (a month name's first letter
+    // becomes a capital) and the text (a whole month or day typed as one
+    // digit, a month name completed). Sets the digit-started flag and the
+    // field to repair.
+    bool AcceptFieldChar(char& character);
 
     // Text for a caller's buffer of size bytes: as many characters as fit
     // with the terminating zero, which is always written (size > 0); answers

@@ -69,11 +69,7 @@ void tst_Qvindat::cleanup()
 
 Variant tst_Qvindat::get(const char* name)
 {
-    Variant value;
-    const Result r = getProperty(control_.get(), QString::fromLatin1(name), &value);
-    if (failed(r))
-        qWarning("reading %s failed: %x", name, unsigned(r));
-    return value;
+    return testsupport::propertyOf(control_.get(), name);
 }
 
 void tst_Qvindat::registersAndUnloads()
@@ -387,8 +383,12 @@ void tst_Qvindat::arrowKeysStepTheMonth()
     QTest::keyClick(hosted.window, Qt::Key_Down, Qt::ShiftModifier);
     QCOMPARE(get("Text"), Variant::string(QStringLiteral("12/17/2001")));
     QCOMPARE(container_->count(qvindat::event::Change), 2);
-    QCOMPARE(container_->count(-602), 2);
-    const auto& last = container_->events().back();
+    // Shift reports its own KeyDown; the arrow keys report theirs.
+    const auto& events = container_->events();
+    QCOMPARE(std::count_if(events.begin(), events.end(),
+                           [](const auto& e) { return e.id == -602 && e.args.at(0) != Variant::i2(0x10); }),
+             2);
+    const auto& last = *std::find_if(events.rbegin(), events.rend(), [](const auto& e) { return e.id == -602 && e.args.at(0) != Variant::i2(0x10); });
     QCOMPARE(last.id, DispId(-602));
     QCOMPARE(last.args.at(0), Variant::i2(0x28));
     QCOMPARE(last.args.at(1), Variant::i2(1));

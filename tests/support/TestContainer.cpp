@@ -59,4 +59,13 @@ void TestContainer::releaseAll()
     sinks_.clear();
 }
 
+com::Variant propertyOf(com::Dispatch* object, const char* name)
+{
+    com::Variant value;
+    const com::Result r = com::getProperty(object, QString::fromLatin1(name), &value);
+    if (com::failed(r))
+        qWarning("reading %s failed: %x", name, unsigned(r));
+    return value;
+}
+
 } // namespace testsupport

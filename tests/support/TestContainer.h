@@ -11,6 +11,10 @@
 
 namespace testsupport {
 
+// A property of a control by name; a failed read is warned about and gives
+// an empty value, so the comparison that follows fails with the name.
+com::Variant propertyOf(com::Dispatch* object, const char* name);
+
 // The container's side of a hosted control: its ambient user mode, and what
 // the control told it (bound-property changes, modal dialogs).
 class TestSite final : public com::Object<com::ControlSite> {
