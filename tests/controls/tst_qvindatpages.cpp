@@ -13,6 +13,7 @@
 #include <QDate>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -62,6 +63,7 @@ private slots:
     void appearancePageAppliesTheChosenItems();
     void propertiesVerbShowsTheFrame_data();
     void propertiesVerbShowsTheFrame();
+    void okWithARefusedValueKeepsTheFrameOpen();
 
 private:
     Ptr<Dispatch> newControl();
@@ -405,6 +407,37 @@ void tst_QvindatPages::propertiesVerbShowsTheFrame()
     QCOMPARE(get(control.get(), "Indent"), Variant::i2(std::int16_t(indent)));
     QCOMPARE(site->dialogNotes, (std::vector<bool>{true, false}));
     Ptr<Control>::query(control.get())->setSite(nullptr);
+}
+
+void tst_QvindatPages::okWithARefusedValueKeepsTheFrameOpen()
+{
+    auto control = newControl();
+    QString told;
+    bool stillOpen = false;
+    QTimer::singleShot(0, this, [&] {
+        auto* frame = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(frame);
+        type(frame->findChild<QLineEdit*>(QStringLiteral("MaxDay")), QStringLiteral("40"));
+        type(frame->findChild<QLineEdit*>(QStringLiteral("Indent")), QStringLiteral("4"));
+        auto* buttons = frame->findChild<QDialogButtonBox*>();
+        // The refusal is told in a box of its own over the frame.
+        QTimer::singleShot(0, this, [&, frame, buttons] {
+            auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(box && box != frame);
+            told = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
+            box->accept();
+            QTimer::singleShot(0, this, [&, frame, buttons] {
+                stillOpen = QApplication::activeModalWidget() == frame;
+                buttons->button(QDialogButtonBox::Cancel)->click();
+            });
+        });
+        buttons->button(QDialogButtonBox::Ok)->click();
+    });
+    QCOMPARE(Ptr<Control>::query(control.get())->doVerb(kVerbProperties), kOk);
+    QCOMPARE(told, QStringLiteral("Invalid property value"));
+    QVERIFY(stillOpen);
+    QCOMPARE(get(control.get(), "MaxDay"), Variant::i2(31));
+    QCOMPARE(get(control.get(), "Indent"), Variant::i2(4));
 }
 
 QTEST_MAIN(tst_QvindatPages)
