@@ -68,6 +68,8 @@ public:
 protected:
     ~CQvControl() override;
     void onBackColorChanged() override;
+    // The control's pages in a property frame, run as the control's modal dialog.
+    com::Result onProperties() override;
     // A fresh control of the same class, for the about box.
     virtual CQvControl* newInstance() const = 0;
     // Runs a modal dialog; tests answer it instead.

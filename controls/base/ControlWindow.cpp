@@ -1,7 +1,9 @@
 #include "controls/base/ControlWindow.h"
 
+#include "controls/base/ControlAccessible.h"
 #include "controls/base/HostedControl.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -12,6 +14,35 @@ ControlWindow::ControlWindow(HostedControl& control, QWidget* parent) : QWidget(
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    if (const auto text = control_.accessibleText()) {
+        spokenText_ = text->text;
+        spokenCaret_ = text->caret;
+    }
+    addAccessibleWindow(this);
+}
+
+ControlWindow::~ControlWindow()
+{
+    removeAccessibleWindow(this);
+}
+
+void ControlWindow::announceText()
+{
+    const auto text = control_.accessibleText();
+    if (!text)
+        return;
+    if (text->text != spokenText_) {
+        QAccessibleTextUpdateEvent event(this, 0, spokenText_, text->text);
+        event.setCursorPosition(text->caret);
+        spokenText_ = text->text;
+        spokenCaret_ = text->caret;
+        announce(event);
+    } else if (text->caret != spokenCaret_) {
+        // The caret moved to another field: the reader says where it is.
+        QAccessibleTextCursorEvent event(this, text->caret);
+        spokenCaret_ = text->caret;
+        announce(event);
+    }
 }
 
 bool ControlWindow::event(QEvent* event)

@@ -15,6 +15,12 @@ class ControlWindow : public QWidget {
 
 public:
     ControlWindow(HostedControl& control, QWidget* parent);
+    ~ControlWindow() override;
+
+    HostedControl& control() const { return control_; }
+    // Tells a screen reader the control's text changed, or its caret moved,
+    // when they did.
+    void announceText();
 
 protected:
     bool event(QEvent* event) override;
@@ -30,6 +36,8 @@ protected:
 
 private:
     HostedControl& control_;
+    QString spokenText_;
+    int spokenCaret_ = 0;
 };
 
 } // namespace controls

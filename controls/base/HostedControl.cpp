@@ -1,6 +1,7 @@
 #include "controls/base/HostedControl.h"
 
 #include "controls/base/BagExchange.h"
+#include "controls/base/ControlAccessible.h"
 #include "controls/base/ControlWindow.h"
 #include "controls/base/StreamExchange.h"
 #include "controls/runtime/Colors.h"
@@ -18,6 +19,8 @@ namespace controls {
 using namespace com;
 
 namespace {
+
+constexpr int kLargestSide = 32767;
 
 const DispatchTable<HostedControl>& stockTable()
 {
@@ -126,7 +129,13 @@ Result HostedControl::destroyWindow()
 
 Result HostedControl::doVerb(int verb)
 {
-    return guarded([&] { return verb == kVerbPrimary ? onPrimaryVerb() : kNotImplemented; });
+    return guarded([&] {
+        if (verb == kVerbPrimary)
+            return onPrimaryVerb();
+        if (verb == kVerbProperties)
+            return onProperties();
+        return kNotImplemented;
+    });
 }
 
 Result HostedControl::displayString(DispId id, QString* text)
@@ -147,7 +156,10 @@ Result HostedControl::drawTo(QPainter* painter, const QRect& bounds)
     return guarded([&] {
         // Drawn once at its own size, then stretched to the bounds, so a
         // picture of the control looks as the control does.
-        const QSize size = controlSize();
+        // Never more pixels than the picture shows: a control larger than
+        // the bounds (a damaged stored extent may say any size) is drawn at
+        // most at the bounds' size.
+        const QSize size = controlSize().boundedTo(bounds.size());
         if (size.isEmpty())
             return kOk;
         QImage image(size, QImage::Format_RGB32);
@@ -158,6 +170,16 @@ Result HostedControl::drawTo(QPainter* painter, const QRect& bounds)
             onDraw(imagePainter, image.rect(), image.rect());
         }
         painter->drawImage(bounds, image);
+        return kOk;
+    });
+}
+
+Result HostedControl::pages(std::vector<Guid>* classes)
+{
+    if (!classes)
+        return kNullPointer;
+    return guarded([&] {
+        *classes = propertyPageClasses();
         return kOk;
     });
 }
@@ -234,8 +256,13 @@ void HostedControl::doPropExchange(PropExchange& exchange)
 {
     QSize himetric(qRound(size_.width() * 2540.0 / 96.0), qRound(size_.height() * 2540.0 / 96.0));
     exchange.extent(himetric, himetric);
-    if (exchange.isLoading() && himetric.width() > 0 && himetric.height() > 0 && !window_)
-        size_ = QSize(qvrun::xHimetricToPixels(himetric.width()), qvrun::yHimetricToPixels(himetric.height()));
+    if (exchange.isLoading() && himetric.width() > 0 && himetric.height() > 0 && !window_) {
+        // No window is wider or taller than 16-bit coordinates reach; a
+        // larger stored extent is damage, and the control keeps its size.
+        const QSize pixels(qvrun::xHimetricToPixels(himetric.width()), qvrun::yHimetricToPixels(himetric.height()));
+        if (pixels.width() > 0 && pixels.height() > 0 && pixels.width() <= kLargestSide && pixels.height() <= kLargestSide)
+            size_ = pixels;
+    }
     exchange.colorValue("BackColor", backColor_, 0x8000000F);
     std::int32_t enabled = enabled_ ? 1 : 0;
     exchange.boolValue("Enabled", enabled, 1);
@@ -255,11 +282,17 @@ bool HostedControl::ambientUserMode() const
     return site_ ? site_->userMode() : true;
 }
 
+QString HostedControl::ambientDisplayName() const
+{
+    return site_ ? site_->displayName() : QString();
+}
+
 void HostedControl::boundPropertyChanged(DispId id)
 {
     if (site_)
         site_->propertyChanged(id);
     setModifiedFlag();
+    announceChange();
 }
 
 void HostedControl::fireEvent(DispId event, std::span<Variant> args)
@@ -364,6 +397,13 @@ void HostedControl::invalidate()
 {
     if (window_)
         window_->update();
+    announceChange();
+}
+
+void HostedControl::announceChange()
+{
+    if (window_ && accessibleAnnouncementsHeard())
+        static_cast<ControlWindow*>(window_.data())->announceText();
 }
 
 } // namespace controls

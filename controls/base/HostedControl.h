@@ -5,7 +5,9 @@
 #include "platform/com/Dispatch.h"
 #include "platform/com/Object.h"
 #include "platform/com/Persist.h"
+#include "platform/com/PropertyPage.h"
 
+#include <QAccessible>
 #include <QColor>
 #include <QFont>
 #include <QPointer>
@@ -13,6 +15,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <optional>
 
 class QFocusEvent;
 class QKeyEvent;
@@ -40,7 +43,8 @@ inline constexpr com::DispId aboutBox = -552;
 // point, and a window that paints through onDraw. A control class adds its
 // own dispatch members and events and draws itself.
 class HostedControl : public com::Object<com::Dispatch, com::ConnectionPointContainer, com::Control,
-                                         com::PersistStream, com::PersistPropertyBag> {
+                                         com::PersistStream, com::PersistPropertyBag,
+                                         com::SpecifyPropertyPages> {
 public:
     explicit HostedControl(const com::Guid& eventInterface);
 
@@ -58,6 +62,7 @@ public:
     com::Result isDirty() override { return modified_ ? com::kOk : com::kFalse; }
     com::Result displayString(com::DispId id, QString* text) override;
     com::Result drawTo(QPainter* painter, const QRect& bounds) override;
+    com::Result pages(std::vector<com::Guid>* classes) override;
 
     // Persistence: one exchange routine for streams, bags and reset.
     com::Result initNew() override;
@@ -74,6 +79,7 @@ public:
 
     QWidget* window() const { return window_; }
     bool ambientUserMode() const;
+    QString ambientDisplayName() const;
     bool isModified() const { return modified_; }
     void setModifiedFlag(bool modified = true) { modified_ = modified; }
     // Tells the container a bound property changed, then marks the control modified.
@@ -91,6 +97,18 @@ public:
     // The control's size: its window's, or the extent it was given.
     QSize controlSize() const;
     void setControlSize(const QSize& pixels) { size_ = pixels; }
+
+    // What a screen reader is told: the control's role, and for a control
+    // that holds text, the text with its caret and selection.
+    struct AccessibleText {
+        QString text;
+        int caret = 0;
+        int selectionStart = 0;
+        int selectionEnd = 0;
+        bool readOnly = false;
+    };
+    virtual QAccessible::Role accessibleRole() const { return QAccessible::Client; }
+    virtual std::optional<AccessibleText> accessibleText() const { return std::nullopt; }
 
     // Painting and input, called by the control's window.
     virtual void onDraw(QPainter& painter, const QRect& bounds, const QRect& invalid);
@@ -126,12 +144,21 @@ protected:
     void preModalDialog();
     void postModalDialog();
     // The primary verb; controls with property pages show them.
-    virtual com::Result onPrimaryVerb() { return com::kNotImplemented; }
+    virtual com::Result onPrimaryVerb() { return onProperties(); }
+    // The properties verb: the control's pages in a property frame.
+    virtual com::Result onProperties() { return com::kNotImplemented; }
+    // The class ids of the control's own pages, in the order they are shown,
+    // and a page of one of them.
+    virtual std::vector<com::Guid> propertyPageClasses() const { return {}; }
+    virtual com::Ptr<com::PropertyPage> createPropertyPage(const com::Guid&) { return {}; }
     // After every property took its default: the class's own values of a new control.
     virtual void onResetState() {}
     void invalidate();
 
 private:
+    // A screen reader hears of a change of the control's text.
+    void announceChange();
+
     com::Ptr<com::ControlSite> site_;
     com::Ptr<com::EventSource> events_;
     QPointer<QWidget> window_;

@@ -81,6 +81,8 @@ public:
     void OnChar(char character, bool ctrl);
 
     void onDraw(QPainter& painter, const QRect& bounds, const QRect& invalid) override;
+    QAccessible::Role accessibleRole() const override;
+    std::optional<AccessibleText> accessibleText() const override;
     // The spin buttons' hit rectangles, as the last painting placed them.
     QRect spinUpRect() const { return spinUp_; }
     QRect spinDownRect() const { return spinDown_; }
@@ -112,6 +114,8 @@ protected:
     CQvControl* newInstance() const override { return new CQvindatCtrl; }
     void doPropExchange(controls::PropExchange& exchange) override;
     void onResetState() override { resetState(); }
+    std::vector<com::Guid> propertyPageClasses() const override;
+    com::Ptr<com::PropertyPage> createPropertyPage(const com::Guid& page) override;
 
 private:
     // The engine with the control's date properties handed over; the text

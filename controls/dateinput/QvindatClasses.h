@@ -11,6 +11,14 @@ inline constexpr const char* controlProgId = "QVINDAT.QvindatCtrl.1";
 inline constexpr const char* controlTypeName = "QvDateInput Control";
 inline constexpr std::uint32_t miscStatus = 0x20191;
 
+// The control's own property pages.
+inline constexpr com::Guid generalPageClass{0x4C2B7A12, 0x1D3E, 0x4F60, {0xA0, 0x51, 0x19, 0x99, 0x04, 0x17, 0x20, 0x01}};
+inline constexpr const char* generalPageProgId = "QVINDAT.QvindatPropPage.1";
+inline constexpr const char* generalPageTypeName = "QvInDat Property Page";
+inline constexpr com::Guid appearancePageClass{0x4C2B7A13, 0x1D3E, 0x4F60, {0xA0, 0x51, 0x19, 0x99, 0x04, 0x17, 0x20, 0x01}};
+inline constexpr const char* appearancePageProgId = "Qvinda32.AppearancePPG";
+inline constexpr const char* appearancePageTypeName = "Appearance Property Page";
+
 // Dispatch ids of the control's members.
 namespace dispid {
 inline constexpr int MousePointer = 1;
