@@ -3,6 +3,7 @@
 #include "contents/frmSplash.h"
 #include "platform/forms/App.h"
 #include "platform/forms/Dialogs.h"
+#include "platform/hosting/ControlLibraries.h"
 #include "questiondb/QuestionDatabase.h"
 
 namespace contents {
@@ -25,6 +26,10 @@ bool startUp(forms::App& program)
                           .arg(questiondb::databasePath(program.path()), *reason),
                       forms::vbOKOnly | forms::vbExclamation, QStringLiteral("Brisolt Software"));
     }
+    // The windows make their library controls by class id, so the libraries
+    // in the folder are registered before any window opens. One that is
+    // missing or broken leaves its place empty; the log says which.
+    hosting::registerControlLibraries(program.path());
     // The splash is the first window; its timer hands over to the table of contents.
     program.form<frmSplash>().Show();
     return true;

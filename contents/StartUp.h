@@ -8,7 +8,8 @@ namespace contents {
 
 // Starts the program on its folder: checks the question database (a missing,
 // foreign or damaged file is reported and left as it is; a read-only one is
-// reported and the program starts all the same) and shows the first window,
+// reported and the program starts all the same), registers the control
+// libraries of the folder and shows the first window,
 // the start-up splash. Returns false when the program cannot start.
 bool startUp(forms::App& program);
 

@@ -85,6 +85,7 @@ frmMain::frmMain()
 
     enablePictureDrag();
     designMenus();
+    designDateInput(canvas);
 }
 
 frmMain::~frmMain() = default;

@@ -19,6 +19,9 @@
 #include <QDateTime>
 
 class XP_ProgressBar;
+namespace hosting {
+class ControlHost;
+}
 namespace media {
 class MediaPlayer;
 }
@@ -194,6 +197,7 @@ public:
     forms::StatusBar* Status;  // panels "Chapter", (maker), "Watch", "Time", "State"
     forms::Toolbar* tbToolBar;
     speech::CharacterControl* Agent1;
+    hosting::ControlHost* QvDateInput1; // the date-input control; empty without its library
 
     // ---- Menus -----------------------------------------------------------
     forms::Menu* mnuFile;
@@ -389,6 +393,7 @@ private:
     void designHiddenBoxes();
     void designBars(); // status panels and toolbar keys
     void designMenus();
+    void designDateInput(QWidget& canvas);
 
     // The pick step of one option; letter "A" to "D".
     void pickAnswer(const QString& letter);

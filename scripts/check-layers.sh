@@ -21,6 +21,7 @@ LAYER_RULES=(
   "help:core forms"
   "print:core gdi"
   "com:core"
+  "hosting:core com"
 )
 
 # The control libraries and what they stand on, each with the folders of

@@ -17,6 +17,12 @@ ClassLoader::~ClassLoader()
 
 Result ClassLoader::load(const QString& path, Library** out)
 {
+    // The store keeps absolute paths, so a loaded library is found by its
+    // path as it stands.
+    if (auto found = libraries_.find(path); found != libraries_.end()) {
+        *out = &found->second;
+        return kOk;
+    }
     const QString key = QFileInfo(path).absoluteFilePath();
     if (auto found = libraries_.find(key); found != libraries_.end()) {
         *out = &found->second;

@@ -5,6 +5,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <sys/stat.h>
+
 namespace com {
 
 namespace {
@@ -74,14 +76,32 @@ Result ClassStore::remove(const Guid& clsid)
     return known ? kOk : kFalse;
 }
 
+ClassStore::FileStamp ClassStore::stampOfFile() const
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(path_).constData(), &info) != 0)
+        return {};
+    return {std::int64_t(info.st_mtim.tv_sec), std::int64_t(info.st_mtim.tv_nsec), std::int64_t(info.st_size),
+            std::int64_t(info.st_ino)};
+}
+
 std::optional<ClassRecord> ClassStore::find(const Guid& clsid) const
 {
-    if (!QFileInfo::exists(path_))
+    const FileStamp stamp = stampOfFile();
+    if (stamp.seconds < 0)
         return std::nullopt;
+    if (stamp != foundStamp_) {
+        found_.clear();
+        foundStamp_ = stamp;
+    }
+    if (auto cached = found_.find(clsid); cached != found_.end())
+        return cached->second;
     QSettings store(path_, QSettings::IniFormat);
     store.beginGroup(classGroup(clsid));
-    if (!store.contains(QStringLiteral("Library")))
+    if (!store.contains(QStringLiteral("Library"))) {
+        found_[clsid] = std::nullopt;
         return std::nullopt;
+    }
     ClassRecord record;
     record.clsid = clsid;
     record.progId = store.value(QStringLiteral("ProgID")).toString();
@@ -91,6 +111,7 @@ std::optional<ClassRecord> ClassStore::find(const Guid& clsid) const
     record.control = store.value(QStringLiteral("Control")).toBool();
     record.typeLibrary = store.value(QStringLiteral("TypeLib")).toString();
     record.typeLibraryVersion = store.value(QStringLiteral("Version")).toString();
+    found_[clsid] = record;
     return record;
 }
 

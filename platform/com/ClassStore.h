@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <map>
 #include <optional>
 
 namespace com {
@@ -26,8 +27,8 @@ struct ClassRecord {
 // The registration store: one file of class records and the ProgIDs that
 // point at them. Its path is DRILLBOOK_CLASS_STORE when that is set (tests
 // always set it), else a file in the user's configuration folder. Every
-// call reads or writes the file afresh, so two processes see each other's
-// registrations; nothing here throws.
+// call writes the file or reads it afresh once it changed, so two processes
+// see each other's registrations; nothing here throws.
 class ClassStore {
 public:
     static constexpr const char* pathVariable = "DRILLBOOK_CLASS_STORE";
@@ -44,7 +45,18 @@ public:
     std::optional<Guid> classOfProgId(const QString& progId) const;
 
 private:
+    // What identifies one state of the file: a change of it reads it again.
+    struct FileStamp {
+        std::int64_t seconds = -1, nanoseconds = 0, size = 0, inode = 0;
+        bool operator==(const FileStamp&) const = default;
+    };
+    FileStamp stampOfFile() const;
+
     QString path_;
+    // Records found since the file last changed: a container that makes many
+    // controls of one class parses the file once.
+    mutable FileStamp foundStamp_;
+    mutable std::map<Guid, std::optional<ClassRecord>> found_;
 };
 
 } // namespace com

@@ -1,12 +1,16 @@
 #include "support/ProgramFixture.h"
+#include "support/TestContainer.h"
 #include "support/WriteProtection.h"
 
 #include "contents/StartUp.h"
 #include "contents/frmContents.h"
 #include "contents/frmSplash.h"
+#include "controls/dateinput/QvindatClasses.h"
+#include "platform/com/ClassStore.h"
 #include "platform/forms/Timer.h"
 
 #include <QCryptographicHash>
+#include <QRegularExpression>
 #include <QtTest>
 
 using contents::frmContents;
@@ -123,6 +127,44 @@ private slots:
         QVERIFY(program.app.form<frmContents>().isVisible());
         QVERIFY2(program.boxes.ok(), qPrintable(program.boxes.problems()));
         QCOMPARE(fileHash(program.databasePath()), before);
+    }
+
+    // The control libraries of the program folder are registered before the
+    // first window; one that is missing or broken is named in the log and
+    // the program starts all the same.
+    void registersTheControlLibraries_data()
+    {
+        QTest::addColumn<QString>("library"); // what lies in the folder as QVINDAT.so
+        QTest::newRow("present") << "QVINDAT.so";
+        QTest::newRow("missing") << "";
+        QTest::newRow("broken") << "broken";
+    }
+    void registersTheControlLibraries()
+    {
+        QFETCH(QString, library);
+        const testsupport::TestContainer store;
+        testsupport::ProgramFixture program;
+        const QDir built = QFileInfo(QStringLiteral(DRILLBOOK_QVINDAT)).absoluteDir();
+        const QDir folder(program.folder.path());
+        if (library == QLatin1String("broken")) {
+            QFile file(folder.filePath(QStringLiteral("QVINDAT.so")));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray(4096, '\x7f'));
+        } else if (!library.isEmpty()) {
+            for (const QString& name : {QStringLiteral("QVINDAT.so"), QStringLiteral("QVRUN32.so")})
+                QVERIFY(QFile::copy(built.filePath(name), folder.filePath(name)));
+        } else {
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("QVINDAT.so is not in the program folder")));
+        }
+        if (library == QLatin1String("broken"))
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("QVINDAT.so could not be registered")));
+
+        QVERIFY(contents::startUp(program.app));
+
+        QVERIFY(program.app.form<frmSplash>().isVisible());
+        const auto record = com::ClassStore(store.storePath()).find(qvindat::controlClass);
+        QCOMPARE(record.has_value(), library == QLatin1String("QVINDAT.so"));
+        QVERIFY2(program.boxes.ok(), qPrintable(program.boxes.problems()));
     }
 };
 

@@ -28,6 +28,7 @@ private slots:
     void registeringRecordsEveryClassOfTheLibrary();
     void createsByClassIdAndByProgId();
     void unregisteringForgetsTheClasses();
+    void aStoreSeesWhatOthersWriteToItsFile();
     void aLibraryInUseStaysLoaded();
     void failuresAreReturned_data();
     void failuresAreReturned();
@@ -107,6 +108,32 @@ void tst_Classes::unregisteringForgetsTheClasses()
     QCOMPARE(outcome, kClassNotRegistered);
     // Unregistering what is not registered is no failure.
     QVERIFY(succeeded(unregisterLibrary(testLibrary)));
+}
+
+// A loader keeps what it found while the file stays as it was, never past
+// a change another writer made: a class registered, moved or removed since
+// is seen at the next look-up.
+void tst_Classes::aStoreSeesWhatOthersWriteToItsFile()
+{
+    TestContainer container;
+    const ClassStore& reader = container.loader().store();
+    QVERIFY(!reader.find(testcontrol::counterClass));
+
+    ClassStore writer(container.storePath());
+    ClassRecord record;
+    record.clsid = testcontrol::counterClass;
+    record.progId = QStringLiteral("DrillbookTest.Counter.1");
+    record.library = QStringLiteral("/first/place/counter.so");
+    QCOMPARE(writer.add(record), kOk);
+    QCOMPARE(reader.find(testcontrol::counterClass)->library, record.library);
+
+    // The same length of path, written at once: only the file's new state tells.
+    record.library = QStringLiteral("/other/place/counter.so");
+    QCOMPARE(writer.add(record), kOk);
+    QCOMPARE(reader.find(testcontrol::counterClass)->library, record.library);
+
+    QCOMPARE(writer.remove(testcontrol::counterClass), kOk);
+    QVERIFY(!reader.find(testcontrol::counterClass));
 }
 
 void tst_Classes::aLibraryInUseStaysLoaded()

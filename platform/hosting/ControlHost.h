@@ -1,0 +1,58 @@
+#pragma once
+
+#include "platform/com/Dispatch.h"
+#include "platform/com/Guid.h"
+#include "platform/com/Unknown.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+
+class QIODevice;
+
+namespace com {
+class ClassLoader;
+struct Control;
+struct ControlSite;
+} // namespace com
+
+namespace hosting {
+
+// A place on a window for one control of a control library. The control is
+// made by class id through the registration store, never by linking its
+// library, and takes the properties kept with the window's design. When the
+// class is not registered, its library is missing or the properties cannot
+// be read, the place stays empty, says why in problem() and in the log, and
+// the window goes on without the control.
+class ControlHost final : public QWidget {
+public:
+    explicit ControlHost(QWidget* parent);
+    ~ControlHost() override;
+
+    // Makes the control and loads its properties from the stream; false when
+    // the place stays empty.
+    bool create(const com::Guid& clsid, QIODevice* properties);
+
+    // The control's automation interface; null while the place is empty.
+    com::Dispatch* object() const { return object_.get(); }
+    // The control's own window inside this place.
+    QWidget* controlWindow() const { return controlWindow_; }
+    const QString& problem() const { return problem_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    bool fail(const QString& why);
+    void release();
+
+    std::unique_ptr<com::ClassLoader> loader_;
+    com::Ptr<com::ControlSite> site_;
+    com::Ptr<com::Dispatch> object_;
+    com::Ptr<com::Control> control_;
+    QWidget* controlWindow_ = nullptr;
+    QString problem_;
+};
+
+} // namespace hosting

@@ -1,0 +1,193 @@
+// The program's side of the control libraries: registering the libraries of
+// its folder at start, missing and broken ones included, and a place on a
+// window that makes its control by class id and loads the design's
+// properties, or stays empty and says why.
+#include "controls/dateinput/QvindatClasses.h"
+#include "platform/com/ClassStore.h"
+#include "platform/com/Dispatch.h"
+#include "platform/com/Persist.h"
+#include "platform/hosting/ControlHost.h"
+#include "platform/hosting/ControlLibraries.h"
+#include "support/TestContainer.h"
+#include "support/testcontrol/TestClasses.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace com;
+using testsupport::TestContainer;
+
+namespace {
+
+QString programFolder() { return QFileInfo(QStringLiteral(DRILLBOOK_QVINDAT)).absolutePath(); }
+
+// A copy of a library of the program folder in `folder` under `name`.
+bool copyLibrary(const QString& library, const QString& folder, const QString& name)
+{
+    return QFile::copy(QDir(programFolder()).filePath(library), QDir(folder).filePath(name));
+}
+
+} // namespace
+
+class tst_Hosting : public QObject {
+    Q_OBJECT
+
+private slots:
+    void registersTheFoldersLibraries_data();
+    void registersTheFoldersLibraries();
+    void aHostMakesItsControlByClassId();
+    void aHostStaysEmptyWhenItCannotMakeTheControl_data();
+    void aHostStaysEmptyWhenItCannotMakeTheControl();
+};
+
+void tst_Hosting::registersTheFoldersLibraries_data()
+{
+    QTest::addColumn<QString>("lay");        // what lies in the folder as QVINDAT.so
+    QTest::addColumn<bool>("registered");
+    QTest::addColumn<QString>("logged");    // the line about QVINDAT.so, as a pattern
+
+    QTest::newRow("the library") << "QVINDAT.so" << true << "";
+    QTest::newRow("missing") << "" << false << "QVINDAT.so is not in the program folder .*; its controls are not shown";
+    QTest::newRow("not a library") << "text" << false << "QVINDAT.so could not be registered \\(.+\\)";
+    QTest::newRow("a library without the export") << "QVLOCALE.so" << false
+                                                   << "QVINDAT.so could not be registered \\(.*no DllRegisterServer\\)";
+}
+
+void tst_Hosting::registersTheFoldersLibraries()
+{
+    QFETCH(QString, lay);
+    QFETCH(bool, registered);
+    QFETCH(QString, logged);
+
+    TestContainer container;
+    QTemporaryDir folder;
+    if (lay == QLatin1String("text")) {
+        QFile file(folder.filePath(QStringLiteral("QVINDAT.so")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("This is not a shared library.\n");
+    } else if (!lay.isEmpty()) {
+        // The control library finds the runtime and the locale library beside it.
+        QVERIFY(copyLibrary(lay, folder.path(), QStringLiteral("QVINDAT.so")));
+        QVERIFY(copyLibrary(QStringLiteral("QVRUN32.so"), folder.path(), QStringLiteral("QVRUN32.so")));
+        QVERIFY(copyLibrary(QStringLiteral("QVLOCALE.so"), folder.path(), QStringLiteral("QVLOCALE.so")));
+    }
+    if (!logged.isEmpty())
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(logged));
+
+    const QStringList passedOver = hosting::registerControlLibraries(folder.path());
+
+    QCOMPARE(passedOver.isEmpty(), registered);
+    if (!logged.isEmpty())
+        QVERIFY2(passedOver.first().contains(QRegularExpression(logged)), qPrintable(passedOver.first()));
+    const auto record = ClassStore(container.storePath()).find(qvindat::controlClass);
+    QCOMPARE(record.has_value(), registered);
+    if (registered) {
+        QCOMPARE(QFileInfo(record->library).absolutePath(), QFileInfo(folder.path()).absoluteFilePath());
+        QVERIFY(container.loader().create<Dispatch>(qvindat::controlClass));
+    }
+}
+
+void tst_Hosting::aHostMakesItsControlByClassId()
+{
+    TestContainer container;
+    QVERIFY(hosting::registerControlLibraries(programFolder()).isEmpty());
+
+    // The design's properties: a new control's, but for its Text.
+    auto designed = container.loader().create<Dispatch>(qvindat::controlClass);
+    QVERIFY(designed);
+    QCOMPARE(Ptr<PersistStream>::query(designed.get())->initNew(), kOk);
+    QCOMPARE(putProperty(designed.get(), QStringLiteral("Text"), Variant::string(QStringLiteral("12/24/1999"))), kOk);
+    QBuffer stream;
+    stream.open(QIODevice::ReadWrite);
+    QCOMPARE(Ptr<PersistStream>::query(designed.get())->save(&stream, true), kOk);
+    stream.seek(0);
+
+    QWidget window;
+    window.resize(300, 100);
+    auto* host = new hosting::ControlHost(&window);
+    host->setObjectName(QStringLiteral("QvDateInput1"));
+    host->setGeometry(10, 20, 120, 24);
+    window.show();
+    QVERIFY(host->create(qvindat::controlClass, &stream));
+
+    QVERIFY(host->problem().isEmpty());
+    QVERIFY(host->object());
+    Variant value;
+    QCOMPARE(getProperty(host->object(), QStringLiteral("Text"), &value), kOk);
+    QString text;
+    value.toText(&text);
+    QCOMPARE(text, QStringLiteral("12/24/1999"));
+    // The control's window fills its place and follows it.
+    QVERIFY(host->controlWindow());
+    QCOMPARE(host->controlWindow()->parentWidget(), host);
+    QCOMPARE(host->controlWindow()->geometry(), QRect(0, 0, 120, 24));
+    host->resize(150, 30);
+    QCOMPARE(host->controlWindow()->geometry(), QRect(0, 0, 150, 30));
+
+}
+
+void tst_Hosting::aHostStaysEmptyWhenItCannotMakeTheControl_data()
+{
+    QTest::addColumn<QString>("library"); // registered before, or none
+    QTest::addColumn<QString>("clsid");
+    QTest::addColumn<QByteArray>("properties");
+    QTest::addColumn<QString>("reason");
+
+    const QString dateInput = qvindat::controlClass.toString();
+    const QString counter = testcontrol::counterClass.toString();
+    const QString refuser = testcontrol::refuserClass.toString();
+    const QString qvindat = QStringLiteral(DRILLBOOK_QVINDAT);
+    const QString test = QStringLiteral(DRILLBOOK_TEST_CONTROL);
+
+    QTest::newRow("not registered") << "" << dateInput << QByteArray() << "is not registered";
+    QTest::newRow("its library is gone") << "gone" << dateInput << QByteArray() << "could not be made";
+    QTest::newRow("the class refuses") << test << refuser << QByteArray() << "could not be made";
+    QTest::newRow("no control") << test << counter << QByteArray() << "is no control";
+    QTest::newRow("properties of another kind") << qvindat << dateInput << QByteArray("\x02\x00\x01\x00junk", 8)
+                                                << "its properties could not be read";
+}
+
+void tst_Hosting::aHostStaysEmptyWhenItCannotMakeTheControl()
+{
+    QFETCH(QString, library);
+    QFETCH(QString, clsid);
+    QFETCH(QByteArray, properties);
+    QFETCH(QString, reason);
+
+    TestContainer container;
+    QTemporaryDir folder;
+    if (library == QLatin1String("gone")) {
+        // Registered from a folder that was emptied since.
+        QVERIFY(copyLibrary(QStringLiteral("QVINDAT.so"), folder.path(), QStringLiteral("QVINDAT.so")));
+        QVERIFY(copyLibrary(QStringLiteral("QVRUN32.so"), folder.path(), QStringLiteral("QVRUN32.so")));
+        QVERIFY(hosting::registerControlLibraries(folder.path()).isEmpty());
+        QVERIFY(QFile::remove(folder.filePath(QStringLiteral("QVINDAT.so"))));
+    } else if (!library.isEmpty()) {
+        QVERIFY(hosting::registerControlLibraries(QFileInfo(library).absolutePath(),
+                                                  {QFileInfo(library).fileName()})
+                    .isEmpty());
+    }
+    const Guid guid = *Guid::parse(clsid);
+    QBuffer stream(&properties);
+    stream.open(QIODevice::ReadOnly);
+
+    QWidget window;
+    auto* host = new hosting::ControlHost(&window);
+    host->setObjectName(QStringLiteral("QvDateInput1"));
+    host->setGeometry(0, 0, 100, 20);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^QvDateInput1: .*") + reason));
+    QVERIFY(!host->create(guid, &stream));
+
+    QVERIFY2(host->problem().contains(reason), qPrintable(host->problem()));
+    QVERIFY(!host->object());
+    QVERIFY(!host->controlWindow());
+    QVERIFY(host->children().isEmpty());
+}
+
+QTEST_MAIN(tst_Hosting)
+#include "tst_hosting.moc"
