@@ -3,10 +3,7 @@
 
 #include "editing/frmQ.h"
 
-#include "appearance/SkinTable.h"
-#include "contents/SkinBackground.h"
-#include "contents/frmContents.h"
-#include "platform/forms/App.h"
+#include "contents/CurrentSkin.h"
 #include "platform/forms/FailureRegimes.h"
 #include "questiondb/Cursors.h"
 
@@ -45,10 +42,7 @@ void frmQ::fillList()
 // A name that is no skin of the table leaves the palette as it looks now.
 void frmQ::Form_Activate()
 {
-    QString name;
-    bestEffort({[&] { name = forms::form<contents::frmContents>().txtSkin->text(); }});
-    if (const appearance::Skin* skin = appearance::findSkin(name))
-        bestEffort({[&] { FXImage1->setPictureFile(forms::App::current().file(skin->windowBackground)); }});
+    contents::paintCurrentSkin(*FXImage1);
 }
 
 bool frmQ::isListed(const QString& title) const
