@@ -1,10 +1,6 @@
 #include "contents/SkinBackground.h"
 
-#include "appearance/SkinTable.h"
-#include "contents/frmContents.h"
 #include "platform/core/Errors.h"
-#include "platform/forms/App.h"
-#include "platform/forms/FailureRegimes.h"
 
 #include <QImageReader>
 
@@ -37,15 +33,6 @@ bool SkinBackground::setPictureFile(const QString& path)
     if (path.isEmpty() || !reader.canRead())
         return false;
     return setPicture(path);
-}
-
-void showCurrentSkin(SkinBackground& background)
-{
-    using forms::bestEffort;
-    QString name;
-    bestEffort({[&] { name = forms::form<frmContents>().txtSkin->text(); }});
-    if (const appearance::Skin* skin = appearance::findSkin(name))
-        bestEffort({[&] { background.setPictureFile(forms::App::current().file(skin->windowBackground)); }});
 }
 
 } // namespace contents

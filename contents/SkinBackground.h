@@ -23,8 +23,4 @@ private:
     int displayMode_ = 3;
 };
 
-// The background of a small window at its activation: the window background
-// of the skin the settings name. A name that is no skin leaves it as it is.
-void showCurrentSkin(SkinBackground& background);
-
 } // namespace contents

@@ -11,6 +11,7 @@
 #include "platform/print/PrintControl.h"
 #include "printing/PreviewDocument.h"
 #include "printing/PrintedRows.h"
+#include "printing/QuestionSetPrint.h"
 #include "printing/frmID.h"
 #include "questionsets/Markers.h"
 #include "questionsets/frmSelect.h"
@@ -19,30 +20,6 @@
 namespace printing {
 
 namespace {
-
-// The set of the question window; none when it has no set open.
-std::vector<PrintedQuestion> questionSet()
-{
-    auto& main = forms::form<questionwindow::frmMain>();
-    if (!main.Data1->hasRecordset())
-        return {};
-    return readPrintedQuestions(main.Data1->recordset());
-}
-
-SetTitle setTitle()
-{
-    auto& main = forms::form<questionwindow::frmMain>();
-    SetTitle title;
-    title.marker = main.txtQ->text();
-    // Reading the multi-chapter test's title loads its window: only when
-    // the set is that test.
-    if (title.marker == markers::selectedChapters)
-        title.selectTitle = forms::form<questionsets::frmSelect>().txtTitle->text();
-    auto& set = *main.Data1;
-    if (set.hasRecordset() && set.recordset().hasCurrentRecord())
-        title.currentChapter = fieldText(set.recordset(), QStringLiteral("Chapter"));
-    return title;
-}
 
 ResultsRun resultsRun()
 {
@@ -69,10 +46,10 @@ void printFlashCards(CardSide side)
     PackageResult result;
     {
         forms::Hourglass busy;
-        result = composeFlashCards(printDocument(), questionSet(), side);
+        result = composeFlashCards(printDocument(), questionWindowSet().questions, side);
     }
     if (!result.composed()) {
-        forms::msgBox(result.refusal, forms::vbOKOnly | forms::vbExclamation, QStringLiteral("Brisolt Software"));
+        tellRefusal(result.refusal);
         return;
     }
     printDocument().setScreenPreview(true);
@@ -85,9 +62,9 @@ QStringList printTestResults(const PrintSettings& settings)
     {
         forms::Hourglass busy;
         // The title names the chapter of the record current before the walk.
-        const SetTitle title = setTitle();
+        const SetToPrint set = questionWindowSet();
         const ResultsRun run = resultsRun();
-        replaced = composeTestResults(printDocument(), questionSet(), settings, title, run);
+        replaced = composeTestResults(printDocument(), set.questions, settings, set.title, run);
     }
     showDocument(constructedTestPackage, Return::toCaller);
     return replaced;

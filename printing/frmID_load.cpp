@@ -4,6 +4,7 @@
 
 #include "printing/frmID.h"
 
+#include "contents/CurrentSkin.h"
 #include "contents/SkinBackground.h"
 #include "platform/data/Field.h"
 #include "platform/forms/FailureRegimes.h"
@@ -34,7 +35,7 @@ void frmID::Form_Load()
     }
 }
 
-void frmID::Form_Activate() { contents::showCurrentSkin(*FXImage1); }
+void frmID::Form_Activate() { contents::paintCurrentSkin(*FXImage1); }
 
 bool frmID::showsUser() const
 {

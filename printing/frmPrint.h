@@ -72,9 +72,11 @@ public:
 
 protected:
     void Form_Activate() override;
+    void Form_Unload(int& cancel) override;
 
 private:
     void wireLooks();
+    void leaveTerminologyPrintout();
     std::unique_ptr<print::PrintControl> document_;
 };
 

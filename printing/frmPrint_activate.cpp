@@ -1,11 +1,15 @@
 // Activation, which starts the document out as unsaved and paints the skin,
-// and Exit, which asks before an unsaved document is lost.
+// Exit, which asks before an unsaved document is lost, and leaving, which
+// goes back to the lookup a terminology printout came from.
 
 #include "printing/frmPrint.h"
 
-#include "contents/SkinBackground.h"
+#include "contents/CurrentSkin.h"
+#include "platform/forms/App.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/FailureRegimes.h"
+#include "questionsets/Markers.h"
+#include "questionwindow/frmMain.h"
 
 namespace printing {
 
@@ -15,7 +19,7 @@ using forms::bestEffort;
 void frmPrint::Form_Activate()
 {
     SavedMarker = QStringLiteral("No");
-    contents::showCurrentSkin(*FXImage1);
+    contents::paintCurrentSkin(*FXImage1);
 }
 
 // Yes saves and stays, so the user sees the save happen; the document
@@ -33,5 +37,13 @@ void frmPrint::cmdExit_Click()
     }
     Unload();
 }
+
+void frmPrint::Form_Unload(int& /*cancel*/)
+{
+    if (txtRoute->text() == markers::terminologyRoute)
+        leaveTerminologyPrintout();
+}
+
+void frmPrint::leaveTerminologyPrintout() { forms::form<questionwindow::frmMain>().Show(); }
 
 } // namespace printing

@@ -4,9 +4,7 @@
 #include "questionsets/frmSelect.h"
 
 #include "appearance/SkinTable.h"
-#include "contents/SkinBackground.h"
-#include "contents/frmContents.h"
-#include "platform/forms/App.h"
+#include "contents/CurrentSkin.h"
 #include "platform/forms/FailureRegimes.h"
 #include "questiondb/Cursors.h"
 
@@ -37,18 +35,13 @@ void frmSelect::fillAvailable()
 // A name that is no skin leaves the window as it looks now.
 void frmSelect::Form_Activate()
 {
-    QString name;
-    bestEffort({[&] { name = forms::form<contents::frmContents>().txtSkin->text(); }});
-    const appearance::Skin* skin = appearance::findSkin(name);
+    const appearance::Skin* skin = contents::paintCurrentSkin(*fxBack);
     if (!skin)
         return;
-    bestEffort({
-        [&] { fxBack->setPictureFile(forms::App::current().file(skin->windowBackground)); },
-        [&] {
-            for (forms::Label* label : {Label1, Label2, Label3, Label4})
-                label->setForeColor(skin->labelColor);
-        },
-    });
+    bestEffort({[&] {
+        for (forms::Label* label : {Label1, Label2, Label3, Label4})
+            label->setForeColor(skin->labelColor);
+    }});
 }
 
 } // namespace questionsets

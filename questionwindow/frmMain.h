@@ -314,6 +314,9 @@ public:
     void cmdExit_Click();
     void mnuEnd_Click();
 
+    // ---- Handlers: printing ------------------------------------------------
+    void mnuBuild_Click();
+
     // ---- Handlers: view options, status bar and window menus ---------------
     void mnuChap_Click();
     void mnuData_Click();

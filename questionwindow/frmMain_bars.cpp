@@ -70,7 +70,7 @@ void frmMain::designMenus()
          {
              {"mnuUser", "Enter User Information", &W::mnuUser, &W::mnuUser_Click},
              {"-"},
-             {"mnuBuild", "Build Test Package", &W::mnuBuild, nullptr, ctrl(Qt::Key_B)},
+             {"mnuBuild", "Build Test Package", &W::mnuBuild, &W::mnuBuild_Click, ctrl(Qt::Key_B)},
              {"-"},
              {"mnuEnd", "End", &W::mnuEnd, &W::mnuEnd_Click},
          }},

@@ -10,6 +10,7 @@
 #include "platform/forms/FailureRegimes.h"
 #include "platform/gdi/Rounding.h"
 #include "platform/media/MediaPlayer.h"
+#include "printing/frmPackage.h"
 #include "questionsets/Markers.h"
 #include "widgets/XP_ProgressBar.h"
 
@@ -365,7 +366,9 @@ void frmMain::Data1_Reposition()
         if (!records.hasCurrentRecord())
             return;
         // The nearest whole percent, a half going to the even one.
-        ProgressBar1->setValue(int(gdi::roundHalfEven(records.percentPosition())));
+        const int percent = int(gdi::roundHalfEven(records.percentPosition()));
+        ProgressBar1->setValue(percent);
+        printing::showPackageProgress(percent);
         txtQuestion2->setText(txtQuestion->text());
         txtA2->setText(txtA->text());
         txtB2->setText(txtB->text());

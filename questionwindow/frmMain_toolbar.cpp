@@ -4,6 +4,8 @@
 
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/FailureRegimes.h"
+#include "printing/PreviewDocument.h"
+#include "printing/QuestionSetPrint.h"
 #include "questionsets/Markers.h"
 
 namespace questionwindow {
@@ -32,6 +34,12 @@ void frmMain::tbToolBar_ButtonClick(const QString& key)
             [&] { tbToolBar->button(QStringLiteral("Unlock"))->setVisible(true); },
             [&] { mnuUnlock_Click(); },
         });
+    } else if (key == QLatin1String("Open")) {
+        bestEffort({[&] { printing::openSavedTest(); }});
+    } else if (key == QLatin1String("Save")) {
+        bestEffort({[&] { mnuBuild_Click(); }});
+    } else if (key == QLatin1String("Print")) {
+        bestEffort({[&] { printing::printQuestionSetTest(); }});
     } else if (key == QLatin1String("Cut")) {
         bestEffort({[&] { mnuCut_Click(); }});
     } else if (key == QLatin1String("Copy")) {

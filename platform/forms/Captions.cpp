@@ -25,6 +25,17 @@ QString stripMnemonic(const QString& caption)
     return plain;
 }
 
+QKeySequence accessKeyOf(const QString& caption)
+{
+    const QKeySequence key = QKeySequence::mnemonic(caption);
+    if (key.isEmpty())
+        return {};
+    const int code = key[0].key();
+    if (code > 0xFFFF || !QChar(char16_t(code)).isLetterOrNumber())
+        return {};
+    return key;
+}
+
 void applyCaptionAccessibleName(QWidget& control, const QString& caption)
 {
     const QString current = control.accessibleName();

@@ -1,12 +1,14 @@
-// The file and printer dialogs as the user sees them, and what a choice in
-// them does to the printer.
+// The file, printer, font and colour dialogs as the user sees them, and what
+// a choice in them does to the printer.
 
 #include "platform/forms/CommonDialogs.h"
 
 #include "platform/forms/Dialogs.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStringList>
@@ -69,6 +71,25 @@ bool Dialogs::showPrintDialog(QPrinter& printer, int pageCount)
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
     dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
     return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<FontChoice> Dialogs::showFontDialog(const QString& title)
+{
+    bool accepted = false;
+    const QFont font = QFontDialog::getFont(&accepted, QFont(), QApplication::activeWindow(), title);
+    if (!accepted)
+        return std::nullopt;
+    return FontChoice{font.family(), font.pointSizeF()};
+}
+
+// Stored colours keep red in the low byte, blue in the high one.
+std::optional<int> Dialogs::showColorDialog(int initial)
+{
+    const QColor start(initial & 0xFF, initial >> 8 & 0xFF, initial >> 16 & 0xFF);
+    const QColor chosen = QColorDialog::getColor(start, QApplication::activeWindow());
+    if (!chosen.isValid())
+        return std::nullopt;
+    return chosen.red() | chosen.green() << 8 | chosen.blue() << 16;
 }
 
 } // namespace forms

@@ -152,8 +152,12 @@ const char* dialogMeant(const Dialogs::Answer& answer)
         return "an input box";
     case 2:
         return "a file dialog";
-    default:
+    case 3:
         return "a printer dialog";
+    case 4:
+        return "a font dialog";
+    default:
+        return "a colour dialog";
     }
 }
 
@@ -253,6 +257,39 @@ bool Dialogs::printDialog(QPrinter& printer, int pageCount)
     return accepted;
 }
 
+std::optional<FontChoice> Dialogs::fontDialog(const QString& title)
+{
+    if (!scripted_)
+        return showFontDialog(title);
+    ShownBox box;
+    box.kind = ShownBox::Kind::Font;
+    box.title = title;
+    box.buttons = vbOKCancel;
+    std::optional<FontChoice> chosen;
+    if (const std::optional<FontAnswer> scripted = takeScripted<FontAnswer>(box); scripted && scripted->accepted)
+        chosen = scripted->font;
+    box.answer = chosen ? chosen->name : QString();
+    record(std::move(box));
+    return chosen;
+}
+
+std::optional<int> Dialogs::colorDialog(int initial)
+{
+    if (!scripted_)
+        return showColorDialog(initial);
+    ShownBox box;
+    box.kind = ShownBox::Kind::Color;
+    box.title = QStringLiteral("Color");
+    box.buttons = vbOKCancel;
+    box.defaultText = QString::number(initial);
+    std::optional<int> chosen;
+    if (const std::optional<ColorAnswer> scripted = takeScripted<ColorAnswer>(box); scripted && scripted->accepted)
+        chosen = scripted->color;
+    box.answer = chosen.value_or(-1);
+    record(std::move(box));
+    return chosen;
+}
+
 void Dialogs::clearScript()
 {
     answers_.clear();
@@ -332,6 +369,16 @@ QString fileDialog(const FileRequest& request)
 bool printDialog(QPrinter& printer, int pageCount)
 {
     return requireCurrent(QStringLiteral("the printer dialog")).printDialog(printer, pageCount);
+}
+
+std::optional<FontChoice> fontDialog(const QString& title)
+{
+    return requireCurrent(QStringLiteral("the font dialog")).fontDialog(title);
+}
+
+std::optional<int> colorDialog(int initial)
+{
+    return requireCurrent(QStringLiteral("the colour dialog")).colorDialog(initial);
 }
 
 void beep()

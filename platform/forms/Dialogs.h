@@ -34,9 +34,15 @@ struct PrintChoice {
     QString outputFile;
 };
 
-// A message, input, file or printer dialog as the program asked for it.
+// What the user chose in the font dialog: the face and its size in points.
+struct FontChoice {
+    QString name;
+    double size = 0;
+};
+
+// A message, input, file, printer, font or colour dialog as the program asked for it.
 struct ShownBox {
-    enum class Kind { Message, Input, File, Printer };
+    enum class Kind { Message, Input, File, Printer, Font, Color };
     Kind kind = Kind::Message;
     QString title;
     QString text;        // the message, the input box's prompt, or the file dialog's filter
@@ -44,8 +50,9 @@ struct ShownBox {
     int icon = 0;        // 0, vbCritical, vbQuestion, vbExclamation, vbInformation
     int defaultButton = 1; // 1..3
     QString defaultText; // input box; the file dialog's proposed name
-    QVariant answer;     // what the program received: int, QString (a file's path, "" cancelled), or
-                         // the copies of a printer dialog (0 cancelled)
+    QVariant answer;     // what the program received: int, QString (a file's path or a font's name,
+                         // "" cancelled), the copies of a printer dialog (0 cancelled), or the
+                         // colour chosen (-1 cancelled)
     bool expected = true; // a fitting scripted answer was waiting for it
     QString problem;     // why it was unexpected
 };
@@ -66,7 +73,15 @@ public:
         bool accepted = false;
         PrintChoice choice;
     };
-    using Answer = std::variant<int, QString, FileAnswer, PrintAnswer>;
+    struct FontAnswer {
+        bool accepted = false;
+        FontChoice font;
+    };
+    struct ColorAnswer {
+        bool accepted = false;
+        int color = 0; // red in the low byte, as colours are stored
+    };
+    using Answer = std::variant<int, QString, FileAnswer, PrintAnswer, FontAnswer, ColorAnswer>;
 
     Dialogs() = default;
     ~Dialogs();
@@ -92,6 +107,11 @@ public:
     // The printer dialog on `printer`, offering pages 1 to pageCount; true
     // when the user chose to print, the printer then set up as chosen.
     bool printDialog(QPrinter& printer, int pageCount);
+    // The font chosen, or none when the dialog was cancelled.
+    std::optional<FontChoice> fontDialog(const QString& title);
+    // The colour chosen (red in the low byte), or none when the dialog was
+    // cancelled; the dialog starts on `initial`.
+    std::optional<int> colorDialog(int initial);
 
     // Scripted mode: boxes are answered from the queue and recorded.
     bool scripted() const { return scripted_; }
@@ -100,6 +120,8 @@ public:
     void script(const QString& inputText) { answers_.push_back(inputText); }
     void script(const FileAnswer& file) { answers_.push_back(file); }
     void script(const PrintAnswer& print) { answers_.push_back(print); }
+    void script(const FontAnswer& font) { answers_.push_back(font); }
+    void script(const ColorAnswer& color) { answers_.push_back(color); }
     int pendingAnswers() const { return int(answers_.size()); }
     void clearScript();
     const QList<ShownBox>& shown() const { return shown_; }
@@ -120,6 +142,8 @@ private:
     static QString showInputBox(const QString& prompt, const QString& title, const QString& defaultText);
     static QString showFileDialog(const FileRequest& request);
     static bool showPrintDialog(QPrinter& printer, int pageCount);
+    static std::optional<FontChoice> showFontDialog(const QString& title);
+    static std::optional<int> showColorDialog(int initial);
 
     QString applicationTitle_;
     bool scripted_ = false;
@@ -133,6 +157,8 @@ int msgBox(const QString& text, int style, const QString& title);
 QString inputBox(const QString& prompt, const QString& title, const QString& defaultText = {});
 QString fileDialog(const FileRequest& request);
 bool printDialog(QPrinter& printer, int pageCount);
+std::optional<FontChoice> fontDialog(const QString& title);
+std::optional<int> colorDialog(int initial);
 
 // The system beep.
 void beep();

@@ -4,6 +4,7 @@
 #include "platform/forms/Captions.h"
 
 #include <QMouseEvent>
+#include <QShortcutEvent>
 
 namespace forms {
 
@@ -20,6 +21,21 @@ void FlatButton::setCaption(const QString& caption)
 {
     caption_ = caption;
     Label::setCaption(stripMnemonic(caption));
+    if (accessKeyId_ != 0) {
+        releaseShortcut(accessKeyId_);
+        accessKeyId_ = 0;
+    }
+    if (const QKeySequence key = accessKeyOf(caption); !key.isEmpty())
+        accessKeyId_ = grabShortcut(key, Qt::WindowShortcut);
+}
+
+bool FlatButton::event(QEvent* event)
+{
+    if (event->type() == QEvent::Shortcut && static_cast<QShortcutEvent*>(event)->shortcutId() == accessKeyId_) {
+        emit click();
+        return true;
+    }
+    return Label::event(event);
 }
 
 void FlatButton::setLook(int look)

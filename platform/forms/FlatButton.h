@@ -15,7 +15,8 @@ public:
 
     explicit FlatButton(QWidget* parent = nullptr, const QString& caption = {});
 
-    // "&" marks the access letter; the caption shows without it.
+    // "&" marks the access letter; the caption shows without it, and Alt
+    // with the letter clicks the button anywhere in its window.
     QString caption() const { return caption_; }
     void setCaption(const QString& caption);
 
@@ -28,6 +29,7 @@ signals:
     void mouseUp(const forms::MouseArgs& args);
 
 protected:
+    bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -35,6 +37,7 @@ protected:
 private:
     QString caption_;
     int look_ = Plain;
+    int accessKeyId_ = 0;
 };
 
 } // namespace forms

@@ -59,19 +59,6 @@ qsizetype fittingPrefix(const QFontMetrics& metrics, const QString& text, int wi
     return length;
 }
 
-// Alt with the letter or digit after the caption's "&"; none for a caption
-// without one (or whose marker stands before a blank or a sign).
-QKeySequence accessKeyOf(const QString& caption)
-{
-    const QKeySequence key = QKeySequence::mnemonic(caption);
-    if (key.isEmpty())
-        return {};
-    const int code = key[0].key();
-    if (code > 0xFFFF || !QChar(char16_t(code)).isLetterOrNumber())
-        return {};
-    return key;
-}
-
 // Semi-transparent edges, so the texture shows through the bevel as it
 // shows through the rest of the button.
 constexpr QColor lightEdge(255, 255, 255, 220);

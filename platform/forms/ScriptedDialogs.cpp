@@ -53,6 +53,30 @@ ScriptedDialogs& ScriptedDialogs::cancelFileDialog()
     return *this;
 }
 
+ScriptedDialogs& ScriptedDialogs::chooseFont(const FontChoice& font)
+{
+    dialogs_->script(Dialogs::FontAnswer{true, font});
+    return *this;
+}
+
+ScriptedDialogs& ScriptedDialogs::cancelFontDialog()
+{
+    dialogs_->script(Dialogs::FontAnswer{});
+    return *this;
+}
+
+ScriptedDialogs& ScriptedDialogs::chooseColor(int color)
+{
+    dialogs_->script(Dialogs::ColorAnswer{true, color});
+    return *this;
+}
+
+ScriptedDialogs& ScriptedDialogs::cancelColorDialog()
+{
+    dialogs_->script(Dialogs::ColorAnswer{});
+    return *this;
+}
+
 ScriptedDialogs& ScriptedDialogs::choosePrinting(const PrintChoice& choice)
 {
     dialogs_->script(Dialogs::PrintAnswer{true, choice});
@@ -75,6 +99,10 @@ QString kindName(ShownBox::Kind kind)
         return QStringLiteral("file dialog");
     case ShownBox::Kind::Printer:
         return QStringLiteral("printer dialog");
+    case ShownBox::Kind::Font:
+        return QStringLiteral("font dialog");
+    case ShownBox::Kind::Color:
+        return QStringLiteral("colour dialog");
     default:
         return QStringLiteral("message box");
     }

@@ -31,6 +31,11 @@ public:
     // The next printer dialog is answered with this choice, or is cancelled.
     ScriptedDialogs& choosePrinting(const PrintChoice& choice);
     ScriptedDialogs& cancelPrintDialog();
+    // The next font or colour dialog returns this choice, or is cancelled.
+    ScriptedDialogs& chooseFont(const FontChoice& font);
+    ScriptedDialogs& cancelFontDialog();
+    ScriptedDialogs& chooseColor(int color);
+    ScriptedDialogs& cancelColorDialog();
 
     Dialogs& dialogs() { return *dialogs_; }
     const QList<ShownBox>& shown() const { return dialogs_->shown(); }

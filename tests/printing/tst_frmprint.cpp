@@ -8,6 +8,7 @@
 #include "platform/print/SavedTestFile.h"
 #include "printing/PreviewDocument.h"
 #include "printing/frmPrint.h"
+#include "questionwindow/frmMain.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -67,6 +68,9 @@ private slots:
     void cancelledPrintDialogPrintsNothing();
     void everyProductSaysWhereLeavingReturns();
     void buttonLooksFollowTheMouse();
+    void accessKeysPressTheButtons_data();
+    void accessKeysPressTheButtons();
+    void leavingATerminologyPrintoutGoesBack();
 
 private:
     std::unique_ptr<testsupport::ProgramFixture> program_;
@@ -323,6 +327,56 @@ void FrmPrintTest::buttonLooksFollowTheMouse()
     moveOver(w.fraPrint);
     QCOMPARE(w.butSave->look(), int(FlatButton::Plain));
     QCOMPARE(w.cmdOpen->look(), int(FlatButton::Pressed));
+}
+
+// Alt with a caption's marked letter presses that button.
+void FrmPrintTest::accessKeysPressTheButtons_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("boxTitle");
+    QTest::newRow("save") << int(Qt::Key_S) << "&Save" << "Save As";
+    QTest::newRow("open") << int(Qt::Key_O) << "&Open" << "Open";
+    QTest::newRow("print") << int(Qt::Key_P) << "&Print" << "Print";
+    QTest::newRow("exit") << int(Qt::Key_X) << "E&xit" << "Brisolt Quizforge";
+}
+
+void FrmPrintTest::accessKeysPressTheButtons()
+{
+    QFETCH(int, key);
+    QFETCH(QString, caption);
+    QFETCH(QString, boxTitle);
+    frmPrint& w = showTest(2);
+    const QStringList captions = {w.butSave->caption(), w.cmdOpen->caption(), w.cmdPrint->caption(),
+                                  w.cmdExit->caption()};
+    QVERIFY(captions.contains(caption));
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    if (key == Qt::Key_X)
+        boxes().answer(forms::vbYes).cancelFileDialog();
+    else if (key == Qt::Key_P)
+        boxes().cancelPrintDialog();
+    else
+        boxes().cancelFileDialog();
+    QTest::keyClick(&w, Qt::Key(key), Qt::AltModifier);
+    checkBoxes();
+    QVERIFY(!boxes().shown().isEmpty());
+    QCOMPARE(boxes().shown().first().title, boxTitle);
+}
+
+// Leaving a terminology printout goes back to where the lookup began;
+// leaving any other product goes nowhere of its own.
+void FrmPrintTest::leavingATerminologyPrintoutGoesBack()
+{
+    for (const bool terms : {false, true}) {
+        frmPrint& w = showTest(2, terms ? printing::Return::toTerminology : printing::Return::toCaller);
+        boxes().answer(forms::vbNo);
+        w.cmdExit_Click();
+        checkBoxes();
+        QVERIFY(!forms::App::current().isLoaded<frmPrint>());
+        QCOMPARE(forms::App::current().isLoaded<questionwindow::frmMain>()
+                     && forms::form<questionwindow::frmMain>().isVisible(),
+                 terms);
+    }
 }
 
 QTEST_MAIN(FrmPrintTest)
