@@ -71,14 +71,19 @@ QString replacedSettingsNotice(const QStringList& replaced)
         .arg(replaced.join(QStringLiteral(", ")));
 }
 
-QString testTitle(TestVariant variant, const SetTitle& title)
+QString titleOfSet(const SetTitle& title, const QString& wholeBankTitle)
 {
     if (title.marker == markers::wholeBank)
-        return variant == TestVariant::withoutAnswers ? QStringLiteral("All Questions        ")
-                                                      : QStringLiteral("All Questions  ");
+        return wholeBankTitle;
     if (title.marker == markers::selectedChapters)
         return title.selectTitle;
     return title.currentChapter;
+}
+
+QString testTitle(TestVariant variant, const SetTitle& title)
+{
+    return titleOfSet(title, variant == TestVariant::withoutAnswers ? QStringLiteral("All Questions        ")
+                                                                    : QStringLiteral("All Questions  "));
 }
 
 QString answerListTitle(const SetTitle& title, const QString& firstChapter)

@@ -88,6 +88,9 @@ QStringList composeCorrectionKey(print::Composer& composer, const std::vector<Pr
 PackageResult composeRecordKey(print::Composer& composer, const std::vector<PrintedQuestion>& questions);
 
 // The header of each product when no title of the user's stands in for it.
+// Most take it from the set: their own text for the whole bank, the
+// multi-chapter test's title, else the chapter.
+QString titleOfSet(const SetTitle& title, const QString& wholeBankTitle);
 QString testTitle(TestVariant variant, const SetTitle& title);
 QString answerListTitle(const SetTitle& title, const QString& firstChapter);
 QString answerSheetHeader();

@@ -113,8 +113,8 @@ void frmPackage::designBuilding(QWidget& canvas)
     static const forms::ButtonDesign<W> buttons[] = {
         {&W::Command5, "Command5", "&Build Test Package ", {240, 5580, 2220, 420}, &W::Command5_Click,
          "Construct A Written Test Package", "", forms::Disabled},
-        {&W::Command1, "Command1", "Quick Report", {2580, 5580, 2220, 420}},
-        {&W::cmdPicture2, "cmdPicture2", "Print Picture Album", {240, 6120, 2220, 420}},
+        {&W::Command1, "Command1", "Quick Report", {2580, 5580, 2220, 420}, &W::Command1_Click},
+        {&W::cmdPicture2, "cmdPicture2", "Print Picture Album", {240, 6120, 2220, 420}, &W::cmdPicture2_Click},
         {&W::cmdCancel, "cmdCancel", "E&xit", {2580, 6120, 2220, 420}, &W::cmdCancel_Click},
     };
     forms::buildButtons(*this, canvas, buttons);

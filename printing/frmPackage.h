@@ -95,6 +95,8 @@ public:
     // ---- Public methods -----------------------------------------------------
     void BlackType();
     void WhiteType();
+    // The quick report with its page references.
+    void Pages();
 
     // ---- Steps --------------------------------------------------------------
     void opt1_Click();
@@ -117,6 +119,8 @@ public:
     void optDefault_Click();
     void optCustom_Click();
     void Command5_Click();
+    void Command1_Click();
+    void cmdPicture2_Click();
     void cmdCancel_Click();
 
     // What the build composes, as the choices stand.

@@ -25,6 +25,11 @@ class ControlHost;
 namespace media {
 class MediaPlayer;
 }
+namespace printing {
+struct PrintedQuestion;
+struct SetTitle;
+enum class PageReferences;
+}
 namespace speech {
 class Character;
 class CharacterControl;
@@ -480,6 +485,22 @@ private:
     qint64 newDatabaseNumber() const;
     bool addQuestionAfterEmptiedSet(const QString& chapter);
     // ==== end of editing block ====
+
+    // ==== Printed reports of the set (frmMain_reports.cpp) ====
+public:
+    // The test-package window's "Quick Report": asks whether to include the
+    // page references; Cancel prints nothing.
+    void printQuickReport();
+    void printQuickReport(printing::PageReferences references);
+    // The test-package window's "Print Picture Album".
+    void printPictureAlbum();
+
+private:
+    // The parts of a printed title that come from the set.
+    printing::SetTitle printedSetTitle();
+    // The current record as the printed products read it.
+    printing::PrintedQuestion printedRecord() const;
+    // ==== end of printed reports block ====
 };
 
 } // namespace questionwindow

@@ -85,6 +85,8 @@ private slots:
     void choicesClearWhatTheyCannotGoWith();
     void buildShowsThePackageInThePreview();
     void emptySetMarkerKeepsTheWholePackage();
+    void standaloneProductsReachThePreview_data();
+    void standaloneProductsReachThePreview();
     void emptySetIsRefused();
     void settingsThatAreNoNumbersStillPrint_data();
     void settingsThatAreNoNumbersStillPrint();
@@ -292,6 +294,54 @@ void FrmPackageTest::buildShowsThePackageInThePreview()
     QCOMPARE(headers.first(), chapter);
     QVERIFY(headers.contains(QStringLiteral("These Are The Answers For:  ") + chapter));
     QCOMPARE(headers.last(), printing::correctionKeyHeader());
+}
+
+// The cards, the results, the quick report and the album are built from
+// the same window and shown in the same preview, each as a document of its
+// own.
+void FrmPackageTest::standaloneProductsReachThePreview_data()
+{
+    QTest::addColumn<QString>("product");
+    QTest::newRow("cards, side one") << "optside1";
+    QTest::newRow("cards, side two") << "optside2";
+    QTest::newRow("test results") << "chkResults";
+    QTest::newRow("quick report") << "Command1";
+    QTest::newRow("picture album") << "cmdPicture2";
+}
+
+void FrmPackageTest::standaloneProductsReachThePreview()
+{
+    QFETCH(QString, product);
+    frmMain& main = program_->openChapter(chapter);
+    frmPackage& w = forms::form<frmPackage>();
+    w.Show();
+    const int questions = int(questionsInFile(database(), chapter).size());
+    if (product == QLatin1String("optside1"))
+        press(w.optside1);
+    else if (product == QLatin1String("optside2"))
+        press(w.optside2);
+    else if (product == QLatin1String("chkResults"))
+        press(w.chkResults);
+    if (product == QLatin1String("Command1")) {
+        boxes().answer(forms::vbNo);
+        QTest::mouseClick(w.Command1, Qt::LeftButton);
+    } else if (product == QLatin1String("cmdPicture2")) {
+        QTest::mouseClick(w.cmdPicture2, Qt::LeftButton);
+    } else {
+        QTest::mouseClick(w.Command5, Qt::LeftButton);
+    }
+    checkBoxes();
+
+    frmPrint& preview = forms::form<frmPrint>();
+    QVERIFY(preview.isVisible());
+    QCOMPARE(preview.FXLabel1->caption(), QStringLiteral("Constructed Test Package"));
+    QVERIFY(!forms::hourglassShown());
+    QCOMPARE(main.Data1->recordset().absolutePosition(), 0);
+    const int pages = int(preview.VSPrinter1->document().pages.size());
+    QVERIFY(pages > 0);
+    // Cards and album: four questions to a page.
+    if (product.startsWith(QLatin1String("optside")) || product == QLatin1String("cmdPicture2"))
+        QCOMPARE(pages, (questions + 3) / 4);
 }
 
 // With no set marker the package is still one document: the test, then the
