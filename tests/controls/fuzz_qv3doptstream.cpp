@@ -9,6 +9,7 @@
 #include "platform/com/Persist.h"
 #include "platform/com/Picture.h"
 #include "platform/com/Registration.h"
+#include "support/RandomDamage.h"
 #include "support/TestContainer.h"
 
 #include <QApplication>
@@ -109,16 +110,7 @@ int main(int argc, char** argv)
     QRandomGenerator random(argc > 2 ? quint32(std::atoi(argv[2])) : 1u);
     const QByteArray kept = keptButton().mid(4);
     for (int round = 0; round < rounds; ++round) {
-        QByteArray input = kept;
-        for (int i = 0, n = 1 + random.bounded(4); i < n && !input.isEmpty(); ++i) {
-            const int at = random.bounded(int(input.size()));
-            switch (random.bounded(4)) {
-            case 0: input[at] = char(random.bounded(256)); break;
-            case 1: input.truncate(at); break;
-            case 2: input.insert(at, QByteArray(1 + random.bounded(16), char(random.bounded(256)))); break;
-            case 3: input.remove(at, 1 + random.bounded(16)); break;
-            }
-        }
+        QByteArray input = testsupport::damagedAtRandom(kept, random);
         input.prepend(char(round % 8 == 0 ? 0 : 1));
         LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(input.constData()), std::size_t(input.size()));
     }
