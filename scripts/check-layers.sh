@@ -32,6 +32,7 @@ CONTROL_RULES=(
   "locale:"
   "base:runtime locale"
   "dateinput:base runtime locale"
+  "optionbutton:base runtime locale"
 )
 # The platform layers the controls may use.
 CONTROL_PLATFORM="core com gdi"

@@ -184,6 +184,33 @@ Result HostedControl::pages(std::vector<Guid>* classes)
     });
 }
 
+Result HostedControl::clientSite(ControlSite** out)
+{
+    if (!out)
+        return kNullPointer;
+    *out = site_.get();
+    if (!*out)
+        return kFailed;
+    site_->addRef();
+    return kOk;
+}
+
+Result HostedControl::userType(QString* out)
+{
+    if (!out)
+        return kNullPointer;
+    *out = userTypeName();
+    return out->isEmpty() ? kFailed : kOk;
+}
+
+Result HostedControl::getWindow(QWidget** out)
+{
+    if (!out)
+        return kNullPointer;
+    *out = window_;
+    return *out ? kOk : kFailed;
+}
+
 Result HostedControl::initNew()
 {
     return guarded([&] {

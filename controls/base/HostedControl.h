@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/com/ConnectionPoint.h"
+#include "platform/com/Container.h"
 #include "platform/com/Control.h"
 #include "platform/com/Dispatch.h"
 #include "platform/com/Object.h"
@@ -44,7 +45,7 @@ inline constexpr com::DispId aboutBox = -552;
 // own dispatch members and events and draws itself.
 class HostedControl : public com::Object<com::Dispatch, com::ConnectionPointContainer, com::Control,
                                          com::PersistStream, com::PersistPropertyBag,
-                                         com::SpecifyPropertyPages> {
+                                         com::SpecifyPropertyPages, com::OleObject> {
 public:
     explicit HostedControl(const com::Guid& eventInterface);
 
@@ -63,6 +64,11 @@ public:
     com::Result displayString(com::DispId id, QString* text) override;
     com::Result drawTo(QPainter* painter, const QRect& bounds) override;
     com::Result pages(std::vector<com::Guid>* classes) override;
+
+    // What the container's neighbours see of the control.
+    com::Result clientSite(com::ControlSite** out) override;
+    com::Result userType(QString* out) override;
+    com::Result getWindow(QWidget** out) override;
 
     // Persistence: one exchange routine for streams, bags and reset.
     com::Result initNew() override;
@@ -143,6 +149,10 @@ protected:
     // The container is told around a modal dialog of the control.
     void preModalDialog();
     void postModalDialog();
+    // The site the container gave the control, if any.
+    com::ControlSite* site() const { return site_.get(); }
+    // The name the control's class is known by to its neighbours.
+    virtual QString userTypeName() const { return {}; }
     // The primary verb; controls with property pages show them.
     virtual com::Result onPrimaryVerb() { return onProperties(); }
     // The properties verb: the control's pages in a property frame.

@@ -11,7 +11,7 @@ Q_LOGGING_CATEGORY(controlsLog, "drillbook.controls")
 
 QStringList shippedControlLibraries()
 {
-    return {QStringLiteral("QVINDAT.so")};
+    return {QStringLiteral("QVINDAT.so"), QStringLiteral("QV3DOPT.so")};
 }
 
 QStringList registerControlLibraries(const QString& folder, const QStringList& names)

@@ -8,6 +8,7 @@
 
 #include "platform/core/RuntimeError.h"
 #include "platform/print/SavedTestFile.h"
+#include "support/RandomDamage.h"
 
 #include <QGuiApplication>
 #include <QRandomGenerator>
@@ -53,16 +54,7 @@ int main(int argc, char** argv)
     QRandomGenerator random(argc > 2 ? quint32(std::atoi(argv[2])) : 1u);
     const QByteArray payload = printtest::payloadOf(print::savedTestBytes(printtest::mixedDocument()));
     for (int round = 0; round < rounds; ++round) {
-        QByteArray input = payload;
-        for (int i = 0, n = 1 + random.bounded(4); i < n && !input.isEmpty(); ++i) {
-            const int at = random.bounded(int(input.size()));
-            switch (random.bounded(4)) {
-            case 0: input[at] = char(random.bounded(256)); break;
-            case 1: input.truncate(at); break;
-            case 2: input.insert(at, QByteArray(1 + random.bounded(16), char(random.bounded(256)))); break;
-            case 3: input.remove(at, 1 + random.bounded(16)); break;
-            }
-        }
+        QByteArray input = testsupport::damagedAtRandom(payload, random);
         input.prepend(char(round % 4 == 0 ? 0 : 1));
         if (round % 4 == 0)
             input.insert(1, templatePrefix());

@@ -1,0 +1,205 @@
+#include "controls/optionbutton/CQv3dOptionCtrl.h"
+
+#include "controls/optionbutton/OptionWindowHooks.h"
+#include "controls/optionbutton/Qv3doptClasses.h"
+#include "platform/com/AutomationError.h"
+
+#include <QAccessible>
+#include <QShortcut>
+#include <QStringEncoder>
+#include <QWidget>
+
+namespace qv3dopt {
+
+using namespace com;
+
+namespace {
+
+bool within(int value, int lowest, int highest) { return value >= lowest && value <= highest; }
+
+Ptr<Picture> emptyPicture() { return makePicture(PictureType::None); }
+
+} // namespace
+
+CQv3dOptionCtrl::CQv3dOptionCtrl() : CQvControl(eventsInterface)
+{
+    picture_ = pictureChecked_ = pictureUnchecked_ = picturePressed_ = pictureGrayed_ = emptyPicture();
+    ResetOptionProperties();
+    suppressClick_ = false;
+}
+
+CQv3dOptionCtrl::~CQv3dOptionCtrl()
+{
+    // The window goes before the hooks that watch it.
+    CQvControl::destroyWindow();
+}
+
+void CQv3dOptionCtrl::ResetOptionProperties()
+{
+    const QByteArray caption = p_.caption;
+    p_ = Properties{};
+    p_.caption = caption;
+    p_.autoSize = -1;
+    p_.boxSize = 13;
+    p_.borderColor = 0x80000006;
+    p_.fillColor = 0x8000000F;
+    p_.fontTransparent = -1;
+    p_.lightColor = 0x80000014;
+    p_.shadowColor = 0x80000010;
+    p_.textColor = 0x80000012;
+    picture_ = pictureChecked_ = pictureUnchecked_ = picturePressed_ = pictureGrayed_ = emptyPicture();
+    mousePressed_ = false;
+}
+
+void CQv3dOptionCtrl::onResetState()
+{
+    ResetOptionProperties();
+    // A new button shows the name its container gave it.
+    if (site()) {
+        QStringEncoder encoder("Windows-1252");
+        p_.caption = encoder(site()->displayName());
+    }
+    OnTextChanged();
+}
+
+QString CQv3dOptionCtrl::userTypeName() const
+{
+    return QString::fromLatin1(controlTypeName);
+}
+
+void CQv3dOptionCtrl::requireRunMode() const
+{
+    if (!ambientUserMode())
+        throw AutomationError{automationError(394), QStringLiteral("Get not supported"), 0};
+}
+
+Ptr<Picture>& CQv3dOptionCtrl::pictureHolder(int id)
+{
+    switch (id) {
+    case dispid::PictureChecked: return pictureChecked_;
+    case dispid::PictureUnchecked: return pictureUnchecked_;
+    case dispid::PicturePressed: return picturePressed_;
+    case dispid::PictureGrayed:
+    case dispid::PictureGreyed: return pictureGrayed_;
+    default: return picture_;
+    }
+}
+
+Ptr<Picture> CQv3dOptionCtrl::picture(int id)
+{
+    Ptr<Picture>& held = pictureHolder(id);
+    if (!held || held->type() == PictureType::Uninitialized)
+        held = emptyPicture();
+    return held;
+}
+
+void CQv3dOptionCtrl::setPicture(int id, Picture* picture, int announced)
+{
+    pictureHolder(id) = picture ? Ptr<Picture>(picture) : emptyPicture();
+    changed(announced);
+}
+
+void CQv3dOptionCtrl::changed(int id)
+{
+    boundPropertyChanged(id);
+    invalidate();
+    if (id == dispid::Value && window()) {
+        QAccessible::State checked;
+        checked.checked = true;
+        QAccessibleStateChangeEvent event(window(), checked);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void CQv3dOptionCtrl::setShort(int id, std::int16_t v)
+{
+    auto ranged = [&](std::int16_t& member, int lowest, int highest) {
+        if (!within(v, lowest, highest))
+            refuse();
+        member = v;
+        changed(id);
+    };
+    switch (id) {
+    case dispid::MousePointer:
+        // Checked before it is kept, and announced as itself.
+        setMousePointer(v, id);
+        p_.mousePointer = v;
+        invalidate();
+        return;
+    case dispid::Alignment: return ranged(p_.alignment, 0, 2);
+    case dispid::BevelSize: return ranged(p_.bevelSize, 0, INT16_MAX);
+    case dispid::BevelStyle: return ranged(p_.bevelStyle, 0, 4);
+    case dispid::BoxSize: return ranged(p_.boxSize, 0, INT16_MAX);
+    case dispid::BorderStyle: return ranged(p_.borderStyle, 0, 2);
+    case dispid::FontStyle: return ranged(p_.fontStyle, 0, 4);
+    case dispid::WallPaper: return ranged(p_.wallPaper, 0, 2);
+    case dispid::BoxAlignment: return ranged(p_.boxAlignment, 0, 1);
+    case dispid::Group: return ranged(p_.group, 0, INT16_MAX);
+    case dispid::DataStyle: return ranged(p_.dataStyle, 0, 1);
+    default: throw AutomationError{kMemberNotFound, {}, 0};
+    }
+}
+
+void CQv3dOptionCtrl::setColor(int id, std::uint32_t v)
+{
+    switch (id) {
+    case dispid::BorderColor: p_.borderColor = v; break;
+    case dispid::FillColor: p_.fillColor = v; break;
+    case dispid::LightColor: p_.lightColor = v; break;
+    case dispid::ShadowColor: p_.shadowColor = v; break;
+    case dispid::TextColor: p_.textColor = v; break;
+    default: throw AutomationError{kMemberNotFound, {}, 0};
+    }
+    changed(id);
+}
+
+void CQv3dOptionCtrl::setBool(int id, std::int32_t v)
+{
+    switch (id) {
+    case dispid::AutoSize: p_.autoSize = v; break;
+    case dispid::FontTransparent: p_.fontTransparent = v; break;
+    case dispid::Multiline: p_.multiline = v; break;
+    case dispid::CheckBox2d: p_.checkBox2d = v; break;
+    case dispid::DataStyleCaseSens: p_.dataStyleCaseSens = v; break;
+    default: throw AutomationError{kMemberNotFound, {}, 0};
+    }
+    changed(id);
+}
+
+void CQv3dOptionCtrl::setValue(std::int16_t v)
+{
+    // A container's TRUE (-1) selects the button like 1.
+    if (v == -1)
+        v = 1;
+    if (!within(v, 0, 1))
+        refuse();
+    if (v == p_.value)
+        return;
+    // The rest of the group is cleared before this button shows selected.
+    if (v == 1)
+        SelectInGroup(1);
+    p_.value = v;
+    changed(dispid::Value);
+    if (p_.value == 1 && !suppressClick_)
+        fireSimple(event::Click);
+}
+
+void CQv3dOptionCtrl::setCaption(const QByteArray& caption)
+{
+    p_.caption = caption;
+    OnTextChanged();
+    changed(dispid::Caption);
+}
+
+void CQv3dOptionCtrl::setDataText(const QByteArray& text)
+{
+    p_.dataText = text;
+    changed(dispid::DataText);
+}
+
+void CQv3dOptionCtrl::fireSimple(int id)
+{
+    fireEvent(id);
+}
+
+} // namespace qv3dopt
