@@ -8,12 +8,15 @@
 //                    the questions and the list row deleted, the list read
 //                    again; raw: the same UPDATE of the titles row and the two
 //                    DELETEs in one transaction. Window times the whole click
-//                    (the palette hidden for the question and shown again,
-//                    the table of contents under it activated between);
-//                    Step only the removal once confirmed.
+//                    (the palette hidden for the question and shown again;
+//                    no table of contents is on screen, so none is
+//                    activated between); Step only the removal once
+//                    confirmed.
 // Between iterations, untimed, the chapter is put back from a copy kept in
-// the file. Each twin works on its own copy of the bank with the engine's
-// journal, sync and cache settings. The window needs a GUI: without a
+// the file, through a connection of its own beside the one that removes, so
+// neither twin starts with the chapter's rows in its page cache from having
+// just written them. Each twin works on its own copy of the bank with the
+// engine's journal, sync and cache settings. The window needs a GUI: without a
 // platform given, the run is headless.
 
 #include "BenchBanks.h"
@@ -170,6 +173,10 @@ void ChapterRemoval_Raw(benchmark::State& state)
     sqlite3* db = copy.bank->handle();
     likeTheEngine(db);
     plantChapter(db);
+    // Puts the chapter back as the program's twin does, beside the connection
+    // that removes it.
+    benchbanks::RawBank side(copy.folder.databasePath());
+    likeTheEngine(side.handle());
     // Every caption of the three banks that carries the title is cleared.
     QByteArray clear = "UPDATE Table3 SET ";
     const struct {
@@ -195,8 +202,8 @@ void ChapterRemoval_Raw(benchmark::State& state)
     int64_t removed = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        restoreChapter(db);
-        const int64_t before = chapterRows(db);
+        restoreChapter(side.handle());
+        const int64_t before = chapterRows(side.handle());
         state.ResumeTiming();
 
         exec(db, "BEGIN IMMEDIATE");

@@ -105,6 +105,9 @@ std::optional<platform::RuntimeError> frmQ::removeChapter(const QString& title)
     cmdSave->setEnabled(false);
 
     const std::vector<ContentsWindow*> banks = allBanks();
+    // The windows whose titles row the removal stores; only they show
+    // anything new afterwards.
+    std::vector<ContentsWindow*> cleared;
     std::optional<platform::RuntimeError> failure;
     {
         const forms::Hourglass busy;
@@ -112,8 +115,12 @@ std::optional<platform::RuntimeError> frmQ::removeChapter(const QString& title)
             Data2->setRecordSource(questionsets::chapterQuery(title));
             Data2->refresh();
             data::Transaction removal(Data2->recordset());
-            for (ContentsWindow* window : banks)
-                window->chapters->clearStoredTitle(title);
+            for (ContentsWindow* window : banks) {
+                // A window whose store fails is read again too.
+                cleared.push_back(window);
+                if (window->chapters->clearStoredTitle(title) == 0)
+                    cleared.pop_back();
+            }
             Data2->recordset().removeAll();
             Data1->setRecordSource(chapterListQuery(title));
             Data1->refresh();
@@ -123,7 +130,7 @@ std::optional<platform::RuntimeError> frmQ::removeChapter(const QString& title)
             failure = error;
         }
         // After a rollback too: the cursors forget what the transaction did.
-        readTitlesAgain(banks);
+        readTitlesAgain(cleared);
         bestEffort({[&] { Data2->refresh(); }});
         lstA->clear();
         bestEffort({[&] {

@@ -292,9 +292,11 @@ TranslatedQuery translateSelect(const QString& sql, const Tokens& tokens, Connec
     QByteArray where;
     QByteArray order;
     std::optional<IndexedKeyset> indexed;
+    int whereParameters = 0;
     if (i < tokens.size() && tokens[i].isWord(QLatin1String("WHERE"))) {
         const size_t end = clauseEnd(tokens, i + 1);
         where = writer.write(tokens, i + 1, end, false);
+        whereParameters = int(query.parameters.size());
         indexed = indexedKeyset(tokens, i + 1, end, table, connection, where, int(query.parameters.size()));
         i = end;
     }
@@ -327,6 +329,10 @@ TranslatedQuery translateSelect(const QString& sql, const Tokens& tokens, Connec
     if (limit > 0)
         keyset += " LIMIT " + QByteArray::number(limit);
     query.keysetSql = keyset;
+    if (!where.isEmpty() && limit <= 0) {
+        query.rowCondition = where;
+        query.rowConditionParameters = whereParameters;
+    }
     return query;
 }
 

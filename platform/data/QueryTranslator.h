@@ -20,6 +20,11 @@ struct TranslatedQuery {
     QByteArray keysetSql;             // "SELECT rowid FROM ... ORDER BY ... LIMIT n"
     QStringList parameters;           // values for ?1, ?2, ... (double-quoted literals)
     bool wholeTable = false;          // every row in stored order: keysetSql adds nothing to the table
+    // The condition alone when the set is every row that meets it (no TOP, no
+    // text search), bound to the first parameters: a statement on the whole
+    // set names it directly instead of listing the keys.
+    QByteArray rowCondition;
+    int rowConditionParameters = 0;
 };
 
 struct TranslatedCondition {

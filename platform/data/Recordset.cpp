@@ -535,11 +535,16 @@ void Recordset::removeAll()
         dropEdit();
     leave(ValidateAction::Delete);
     Connection::WriteTransaction transaction(*connection_);
-    // A whole table is emptied at once rather than row by row.
+    // A whole table is emptied at once rather than row by row; a set chosen
+    // by a condition alone is deleted by that condition, which walks its index
+    // once instead of listing the keys and seeking every row by its key.
+    const bool byCondition = !query_.wholeTable && !query_.rowCondition.isEmpty();
     Statement remove = connection_->prepare(
         query_.wholeTable ? "DELETE FROM " + table.quotedName
+        : byCondition     ? "DELETE FROM " + table.quotedName + " WHERE " + query_.rowCondition
                           : "DELETE FROM " + table.quotedName + " WHERE rowid IN (" + query_.keysetSql + ")");
-    for (int i = 0; i < query_.parameters.size(); ++i)
+    const int bound = byCondition ? query_.rowConditionParameters : int(query_.parameters.size());
+    for (int i = 0; i < bound; ++i)
         remove.bindText(i + 1, query_.parameters[i]);
     remove.step();
     transaction.commit();

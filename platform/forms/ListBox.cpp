@@ -3,6 +3,7 @@
 #include "platform/core/Errors.h"
 #include "platform/forms/MouseArgs.h"
 #include "platform/forms/Qv3dLabel.h"
+#include "platform/forms/TextItemSizes.h"
 #include "platform/forms/TitleDrop.h"
 
 #include <QDrag>
@@ -14,9 +15,12 @@
 
 namespace forms {
 
-ListBox::ListBox(QWidget* parent) : QListWidget(parent)
+ListBox::ListBox(QWidget* parent) : QListWidget(parent), sizes_(new TextItemSizes(this))
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // A list filled again with the titles it held is laid out without
+    // measuring each title again.
+    setItemDelegate(sizes_);
     // listIndex follows the selection, not Qt's current row: a list that
     // receives the focus by Tab gets a current row but nothing is selected.
     connect(this, &QListWidget::itemSelectionChanged, this, [this] {
@@ -171,6 +175,13 @@ void ListBox::dropEvent(QDropEvent* event)
 {
     if (const std::optional<QString> source = takeDroppedTitle(*event, acceptsEntryDrops_))
         emit dragDrop(*source);
+}
+
+void ListBox::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::StyleChange)
+        sizes_->forget();
+    QListWidget::changeEvent(event);
 }
 
 void ListBox::mousePressEvent(QMouseEvent* event)

@@ -7,6 +7,8 @@
 
 namespace forms {
 
+class TextItemSizes;
+
 // A list of texts. listIndex is the selected row (-1 for none); click() runs
 // whenever it changes, by the user or by code. A sorted list keeps its items
 // in alphabetical order regardless of letter case.
@@ -60,6 +62,7 @@ signals:
     void dragDrop(const QString& sourceText);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
@@ -74,6 +77,7 @@ private:
     int newIndex_ = -1;
     QPixmap dragIcon_;
     bool acceptsEntryDrops_ = false;
+    TextItemSizes* sizes_; // measures the items; owned through Qt
 };
 
 } // namespace forms

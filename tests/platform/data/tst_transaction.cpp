@@ -124,6 +124,44 @@ private slots:
         QCOMPARE(hoses->recordCount(), 0);
         QVERIFY(hoses->eof());
     }
+
+    // Whatever shape the record source has, removing takes exactly its rows:
+    // a condition with texts bound as parameters (also beside one in the
+    // order), letter case as the column compares it, a TOP that keeps the
+    // rest of the condition's rows, an order alone, and the whole table.
+    void removeAllTakesExactlyTheSetsRows_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QStringList>("left");
+        QTest::newRow("condition") << "SELECT * FROM table1 WHERE Chapter = 'Hose'" << QStringList{"2", "4", "6"};
+        QTest::newRow("other letter case") << "SELECT * FROM table1 WHERE Chapter = 'HOSE'" << QStringList{"2", "4", "6"};
+        QTest::newRow("apostrophe") << "SELECT * FROM table1 WHERE Chapter = 'Ladder''s'" << QStringList{"1", "3", "5"};
+        QTest::newRow("double-quoted text") << "SELECT * FROM table1 WHERE Chapter = \"Hose\"" << QStringList{"2", "4", "6"};
+        QTest::newRow("condition and order")
+            << "SELECT * FROM table1 WHERE Chapter = \"Hose\" ORDER BY Call DESC" << QStringList{"2", "4", "6"};
+        QTest::newRow("text in the order too")
+            << "SELECT * FROM table1 WHERE Chapter = \"Ladder's\" ORDER BY Chapter = \"Hose\", Call"
+            << QStringList{"1", "3", "5"};
+        QTest::newRow("two conditions")
+            << "SELECT * FROM table1 WHERE Chapter = 'Hose' AND Call > 2" << QStringList{"1", "2", "4", "6"};
+        QTest::newRow("top of a condition")
+            << "SELECT TOP 2 * FROM table1 WHERE Chapter = 'Hose' ORDER BY Call DESC" << QStringList{"1", "2", "4", "6"};
+        QTest::newRow("order alone") << "SELECT * FROM table1 ORDER BY Call DESC" << QStringList{};
+        QTest::newRow("whole table") << "table1" << QStringList{};
+    }
+    void removeAllTakesExactlyTheSetsRows()
+    {
+        QFETCH(QString, source);
+        QFETCH(QStringList, left);
+        datatest::FixtureDatabase bank;
+        for (int call = 1; call <= 6; ++call)
+            bank.addQuestion(call, call % 2 ? "Hose" : "Ladder's");
+        auto set = open(bank, source);
+        set->removeAll();
+        QCOMPARE(column(bank, "SELECT Call FROM table1 ORDER BY Call"), left);
+        QCOMPARE(set->recordCount(), 0);
+        QVERIFY(set->eof());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestTransaction)

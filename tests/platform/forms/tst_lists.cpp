@@ -5,6 +5,7 @@
 #include "platform/forms/Qv3dLabel.h"
 
 #include <QDropEvent>
+#include <QListWidget>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
@@ -28,6 +29,7 @@ private slots:
     void comboAddingSelectsNothing();
     void dropsReachOnlyListsThatTakeThem_data();
     void dropsReachOnlyListsThatTakeThem();
+    void itemsMeasureAsTheStyleDoes();
 };
 
 namespace {
@@ -239,6 +241,50 @@ void ListsTest::dropsReachOnlyListsThatTakeThem()
     if (taken)
         QCOMPARE(drops.first().first().toString(), QStringLiteral("Captain's Duties"));
     QCOMPARE(list.listCount(), 0); // the list itself adds nothing: the drop's step decides
+}
+
+
+// The list keeps what its items measure; filled again with the same texts
+// after its font or its style changed, it measures them as a plain list of
+// the same font and style does, so no title is cut off or scrolled short.
+void ListsTest::itemsMeasureAsTheStyleDoes()
+{
+    const QStringList texts{QStringLiteral("Hose"), QStringLiteral("Ladders and the Ropes They Are Tied With"),
+                            QStringLiteral("Fire Fighter's Safety"), QStringLiteral("Hose")};
+    ListBox list;
+    QListWidget plain;
+    const auto fillBoth = [&] {
+        list.clear();
+        plain.clear();
+        for (const QString& text : texts) {
+            list.addItem(text);
+            plain.addItem(text);
+        }
+    };
+    const auto compareBoth = [&](const char* after) {
+        for (int row = 0; row < texts.size(); ++row) {
+            QVERIFY2(list.sizeHintForIndex(list.model()->index(row, 0))
+                         == plain.sizeHintForIndex(plain.model()->index(row, 0)),
+                     qPrintable(QStringLiteral("row %1 after %2").arg(row).arg(QLatin1String(after))));
+        }
+    };
+    fillBoth();
+    compareBoth("the first fill");
+    fillBoth();
+    compareBoth("a fill with the same texts");
+
+    QFont bigger = list.font();
+    bigger.setPointSize(bigger.pointSize() * 3);
+    list.setFont(bigger);
+    plain.setFont(bigger);
+    fillBoth();
+    compareBoth("a larger font");
+
+    const QString padded = QStringLiteral("QListView::item { padding: 9px 13px; }");
+    list.setStyleSheet(padded);
+    plain.setStyleSheet(padded);
+    fillBoth();
+    compareBoth("a style with padding");
 }
 
 QTEST_MAIN(ListsTest)
