@@ -4,6 +4,7 @@
 
 #include "printing/frmID.h"
 
+#include "appearance/SkinTable.h"
 #include "contents/CurrentSkin.h"
 #include "contents/SkinBackground.h"
 #include "platform/data/Field.h"
@@ -35,7 +36,18 @@ void frmID::Form_Load()
     }
 }
 
-void frmID::Form_Activate() { contents::paintCurrentSkin(*FXImage1); }
+// The captions take the colour the skin gives labels lying on its picture,
+// so they stay readable on the dark skins; no skin keeps the look.
+void frmID::Form_Activate()
+{
+    const appearance::Skin* skin = contents::paintCurrentSkin(*FXImage1);
+    if (!skin)
+        return;
+    forms::bestEffort({[&] {
+        for (int index : Label1.indexes())
+            Label1[index]->setForeColor(skin->labelColor);
+    }});
+}
 
 bool frmID::showsUser() const
 {

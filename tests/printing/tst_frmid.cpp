@@ -3,6 +3,7 @@
 #include "support/WriteProtection.h"
 
 #include "platform/data/Quoting.h"
+#include "contents/frmContents.h"
 #include "printing/frmID.h"
 #include "questionwindow/frmMain.h"
 
@@ -415,6 +416,27 @@ private slots:
         // Shown again, it still stands on the picked user.
         main.mnuUser_Click();
         QCOMPARE(w.txtLast->text(), QStringLiteral("O'Brien"));
+    }
+
+    // The captions lie on the skin's picture: they take the skin's label
+    // colour, white on the dark skins.
+    void captionsTakeTheSkinsLabelColour_data()
+    {
+        QTest::addColumn<QString>("skin");
+        QTest::addColumn<int>("labelColor");
+        QTest::newRow("Water") << "Water" << 0xFFFFFF;
+        QTest::newRow("Paper") << "Paper" << 0;
+    }
+    void captionsTakeTheSkinsLabelColour()
+    {
+        QFETCH(QString, skin);
+        QFETCH(int, labelColor);
+        form<contents::frmContents>().txtSkin->setText(skin);
+        frmID& w = users();
+        w.Show();
+        QCOMPARE(w.Label1.count(), 11);
+        for (int index : w.Label1.indexes())
+            QCOMPARE(w.Label1[index]->foreColor(), labelColor);
     }
 };
 
