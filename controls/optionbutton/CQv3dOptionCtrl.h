@@ -97,6 +97,8 @@ protected:
     void doPropExchange(controls::PropExchange& exchange) override;
     void onResetState() override;
     QString userTypeName() const override;
+    std::vector<com::Guid> propertyPageClasses() const override;
+    com::Ptr<com::PropertyPage> createPropertyPage(const com::Guid& page) override;
 
 private:
     friend class OptionWindowHooks;

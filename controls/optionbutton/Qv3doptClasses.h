@@ -14,6 +14,14 @@ inline constexpr const char* controlTypeName = "Qv3dOption Control";
 inline constexpr const char* typeLibrary = "{4C2B7A2F-1D3E-4F60-A051-199904172002}";
 inline constexpr std::uint32_t miscStatus = 0x20191;
 
+// The control's own property pages.
+inline constexpr com::Guid generalPageClass{0x4C2B7A22, 0x1D3E, 0x4F60, {0xA0, 0x51, 0x19, 0x99, 0x04, 0x17, 0x20, 0x02}};
+inline constexpr const char* generalPageProgId = "QV3DOPT.Qv3dOptionPropPage.1";
+inline constexpr const char* generalPageTypeName = "Qv3dOption Property Page";
+inline constexpr com::Guid bevelPageClass{0x4C2B7A23, 0x1D3E, 0x4F60, {0xA0, 0x51, 0x19, 0x99, 0x04, 0x17, 0x20, 0x02}};
+inline constexpr const char* bevelPageProgId = "Qv3dop32.CQv3dOptionPropPage2";
+inline constexpr const char* bevelPageTypeName = "Bevel Property Page";
+
 // Dispatch ids of the control's members.
 namespace dispid {
 inline constexpr int DefaultValue = 0;

@@ -5,6 +5,7 @@
 #include "controls/dateinput/QvindatClasses.h"
 #include "platform/com/PropertyPage.h"
 #include "platform/com/Registration.h"
+#include "support/PageSite.h"
 #include "support/TestContainer.h"
 
 #include <QApplication>
@@ -21,23 +22,13 @@
 #include <QTimer>
 
 using namespace com;
+using testsupport::PageSite;
 using testsupport::TestContainer;
 using testsupport::TestSite;
 
 Q_DECLARE_METATYPE(com::Variant)
 
 namespace {
-
-// The frame's side of a page, as a test sees it: whether the page said it
-// has changes, and the messages it showed.
-class PageSite final : public Object<PropertyPageSite> {
-public:
-    void statusChanged(bool dirty) override { lastStatus = dirty; }
-    void showMessage(const QString&, const QString& text) override { messages.push_back(text); }
-
-    bool lastStatus = false;
-    QStringList messages;
-};
 
 QString today()
 {
@@ -150,14 +141,7 @@ void tst_QvindatPages::theControlListsItsPages()
 
     const std::pair<const char*, const char*> names[] = {{"QVINDAT.QvindatPropPage.1", "General"},
                                                          {"Qvinda32.AppearancePPG", "Appearance"}};
-    for (const auto& [progId, title] : names) {
-        auto page = container_->loader().create<PropertyPage>(QString::fromLatin1(progId));
-        QVERIFY2(page, progId);
-        PageInfo info;
-        QCOMPARE(page->pageInfo(&info), kOk);
-        QCOMPARE(info.title, QString::fromLatin1(title));
-        QVERIFY(info.size.width() > info.size.height());
-    }
+    testsupport::verifyPageTitles(container_->loader(), names);
 }
 
 void tst_QvindatPages::generalPageOnANewControl()
