@@ -7,6 +7,8 @@
 #include "platform/forms/App.h"
 #include "platform/forms/Twips.h"
 #include "platform/forms/WindowKit.h"
+#include "platform/hosting/ControlHost.h"
+#include "platform/hosting/OptionButtons.h"
 
 namespace editing {
 
@@ -48,14 +50,13 @@ frmStrips::frmStrips()
     designPictureTab(*SSTab2->addPage(QStringLiteral("Picture")));
     designVideoTab(*SSTab2->addPage(QStringLiteral("Video")));
 
-    using W = frmStrips;
-    static const forms::ButtonDesign<W, forms::OptionButton> lead[] = {
-        {&W::optLead1, "optLead1", "Lead 1", {240, 5640, 1500, 375}},
-    };
-    forms::buildButtons(*this, canvas, lead);
-    optLead1->setAutoFillBackground(true);
-    optLead1->setBackgroundRole(QPalette::Button);
+    // "Lead 1" is an option button of the control library with the
+    // properties kept beside this design; it answers nothing. Without the
+    // library its place stays empty.
+    optLead1 = hosting::placeOptionButton(canvas, "optLead1", forms::rectFromTwips(240, 5640, 1500, 375),
+                                          QStringLiteral(":/editing/frmStrips_optLead1.bin"));
 
+    using W = frmStrips;
     static const forms::ButtonDesign<W> ok[] = {
         {&W::Command1, "Command1", "&OK", {6720, 5610, 1575, 435}, &W::Command1_Click, "", "", forms::Cancel},
     };

@@ -6,9 +6,12 @@
 #include "platform/forms/Form.h"
 #include "platform/forms/ImageBox.h"
 #include "platform/forms/Label.h"
-#include "platform/forms/OptionButton.h"
 #include "platform/forms/TabControl.h"
 #include "platform/forms/TextBox.h"
+
+namespace hosting {
+class ControlHost;
+}
 
 namespace editing {
 
@@ -49,7 +52,7 @@ public:
     forms::TextBox* txtFileName2;    // full path of the video
     forms::CommandButton* Command12; // "Delete Video"
 
-    forms::OptionButton* optLead1;   // "Lead 1"
+    hosting::ControlHost* optLead1;  // "Lead 1", from the control library
     forms::CommandButton* Command1;  // "&OK"; Esc presses it
     forms::ImageBox* FXImage1;       // the window's background
 

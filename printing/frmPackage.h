@@ -9,8 +9,13 @@
 #include "platform/forms/ListBox.h"
 #include "platform/forms/OptionButton.h"
 #include "platform/forms/TextBox.h"
+#include "platform/hosting/ControlEvents.h"
 
 class XP_ProgressBar;
+
+namespace hosting {
+class ControlHost;
+}
 
 namespace contents {
 class SkinBackground;
@@ -71,8 +76,10 @@ public:
     forms::CommandButton* cmdHeaderColor; // "Change Title Text Color"
     forms::ListBox* List1;                // page border
     forms::Frame* fraTitle;               // "Test Title"
-    forms::OptionButton* optDefault;      // "Use Default Title"
-    forms::OptionButton* optCustom;       // "Custom Title"
+    // Option buttons of the control library, one group; empty places
+    // when the library is missing.
+    hosting::ControlHost* optDefault;     // "Use Default Title"
+    hosting::ControlHost* optCustom;      // "Custom Title"
     forms::Label* Label1;
     forms::Label* Label2;
     forms::Label* Label3;
@@ -145,6 +152,9 @@ private:
     void clearFlashcards();
     void clearTestsAndLists();
     bool storing_ = false;
+
+    hosting::ControlEvents optDefaultEvents_;
+    hosting::ControlEvents optCustomEvents_;
 };
 
 // Moves the package window's bar while the window is shown; a window not

@@ -1,28 +1,33 @@
 // The "Test Title" pair: the default titles, or a title of the user's own.
 // Neither is chosen when the window opens; the title box shows what the row
-// holds.
+// holds. The pair are option buttons of the control library, loaded with
+// the properties kept beside this design; the frame holds them as one
+// group, so choosing one clears the other. Without the library the frame
+// stays empty and the row's title stands.
 
 #include "printing/frmPackage.h"
 
 #include "platform/forms/Twips.h"
 #include "platform/forms/WindowKit.h"
+#include "platform/hosting/ControlHost.h"
+#include "platform/hosting/OptionButtons.h"
 #include "printing/PrintSettings.h"
 
 namespace printing {
 
 void frmPackage::designTitleOptions(QWidget& canvas)
 {
-    using W = frmPackage;
     fraTitle = new forms::Frame(&canvas, QStringLiteral("Test Title"));
     fraTitle->setObjectName(QStringLiteral("fraTitle"));
     forms::setGeometryTwips(*fraTitle, 7440, 3900, 2520, 1020);
     fraTitle->setAutoFillBackground(true);
     fraTitle->setBackgroundRole(QPalette::Button);
-    static const forms::ButtonDesign<W, forms::OptionButton> options[] = {
-        {&W::optDefault, "optDefault", "Use Default Title", {120, 300, 2280, 300}, &W::optDefault_Click},
-        {&W::optCustom, "optCustom", "Custom Title", {120, 630, 2280, 300}, &W::optCustom_Click},
-    };
-    forms::buildButtons(*this, *fraTitle, options);
+    optDefault = hosting::placeOptionButton(*fraTitle, "optDefault", forms::rectFromTwips(120, 300, 2280, 300),
+                                            QStringLiteral(":/printing/frmPackage_optDefault.bin"));
+    optCustom = hosting::placeOptionButton(*fraTitle, "optCustom", forms::rectFromTwips(120, 630, 2280, 300),
+                                           QStringLiteral(":/printing/frmPackage_optCustom.bin"));
+    optDefaultEvents_.attach(*optDefault, hosting::optionButtonEvents, [this] { optDefault_Click(); });
+    optCustomEvents_.attach(*optCustom, hosting::optionButtonEvents, [this] { optCustom_Click(); });
 }
 
 void frmPackage::optDefault_Click()

@@ -5,6 +5,7 @@
 #include "platform/com/Object.h"
 #include "platform/com/Persist.h"
 #include "platform/hosting/ControlLibraries.h"
+#include "platform/hosting/HostSite.h"
 
 #include <QIODevice>
 #include <QResizeEvent>
@@ -12,20 +13,6 @@
 namespace hosting {
 
 namespace {
-
-// What the window offers the control it holds: the window runs (no design
-// mode) and binds none of its properties, so changes need no answer.
-class HostSite final : public com::Object<com::ControlSite> {
-public:
-    explicit HostSite(QString name) : name_(std::move(name)) {}
-    bool userMode() override { return true; }
-    QString displayName() override { return name_; }
-    void propertyChanged(com::DispId) override {}
-    void modalDialog(bool) override {}
-
-private:
-    QString name_;
-};
 
 QString hex(com::Result r) { return QStringLiteral("0x%1").arg(quint32(r), 8, 16, QLatin1Char('0')); }
 
@@ -77,7 +64,7 @@ bool ControlHost::create(const com::Guid& clsid, QIODevice* properties)
     auto persist = com::Ptr<com::PersistStream>::query(object_.get());
     if (!control_ || !persist)
         return fail(QStringLiteral("%1 is no control that can be kept with a window.").arg(clsid.toString()));
-    site_ = com::Ptr<com::ControlSite>(new HostSite(objectName()));
+    site_ = com::Ptr<com::ControlSite>(new HostSite(*this));
     control_->setSite(site_.get());
     // The design's properties; a stream cut short still gives the control,
     // the rest of its properties at their stored defaults.

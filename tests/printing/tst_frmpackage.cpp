@@ -1,12 +1,15 @@
 #include "support/FileQuery.h"
 #include "support/QuestionWindowFixture.h"
 #include "support/SampleChapters.h"
+#include "support/TestContainer.h"
 
 #include "platform/data/Recordset.h"
 #include "platform/forms/Hourglass.h"
 #include "platform/forms/Menu.h"
 #include "platform/forms/ToolButton.h"
 #include "platform/forms/Toolbar.h"
+#include "platform/hosting/ControlHost.h"
+#include "platform/hosting/ControlLibraries.h"
 #include "platform/print/Composer.h"
 #include "platform/print/PrintControl.h"
 #include "printing/PreviewDocument.h"
@@ -63,6 +66,11 @@ QStringList headersOf(const print::Document& document)
 
 // A click as the user makes it: the button's state changes and its step runs.
 void press(QAbstractButton* button) { button->QAbstractButton::click(); }
+void press(hosting::ControlHost* option)
+{
+    QVERIFY2(option->controlWindow(), qPrintable(option->problem()));
+    QTest::mouseClick(option->controlWindow(), Qt::LeftButton);
+}
 
 QString storedSetting(const QString& database, const QString& field)
 {
@@ -95,15 +103,28 @@ private slots:
     void questionWindowReachesPrinting();
 
 private:
+    // The registration store the title's option buttons come from.
+    std::unique_ptr<testsupport::TestContainer> store_;
     std::unique_ptr<testsupport::QuestionWindowFixture> program_;
     forms::ScriptedDialogs& boxes() { return program_->boxes; }
     QString database() const { return program_->databasePath(); }
     void checkBoxes() { QVERIFY2(boxes().ok(), qPrintable(boxes().problems())); }
 };
 
-void FrmPackageTest::init() { program_ = std::make_unique<testsupport::QuestionWindowFixture>(); }
+void FrmPackageTest::init()
+{
+    store_ = std::make_unique<testsupport::TestContainer>();
+    QVERIFY(hosting::registerControlLibraries(QFileInfo(QStringLiteral(DRILLBOOK_QV3DOPT)).absolutePath(),
+                                              {QStringLiteral("QV3DOPT.so")})
+                .isEmpty());
+    program_ = std::make_unique<testsupport::QuestionWindowFixture>();
+}
 
-void FrmPackageTest::cleanup() { program_.reset(); }
+void FrmPackageTest::cleanup()
+{
+    program_.reset();
+    store_.reset();
+}
 
 // Each way of changing a setting stores it in the file before the step
 // returns, so a program that is killed (or ends without unloading the
