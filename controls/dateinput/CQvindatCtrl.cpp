@@ -2,6 +2,7 @@
 
 #include "controls/dateinput/QvindatClasses.h"
 #include "controls/dateinput/RuntimeDateServices.h"
+#include "controls/runtime/Profile.h"
 #include "controls/runtime/TextBuffer.h"
 #include "platform/com/AutomationError.h"
 
@@ -29,6 +30,8 @@ dateinput::DateServices servicesFor(std::function<dateinput::DateParts()> today)
 {
     dateinput::DateServices services = dateinput::runtimeDateServices();
     services.today = std::move(today);
+    // The user's date settings, read from the profile at every use.
+    services.intl = [](std::string_view key) { return qvrun::profileString("intl", std::string(key).c_str()); };
     return services;
 }
 

@@ -2,16 +2,14 @@
 
 #include "controls/dateinput/DateEngine.h"
 #include "controls/runtime/DateNormalizer.h"
-#include "controls/runtime/Profile.h"
 #include "controls/runtime/TextBuffer.h"
 
 #include <string>
 
 namespace dateinput {
 
-// The engine's services with the suite runtime's date normaliser, number
-// reader and the user's "intl" settings, so the control and every test carry
-// dates the one way.
+// The engine's services with the suite runtime's date normaliser and number
+// reader, so the control and every test carry dates the one way.
 inline DateServices runtimeDateServices()
 {
     DateServices services;
@@ -25,7 +23,6 @@ inline DateServices runtimeDateServices()
     services.numberFromText = [](std::string_view text) {
         return long(qvrun::numberFromText(std::string(text).c_str()));
     };
-    services.intl = [](std::string_view key) { return qvrun::profileString("intl", std::string(key).c_str()); };
     return services;
 }
 

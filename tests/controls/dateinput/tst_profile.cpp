@@ -2,7 +2,6 @@
 // file at every use, so a change reaches the next date shown.
 
 #include "controls/dateinput/LanguageNames.h"
-#include "controls/dateinput/RuntimeDateServices.h"
 #include "controls/runtime/Profile.h"
 
 #include <QTemporaryDir>
@@ -67,20 +66,23 @@ private slots:
             QCOMPARE(QString::fromStdString(*read), value);
     }
 
-    // The control's own services read the file anew at every use.
+    // Read anew at every use, as the control reads it: a change of the file
+    // reaches the next loading of the names.
     void aChangeReachesTheNextUse()
     {
-        const DateServices services = runtimeDateServices();
+        const IntlReader intl = [](std::string_view key) {
+            return qvrun::profileString("intl", std::string(key).c_str());
+        };
         LanguageNames names;
-        names.load(0, services.intl);
+        names.load(0, intl);
         QCOMPARE(names.loadedLanguage(), 4); // no profile: English
 
         write("[intl]\nsLanguage=deu\n");
-        names.load(0, services.intl);
+        names.load(0, intl);
         QCOMPARE(names.loadedLanguage(), 2);
 
         write("[intl]\nsLanguage=FRA\n");
-        names.load(0, services.intl);
+        names.load(0, intl);
         QCOMPARE(names.loadedLanguage(), 8);
     }
 };
