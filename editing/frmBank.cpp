@@ -106,11 +106,11 @@ frmBank::frmBank()
     pic1 = new forms::PictureBox(&canvas);
     pic1->setObjectName(QStringLiteral("pic1"));
     pic1->setAccessibleName(QStringLiteral("Picture"));
-    forms::setGeometryTwips(*pic1, 5760, 5040, 1500, 1200);
+    forms::setGeometryTwips(*pic1, 5760, 5040, 1260, 1200);
 
     static const forms::ButtonDesign<W> buttons[] = {
-        {&W::Command1, "Command1", "Transport Question", {7320, 5040, 1680, 495}, &W::Command1_Click},
-        {&W::Command2, "Command2", "&Cancel", {7320, 5640, 1680, 495}, &W::Command2_Click, "", "", forms::Cancel},
+        {&W::Command1, "Command1", "Transport Question", {7080, 5040, 1920, 495}, &W::Command1_Click},
+        {&W::Command2, "Command2", "&Cancel", {7080, 5640, 1920, 495}, &W::Command2_Click, "", "", forms::Cancel},
     };
     forms::buildButtons(*this, canvas, buttons);
 
