@@ -6,6 +6,7 @@
 
 #include "questionwindow/frmMain.h"
 
+#include "editing/ChapterCount.h"
 #include "editing/NewRecordNumbers.h"
 #include "platform/core/Errors.h"
 #include "platform/data/Quoting.h"
@@ -61,15 +62,7 @@ QString frmMain::nextQuestionNumberOf(const QString& chapter)
 {
     Data2->setRecordSource(QStringLiteral("SELECT * FROM table1 where  Chapter = %1").arg(data::sqlText(chapter)));
     Data2->refresh();
-    data::Recordset& chapterRows = Data2->recordset();
-    std::optional<qint64> lastNumbered;
-    if (chapterRows.recordCount() > 0) {
-        chapterRows.moveLast();
-        // A last question without a number defers to the one before it.
-        while (!chapterRows.bof() && !(lastNumbered = editing::questionNumberValue(txtCheckqnum->text())))
-            chapterRows.movePrevious();
-    }
-    return editing::nextQuestionNumber(lastNumbered);
+    return editing::nextQuestionNumber(editing::lastNumberedQuestion(Data2->recordset(), *txtCheckqnum));
 }
 
 // The chapter is that of the question shown: the set marker may name no

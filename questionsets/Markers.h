@@ -58,6 +58,12 @@ inline constexpr QLatin1StringView answeredRight{"N"};  // x: last answered righ
 inline constexpr QLatin1StringView drillMarked{"X"};    // Elephant: marked for the drill set
 inline constexpr QLatin1StringView drillCleared{" "};   // Elephant: the mark cleared
 inline constexpr QLatin1StringView newQuestion{"New"};  // txtNew and picbox while a new question is entered
+inline constexpr QLatin1StringView pictureShown{"2"};   // picbox: the question shows its picture
+inline constexpr QLatin1StringView noPictureShown{"1"}; // picbox: a picture, if any, stays hidden
+
+// ---- Question hub: frmBank.txtLook
+inline constexpr QLatin1StringView hubIdle{"txtLook"};     // the hub was activated or cancelled
+inline constexpr QLatin1StringView hubTransport{"Transport"}; // a chapter was picked, or a transport ran
 
 // ---- Saved session: frmMain.txtClone after a load, and the Clone field of every saved row
 inline constexpr QLatin1StringView sessionLoaded{"Cloning"};

@@ -311,9 +311,9 @@ void frmMain::designButtons(QWidget& canvas)
          &frmMain::cmdShowNotes_Click, "Click to access notes palette", "Notes", pressable},
         {&frmMain::cmdTerms, "cmdTerms", "Terminology", {tw(98), tw(516), tw(110), tw(32)}, nullptr,
          "Click to access terminology section", "Terminology", pressable},
-        {&frmMain::cmdAdd, "cmdAdd", "Transport", {tw(214), tw(516), tw(95), tw(32)}, nullptr,
+        {&frmMain::cmdAdd, "cmdAdd", "Transport", {tw(214), tw(516), tw(95), tw(32)}, &frmMain::cmdAdd_Click,
          "Transports questions to question hub.", "Transport question", pressable},
-        {&frmMain::cmdReturn, "cmdReturn", "Return", {tw(315), tw(516), tw(85), tw(32)}, nullptr,
+        {&frmMain::cmdReturn, "cmdReturn", "Return", {tw(315), tw(516), tw(85), tw(32)}, &frmMain::cmdReturn_Click,
          "Returns To Previous Test Bank", "Return to previous test bank", pressableHidden},
 
         {&frmMain::cmdNuvia, "cmdNuvia", "Nuvia Read", {tw(12), tw(554), tw(110), tw(32)}, &frmMain::cmdNuvia_Click,

@@ -460,6 +460,15 @@ public:
     void cmdSave_Click();
     void cmdDelete_Click();
 
+    // The question hub: "Transport" remembers the question shown in
+    // txtReturn2 and opens the hub; "Return" (and the hub's "&Cancel") goes
+    // back to the remembered question and offers "Transport" again.
+    void cmdAdd_Click();
+    void cmdReturn_Click();
+    void returnToRemembered();
+    // A database number no question of the bank holds yet.
+    qint64 newDatabaseNumber() const;
+
     // The edit box that last got the focus (the question, an answer or the
     // notes), as txtFocus names it; null before any did. Spelling and the
     // thesaurus work on it.
@@ -481,8 +490,6 @@ private:
     void setEditLock(bool locked);
     // The chapter's next question number, read through Data2.
     QString nextQuestionNumberOf(const QString& chapter);
-    // A database number no question of the bank holds yet.
-    qint64 newDatabaseNumber() const;
     bool addQuestionAfterEmptiedSet(const QString& chapter);
     // ==== end of editing block ====
 

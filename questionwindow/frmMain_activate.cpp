@@ -11,6 +11,7 @@
 
 #include "contents/frmContents.h"
 #include "contents/frmContentsBank.h"
+#include "editing/frmBank.h"
 #include "platform/forms/App.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/FailureRegimes.h"
@@ -194,6 +195,16 @@ bool frmMain::offerNewQuestion()
         [&] { txtCall->setText(QString::number(number)); },
         [&] { txtNew->setText(markers::newQuestion); },
     });
+    // While the question hub is transporting (a chapter picked there, or a
+    // copy made), the question just prepared gives way: the cursor reads its
+    // source again and stands on its first question.
+    bestEffort({[&] {
+        if (forms::App::current().isLoaded<editing::frmBank>()
+            && form<editing::frmBank>().txtLook->text() == markers::hubTransport) {
+            Data1->recordset().moveLast();
+            Data1->refresh();
+        }
+    }});
     for (forms::CommandButton* off : {cmdDelete, cmdNew, cmdFirst, cmdPrevious, cmdNext, cmdLast, cmdExit})
         off->setEnabled(false);
     cmdSave->setEnabled(true);

@@ -29,6 +29,10 @@ ControlHost::~ControlHost()
 
 void ControlHost::release()
 {
+    // The control lets go of the window's sinks before it goes.
+    for (const auto& sink : sinks_)
+        sink->detach();
+    sinks_.clear();
     if (control_) {
         control_->destroyWindow();
         control_->setSite(nullptr);
@@ -75,6 +79,21 @@ bool ControlHost::create(const com::Guid& clsid, QIODevice* properties)
     if (com::failed(r) || !controlWindow_)
         return fail(QStringLiteral("its window could not be made (%1).").arg(hex(r)));
     controlWindow_->show();
+    return true;
+}
+
+bool ControlHost::onEvent(const com::Guid& events, com::DispId event, std::function<void()> handler)
+{
+    if (!object_ || !handler)
+        return false;
+    auto sink = com::EventSink::attach(object_.get(), events, [event, handler = std::move(handler)](
+                                                                  com::DispId raised, std::span<com::Variant>) {
+        if (raised == event)
+            handler();
+    });
+    if (!sink)
+        return false;
+    sinks_.push_back(std::move(sink));
     return true;
 }
 

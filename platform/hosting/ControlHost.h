@@ -1,13 +1,16 @@
 #pragma once
 
 #include "platform/com/Dispatch.h"
+#include "platform/com/EventSink.h"
 #include "platform/com/Guid.h"
 #include "platform/com/Unknown.h"
 
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 class QIODevice;
 
@@ -40,6 +43,12 @@ public:
     QWidget* controlWindow() const { return controlWindow_; }
     const QString& problem() const { return problem_; }
 
+    // Runs `handler` each time the control raises `event` (by its dispatch
+    // id) of its event interface `events`, for as long as the control stays.
+    // False, and nothing to run, while the place is empty or when the
+    // control raises no such events.
+    bool onEvent(const com::Guid& events, com::DispId event, std::function<void()> handler);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
@@ -51,6 +60,7 @@ private:
     com::Ptr<com::ControlSite> site_;
     com::Ptr<com::Dispatch> object_;
     com::Ptr<com::Control> control_;
+    std::vector<com::Ptr<com::EventSink>> sinks_;
     QWidget* controlWindow_ = nullptr;
     QString problem_;
 };

@@ -41,6 +41,7 @@ private slots:
     void registersTheFoldersLibraries_data();
     void registersTheFoldersLibraries();
     void aHostMakesItsControlByClassId();
+    void aHostListensOnlyToEventsTheControlRaises();
     void aHostStaysEmptyWhenItCannotMakeTheControl_data();
     void aHostStaysEmptyWhenItCannotMakeTheControl();
 };
@@ -129,6 +130,23 @@ void tst_Hosting::aHostMakesItsControlByClassId()
     host->resize(150, 30);
     QCOMPARE(host->controlWindow()->geometry(), QRect(0, 0, 150, 30));
 
+}
+
+void tst_Hosting::aHostListensOnlyToEventsTheControlRaises()
+{
+    TestContainer container;
+    QWidget window;
+    auto* host = new hosting::ControlHost(&window);
+    host->setObjectName(QStringLiteral("QvDateInput1"));
+    const Guid noSuchEvents{0x4C2B7AFF, 0x1D3E, 0x4F60, {0xA0, 0x51, 0x19, 0x99, 0x04, 0x17, 0x20, 0xFF}};
+    bool raised = false;
+    // An empty place has nothing to listen to.
+    QVERIFY(!host->onEvent(noSuchEvents, -600, [&] { raised = true; }));
+
+    QVERIFY(hosting::registerControlLibraries(programFolder()).isEmpty());
+    QVERIFY(host->create(qvindat::controlClass, nullptr));
+    QVERIFY(!host->onEvent(noSuchEvents, -600, [&] { raised = true; }));
+    QVERIFY(!raised);
 }
 
 void tst_Hosting::aHostStaysEmptyWhenItCannotMakeTheControl_data()

@@ -1,0 +1,140 @@
+// The hub's load and activation steps, the bank options that fill the
+// chapter list, and the chapter click that proposes the copy's question
+// number.
+#include "editing/frmBank.h"
+
+#include "contents/CurrentSkin.h"
+#include "contents/frmContents.h"
+#include "contents/frmContentsBank.h"
+#include "editing/ChapterCount.h"
+#include "editing/NewRecordNumbers.h"
+#include "platform/data/Quoting.h"
+#include "platform/forms/App.h"
+#include "platform/forms/FailureRegimes.h"
+#include "platform/forms/ImageBox.h"
+#include "platform/forms/Qv3dLabel.h"
+#include "questiondb/Cursors.h"
+#include "questionsets/Markers.h"
+#include "questionwindow/frmMain.h"
+
+namespace editing {
+
+using forms::form;
+using questionwindow::frmMain;
+
+namespace {
+
+// The chapter buttons of a bank's table of contents; reading them loads the
+// window hidden, so its buttons carry the stored titles.
+std::vector<forms::Qv3dLabel*> chapterButtons(int bank)
+{
+    const contents::ContentsWindow* window = nullptr;
+    int count = 21;
+    switch (bank) {
+    case 1:
+        window = &form<contents::frmContents>();
+        count = 20;
+        break;
+    case 2:
+        window = &form<contents::frmContents2>();
+        break;
+    default:
+        window = &form<contents::frmContents3>();
+        break;
+    }
+    std::vector<forms::Qv3dLabel*> buttons;
+    for (int number = 1; number <= count; ++number)
+        buttons.push_back(window->cmd(number));
+    return buttons;
+}
+
+} // namespace
+
+// The hub's cursor holds no question until a chapter is picked.
+void frmBank::Form_Load()
+{
+    forms::bestEffort({
+        [&] { questiondb::openCursor(*Data1, QString()); },
+        [&] { listBanks({1}); },
+    });
+}
+
+void frmBank::listBanks(std::initializer_list<int> banks)
+{
+    for (int bank : banks) {
+        for (const forms::Qv3dLabel* button : chapterButtons(bank)) {
+            if (!button->caption().isEmpty())
+                List1->addItem(button->caption());
+        }
+    }
+}
+
+// The copy boxes follow the question the question window shows now; the
+// chapter, its number, the list and the picture tick stay as the user left them.
+void frmBank::Form_Activate()
+{
+    txtLook->setText(markers::hubIdle);
+    contents::paintCurrentSkin(*FXImage1);
+    frmMain& question = form<frmMain>();
+    txtQuestion->setText(question.txtQuestion->text());
+    txtA->setText(question.txtA->text());
+    txtB->setText(question.txtB->text());
+    txtC->setText(question.txtC->text());
+    txtD->setText(question.txtD->text());
+    txtAnswer->setText(question.txtAnswer->text());
+    if (question.FXImage1->hasPicture())
+        pic1->showDrawnPicture(question.FXImage1->picture().toImage());
+    else
+        pic1->clearPicture();
+    txtNotes->setText(question.txtNotes->text());
+    txtLevel->setText(question.txtLevel->text());
+    txtPicture->setText(question.txtFile1->text());
+    txtVideo->setText(question.txtVideo1->text());
+}
+
+// A click on the option already chosen lists its bank again, once.
+void frmBank::optTestBank1_Click()
+{
+    List1->clear();
+    listBanks({1});
+}
+
+void frmBank::optTestBank2_Click()
+{
+    List1->clear();
+    listBanks({2});
+}
+
+void frmBank::optTestBank3_Click()
+{
+    List1->clear();
+    listBanks({3});
+}
+
+// A title that two banks share is listed twice.
+void frmBank::optBoth_Click()
+{
+    List1->clear();
+    listBanks({1, 2, 3});
+}
+
+// The chapter's query waits in the question window's cursor, unrefreshed,
+// for a set emptied there to take it up. The proposed number follows the
+// chapter's last numbered question in stored order: a chapter ending with 7
+// after an earlier 12 goes on with 8, one without numbers starts at 1.
+void frmBank::List1_Click()
+{
+    txtLook->setText(markers::hubTransport);
+    txtChapter->setText(List1->text());
+    const QString chapterQuery =
+        QStringLiteral("SELECT * FROM table1 where  Chapter = %1").arg(data::sqlText(txtChapter->text()));
+    forms::leaveOnError([&] {
+        form<frmMain>().Data1->setRecordSource(chapterQuery);
+        Data1->setRecordSource(chapterQuery);
+        Data1->refresh();
+        txtNumber->setText(nextQuestionNumber(lastNumberedQuestion(Data1->recordset(), *txtCheckQuestionNum)));
+        txtNumber->setFocus();
+    });
+}
+
+} // namespace editing
