@@ -5,23 +5,12 @@
 // titles of bank 1 the load step put there.
 #include "editing/frmBank.h"
 
-#include "platform/com/Guid.h"
 #include "platform/forms/Twips.h"
 #include "platform/forms/WindowKit.h"
 #include "platform/hosting/ControlHost.h"
-
-#include <QFile>
+#include "platform/hosting/OptionButtons.h"
 
 namespace editing {
-
-namespace {
-
-// The option button's class and its event interface, as its library registers them.
-constexpr com::Guid optionClass{0x4C2B7A20, 0x1D3E, 0x4F60, {0xA0, 0x51, 0x19, 0x99, 0x04, 0x17, 0x20, 0x02}};
-constexpr com::Guid optionEvents{0x4C2B7A21, 0x1D3E, 0x4F60, {0xA0, 0x51, 0x19, 0x99, 0x04, 0x17, 0x20, 0x02}};
-constexpr com::DispId clickEvent = -600;
-
-} // namespace
 
 void frmBank::designBankOptions(QWidget& frame)
 {
@@ -41,16 +30,12 @@ void frmBank::designBankOptions(QWidget& frame)
         {&W::optBoth, "optBoth", "Show All Question Banks", {2760, 660, 2580, 315}, &W::optBoth_Click},
     };
     for (const auto& row : options) {
-        auto* host = new hosting::ControlHost(&frame);
         const QString name = QString::fromLatin1(row.name);
-        host->setObjectName(name);
+        auto* host = hosting::placeOptionButton(
+            frame, row.name, forms::rectFromTwips(row.place.left, row.place.top, row.place.width, row.place.height),
+            QStringLiteral(":/editing/frmBank_%1.bin").arg(name));
         host->setAccessibleName(QString::fromLatin1(row.accessibleName));
-        forms::setGeometryTwips(*host, row.place.left, row.place.top, row.place.width, row.place.height);
-        QFile properties(QStringLiteral(":/editing/frmBank_%1.bin").arg(name));
-        // Unopened, the stream reads as no control's and the place stays empty.
-        properties.open(QIODevice::ReadOnly);
-        if (host->create(optionClass, &properties))
-            host->onEvent(optionEvents, clickEvent, [this, click = row.click] { (this->*click)(); });
+        host->onEvent(hosting::optionButtonEvents, hosting::optionButtonClick, [this, click = row.click] { (this->*click)(); });
         this->*row.member = host;
     }
 }

@@ -9,7 +9,6 @@
 #include "platform/forms/ListBox.h"
 #include "platform/forms/OptionButton.h"
 #include "platform/forms/TextBox.h"
-#include "platform/hosting/ControlEvents.h"
 
 class XP_ProgressBar;
 
@@ -153,8 +152,6 @@ private:
     void clearTestsAndLists();
     bool storing_ = false;
 
-    hosting::ControlEvents optDefaultEvents_;
-    hosting::ControlEvents optCustomEvents_;
 };
 
 // Moves the package window's bar while the window is shown; a window not

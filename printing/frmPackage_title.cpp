@@ -26,8 +26,8 @@ void frmPackage::designTitleOptions(QWidget& canvas)
                                             QStringLiteral(":/printing/frmPackage_optDefault.bin"));
     optCustom = hosting::placeOptionButton(*fraTitle, "optCustom", forms::rectFromTwips(120, 630, 2280, 300),
                                            QStringLiteral(":/printing/frmPackage_optCustom.bin"));
-    optDefaultEvents_.attach(*optDefault, hosting::optionButtonEvents, [this] { optDefault_Click(); });
-    optCustomEvents_.attach(*optCustom, hosting::optionButtonEvents, [this] { optCustom_Click(); });
+    optDefault->onEvent(hosting::optionButtonEvents, hosting::optionButtonClick, [this] { optDefault_Click(); });
+    optCustom->onEvent(hosting::optionButtonEvents, hosting::optionButtonClick, [this] { optCustom_Click(); });
 }
 
 void frmPackage::optDefault_Click()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/com/Dispatch.h"
 #include "platform/com/Guid.h"
 
 #include <QRect>
@@ -17,6 +18,7 @@ inline constexpr com::Guid optionButtonClass{
     0x4C2B7A20, 0x1D3E, 0x4F60, {0xA0, 0x51, 0x19, 0x99, 0x04, 0x17, 0x20, 0x02}};
 inline constexpr com::Guid optionButtonEvents{
     0x4C2B7A21, 0x1D3E, 0x4F60, {0xA0, 0x51, 0x19, 0x99, 0x04, 0x17, 0x20, 0x02}};
+inline constexpr com::DispId optionButtonClick = -600;
 
 // A place on parent, at place (pixels), holding an option button loaded
 // from the properties kept with the window's design. Buttons placed on the

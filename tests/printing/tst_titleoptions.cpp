@@ -6,7 +6,6 @@
 #include "support/TestContainer.h"
 
 #include "editing/frmStrips.h"
-#include "platform/hosting/ControlEvents.h"
 #include "platform/hosting/ControlHost.h"
 #include "platform/hosting/ControlLibraries.h"
 #include "platform/hosting/OptionButtons.h"
@@ -81,8 +80,7 @@ private slots:
         QVERIFY(option);
         QVERIFY2(option->controlWindow(), qPrintable(option->problem()));
         int clicks = 0;
-        hosting::ControlEvents counter;
-        QVERIFY(counter.attach(*option, hosting::optionButtonEvents, [&clicks] { ++clicks; }));
+        QVERIFY(option->onEvent(hosting::optionButtonEvents, hosting::optionButtonClick, [&clicks] { ++clicks; }));
         w.txtHeaderTitle->setText(QStringLiteral("Station 9 Drill"));
 
         QTest::mouseClick(option->controlWindow(), Qt::LeftButton);
