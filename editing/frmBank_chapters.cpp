@@ -3,6 +3,7 @@
 // number.
 #include "editing/frmBank.h"
 
+#include "appearance/SkinTable.h"
 #include "contents/CurrentSkin.h"
 #include "contents/frmContents.h"
 #include "contents/frmContentsBank.h"
@@ -10,8 +11,11 @@
 #include "editing/NewRecordNumbers.h"
 #include "platform/data/Quoting.h"
 #include "platform/forms/App.h"
+#include "platform/forms/Appearance.h"
 #include "platform/forms/FailureRegimes.h"
+#include "platform/forms/Frame.h"
 #include "platform/forms/ImageBox.h"
+#include "platform/forms/Label.h"
 #include "platform/forms/Qv3dLabel.h"
 #include "questiondb/Cursors.h"
 #include "questionsets/Markers.h"
@@ -74,7 +78,14 @@ void frmBank::listBanks(std::initializer_list<int> banks)
 void frmBank::Form_Activate()
 {
     txtLook->setText(markers::hubIdle);
-    contents::paintCurrentSkin(*FXImage1);
+    // The captions lie on the skin's picture: they take its label colour,
+    // so they read on the dark skins too.
+    if (const appearance::Skin* skin = contents::paintCurrentSkin(*FXImage1)) {
+        for (forms::Label* label : findChildren<forms::Label*>())
+            label->setForeColor(skin->labelColor);
+        for (forms::Frame* frame : findChildren<forms::Frame*>())
+            forms::setForeColorOf(*frame, skin->labelColor);
+    }
     frmMain& question = form<frmMain>();
     txtQuestion->setText(question.txtQuestion->text());
     txtA->setText(question.txtA->text());

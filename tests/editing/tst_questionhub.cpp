@@ -6,6 +6,7 @@
 #include "support/FileQuery.h"
 #include "support/QuestionWindowFixture.h"
 #include "support/SampleChapters.h"
+#include "support/SkinLabelColours.h"
 #include "support/TestContainer.h"
 
 #include "contents/frmContents.h"
@@ -16,6 +17,7 @@
 #include "platform/com/Persist.h"
 #include "platform/data/Recordset.h"
 #include "platform/forms/App.h"
+#include "platform/forms/Label.h"
 #include "platform/forms/Qv3dLabel.h"
 #include "platform/hosting/ControlHost.h"
 #include "platform/hosting/ControlLibraries.h"
@@ -327,6 +329,21 @@ private slots:
         QCOMPARE(w.Data1->recordset().recordCount(), all);
         QCOMPARE(w.Data1->recordset().editMode() == data::Recordset::EditNone, transporting);
         QVERIFY(fixture->boxes.ok());
+    }
+
+    // The captions lie on the skin's picture and take its label colour,
+    // white on the dark skins.
+    void captionsTakeTheSkinsLabelColour_data() { testsupport::addSkinLabelColourRows(); }
+    void captionsTakeTheSkinsLabelColour()
+    {
+        QFETCH(QString, skin);
+        QFETCH(int, labelColor);
+        form<contents::frmContents>().txtSkin->setText(skin);
+        frmBank& hub = transportFrom(testsupport::sample::hose, 0);
+        const auto labels = hub.findChildren<forms::Label*>();
+        QVERIFY(labels.size() >= 6);
+        for (const forms::Label* label : labels)
+            QCOMPARE(label->foreColor(), labelColor);
     }
 };
 

@@ -1,5 +1,6 @@
 #include "support/FileQuery.h"
 #include "support/ProgramFixture.h"
+#include "support/SkinLabelColours.h"
 #include "support/WriteProtection.h"
 
 #include "platform/data/Quoting.h"
@@ -420,13 +421,7 @@ private slots:
 
     // The captions lie on the skin's picture: they take the skin's label
     // colour, white on the dark skins.
-    void captionsTakeTheSkinsLabelColour_data()
-    {
-        QTest::addColumn<QString>("skin");
-        QTest::addColumn<int>("labelColor");
-        QTest::newRow("Water") << "Water" << 0xFFFFFF;
-        QTest::newRow("Paper") << "Paper" << 0;
-    }
+    void captionsTakeTheSkinsLabelColour_data() { testsupport::addSkinLabelColourRows(); }
     void captionsTakeTheSkinsLabelColour()
     {
         QFETCH(QString, skin);
