@@ -6,15 +6,12 @@
 #include "printing/TestResults.h"
 
 #include "platform/forms/App.h"
-#include "platform/forms/Dialogs.h"
 #include "platform/forms/Hourglass.h"
 #include "platform/print/PrintControl.h"
 #include "printing/PreviewDocument.h"
-#include "printing/PrintedRows.h"
 #include "printing/QuestionSetPrint.h"
 #include "printing/frmID.h"
 #include "questionsets/Markers.h"
-#include "questionsets/frmSelect.h"
 #include "questionwindow/frmMain.h"
 
 namespace printing {
