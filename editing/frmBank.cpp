@@ -119,6 +119,12 @@ frmBank::frmBank()
     forms::setTabOrder(*this, {"List1", "txtNumber", "chkPic", "Command1", "Command2", "txtChapter", "txtQuestion",
                                "txtA", "txtB", "txtC", "txtD", "txtNotes", "txtAnswer", "txtLevel", "txtPicture",
                                "txtVideo"});
+
+    // A larger window (maximised) shows the hub larger; a smaller one scrolls.
+    // Made last, so it takes every control's design place, the hosted
+    // option buttons included.
+    ReSize1 = new forms::ReSize(canvas, design);
+    ReSize1->setObjectName(QStringLiteral("ReSize1"));
 }
 
 frmBank::~frmBank() = default;

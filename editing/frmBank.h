@@ -7,6 +7,7 @@
 #include "platform/forms/Frame.h"
 #include "platform/forms/ListBox.h"
 #include "platform/forms/PictureBox.h"
+#include "platform/forms/ReSize.h"
 #include "platform/forms/TextBox.h"
 
 #include <initializer_list>
@@ -68,6 +69,7 @@ public:
     forms::CommandButton* Command1;       // "Transport Question"
     forms::CommandButton* Command2;       // "&Cancel", also the Escape key
     contents::SkinBackground* FXImage1;   // the skin's picture behind every control
+    forms::ReSize* ReSize1;               // grows the controls with the window
 
     // ---- Steps ----------------------------------------------------------------------
     void optTestBank1_Click();

@@ -1,6 +1,7 @@
 #include "platform/forms/ReSize.h"
 
 #include <QEvent>
+#include <QGroupBox>
 #include <QWidget>
 
 #include <algorithm>
@@ -45,6 +46,14 @@ void ReSize::track(QWidget& widget)
         control.fontPoints = widget.font().pointSizeF() / fontScale();
     widget.installEventFilter(this);
     controls_.push_back(control);
+    // A frame's controls grow with it, in their places inside it; the inner
+    // parts of other controls are their own business.
+    if (qobject_cast<QGroupBox*>(&widget)) {
+        for (QObject* child : widget.children()) {
+            if (auto* inner = qobject_cast<QWidget*>(child); inner && !inner->isWindow())
+                track(*inner);
+        }
+    }
 }
 
 void ReSize::readBack(Control& control)

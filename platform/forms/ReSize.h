@@ -15,8 +15,9 @@ namespace forms {
 
 // The resizing control of a window's canvas: the controls on the canvas grow
 // with it, each place, size and font in proportion to the canvas's design
-// size. At the design size and below (where the canvas scrolls) every control
-// has its design place and font. Places and sizes follow the canvas's width
+// size, and the controls inside a frame with the frame. At the design size
+// and below (where the canvas scrolls) every control has its design place and
+// font. Places and sizes follow the canvas's width
 // and height on their own; fonts follow the smaller of the two, so a caption
 // still fits its button.
 //

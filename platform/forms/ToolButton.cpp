@@ -11,7 +11,9 @@ ToolButton::ToolButton(Toolbar* bar, const QString& key, Style style, int group)
     : QObject(bar), bar_(bar), action_(new QAction(this)), key_(key), style_(style), group_(group)
 {
     action_->setSeparator(style == Separator);
-    action_->setCheckable(style != Separator);
+    // A plain button is a push button to the user and to a screen reader;
+    // it shows as pressed only while the window holds it down.
+    action_->setCheckable(style == Check || style == ButtonGroup);
     connect(action_, &QAction::triggered, this, &ToolButton::onTriggered);
     updateText();
 }
@@ -83,6 +85,8 @@ void ToolButton::setValue(int value)
 
 void ToolButton::showValue()
 {
+    if (style_ == Default)
+        action_->setCheckable(value_ == 1);
     action_->setChecked(value_ == 1);
 }
 

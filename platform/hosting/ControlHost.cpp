@@ -78,8 +78,19 @@ bool ControlHost::create(const com::Guid& clsid, QIODevice* properties)
     r = control_->createWindow(this, rect(), &controlWindow_);
     if (com::failed(r) || !controlWindow_)
         return fail(QStringLiteral("its window could not be made (%1).").arg(hex(r)));
+    controlFocus_ = controlWindow_->focusPolicy();
+    setTabStop(tabStop_);
     controlWindow_->show();
     return true;
+}
+
+void ControlHost::setTabStop(bool stop)
+{
+    tabStop_ = stop;
+    // Without the stop, the control still takes the focus it is given (a
+    // click, an arrow key of its group), only Tab passes it by.
+    if (controlWindow_)
+        controlWindow_->setFocusPolicy(stop ? controlFocus_ : Qt::NoFocus);
 }
 
 bool ControlHost::onEvent(const com::Guid& events, com::DispId event, std::function<void()> handler)

@@ -43,6 +43,11 @@ public:
     QWidget* controlWindow() const { return controlWindow_; }
     const QString& problem() const { return problem_; }
 
+    // Whether Tab stops at the control: a window keeps this of each of its
+    // controls (option buttons leave it on only for the selected one).
+    bool tabStop() const { return tabStop_; }
+    void setTabStop(bool stop);
+
     // Runs `handler` each time the control raises `event` (by its dispatch
     // id) of its event interface `events`, for as long as the control stays.
     // False, and nothing to run, while the place is empty or when the
@@ -62,6 +67,8 @@ private:
     com::Ptr<com::Control> control_;
     std::vector<com::Ptr<com::EventSink>> sinks_;
     QWidget* controlWindow_ = nullptr;
+    Qt::FocusPolicy controlFocus_ = Qt::StrongFocus; // the control window's own
+    bool tabStop_ = true;
     QString problem_;
 };
 

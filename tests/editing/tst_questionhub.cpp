@@ -202,6 +202,53 @@ private slots:
         }
     }
 
+    // The four options are one group on screen: a click selects one and
+    // clears the other three, and an arrow key moves the choice within the
+    // group (wrapping round) and lists the bank it lands on.
+    void theBankOptionsClearEachOther()
+    {
+        frmBank& hub = transportFrom(testsupport::sample::hose, 0);
+        hub.show();
+        hub.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&hub));
+        const QStringList names{"optTestBank1", "optTestBank2", "optTestBank3", "optBoth"};
+        QList<hosting::ControlHost*> hosts;
+        for (const QString& name : names) {
+            hosting::ControlHost* host = hub.findChild<hosting::ControlHost*>(name);
+            QVERIFY2(host && host->controlWindow(), host ? qPrintable(host->problem()) : "no place");
+            hosts << host;
+        }
+        auto selected = [&] {
+            QStringList on;
+            for (int i = 0; i < hosts.size(); ++i) {
+                Variant value;
+                getProperty(hosts[i]->object(), QStringLiteral("Value"), &value);
+                bool ticked = false;
+                value.toBool(&ticked);
+                if (ticked)
+                    on << names[i];
+            }
+            return on;
+        };
+        for (int i : {2, 0, 3, 1}) {
+            QTest::mouseClick(hosts[i]->controlWindow(), Qt::LeftButton, {}, QPoint(8, hosts[i]->height() / 2));
+            QCOMPARE(selected(), QStringList{names[i]});
+        }
+        // optTestBank2 holds the choice and the focus: Down goes on to bank 3,
+        // Up from bank 1 wraps round to all the banks.
+        QCOMPARE(QApplication::focusWidget()->parentWidget()->objectName(), names[1]);
+        QTest::keyClick(hosts[1]->controlWindow(), Qt::Key_Down);
+        QCOMPARE(selected(), QStringList{names[2]});
+        QCOMPARE(listed(hub), bankTitles(3));
+        hosts[0]->controlWindow()->setFocus();
+        QTest::keyClick(hosts[0]->controlWindow(), Qt::Key_Up);
+        QCOMPARE(selected(), QStringList{names[3]});
+        QStringList all;
+        for (int bank : {1, 2, 3})
+            all << bankTitles(bank);
+        QCOMPARE(listed(hub), all);
+    }
+
     // The proposed number follows the chapter's last numbered question in
     // stored order; a title with a quote is a title like any other.
     void aChapterClickProposesTheNextNumber_data()

@@ -188,6 +188,15 @@ private slots:
         w.FXImage1_Click(); // a click on the picture hides it
         QVERIFY(w.FXImage1->isHidden());
         QVERIFY(!w.cmdShow->isHidden());
+
+        // A double click on the second picture box puts it away likewise.
+        w.Picture1->setVisible(true);
+        w.cmdShow->setVisible(false);
+        w.cmdHide->setVisible(true);
+        QTest::mouseDClick(w.Picture1, Qt::LeftButton);
+        QVERIFY(w.Picture1->isHidden());
+        QVERIFY(!w.cmdShow->isHidden());
+        QVERIFY(w.cmdHide->isHidden());
     }
 
     void recordWithoutVideoHidesTheVideoControls()

@@ -3,6 +3,7 @@
 
 #include "platform/forms/ReSize.h"
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QTest>
 
@@ -55,6 +56,7 @@ private slots:
     void controlsGrowWithTheCanvas();
     void designSizeGivesBackTheDesign();
     void controlPlacedByCodeKeepsItsPlace();
+    void framedControlsGrowWithTheirFrame();
 };
 
 void ReSizeTest::controlsGrowWithTheCanvas_data()
@@ -117,6 +119,27 @@ void ReSizeTest::controlPlacedByCodeKeepsItsPlace()
     c.canvas->resize(1200, 900);
     QCOMPARE(c.button->geometry(), QRect(150, 150, 300, 90));
     QCOMPARE(added->geometry(), QRect(900, 750, 150, 90));
+}
+
+// The option buttons of a frame grow with it, in their places inside it.
+void ReSizeTest::framedControlsGrowWithTheirFrame()
+{
+    QWidget window;
+    auto* canvas = new QWidget(&window);
+    canvas->setGeometry(0, 0, 400, 300);
+    auto* frame = new QGroupBox(QStringLiteral("Displaying Question Banks"), canvas);
+    frame->setGeometry(20, 200, 360, 80);
+    auto* option = new QLabel(QStringLiteral("Show Question Bank 1"), frame);
+    option->setGeometry(10, 20, 150, 20);
+    ReSize resize(*canvas, QSize(400, 300));
+    window.resize(800, 600);
+    window.show();
+
+    canvas->resize(800, 600);
+    QCOMPARE(frame->geometry(), QRect(40, 400, 720, 160));
+    QCOMPARE(option->geometry(), QRect(20, 40, 300, 40));
+    canvas->resize(400, 300);
+    QCOMPARE(option->geometry(), QRect(10, 20, 150, 20));
 }
 
 QTEST_MAIN(ReSizeTest)
