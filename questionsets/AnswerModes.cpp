@@ -87,6 +87,9 @@ void switchMode(frmMain& w, const ModeLayout& mode)
 {
     contents::saveAnswerMode(mode.word);
     w.Status->panel(markers::statePanel)->setText(mode.panelText);
+    // The read-aloud mode's pause ends with it: left running, it would tell
+    // an answer and store the read-aloud mode over the one just chosen.
+    w.Timer3->setEnabled(false);
     if (mode.silencesCharacter) {
         // Without speech components there is nobody to silence; the mode
         // still changes.

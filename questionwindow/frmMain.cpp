@@ -68,6 +68,7 @@ frmMain::frmMain()
     connect(Timer2, &forms::Timer::timer, this, &frmMain::Timer2_Timer);
     Timer3 = new forms::Timer(this, 6000, false);
     Timer3->setObjectName(QStringLiteral("Timer3"));
+    connect(Timer3, &forms::Timer::timer, this, &frmMain::Timer3_Timer);
     Agent1 = new speech::CharacterControl(this);
     Agent1->setObjectName(QStringLiteral("Agent1"));
     connect(Agent1, &speech::CharacterControl::bookmark, this, &frmMain::Agent1_Bookmark);
@@ -320,7 +321,7 @@ void frmMain::designButtons(QWidget& canvas)
          "Nuvia reads current question", "Read question aloud", pressable},
         {&frmMain::cmdNuviaStop, "cmdNuviaStop", "Nuvia Stop", {tw(128), tw(554), tw(110), tw(32)},
          &frmMain::cmdNuviaStop_Click, "", "Stop reading", pressableHidden},
-        {&frmMain::cmdReadAll, "cmdReadAll", "Presentation", {tw(244), tw(554), tw(110), tw(32)}, nullptr,
+        {&frmMain::cmdReadAll, "cmdReadAll", "Presentation", {tw(244), tw(554), tw(110), tw(32)}, &frmMain::cmdReadAll_Click,
          "Nuvia reads all questions", "Presentation of all questions", pressable},
     };
     forms::buildButtons(*this, canvas, buttons);
@@ -372,6 +373,7 @@ void frmMain::designPictureAndNotes(QWidget& canvas)
     setGeometryTwips(*fraVideo, tw(728), tw(398), tw(284), tw(232));
     Video = new media::MediaPlayer(fraVideo);
     Video->setObjectName(QStringLiteral("Video"));
+    connect(Video, &media::MediaPlayer::playEnded, this, &frmMain::Video_PlayEnded);
     Video->setGeometry(8, 22, 268, 202);
     // Shown by "Show Video"; a video on screen plays at once.
     fraVideo->setVisible(false);

@@ -347,6 +347,16 @@ public:
     void cmdNuvia_Click();
     void cmdNuviaStop_Click();
     void Agent1_Bookmark(int tag);
+    void cmdReadAll_Click();         // one presentation item
+    void Video_PlayEnded(int result); // the result is not read
+    void mnuReadNuvia_Click();       // the read-aloud mode: reads the current record
+    void Timer3_Timer();             // the answer pause is over
+    void mnuHideNuvia_Click();
+    void mnuUseNuvia_Click();
+    void mnuShowBalloon_Click();
+    void mnuHideBalloon_Click();
+    void mnuNuviaTells_Click();
+    void mnuImagesShow_Click(int index); // the index is not consulted
 
     // ---- Handlers: question sets and answer modes -------------------------
     void mnuUse_Click();
@@ -405,6 +415,10 @@ private:
 
     // The pick step of one option; letter "A" to "D".
     void pickAnswer(const QString& letter);
+
+    // The read-aloud cycle after the answer was told: the next record, read
+    // aloud; at the set's last record the cycle ends.
+    void readAloudNextRecord();
 
     // Stop watch state.
     bool watchRunning_ = false;

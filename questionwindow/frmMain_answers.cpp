@@ -167,6 +167,10 @@ void frmMain::pickAnswer(const QString& letter)
     // quietly; what was done before stays.
     forms::leaveOnError([&] {
         const QString mode = txtBe->text();
+        // A pick judged at once answers the question: a read-aloud pause
+        // still running must not tell the answer of the question shown next.
+        if (mode == markers::bypassCode || mode == markers::turboCode || mode == markers::hideScoreCode)
+            Timer3->setEnabled(false);
         if (mode == markers::useAnswerCode) {
             txtAnswer->setVisible(false);
         } else if (mode == markers::bypassCode) {

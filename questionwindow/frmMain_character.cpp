@@ -1,32 +1,45 @@
 // The question window's speaking character: the read button, its stop, and
-// the bookmarks that carry a spoken verdict on to the next question. The
-// presentation and the read-aloud cycle build on these.
+// the bookmarks that carry each reading on to its next step. The
+// presentation and the read-aloud cycle have files of their own.
 
 #include "questionwindow/frmMain.h"
 
 #include "contents/frmContents.h"
 #include "platform/forms/App.h"
 #include "platform/forms/FailureRegimes.h"
+#include "platform/media/MediaPlayer.h"
 #include "platform/speech/CharacterControl.h"
 #include "questionsets/Markers.h"
+#include "questionwindow/CharacterSteps.h"
 
 namespace questionwindow {
 
 using forms::form;
 
-namespace {
-
-// Where the character stands while it reads the question, by screen size.
-void moveForReading(speech::Character& character)
+RecordCopies copyDisplayedRecord(frmMain& w)
 {
-    const QString screen = form<contents::frmContents>().txtRes->text();
-    if (screen == markers::screen1024)
-        character.moveTo(690, 410);
-    else if (screen == markers::screen800)
-        character.moveTo(500, 300);
+    forms::bestEffort({
+        [&] { w.txtQuestion2->setText(w.txtQuestion->text()); },
+        [&] { w.txtA2->setText(w.txtA->text()); },
+        [&] { w.txtB2->setText(w.txtB->text()); },
+        [&] { w.txtC2->setText(w.txtC->text()); },
+        [&] { w.txtD2->setText(w.txtD->text()); },
+    });
+    return {w.txtQuestion2->text(), w.txtA2->text(), w.txtB2->text(), w.txtC2->text(), w.txtD2->text()};
 }
 
-} // namespace
+void moveForReading(speech::Character& character, Reading reading)
+{
+    const QString screen = form<contents::frmContents>().txtRes->text();
+    if (const std::optional<QPoint> place = readingPosition(reading, screen))
+        character.moveTo(place->x(), place->y());
+}
+
+void speakAll(speech::Character& character, const QStringList& requests)
+{
+    for (const QString& text : requests)
+        character.speak(text);
+}
 
 speech::Character* frmMain::character() const
 {
@@ -37,14 +50,8 @@ speech::Character* frmMain::character() const
 void frmMain::cmdNuvia_Click()
 {
     speech::Character* reader = character();
+    const RecordCopies record = copyDisplayedRecord(*this);
     forms::bestEffort({
-        [&] {
-            txtQuestion2->setText(txtQuestion->text());
-            txtA2->setText(txtA->text());
-            txtB2->setText(txtB->text());
-            txtC2->setText(txtC->text());
-            txtD2->setText(txtD->text());
-        },
         [&] {
             cmdNuvia->setVisible(false);
             cmdNuviaStop->setVisible(true);
@@ -57,23 +64,17 @@ void frmMain::cmdNuvia_Click()
         cmdNuviaStop->setVisible(false);
         return;
     }
-    moveForReading(*reader);
+    moveForReading(*reader, Reading::ReadButton);
     reader->show();
-    if (txtBe->text() == markers::flashCardCode) {
-        reader->speak(txtQuestion2->text() + QStringLiteral(" \\mrk=2\\"));
-        return;
-    }
-    reader->speak(txtQuestion2->text() + QLatin1Char(' '));
-    reader->speak(QStringLiteral("A. ") + txtA2->text() + QLatin1Char(' '));
-    reader->speak(QStringLiteral("B. ") + txtB2->text() + QLatin1Char(' '));
-    reader->speak(QStringLiteral("C. ") + txtC2->text() + QLatin1Char(' '));
-    reader->speak(QStringLiteral("D. ") + txtD2->text() + QStringLiteral(" \\mrk=2\\"));
+    speakAll(*reader, readButtonRequests(record, txtBe->text() == markers::flashCardCode));
 }
 
 void frmMain::cmdNuviaStop_Click()
 {
     if (speech::Character* reader = character())
         reader->stop();
+    // A pause still running would speak the answer and start the cycle again.
+    Timer3->setEnabled(false);
     cmdNuvia->setVisible(true);
     cmdNuviaStop->setVisible(false);
     mnuReadNuvia->setEnabled(true);
@@ -83,6 +84,7 @@ void frmMain::cmdNuviaStop_Click()
 // being spoken must not carry a closed window on to its next question.
 void frmMain::Form_Unload(int& /*cancel*/)
 {
+    Timer3->setEnabled(false);
     if (speech::Character* reader = character()) {
         reader->stop();
         reader->hide();
@@ -96,17 +98,49 @@ void frmMain::Agent1_Bookmark(int tag)
         cmdNuvia->setVisible(true);
     };
     switch (tag) {
+    case 1: // a presentation item is read: its video first, else the next item
+        if (!cmdShowVideo->isHidden()) {
+            // The video's end carries the presentation on.
+            forms::bestEffort({
+                [&] {
+                    if (speech::Character* reader = character())
+                        reader->moveTo(videoPosition.x(), videoPosition.y());
+                },
+                [&] { cmdShowVideo_Click(); },
+                [&] { Video->play(); },
+            });
+        } else if (forms::testOr(true, [&] { return !Data1->recordset().eof(); })) {
+            forms::bestEffort({
+                [&] { cmdNext_Click(); },
+                [&] { cmdReadAll_Click(); },
+            });
+        }
+        break;
     case 2: // the read button's reading is done
         restoreReadButton();
+        break;
+    case 3: // the question is read: the answer pause starts
+        Timer3->setEnabled(true);
+        break;
+    case 4: // the answer is told: on to the next question
+        forms::bestEffort({
+            [&] { Timer3->setEnabled(false); },
+            [&] { readAloudNextRecord(); },
+        });
         break;
     case 5: // a Bypass verdict: on to the next question, read aloud
         forms::bestEffort({
             [&] { cmdNext_Click(); },
             restoreReadButton,
-            [&] { cmdNuvia_Click(); },
+            [&] {
+                if (txtPresent->text() == markers::presentationReading)
+                    cmdReadAll_Click();
+                else
+                    cmdNuvia_Click();
+            },
         });
         break;
-    case 6: // the verdict on the set's last question ends the run
+    case 6: // the verdict or presentation item on the set's last question ends the run
         restoreReadButton();
         break;
     default:
