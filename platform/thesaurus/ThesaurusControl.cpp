@@ -21,14 +21,14 @@ ThesaurusControl::ThesaurusControl(QWidget* parent, QString programFolder)
     bold.setBold(true);
     wordLabel_->setFont(bold);
 
-    auto* meaningsTitle = new QLabel(tr("Meanings:"), this);
-    auto* synonymsTitle = new QLabel(tr("Synonyms:"), this);
+    auto* meaningsTitle = new QLabel(QStringLiteral("Meanings:"), this);
+    auto* synonymsTitle = new QLabel(QStringLiteral("Synonyms:"), this);
     meaningList_ = new QListWidget(this);
     meaningList_->setObjectName(QStringLiteral("meanings"));
-    meaningList_->setAccessibleName(tr("Meanings"));
+    meaningList_->setAccessibleName(QStringLiteral("Meanings"));
     synonymList_ = new QListWidget(this);
     synonymList_->setObjectName(QStringLiteral("synonyms"));
-    synonymList_->setAccessibleName(tr("Synonyms"));
+    synonymList_->setAccessibleName(QStringLiteral("Synonyms"));
     meaningsTitle->setBuddy(meaningList_);
     synonymsTitle->setBuddy(synonymList_);
 
@@ -68,11 +68,11 @@ void ThesaurusControl::setWord(const QString& word)
     setText(word);
     const QList<WordSpan> spans = wordSpans(word);
     if (spans.isEmpty()) {
-        noticeLabel_->setText(tr("Type a word to look up."));
+        noticeLabel_->setText(QStringLiteral("Type a word to look up."));
         return;
     }
     if (!haveFile()) {
-        noticeLabel_->setText(tr("No thesaurus is installed."));
+        noticeLabel_->setText(QStringLiteral("No thesaurus is installed."));
         return;
     }
     QList<Meaning> meanings;
@@ -84,7 +84,7 @@ void ThesaurusControl::setWord(const QString& word)
         }
     }
     if (meanings.isEmpty()) {
-        noticeLabel_->setText(tr("No synonyms found for \"%1\".").arg(word.trimmed()));
+        noticeLabel_->setText(QStringLiteral("No synonyms found for \"%1\".").arg(word.trimmed()));
         return;
     }
     for (const Meaning& meaning : meanings) {
