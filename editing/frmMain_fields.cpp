@@ -83,6 +83,15 @@ forms::TextBox* frmMain::focusedEditField() const
     return nullptr;
 }
 
+forms::TextBox* frmMain::editFieldNamed(const QString& word) const
+{
+    for (const EditBox& edit : editBoxes) {
+        if (word == QLatin1String(edit.word))
+            return this->*edit.box;
+    }
+    return nullptr;
+}
+
 void frmMain::editBox_GotFocus(const QString& letter, const QString& word)
 {
     txtFocus->setText(letter);

@@ -487,6 +487,11 @@ public:
     // notes), as txtFocus names it; null before any did. Spelling and the
     // thesaurus work on it.
     forms::TextBox* focusedEditField() const;
+    // The edit box a field marker names ("Question", "A".."D", "Notes", as
+    // txtClip holds them); null for any other text.
+    forms::TextBox* editFieldNamed(const QString& word) const;
+    // The toolbar's "Fonts" key: the thesaurus on the marked field's selection.
+    void showThesaurus();
     void mnuCut_Click();
     void mnuCopy_Click();
     void mnuPaste_Click();

@@ -22,6 +22,7 @@ LAYER_RULES=(
   "print:core gdi"
   "com:core"
   "hosting:core com"
+  "thesaurus:core"
 )
 
 # The control libraries and what they stand on, each with the folders of
@@ -51,6 +52,7 @@ PROGRAM_LIBRARIES="questiondb widgets appearance/art"
 PRIVATE_LIBRARIES=(
   "^sqlite3\.h$|platform/data|SQLite"
   "^espeak-ng/|platform/speech|espeak-ng"
+  "^mythes\.hxx$|platform/thesaurus|mythes"
 )
 
 # The date-input control's date engine is plain C++ that tests and the fuzzer

@@ -1,0 +1,28 @@
+// "Replace": the word box goes over the selection of the question window's
+// field that txtClip names, and the window closes.
+
+#include "editing/frmThesaurus.h"
+
+#include "platform/forms/App.h"
+#include "platform/forms/FailureRegimes.h"
+#include "questionwindow/frmMain.h"
+
+namespace editing {
+
+void frmThesaurus::Command1_Click()
+{
+    const bool written = forms::leaveOnError([&] {
+        // A marker names a field only of a question window that is there.
+        if (!forms::App::current().isLoaded<questionwindow::frmMain>())
+            return;
+        forms::TextBox* field = forms::form<questionwindow::frmMain>().editFieldNamed(txtClip->text());
+        // A locked question takes no change, as with Paste.
+        if (field && !field->locked())
+            field->setSelText(TextBox->text());
+    });
+    // A word that could not be written stays on offer.
+    if (written)
+        Unload();
+}
+
+} // namespace editing
