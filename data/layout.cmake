@@ -1,12 +1,17 @@
 # Copies the generated sample into the program folder. Assets are refreshed;
-# the database is copied only when the folder has none.
+# the database and the user's word lists are copied only when the folder has
+# none, so rebuilding never wipes study progress or the words a user added.
+set(KEPT qbk54.mdb dictionary.DCT lexo.dct)
 file(MAKE_DIRECTORY ${PROGRAM})
-if(NOT EXISTS ${PROGRAM}/qbk54.mdb)
-  file(COPY ${SAMPLE}/qbk54.mdb DESTINATION ${PROGRAM})
-endif()
+foreach(kept ${KEPT})
+  if(NOT EXISTS ${PROGRAM}/${kept})
+    file(COPY ${SAMPLE}/${kept} DESTINATION ${PROGRAM})
+  endif()
+endforeach()
 file(GLOB entries RELATIVE ${SAMPLE} ${SAMPLE}/*)
 foreach(entry ${entries})
-  if(NOT entry STREQUAL "qbk54.mdb" AND NOT entry STREQUAL "assets.stamp" AND NOT entry MATCHES "^\\.")
+  list(FIND KEPT ${entry} kept)
+  if(kept EQUAL -1 AND NOT entry STREQUAL "assets.stamp" AND NOT entry MATCHES "^\\.")
     file(COPY ${SAMPLE}/${entry} DESTINATION ${PROGRAM})
   endif()
 endforeach()

@@ -12,6 +12,7 @@
 #include "platform/forms/Clipboard.h"
 #include "platform/forms/KeyAscii.h"
 #include "platform/forms/WindowKit.h"
+#include "platform/spell/SpellChecker.h"
 
 namespace questionwindow {
 
@@ -54,8 +55,8 @@ void frmMain::designEditFields()
 
     for (const EditBox& edit : editBoxes) {
         forms::TextBox* box = this->*edit.box;
-        connect(box, &forms::TextBox::gotFocus, this, [this, edit] {
-            editBox_GotFocus(QString::fromLatin1(edit.letter), QString::fromLatin1(edit.word));
+        connect(box, &forms::TextBox::gotFocus, this, [this, box, edit] {
+            editBox_GotFocus(*box, QString::fromLatin1(edit.letter), QString::fromLatin1(edit.word));
         });
         connect(box, &forms::TextBox::keyPress, this,
                 [this, box, edit](int& keyAscii) { editBox_KeyPress(*box, keyAscii, edit.typingColour); });
@@ -72,6 +73,7 @@ void frmMain::designEditFields()
     connect(txtLevel, &forms::TextBox::keyPress, this, &frmMain::txtLevel_KeyPress);
     connect(txtNum, &forms::TextBox::keyPress, this, &frmMain::txtNum_KeyPress);
     connect(txtCall, &forms::TextBox::dblClick, this, &frmMain::txtCall_DblClick);
+    designSpelling();
 }
 
 forms::TextBox* frmMain::focusedEditField() const
@@ -92,10 +94,12 @@ forms::TextBox* frmMain::editFieldNamed(const QString& word) const
     return nullptr;
 }
 
-void frmMain::editBox_GotFocus(const QString& letter, const QString& word)
+void frmMain::editBox_GotFocus(forms::TextBox& box, const QString& letter, const QString& word)
 {
     txtFocus->setText(letter);
     txtClip->setText(word);
+    // The checker follows the focus: it checks what is typed into this box.
+    VSSpell1->attach(box.editor());
 }
 
 void frmMain::editBox_KeyPress(forms::TextBox& box, int& keyAscii, bool typingColour)

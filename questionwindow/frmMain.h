@@ -34,6 +34,9 @@ namespace speech {
 class Character;
 class CharacterControl;
 }
+namespace spell {
+class SpellChecker;
+}
 
 namespace questionwindow {
 
@@ -496,9 +499,21 @@ public:
     void mnuCopy_Click();
     void mnuPaste_Click();
 
+    // Spelling: the checker watches the edit box that has the focus; a word
+    // it flags is corrected at once (one suggestion) or offered in the
+    // "Suggestions" popup (several). The toolbar's "Spell Check" walks the set.
+    spell::SpellChecker* VSSpell1;
+    forms::Menu* mpopup;                       // "Suggestions", never on the menu bar
+    forms::ControlArray<forms::Menu> msuggest; // 0 the word itself, 1..5 suggestions
+    void VSSpell1_WordFlagged(int start, int length, bool& handled);
+    void msuggest_Click(int index);
+    void VSSpell1_DialogButton(int& code);
+    void spellCheckSet(); // the toolbar's "Spell Check"
+
 private:
     void designEditFields(); // the hidden boxes and the edit boxes' events
-    void editBox_GotFocus(const QString& letter, const QString& word);
+    void designSpelling();   // the checker and its popup
+    void editBox_GotFocus(forms::TextBox& box, const QString& letter, const QString& word);
     void editBox_KeyPress(forms::TextBox& box, int& keyAscii, bool typingColour);
     void editBox_LostFocus();
     void answerBox_Click(int index);

@@ -11,6 +11,7 @@
 #include "platform/forms/FailureRegimes.h"
 #include "platform/media/MediaPlayer.h"
 #include "platform/speech/CharacterControl.h"
+#include "platform/spell/SpellChecker.h"
 #include "questiondb/Cursors.h"
 #include "questionsets/Markers.h"
 
@@ -80,6 +81,13 @@ void frmMain::Form_Load()
         [&] { mnuHideNuvia->setVisible(true); },
         [&] { mnuUse->setEnabled(false); },
         [&] { mnuOrder->setEnabled(false); },
+    });
+
+    // The main dictionary and the user's word list; a missing file leaves
+    // the checker without it.
+    bestEffort({
+        [&] { VSSpell1->setMainDictionary(forms::App::current().file(QStringLiteral("\\VSSP_AE.DCT"))); },
+        [&] { VSSpell1->setUserDictionary(forms::App::current().file(QStringLiteral("\\dictionary.DCT"))); },
     });
 
     // The format keys wait for the edit lock.

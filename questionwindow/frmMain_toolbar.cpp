@@ -121,6 +121,8 @@ void frmMain::tbToolBar_ButtonClick(const QString& key)
         bestEffort({[&] { mnuAddPic_Click(); }});
     } else if (key == QLatin1String("Fonts")) {
         bestEffort({[&] { showThesaurus(); }});
+    } else if (key == QLatin1String("Spell Check")) {
+        spellCheckSet();
     }
 }
 

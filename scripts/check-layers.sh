@@ -17,6 +17,7 @@ LAYER_RULES=(
   "registry:core"
   "media:core"
   "speech:core"
+  "spell:core"
   "forms:core data"
   "help:core forms"
   "print:core gdi"
@@ -53,6 +54,7 @@ PRIVATE_LIBRARIES=(
   "^sqlite3\.h$|platform/data|SQLite"
   "^espeak-ng/|platform/speech|espeak-ng"
   "^mythes\.hxx$|platform/thesaurus|mythes"
+  "^hunspell/|platform/spell|hunspell"
 )
 
 # The date-input control's date engine is plain C++ that tests and the fuzzer

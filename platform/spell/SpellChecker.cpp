@@ -1,0 +1,197 @@
+#include "platform/spell/SpellChecker.h"
+
+#include "platform/core/Errors.h"
+#include "platform/spell/SpellDialog.h"
+#include "platform/spell/TextTarget.h"
+
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace spell {
+
+SpellChecker::SpellChecker(QObject* parent) : QObject(parent) {}
+
+SpellChecker::~SpellChecker()
+{
+    attach(nullptr);
+}
+
+void SpellChecker::setMainDictionary(const QString& path)
+{
+    mainPath_ = path;
+    dictionary_.open(path);
+}
+
+void SpellChecker::setUserDictionary(const QString& path)
+{
+    userWords_.load(path);
+    for (const QString& word : userWords_.words())
+        dictionary_.addWord(word);
+}
+
+bool SpellChecker::isCorrect(const QString& word) const
+{
+    return ignored_.contains(word) || dictionary_.check(word);
+}
+
+void SpellChecker::setWord(const QString& word)
+{
+    // The word the report just looked up costs nothing to set again.
+    if (word == word_ && !suggestions_.isEmpty())
+        return;
+    word_ = word;
+    suggestions_ = dictionary_.suggest(word);
+}
+
+QString SpellChecker::suggestion(int index) const
+{
+    if (index < 0 || index >= suggestions_.size())
+        throw platform::errors::invalidProcedureCall();
+    return suggestions_.at(index);
+}
+
+// ---- Checking while typing ----------------------------------------------------------
+
+void SpellChecker::attach(QWidget* editor)
+{
+    if (editor_)
+        editor_->removeEventFilter(this);
+    editor_ = editor;
+    checkPending_ = false;
+    if (editor)
+        editor->installEventFilter(this);
+}
+
+QString SpellChecker::editorText() const
+{
+    if (auto* line = qobject_cast<QLineEdit*>(editor_.data()))
+        return line->text();
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(editor_.data()))
+        return plain->toPlainText();
+    return {};
+}
+
+int SpellChecker::editorCaret() const
+{
+    if (auto* line = qobject_cast<QLineEdit*>(editor_.data()))
+        return line->hasSelectedText() ? line->selectionStart() : line->cursorPosition();
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(editor_.data()))
+        return plain->textCursor().selectionStart();
+    return 0;
+}
+
+bool SpellChecker::eventFilter(QObject* watched, QEvent* event)
+{
+    // The key has not reached the editor yet: remember where it lands and
+    // look once it has. Only a character that closes a word starts a check,
+    // so typing inside a word costs nothing.
+    if (watched == editor_ && event->type() == QEvent::KeyPress && !checkPending_) {
+        const QString typed = static_cast<QKeyEvent*>(event)->text();
+        if (!typed.isEmpty() && closesWord(typed.at(0))) {
+            checkPending_ = true;
+            textBeforeKey_ = editorText();
+            insertAt_ = editorCaret();
+            QMetaObject::invokeMethod(this, &SpellChecker::checkTypedWord, Qt::QueuedConnection);
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void SpellChecker::checkTypedWord()
+{
+    checkPending_ = false;
+    if (!editor_)
+        return;
+    const QString text = editorText();
+    // A locked box refused the key, or a step swallowed it.
+    if (text == textBeforeKey_ || insertAt_ >= text.size() || !closesWord(text.at(insertAt_)))
+        return;
+    const WordSpan span = wordEndingAt(text, insertAt_);
+    if (span.isEmpty())
+        return;
+    const QString typed = text.mid(span.start, span.length);
+    if (isCorrect(typed))
+        return;
+    setWord(typed);
+    wordPosition_ = screenPositionOf(span);
+    bool handled = false;
+    emit wordFlagged(span.start, span.length, handled);
+}
+
+QPoint SpellChecker::screenPositionOf(const WordSpan& word) const
+{
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(editor_.data())) {
+        QTextCursor at(plain->document());
+        at.setPosition(qMin(word.start, plain->document()->characterCount() - 1));
+        return plain->viewport()->mapToGlobal(plain->cursorRect(at).bottomLeft());
+    }
+    if (auto* line = qobject_cast<QLineEdit*>(editor_.data())) {
+        // The caret stands after the closing character; step back over the word.
+        const QRect caret = line->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        const QString text = line->text();
+        const int caretAt = line->cursorPosition();
+        const int back = QFontMetrics(line->font()).horizontalAdvance(text.mid(word.start, caretAt - word.start));
+        return line->mapToGlobal(QPoint(caret.left() - back, caret.bottom()));
+    }
+    return {};
+}
+
+// ---- The spelling dialog ----------------------------------------------------------------
+
+void SpellChecker::checkText(TextTarget& target)
+{
+    int from = 0;
+    while (dialogEnabled_) {
+        const QString text = target.text();
+        const WordSpan span = nextWord(text, from);
+        if (span.isEmpty())
+            return;
+        const QString found = text.mid(span.start, span.length);
+        from = span.end();
+        if (isCorrect(found))
+            continue;
+
+        int code = ChangeAll;
+        QString replacement = changeAll_.value(found);
+        if (!changeAll_.contains(found)) {
+            setWord(found);
+            code = SpellDialog::ask(found, suggestions_, replacement);
+            int reported = code;
+            emit dialogButton(reported);
+        }
+        switch (code) {
+        case ChangeAll:
+            changeAll_.insert(found, replacement);
+            [[fallthrough]];
+        case Change:
+            if (replacement != found) {
+                target.replace(span.start, span.length, replacement);
+                from = span.start + int(replacement.size());
+                ++errorsHandled_;
+            }
+            break;
+        case IgnoreAll:
+            ignored_.insert(found);
+            break;
+        case Add:
+            addUserWord(found);
+            break;
+        case Cancel:
+            return;
+        default:
+            break;
+        }
+    }
+}
+
+void SpellChecker::addUserWord(const QString& word)
+{
+    // Known for this run even when the list cannot be written.
+    dictionary_.addWord(word);
+    if (!userWords_.path().isEmpty())
+        userWords_.add(word);
+}
+
+} // namespace spell
