@@ -37,7 +37,7 @@ void frmSpeak::Form_Load()
         Agent1->load(markers::characterName, file);
     } catch (const platform::RuntimeError& error) {
         forms::msgBox(QStringLiteral("The reader's character could not be loaded.\n\n%1\n\n"
-                                     "Load Agent Programs in the File menu of the table of contents sets it up.")
+                                     "The speech setup program MSagent, beside the program, puts it back.")
                           .arg(error.description()),
                       forms::vbOKOnly | forms::vbCritical, QStringLiteral("Brisolt Speaks"));
         return;
