@@ -2,6 +2,7 @@
 
 #include "contents/ButtonLook.h"
 #include "contents/ChapterHandOver.h"
+#include "contents/frmContents.h"
 #include "editing/frmQ.h"
 #include "platform/core/RuntimeError.h"
 #include "platform/data/DataControl.h"
@@ -9,6 +10,7 @@
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/Qv3dLabel.h"
 #include "platform/forms/TextBox.h"
+#include "questionwindow/frmLoadNuvia.h"
 
 namespace contents {
 
@@ -74,9 +76,11 @@ void ChapterButtons::cmd_MouseUp(int number)
 void ChapterButtons::cmd_Click(int number)
 {
     // Test bank 1 offers the speech components' installer instead of the
-    // chapter while frmContents.txtAgentInstall reads "No". The installer is
-    // not part of the program yet, so until it is, every chapter opens as if
-    // the components were installed.
+    // chapter while frmContents.txtAgentInstall reads exactly "No".
+    if (bank_ == 1 && forms::form<frmContents>().txtAgentInstall->text() == QLatin1String("No")) {
+        forms::form<questionwindow::frmLoadNuvia>().Show();
+        return;
+    }
     const QString title = button(number)->caption();
     if (title.isEmpty()) {
         forms::msgBox(QStringLiteral("You Must First Choose A Chapter Title For This Question Bank.\n"

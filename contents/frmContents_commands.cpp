@@ -7,6 +7,7 @@
 #include "contents/frmContentsBank.h"
 #include "platform/forms/App.h"
 #include "platform/forms/TextBox.h"
+#include "questionwindow/frmLoadNuvia.h"
 #include "questionwindow/frmMain.h"
 
 namespace contents {
@@ -23,13 +24,12 @@ void frmContents::cmdTestBank3_Click() { form<frmContents3>().Show(); }
 // ---- Menus ------------------------------------------------------------------------------
 // End ends the program from here, Contents shows the help and "Reset Screen
 // Fonts" puts the question window's text back to the default font. The
-// windows the other items open are not part of the program yet: the speech
-// components' installer and the font and colour dialogs. Until they are, the
-// items do nothing.
+// windows the other items open are not part of the program yet: the font and
+// colour dialogs. Until they are, the items do nothing.
 
 void frmContents::mnuEnd_Click() { forms::App::current().end(); }
 void frmContents::mnuContents_Click() { ShowHelpContents(); }
-void frmContents::mnuLoadNuvia_Click() {}
+void frmContents::mnuLoadNuvia_Click() { form<questionwindow::frmLoadNuvia>().Show(); }
 void frmContents::mnuChangeFonts_Click() {}
 void frmContents::mnuChangeFontColor_Click() {}
 void frmContents::mnuChangeCanvas_Click() {}

@@ -342,6 +342,8 @@ public:
     void mnuContents_Click();
     void mnuWebsite_Click();
     void mnuAbout_Click();
+    // Opens the clipboard reader, or brings it forward.
+    void mnuBot_Click();
 
     // ---- Handlers: the speaking character -----------------------------------
     // The character "merlin", or none when it could not be loaded: without

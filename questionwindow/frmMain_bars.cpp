@@ -174,7 +174,7 @@ void frmMain::designMenus()
              {"mnuNuviaTells", "Nuvia Tells You If You Were Correct If Visible", &W::mnuNuviaTells, &W::mnuNuviaTells_Click, {},
               forms::Checked},
              {"mnuNuviaAct", "Nuvia Act", &W::mnuNuviaAct, nullptr, {}, forms::Hidden},
-             {"mnuBot", "Nuvia Clipboard Reader", &W::mnuBot},
+             {"mnuBot", "Nuvia Clipboard Reader", &W::mnuBot, &W::mnuBot_Click},
          }},
         {&W::mnuHelp, "mnuHelp", "&Help",
          {

@@ -46,7 +46,7 @@ WINDOW_FOLDERS="questionwindow contents questionsets appearance editing printing
 # The program's libraries above the platform; the platform never includes
 # them, and they never include a window. The drawn art lives beside the skins
 # but is a library of its own.
-PROGRAM_LIBRARIES="questiondb widgets appearance/art"
+PROGRAM_LIBRARIES="questiondb widgets appearance/art speechsetup"
 
 # Outside libraries kept inside one layer: "include pattern (extended regex)|
 # the only folder of the program that may include it|what it is".

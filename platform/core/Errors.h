@@ -42,10 +42,12 @@ using Count = ErrorKind<int>;
 // name                                       number  text
 inline constexpr ErrorKind<> invalidProcedureCall{5, u"Invalid procedure call or argument"};
 inline constexpr Text invalidGesture{5, u"The character has no gesture '%1'."};
+inline constexpr Text programNotStarted{5, u"The program '%1' could not be started."};
 inline constexpr ErrorKind<> overflow{6, u"Overflow"};
 inline constexpr ErrorKind<> divisionByZero{11, u"Division by zero"};
 inline constexpr ErrorKind<> typeMismatch{13, u"Type mismatch"};
 inline constexpr Text characterFileMissing{53, u"Character file not found: '%1'."};
+inline constexpr Text programMissing{53, u"File not found: '%1'."};
 inline constexpr TwoTexts characterFileUnwritable{75, u"Cannot write the character file '%1': %2"};
 inline constexpr TwoTexts fileNotCopied{75, u"Cannot copy the file '%1': %2"};
 inline constexpr Text pathNotFound{76, u"Path not found: '%1'."};

@@ -66,6 +66,16 @@ void Synthesizer::applyVoice(const VoiceSettings& voice)
     voiceApplied_ = true;
 }
 
+bool Synthesizer::hasVoice(const QString& name)
+{
+    if (!available())
+        return false;
+    const QByteArray wanted = name.toUtf8();
+    const bool found = espeak_ng_SetVoiceByName(wanted.constData()) == ENS_OK;
+    voiceApplied_ = false; // the next request sets its own voice again
+    return found;
+}
+
 Utterance Synthesizer::synthesize(const TaggedText& text, const VoiceSettings& voice)
 {
     Utterance utterance;

@@ -26,6 +26,10 @@ public:
     bool available() const { return sampleRate_ > 0; }
     int sampleRate() const { return sampleRate_; }
 
+    // Whether espeak-ng has the voice by this name ("en-us"); a request for a
+    // voice it lacks is spoken with its plain English voice instead.
+    bool hasVoice(const QString& name);
+
     // Speaks the text stretch by stretch. espeak-ng drops a <mark> that
     // follows a sentence end inside a text, so each stretch is synthesized on
     // its own with its mark last, where the mark event is reliable; the

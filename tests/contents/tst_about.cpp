@@ -1,3 +1,4 @@
+#include "support/MarkingTool.h"
 #include "support/ProgramFixture.h"
 
 #include "contents/frmAbout.h"
@@ -16,15 +17,7 @@ namespace {
 // A tool that leaves a mark beside itself when it is started.
 QString writeMarkingTool(const QString& folder, const QString& name)
 {
-    QDir().mkpath(folder);
-    const QString path = folder + QLatin1Char('/') + name;
-    QFile tool(path);
-    if (!tool.open(QIODevice::WriteOnly))
-        return {};
-    tool.write("#!/bin/sh\ntouch \"$(dirname \"$0\")/started\"\n");
-    tool.close();
-    tool.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    return path;
+    return testsupport::writeMarkingTool(folder, name, QStringLiteral("started"));
 }
 
 void writeStore(const QString& programFolder, const QString& path, const QString& toolsFolder)

@@ -6,6 +6,7 @@
 #include "editing/frmQ.h"
 #include "platform/data/Quoting.h"
 #include "platform/forms/Hourglass.h"
+#include "questionwindow/frmLoadNuvia.h"
 #include "questionwindow/frmMain.h"
 
 #include <QtTest>
@@ -51,7 +52,12 @@ class tst_ChapterHandOver : public QObject {
     }
 
 private slots:
-    void init() { fixture = std::make_unique<testsupport::ProgramFixture>(); }
+    void init()
+    {
+        fixture = std::make_unique<testsupport::ProgramFixture>();
+        // Test bank 1 opens its chapters once the speech components are in.
+        executeSql(db(), "UPDATE Table13 SET AgentInstall='Yes'");
+    }
     void cleanup() { fixture.reset(); }
 
     void opensTheChapter_data()
@@ -229,21 +235,44 @@ private slots:
         QVERIFY(!forms::hourglassShown());
     }
 
-    // Until the speech components' installer is part of the program, a
-    // chapter of test bank 1 opens whatever the flag holds.
-    void bankOneOpensWhateverTheSpeechFlagHolds_data()
+    // Test bank 1 waits on the speech components: while the flag reads
+    // exactly "No", every bank-1 button, an empty one too, opens only the
+    // installer; the other banks never look at the flag.
+    void bankOneWaitsOnTheSpeechComponents_data()
     {
         QTest::addColumn<QString>("flag");
-        QTest::newRow("No") << "No";
-        QTest::newRow("Yes") << "Yes";
+        QTest::addColumn<int>("bank");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<bool>("installer");
+        QTest::newRow("No") << "No" << 1 << 3 << true;
+        QTest::newRow("No, empty button") << "No" << 1 << 20 << true;
+        QTest::newRow("no in lower case") << "no" << 1 << 3 << false;
+        QTest::newRow("Yes") << "Yes" << 1 << 3 << false;
+        QTest::newRow("empty") << "" << 1 << 3 << false;
+        QTest::newRow("No, bank II") << "No" << 2 << 1 << false;
+        QTest::newRow("No, bank III") << "No" << 3 << 1 << false;
     }
-    void bankOneOpensWhateverTheSpeechFlagHolds()
+    void bankOneWaitsOnTheSpeechComponents()
     {
         QFETCH(QString, flag);
+        QFETCH(int, bank);
+        QFETCH(int, number);
+        QFETCH(bool, installer);
+        if (number == 20)
+            executeSql(db(), "UPDATE Table3 SET title20=''");
         form<frmContents>().txtAgentInstall->setText(flag);
-        clickChapter(1, 3);
-        QCOMPARE(form<frmMain>().txtQ->text(), QStringLiteral("Fire Behavior"));
-        QVERIFY(form<frmMain>().isVisible());
+        const QString title = chapterButton(bank, number)->caption();
+        QVERIFY(installer || !title.isEmpty());
+        clickChapter(bank, number);
+        QCOMPARE(fixture->app.isLoaded<questionwindow::frmLoadNuvia>(), installer);
+        if (installer) {
+            QVERIFY(form<questionwindow::frmLoadNuvia>().isVisible());
+            QVERIFY(!fixture->app.isLoaded<frmMain>() || !form<frmMain>().isVisible());
+            QVERIFY(fixture->boxes.shown().isEmpty());
+        } else {
+            QCOMPARE(form<frmMain>().txtQ->text(), title);
+            QVERIFY(form<frmMain>().isVisible());
+        }
     }
 
     // Pressed, a button records its title; the user's banks move the caption
