@@ -339,6 +339,7 @@ public:
     void mnuContents_Click();
     void mnuWebsite_Click();
     void mnuAbout_Click();
+    void mnuSkin_Click();
 
     // ---- Handlers: the speaking character -----------------------------------
     // The character "merlin", or none when it could not be loaded: without
