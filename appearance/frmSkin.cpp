@@ -7,7 +7,6 @@
 #include "platform/forms/TextBox.h"
 #include "platform/forms/WindowKit.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -24,17 +23,7 @@ frmSkin::frmSkin()
     forms::buildHiddenBoxes(*this, hidden);
 
     // The background fills the window; list, preview and button lie on it.
-    auto* canvas = new QWidget(this);
-    setCentralWidget(canvas);
-    auto* stack = new QGridLayout(canvas);
-    stack->setContentsMargins(0, 0, 0, 0);
-    FXImage1 = new contents::SkinBackground(canvas);
-    FXImage1->setObjectName(QStringLiteral("FXImage1"));
-    FXImage1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-    stack->addWidget(FXImage1, 0, 0);
-
-    auto* front = new QWidget(canvas);
-    stack->addWidget(front, 0, 0);
+    QWidget* front = contents::layOverSkinBackground(*this, FXImage1);
     auto* column = new QVBoxLayout(front);
     column->setContentsMargins(14, 14, 14, 14);
     column->setSpacing(12);
