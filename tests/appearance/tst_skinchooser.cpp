@@ -179,6 +179,34 @@ private slots:
         verifyNoBoxes();
     }
 
+    // A row the file refuses to take is reported, and nothing is handed
+    // over as if it had been stored.
+    void aRefusedStoreIsReported_data()
+    {
+        QTest::addColumn<QString>("refusingTable");
+        QTest::newRow("the chooser's row") << "Table13";
+        QTest::newRow("the settings row") << "Table11";
+    }
+    void aRefusedStoreIsReported()
+    {
+        QFETCH(QString, refusingTable);
+        storeBeforeStart(QStringLiteral("Water"), QStringLiteral("Water"));
+        auto& chooser = form<frmSkin>();
+        chooser.Show();
+        executeSql(fixture->databasePath(),
+                   QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON %1 BEGIN SELECT RAISE(ABORT, 'refused'); END")
+                       .arg(refusingTable));
+        fixture->boxes.answer(forms::vbOK);
+        click(chooser, QStringLiteral("Beach"));
+        QCOMPARE(fixture->boxes.shown().size(), 1);
+        QVERIFY(fixture->boxes.shown().first().text.startsWith(QStringLiteral("The skin could not be saved.")));
+        QCOMPARE(fixture->boxes.shown().first().icon, int(forms::vbExclamation));
+        QCOMPARE(stored("Table11"), QStringLiteral("Water"));
+        if (refusingTable == QLatin1String("Table13"))
+            QCOMPARE(form<frmContents>().txtSkin->text(), QStringLiteral("Water"));
+        verifyNoBoxes();
+    }
+
     // Every window that shows the skin paints the pick when it is next
     // active: the three tables of contents, the question window, the
     // multi-chapter window and the print preview, each opened before the
