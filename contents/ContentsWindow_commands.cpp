@@ -4,6 +4,7 @@
 
 #include "contents/ContentsWindow.h"
 
+#include "appearance/frmSkin.h"
 #include "contents/ButtonLook.h"
 #include "contents/ChapterHandOver.h"
 #include "contents/ContentsClock.h"
@@ -57,15 +58,14 @@ void ContentsWindow::cmdTestBank3_MouseUp()
 }
 
 // ---- Menus ------------------------------------------------------------------------------
-// The windows these items open are not part of the program yet: the
-// terminology library and the skin chooser. Until they are, the items do
-// nothing. End and Contents do nothing either unless the window gives them
-// a step.
+// The terminology library is not part of the program yet; until it is, its
+// item does nothing. End and Contents do nothing either unless the window
+// gives them a step.
 
 void ContentsWindow::mnuTerminology_Click() {}
 void ContentsWindow::mnuEnd_Click() {}
 void ContentsWindow::mnuPallete_Click() { form<editing::frmQ>().Show(); }
-void ContentsWindow::mnuSkins_Click() {}
+void ContentsWindow::mnuSkins_Click() { form<appearance::frmSkin>().Show(); }
 void ContentsWindow::mnuContents_Click() {}
 void ContentsWindow::mnuWeb_Click() { form<frmBrowser>().Show(); }
 void ContentsWindow::mnuAbout_Click() { form<frmAbout>().Show(); }

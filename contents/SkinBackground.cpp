@@ -2,7 +2,9 @@
 
 #include "platform/core/Errors.h"
 
+#include <QGridLayout>
 #include <QImageReader>
+#include <QMainWindow>
 
 namespace contents {
 
@@ -33,6 +35,21 @@ bool SkinBackground::setPictureFile(const QString& path)
     if (path.isEmpty() || !reader.canRead())
         return false;
     return setPicture(path);
+}
+
+QWidget* layOverSkinBackground(QMainWindow& window, SkinBackground*& background)
+{
+    auto* canvas = new QWidget(&window);
+    window.setCentralWidget(canvas);
+    auto* stack = new QGridLayout(canvas);
+    stack->setContentsMargins(0, 0, 0, 0);
+    background = new SkinBackground(canvas);
+    background->setObjectName(QStringLiteral("FXImage1"));
+    background->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    stack->addWidget(background, 0, 0);
+    auto* front = new QWidget(canvas);
+    stack->addWidget(front, 0, 0);
+    return front;
 }
 
 } // namespace contents

@@ -2,6 +2,8 @@
 
 #include "platform/forms/ImageBox.h"
 
+class QMainWindow;
+
 namespace contents {
 
 // The picture behind a table of contents, filling the window. Display mode 3
@@ -22,5 +24,10 @@ public:
 private:
     int displayMode_ = 3;
 };
+
+// Gives a window whose controls lie in layouts a skin background filling its
+// client area: the background lands in `background` (named FXImage1), and
+// the returned widget, above it, takes the controls.
+QWidget* layOverSkinBackground(QMainWindow& window, SkinBackground*& background);
 
 } // namespace contents

@@ -14,7 +14,6 @@
 #include "platform/forms/WindowKit.h"
 
 #include <QDesktopServices>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QTabWidget>
@@ -84,18 +83,7 @@ frmBrowser::frmBrowser() : opener_(&frmBrowser::openInSystemBrowser)
     forms::shapeWindow(*this, {"frmBrowser", "Connect To Brisolt On The Internet", QSize(560, 380),
                                forms::Start::CentredOnScreen});
 
-    auto* canvas = new QWidget(this);
-    setCentralWidget(canvas);
-    auto* stack = new QGridLayout(canvas);
-    stack->setContentsMargins(0, 0, 0, 0);
-
-    FXImage1 = new SkinBackground(canvas);
-    FXImage1->setObjectName(QStringLiteral("FXImage1"));
-    FXImage1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-    stack->addWidget(FXImage1, 0, 0);
-
-    auto* front = new QWidget(canvas);
-    stack->addWidget(front, 0, 0);
+    QWidget* front = layOverSkinBackground(*this, FXImage1);
     auto* column = new QVBoxLayout(front);
     column->setContentsMargins(12, 12, 12, 12);
     column->setSpacing(10);

@@ -344,6 +344,7 @@ public:
     void mnuAbout_Click();
     // Opens the clipboard reader, or brings it forward.
     void mnuBot_Click();
+    void mnuSkin_Click();
 
     // ---- Handlers: the speaking character -----------------------------------
     // The character "merlin", or none when it could not be loaded: without

@@ -124,7 +124,7 @@ void frmMain::designMenus()
              forms::menuElement(&W::mnuStart, 0, "mnuStart", "Start Stop Watch", &W::mnuStart_Click),
              forms::menuElement(&W::mnuStart, 1, "mnuStart", "Stop Stop Watch", &W::mnuStart_Click),
              {"-"},
-             {"mnuSkin", "Change Skin", &W::mnuSkin},
+             {"mnuSkin", "Change Skin", &W::mnuSkin, &W::mnuSkin_Click},
          }},
         {&W::mnuPictures, "mnuPictures", "&Images",
          {

@@ -4,6 +4,7 @@
 
 #include "questionwindow/frmMain.h"
 
+#include "appearance/frmSkin.h"
 #include "contents/HelpBinding.h"
 #include "contents/frmAbout.h"
 #include "contents/frmBrowser.h"
@@ -252,5 +253,6 @@ void frmMain::Status_PanelClick(int index)
 void frmMain::mnuContents_Click() { contents::ShowHelpContents(); }
 void frmMain::mnuWebsite_Click() { forms::form<contents::frmBrowser>().Show(); }
 void frmMain::mnuAbout_Click() { forms::form<contents::frmAbout>().Show(); }
+void frmMain::mnuSkin_Click() { forms::form<appearance::frmSkin>().Show(); }
 
 } // namespace questionwindow

@@ -73,13 +73,21 @@ bool Dialogs::showPrintDialog(QPrinter& printer, int pageCount)
     return dialog.exec() == QDialog::Accepted;
 }
 
-std::optional<FontChoice> Dialogs::showFontDialog(const QString& title)
+std::optional<FontChoice> Dialogs::showFontDialog(const QString& title, const FontChoice& initial)
 {
+    QFont start;
+    if (!initial.name.isEmpty()) {
+        start.setFamily(initial.name);
+        if (initial.size > 0)
+            start.setPointSizeF(initial.size);
+        start.setBold(initial.bold);
+        start.setItalic(initial.italic);
+    }
     bool accepted = false;
-    const QFont font = QFontDialog::getFont(&accepted, QFont(), QApplication::activeWindow(), title);
+    const QFont font = QFontDialog::getFont(&accepted, start, QApplication::activeWindow(), title);
     if (!accepted)
         return std::nullopt;
-    return FontChoice{font.family(), font.pointSizeF()};
+    return FontChoice{font.family(), font.pointSizeF(), font.bold(), font.italic()};
 }
 
 // Stored colours keep red in the low byte, blue in the high one.

@@ -257,14 +257,15 @@ bool Dialogs::printDialog(QPrinter& printer, int pageCount)
     return accepted;
 }
 
-std::optional<FontChoice> Dialogs::fontDialog(const QString& title)
+std::optional<FontChoice> Dialogs::fontDialog(const QString& title, const FontChoice& initial)
 {
     if (!scripted_)
-        return showFontDialog(title);
+        return showFontDialog(title, initial);
     ShownBox box;
     box.kind = ShownBox::Kind::Font;
     box.title = title;
     box.buttons = vbOKCancel;
+    box.defaultText = initial.name;
     std::optional<FontChoice> chosen;
     if (const std::optional<FontAnswer> scripted = takeScripted<FontAnswer>(box); scripted && scripted->accepted)
         chosen = scripted->font;
@@ -371,9 +372,9 @@ bool printDialog(QPrinter& printer, int pageCount)
     return requireCurrent(QStringLiteral("the printer dialog")).printDialog(printer, pageCount);
 }
 
-std::optional<FontChoice> fontDialog(const QString& title)
+std::optional<FontChoice> fontDialog(const QString& title, const FontChoice& initial)
 {
-    return requireCurrent(QStringLiteral("the font dialog")).fontDialog(title);
+    return requireCurrent(QStringLiteral("the font dialog")).fontDialog(title, initial);
 }
 
 std::optional<int> colorDialog(int initial)

@@ -34,10 +34,13 @@ struct PrintChoice {
     QString outputFile;
 };
 
-// What the user chose in the font dialog: the face and its size in points.
+// What the user chose in the font dialog: the face, its size in points and
+// its style.
 struct FontChoice {
     QString name;
     double size = 0;
+    bool bold = false;
+    bool italic = false;
 };
 
 // A message, input, file, printer, font or colour dialog as the program asked for it.
@@ -107,8 +110,9 @@ public:
     // The printer dialog on `printer`, offering pages 1 to pageCount; true
     // when the user chose to print, the printer then set up as chosen.
     bool printDialog(QPrinter& printer, int pageCount);
-    // The font chosen, or none when the dialog was cancelled.
-    std::optional<FontChoice> fontDialog(const QString& title);
+    // The font chosen, or none when the dialog was cancelled; the dialog
+    // starts on `initial` when it names a face.
+    std::optional<FontChoice> fontDialog(const QString& title, const FontChoice& initial = {});
     // The colour chosen (red in the low byte), or none when the dialog was
     // cancelled; the dialog starts on `initial`.
     std::optional<int> colorDialog(int initial);
@@ -142,7 +146,7 @@ private:
     static QString showInputBox(const QString& prompt, const QString& title, const QString& defaultText);
     static QString showFileDialog(const FileRequest& request);
     static bool showPrintDialog(QPrinter& printer, int pageCount);
-    static std::optional<FontChoice> showFontDialog(const QString& title);
+    static std::optional<FontChoice> showFontDialog(const QString& title, const FontChoice& initial);
     static std::optional<int> showColorDialog(int initial);
 
     QString applicationTitle_;
@@ -157,7 +161,7 @@ int msgBox(const QString& text, int style, const QString& title);
 QString inputBox(const QString& prompt, const QString& title, const QString& defaultText = {});
 QString fileDialog(const FileRequest& request);
 bool printDialog(QPrinter& printer, int pageCount);
-std::optional<FontChoice> fontDialog(const QString& title);
+std::optional<FontChoice> fontDialog(const QString& title, const FontChoice& initial = {});
 std::optional<int> colorDialog(int initial);
 
 // The system beep.

@@ -1,0 +1,83 @@
+#include "appearance/StyleMenus.h"
+
+#include "appearance/QuestionStyle.h"
+#include "contents/SettingsStore.h"
+#include "contents/frmContents.h"
+#include "platform/forms/App.h"
+#include "platform/forms/Dialogs.h"
+#include "platform/forms/FailureRegimes.h"
+#include "platform/forms/TextBox.h"
+#include "questionwindow/frmMain.h"
+
+#include <optional>
+
+namespace appearance {
+
+using forms::form;
+
+namespace {
+
+contents::ScreenFont currentScreenFont()
+{
+    auto& settings = form<contents::frmContents>();
+    QStringList fields;
+    for (int index = 0; index < 4; ++index)
+        fields.append(settings.txtFont[index]->text());
+    return storedScreenFont(fields);
+}
+
+// The font the user accepts, or none when the dialog was cancelled. The
+// dialog opens on the font the question window has now and comes back until
+// the choice names a face.
+std::optional<forms::FontChoice> chooseScreenFont()
+{
+    const contents::ScreenFont now = currentScreenFont();
+    const forms::FontChoice initial{now.name, now.size, now.bold, now.italic};
+    for (;;) {
+        std::optional<forms::FontChoice> chosen = forms::fontDialog(QStringLiteral("Change Screen Fonts"), initial);
+        if (!chosen || !chosen->name.isEmpty())
+            return chosen;
+        forms::msgBox(QStringLiteral("Please Choose A Font Name Before Closing."), forms::vbExclamation,
+                      QStringLiteral("Brisolt Software"));
+    }
+}
+
+using ShowColor = void (*)(questionwindow::frmMain&, int);
+using SaveColor = void (*)(int);
+
+void changeColor(int field, ShowColor show, SaveColor save)
+{
+    forms::leaveOnError([&] {
+        const int now = storedColor(form<contents::frmContents>().txtFont[field]->text());
+        const std::optional<int> chosen = forms::colorDialog(now);
+        if (!chosen)
+            return;
+        show(form<questionwindow::frmMain>(), *chosen);
+        save(*chosen);
+    });
+}
+
+} // namespace
+
+void changeScreenFonts()
+{
+    const std::optional<forms::FontChoice> chosen = chooseScreenFont();
+    if (!chosen)
+        return;
+    showScreenFont(form<questionwindow::frmMain>(), {chosen->name, chosen->bold, chosen->italic, chosen->size});
+    contents::saveScreenFont(chosen->name, chosen->bold, chosen->italic, chosen->size);
+}
+
+// Stored first, then shown: the question window, when this loads it, takes
+// the stored style itself.
+void resetScreenFonts()
+{
+    contents::resetScreenFonts();
+    showScreenFont(form<questionwindow::frmMain>(), contents::defaultScreenFont());
+}
+
+void changeFontColor() { changeColor(4, &showFontColor, &contents::saveFontColor); }
+
+void changeCanvasColor() { changeColor(5, &showCanvasColor, &contents::saveCanvasColor); }
+
+} // namespace appearance
