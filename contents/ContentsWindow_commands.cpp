@@ -11,6 +11,7 @@
 #include "contents/frmBrowser.h"
 #include "editing/frmQ.h"
 #include "platform/forms/App.h"
+#include "printing/frmSearch.h"
 #include "questionsets/Markers.h"
 
 namespace contents {
@@ -57,12 +58,17 @@ void ContentsWindow::cmdTestBank3_MouseUp()
 }
 
 // ---- Menus ------------------------------------------------------------------------------
-// The windows these items open are not part of the program yet: the
-// terminology library and the skin chooser. Until they are, the items do
-// nothing. End and Contents do nothing either unless the window gives them
-// a step.
+// The window the skins item opens is not part of the program yet: the skin
+// chooser. Until it is, the item does nothing. End and Contents do nothing
+// either unless the window gives them a step.
 
-void ContentsWindow::mnuTerminology_Click() {}
+// The library opens for browsing: the marker is written after the showing,
+// so it governs the window's later activations.
+void ContentsWindow::mnuTerminology_Click()
+{
+    form<printing::frmSearch>().Show();
+    form<printing::frmSearch>().txtClip->setText(markers::browseTerms);
+}
 void ContentsWindow::mnuEnd_Click() {}
 void ContentsWindow::mnuPallete_Click() { form<editing::frmQ>().Show(); }
 void ContentsWindow::mnuSkins_Click() {}

@@ -50,6 +50,8 @@ void frmMain::tbToolBar_ButtonClick(const QString& key)
         bestEffort({[&] { mnuKwed_Click(); }});
     } else if (key == QLatin1String("Camera")) {
         bestEffort({[&] { mnuAddPic_Click(); }});
+    } else if (key == QLatin1String("Terms")) {
+        bestEffort({[&] { lookUpSelectedTerm(); }});
     }
 }
 
