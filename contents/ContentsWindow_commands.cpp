@@ -12,6 +12,7 @@
 #include "contents/frmBrowser.h"
 #include "editing/frmQ.h"
 #include "platform/forms/App.h"
+#include "printing/frmSearch.h"
 #include "questionsets/Markers.h"
 
 namespace contents {
@@ -58,11 +59,16 @@ void ContentsWindow::cmdTestBank3_MouseUp()
 }
 
 // ---- Menus ------------------------------------------------------------------------------
-// The terminology library is not part of the program yet; until it is, its
-// item does nothing. End and Contents do nothing either unless the window
-// gives them a step.
+// End and Contents do nothing unless the window gives them a step: the
+// bank windows' End and Contents carry no action.
 
-void ContentsWindow::mnuTerminology_Click() {}
+// The library opens for browsing: the marker is written after the showing,
+// so it governs the window's later activations.
+void ContentsWindow::mnuTerminology_Click()
+{
+    form<printing::frmSearch>().Show();
+    form<printing::frmSearch>().txtClip->setText(markers::browseTerms);
+}
 void ContentsWindow::mnuEnd_Click() {}
 void ContentsWindow::mnuPallete_Click() { form<editing::frmQ>().Show(); }
 void ContentsWindow::mnuSkins_Click() { form<appearance::frmSkin>().Show(); }

@@ -85,6 +85,8 @@ CREATE TABLE Table7 (
   Def LONGTEXT COLLATE NOCASE,
   Chapter TEXT COLLATE NOCASE
 );
+-- Looking a term up and finding the terms that begin with a typed text.
+CREATE INDEX table7_terms ON Table7(Terms);
 
 -- Result history.
 CREATE TABLE Table8 (

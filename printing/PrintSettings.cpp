@@ -1,8 +1,12 @@
 #include "printing/PrintSettings.h"
 
 #include "platform/core/RuntimeError.h"
+#include "platform/data/Connection.h"
+#include "platform/data/Recordset.h"
+#include "platform/forms/App.h"
 #include "platform/print/Composer.h"
 #include "printing/PrintedRows.h"
+#include "questiondb/QuestionDatabase.h"
 
 #include <type_traits>
 
@@ -51,6 +55,16 @@ PrintSettings readPrintSettings(data::Recordset& row)
     settings.headerColor = fieldText(row, QStringLiteral("headercolor"));
     settings.headerTitle = fieldText(row, QStringLiteral("headertitle"));
     return settings;
+}
+
+PrintSettings storedPrintSettings()
+{
+    data::Recordset row;
+    row.open(data::Connection::open(questiondb::databasePath(forms::App::current().path())),
+             QStringLiteral("Table6"));
+    if (row.recordCount() == 0)
+        return PrintSettings{};
+    return readPrintSettings(row);
 }
 
 void applyBodyColor(print::Composer& composer, const PrintSettings& settings, QStringList& replaced)

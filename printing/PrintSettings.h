@@ -36,6 +36,11 @@ struct PrintSettings {
 // an empty text.
 PrintSettings readPrintSettings(data::Recordset& row);
 
+// The print settings row of the program's question database as it is
+// stored: the test-package window stores each change at once, so the row
+// holds what the user chose last. Without a row, the defaults.
+PrintSettings storedPrintSettings();
+
 // Gives the composer the six print settings in the order the products set
 // them: body colour, body font, body size, header font, header size, header
 // colour. A size or colour that is not a usable number is replaced by its

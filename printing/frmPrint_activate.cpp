@@ -9,7 +9,7 @@
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/FailureRegimes.h"
 #include "questionsets/Markers.h"
-#include "questionwindow/frmMain.h"
+#include "printing/frmSearch.h"
 
 namespace printing {
 
@@ -44,6 +44,6 @@ void frmPrint::Form_Unload(int& /*cancel*/)
         leaveTerminologyPrintout();
 }
 
-void frmPrint::leaveTerminologyPrintout() { forms::form<questionwindow::frmMain>().Show(); }
+void frmPrint::leaveTerminologyPrintout() { forms::form<frmSearch>().Show(); }
 
 } // namespace printing

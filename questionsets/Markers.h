@@ -76,6 +76,10 @@ inline constexpr QLatin1StringView presentationReading{"Presentation"}; // the p
 // ---- Print preview route: frmPrint.txtRoute; any other text returns nowhere
 inline constexpr QLatin1StringView terminologyRoute{"Terms"}; // leaving the preview shows the terminology window
 
+// ---- Terminology lookup marker: frmSearch.txtClip; any other text looks the clipboard up
+inline constexpr QLatin1StringView browseTerms{"Cat"};          // the activation looks nothing up
+inline constexpr QLatin1StringView lookUpClipboardTerm{"Dog"};  // the question window's "Terms" key
+
 // ---- Status panel keys
 inline constexpr QLatin1StringView chapterPanel{"Chapter"}; // question window: the set or the last action
 inline constexpr QLatin1StringView watchPanel{"Watch"};     // question window: the stop watch

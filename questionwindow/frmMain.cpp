@@ -310,7 +310,8 @@ void frmMain::designButtons(QWidget& canvas)
 
         {&frmMain::cmdShowNotes, "cmdShowNotes", "Notes", {tw(12), tw(516), tw(80), tw(32)},
          &frmMain::cmdShowNotes_Click, "Click to access notes palette", "Notes", pressable},
-        {&frmMain::cmdTerms, "cmdTerms", "Terminology", {tw(98), tw(516), tw(110), tw(32)}, nullptr,
+        {&frmMain::cmdTerms, "cmdTerms", "Terminology", {tw(98), tw(516), tw(110), tw(32)},
+         &frmMain::cmdTerms_Click,
          "Click to access terminology section", "Terminology", pressable},
         {&frmMain::cmdAdd, "cmdAdd", "Transport", {tw(214), tw(516), tw(95), tw(32)}, &frmMain::cmdAdd_Click,
          "Transports questions to question hub.", "Transport question", pressable},

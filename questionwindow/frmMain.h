@@ -390,6 +390,10 @@ public:
     void mnuLastSession_Click();
     void tbToolBar_ButtonClick(const QString& key);
 
+    // Terminology
+    void cmdTerms_Click();     // "Terminology": the library, to browse
+    void lookUpSelectedTerm(); // the "Terms" key: the library, looking up the selected text
+
     // Users
     void mnuUser_Click(); // "Enter User Information": the users window
 

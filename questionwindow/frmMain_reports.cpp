@@ -25,18 +25,6 @@ namespace questionwindow {
 
 namespace {
 
-// The print settings row as it is stored: the test-package window stores
-// each change at once, so the row holds what the user chose last.
-printing::PrintSettings storedPrintSettings()
-{
-    data::Recordset row;
-    row.open(data::Connection::open(questiondb::databasePath(forms::App::current().path())),
-             QStringLiteral("Table6"));
-    if (row.recordCount() == 0)
-        return printing::PrintSettings{};
-    return printing::readPrintSettings(row);
-}
-
 // Tells why nothing was printed, or which settings were printed with their
 // defaults; true when the product was composed.
 bool reportComposed(const printing::PackageResult& result)
@@ -99,8 +87,8 @@ void frmMain::printQuickReport(printing::PageReferences references)
         walkSet([&] { rows.push_back({printedRecord(), txtSnoop->text()}); });
         if (!rows.empty())
             Data1->recordset().moveFirst();
-        result = printing::composeQuickReport(printing::printDocument(), rows, storedPrintSettings(), score, title,
-                                              references);
+        result = printing::composeQuickReport(printing::printDocument(), rows, printing::storedPrintSettings(),
+                                              score, title, references);
     }
     if (reportComposed(result))
         printing::showDocument(printing::constructedTestPackage, printing::Return::toCaller);
@@ -121,8 +109,8 @@ void frmMain::printPictureAlbum()
         if (!questions.empty())
             Data1->recordset().moveFirst();
         printing::AlbumPictures pictures;
-        result = printing::composePictureAlbum(printing::printDocument(), questions, storedPrintSettings(), title,
-                                               pictures);
+        result = printing::composePictureAlbum(printing::printDocument(), questions,
+                                               printing::storedPrintSettings(), title, pictures);
     }
     if (reportComposed(result))
         printing::showDocument(printing::constructedTestPackage, printing::Return::toCaller);

@@ -123,6 +123,8 @@ void frmMain::tbToolBar_ButtonClick(const QString& key)
         bestEffort({[&] { showThesaurus(); }});
     } else if (key == QLatin1String("Spell Check")) {
         spellCheckSet();
+    } else if (key == QLatin1String("Terms")) {
+        bestEffort({[&] { lookUpSelectedTerm(); }});
     }
 }
 

@@ -8,7 +8,7 @@
 #include "platform/print/SavedTestFile.h"
 #include "printing/PreviewDocument.h"
 #include "printing/frmPrint.h"
-#include "questionwindow/frmMain.h"
+#include "printing/frmSearch.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -363,7 +363,7 @@ void FrmPrintTest::accessKeysPressTheButtons()
     QCOMPARE(boxes().shown().first().title, boxTitle);
 }
 
-// Leaving a terminology printout goes back to where the lookup began;
+// Leaving a terminology printout goes back to the terminology window;
 // leaving any other product goes nowhere of its own.
 void FrmPrintTest::leavingATerminologyPrintoutGoesBack()
 {
@@ -373,8 +373,8 @@ void FrmPrintTest::leavingATerminologyPrintoutGoesBack()
         w.cmdExit_Click();
         checkBoxes();
         QVERIFY(!forms::App::current().isLoaded<frmPrint>());
-        QCOMPARE(forms::App::current().isLoaded<questionwindow::frmMain>()
-                     && forms::form<questionwindow::frmMain>().isVisible(),
+        QCOMPARE(forms::App::current().isLoaded<printing::frmSearch>()
+                     && forms::form<printing::frmSearch>().isVisible(),
                  terms);
     }
 }
