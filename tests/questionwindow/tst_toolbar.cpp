@@ -3,9 +3,11 @@
 
 #include "support/QuestionWindowFixture.h"
 #include "support/SampleChapters.h"
+#include "support/SpellingAnswers.h"
 
 #include "contents/HelpBinding.h"
 #include "editing/frmStrips.h"
+#include "editing/frmThesaurus.h"
 #include "platform/forms/Clipboard.h"
 #include "platform/forms/Frame.h"
 #include "platform/forms/TabControl.h"
@@ -14,6 +16,7 @@
 #include "platform/help/HelpViewer.h"
 #include "printing/frmPackage.h"
 #include "printing/frmPrint.h"
+#include "printing/frmSearch.h"
 #include "questionwindow/frmMain.h"
 
 #include <QAccessible>
@@ -51,6 +54,19 @@ void selectAllOf(forms::TextBox& box)
     box.setSelStart(0);
     box.setSelLength(box.text().size());
 }
+
+// A word chosen in answer A, the field the language aids work on.
+void chooseWordInAnswerA(frmMain& w)
+{
+    w.txtA->setText(QStringLiteral("Halyard rope"));
+    w.txtA->setFocus();
+    w.txtA->setSelStart(0);
+    w.txtA->setSelLength(7);
+    QApplication::clipboard()->setText(QStringLiteral("left over"));
+}
+
+// Answers the spelling run's dialogs, if any, by cancelling them.
+std::unique_ptr<testsupport::SpellingAnswers> spelling;
 
 const QList<KeyCase>& keyCases()
 {
@@ -112,6 +128,23 @@ const QList<KeyCase>& keyCases()
              QVERIFY(form<editing::frmStrips>().isVisible());
              QCOMPARE(form<editing::frmStrips>().SSTab2->tab(), 0);
          }},
+        {"Spell Check",
+         [](Fixture&, frmMain& w) {
+             spelling = std::make_unique<testsupport::SpellingAnswers>();
+             Fixture::moveTo(w, 2);
+         },
+         [](Fixture&, frmMain& w) {
+             // The run went through the set and stands on its first record.
+             QCOMPARE(w.Data1->recordset().absolutePosition(), 0);
+             spelling.reset();
+         }},
+        {"Fonts", [](Fixture&, frmMain& w) { chooseWordInAnswerA(w); },
+         [](Fixture&, frmMain&) {
+             auto& thesaurus = form<editing::frmThesaurus>();
+             QVERIFY(thesaurus.isVisible());
+             QCOMPARE(thesaurus.txtClip->text(), QStringLiteral("A"));
+             QCOMPARE(thesaurus.TextBox->text(), QStringLiteral("Halyard"));
+         }},
         {"Help", nullptr,
          [](Fixture&, frmMain&) {
              QVERIFY(contents::helpViewer());
@@ -120,6 +153,12 @@ const QList<KeyCase>& keyCases()
         {"Notes",
          [](Fixture&, frmMain& w) { w.fraNotes->setVisible(false); },
          [](Fixture&, frmMain& w) { QVERIFY(w.fraNotes->isVisible()); }},
+        {"Terms", [](Fixture&, frmMain& w) { chooseWordInAnswerA(w); },
+         [](Fixture&, frmMain&) {
+             QVERIFY(form<printing::frmSearch>().isVisible());
+             QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Halyard"));
+             QCOMPARE(form<printing::frmSearch>().txtClip->text(), QStringLiteral("Dog"));
+         }},
         {"Unlock",
          [](Fixture&, frmMain& w) { w.tbToolBar->button(QStringLiteral("Lock"))->click(); },
          [](Fixture&, frmMain& w) {
