@@ -6,6 +6,8 @@
 #include "platform/forms/WindowKit.h"
 #include "platform/hosting/ControlHost.h"
 
+#include <QFontMetrics>
+
 namespace editing {
 
 namespace {
@@ -13,6 +15,20 @@ namespace {
 // The client area of the design, in twips.
 constexpr int designWidth = 9120;
 constexpr int designHeight = 6720;
+
+// A caption longer than its narrow frame takes smaller type, so it is read
+// whole rather than cut; the frame holds no controls that would take the
+// smaller type with it.
+void fitCaption(forms::Frame& frame)
+{
+    constexpr int margins = 16;
+    QFont font = frame.font();
+    while (font.pointSizeF() > 6
+           && QFontMetrics(font).horizontalAdvance(frame.caption()) + margins > frame.width())
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    if (font != frame.font())
+        frame.setFont(font);
+}
 
 } // namespace
 
@@ -54,6 +70,7 @@ frmBank::frmBank()
         auto* frame = new forms::Frame(&canvas, QString::fromUtf8(row.caption));
         frame->setObjectName(QString::fromLatin1(row.name));
         forms::setGeometryTwips(*frame, row.place.left, row.place.top, row.place.width, row.place.height);
+        fitCaption(*frame);
         banksFrame = frame;
     }
 

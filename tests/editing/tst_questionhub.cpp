@@ -17,6 +17,7 @@
 #include "platform/com/Persist.h"
 #include "platform/data/Recordset.h"
 #include "platform/forms/App.h"
+#include "platform/forms/Frame.h"
 #include "platform/forms/Label.h"
 #include "platform/forms/Qv3dLabel.h"
 #include "platform/hosting/ControlHost.h"
@@ -247,6 +248,26 @@ private slots:
         for (int bank : {1, 2, 3})
             all << bankTitles(bank);
         QCOMPARE(listed(hub), all);
+    }
+
+    // Each frame's caption can be read whole on its frame, at the design
+    // size and when the hub is grown.
+    void frameCaptionsFit()
+    {
+        frmBank& hub = transportFrom(testsupport::sample::hose, 0);
+        hub.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&hub));
+        for (int grown : {0, 1}) {
+            if (grown)
+                hub.resize(hub.size() * 3 / 2);
+            QApplication::processEvents();
+            const QList<forms::Frame*> frames = hub.findChildren<forms::Frame*>();
+            QCOMPARE(frames.size(), 5);
+            for (const forms::Frame* frame : frames) {
+                const int needed = QFontMetrics(frame->font()).horizontalAdvance(frame->caption());
+                QVERIFY2(needed + 16 <= frame->width(), qPrintable(frame->caption()));
+            }
+        }
     }
 
     // The proposed number follows the chapter's last numbered question in
