@@ -71,8 +71,12 @@ QString termKeyEntry(TermPrintout printout, int number, const TermRow& row)
 }
 
 QStringList composeTermPrintout(print::Composer& composer, TermPrintout printout, const std::vector<TermRow>& rows,
-                                const PrintSettings& settings)
+                                const PrintSettings& settings, const std::function<void(double percent)>& progress)
 {
+    const auto passed = [&](int number) {
+        if (progress)
+            progress(number * 100.0 / double(rows.size()));
+    };
     composer.setColumnCount(1);
     composer.setHeaderText(termPrintoutHeader(settings));
     const QStringList replaced = applyPrintSettings(composer, settings);
@@ -83,6 +87,7 @@ QStringList composeTermPrintout(print::Composer& composer, TermPrintout printout
     for (const TermRow& row : rows) {
         const QString entry = termQuestionEntry(printout, ++number, row);
         writeEntry(composer, entry, entry);
+        passed(number);
     }
     if (printout == TermPrintout::glossary) {
         composer.endDocument();
@@ -96,6 +101,7 @@ QStringList composeTermPrintout(print::Composer& composer, TermPrintout printout
     for (const TermRow& row : rows) {
         const QString entry = termKeyEntry(printout, ++number, row);
         writeEntry(composer, entry, printout == TermPrintout::jeopardyTest ? entry.chopped(1) : entry);
+        passed(number);
     }
     composer.endDocument();
     return replaced;

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 namespace print {
@@ -38,8 +39,11 @@ QString termQuestionEntry(TermPrintout printout, int number, const TermRow& row)
 QString termKeyEntry(TermPrintout printout, int number, const TermRow& row);
 
 // Composes the printout as a new document. The answer names the settings
-// printed with their defaults because they are no usable numbers.
+// printed with their defaults because they are no usable numbers. After
+// each row written, `progress` hears how far the pass over the rows has
+// come, in percent of the rows (the key's pass starts again from the first).
 QStringList composeTermPrintout(print::Composer& composer, TermPrintout printout, const std::vector<TermRow>& rows,
-                                const PrintSettings& settings);
+                                const PrintSettings& settings,
+                                const std::function<void(double percent)>& progress = {});
 
 } // namespace printing

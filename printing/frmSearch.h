@@ -100,6 +100,7 @@ private:
     int exactEntry(const QString& typed) const;
     // Reads the rows, composes the printout and shows it in the preview.
     void printTerms(TermPrintout printout, int count);
+    void showProgress(double percent);
 
     std::shared_ptr<data::Connection> bank_;
 };

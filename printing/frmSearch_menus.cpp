@@ -9,6 +9,7 @@
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/FailureRegimes.h"
 #include "platform/forms/Hourglass.h"
+#include "platform/gdi/Rounding.h"
 #include "platform/print/PrintControl.h"
 #include "printing/PreviewDocument.h"
 #include "printing/QuestionSetPrint.h"
@@ -59,7 +60,8 @@ void frmSearch::printTerms(TermPrintout printout, int count)
         read = forms::leaveOnError([&] {
             rows = printout == TermPrintout::glossary ? glossaryRows(bank()) : randomRows(bank(), count);
             if (!rows.empty())
-                replaced = composeTermPrintout(printDocument(), printout, rows, storedPrintSettings());
+                replaced = composeTermPrintout(printDocument(), printout, rows, storedPrintSettings(),
+                                               [this](double percent) { showProgress(percent); });
         });
         ProgressBar1->setVisible(false);
     }
@@ -77,6 +79,13 @@ void frmSearch::printTerms(TermPrintout printout, int count)
     showDocument(termPrintoutCaption(printout), Return::toTerminology);
     if (printout != TermPrintout::glossary)
         Hide();
+}
+
+// How far a printout's pass over the rows has come, to the nearest whole
+// percent; a failure here never stops the printout.
+void frmSearch::showProgress(double percent)
+{
+    forms::bestEffort({[&] { ProgressBar1->setValue(int(gdi::roundHalfEven(percent))); }});
 }
 
 void frmSearch::mnuShoPackage_Click() { forms::form<frmPackage>().Show(); }

@@ -70,6 +70,8 @@ private slots:
     void testsPutTheKeyOnAPageOfItsOwn_data();
     void testsPutTheKeyOnAPageOfItsOwn();
     void glossaryHasNoNumbersAndNoKey();
+    void progressFollowsEachPass_data();
+    void progressFollowsEachPass();
     void aBrokenPageBeginsWithTwoBlankParagraphs();
     void settingsThatAreNoNumbersAreNamed();
 };
@@ -175,6 +177,27 @@ void TermPrintoutsTest::glossaryHasNoNumbersAndNoKey()
     QCOMPARE(pages.first().size(), 2);
     QVERIFY(pages.first()[0].startsWith(QStringLiteral("Nozzle  -  Shapes")));
     QVERIFY(pages.first()[1].startsWith(QStringLiteral("Fireman's carry  -  Carrying")));
+}
+
+void TermPrintoutsTest::progressFollowsEachPass_data()
+{
+    QTest::addColumn<TermPrintout>("printout");
+    QTest::addColumn<QList<double>>("heard");
+    QTest::newRow("glossary") << TermPrintout::glossary << QList<double>{25, 50, 75, 100};
+    QTest::newRow("written, the key's pass starts again")
+        << TermPrintout::writtenTest << QList<double>{25, 50, 75, 100, 25, 50, 75, 100};
+    QTest::newRow("jeopardy") << TermPrintout::jeopardyTest << QList<double>{25, 50, 75, 100, 25, 50, 75, 100};
+}
+
+// The progress bar hears how far each pass over the rows has come.
+void TermPrintoutsTest::progressFollowsEachPass()
+{
+    QFETCH(TermPrintout, printout);
+    QFETCH(QList<double>, heard);
+    print::Composer composer;
+    QList<double> percents;
+    composeTermPrintout(composer, printout, rowsOf(4), PrintSettings{}, [&](double percent) { percents << percent; });
+    QCOMPARE(percents, heard);
 }
 
 // Entries are never split: the first entry of a following page stands below
