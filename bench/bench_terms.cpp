@@ -24,7 +24,9 @@
 #include <QLabel>
 #include <QListWidget>
 
+#include <array>
 #include <map>
+#include <optional>
 #include <memory>
 
 namespace {
@@ -139,38 +141,57 @@ void BM_WindowKeystroke(benchmark::State& state)
         state.SkipWithError("the keystrokes showed no definition");
 }
 
-// The raw twin: the first term at or after the typed text by the index on
-// the term, with its definition and chapter, the statement prepared once.
+// The raw prefix query, prepared once: the first term at or after the typed
+// text by the index on the term (which compares without case), with its
+// definition and chapter.
+class RawPrefixQuery {
+public:
+    explicit RawPrefixQuery(sqlite3* bank)
+    {
+        sqlite3_prepare_v2(bank, "SELECT Terms, Def, Chapter FROM Table7 WHERE Terms >= ?1 ORDER BY Terms LIMIT 1",
+                           -1, &query_, nullptr);
+    }
+    ~RawPrefixQuery() { sqlite3_finalize(query_); }
+    RawPrefixQuery(const RawPrefixQuery&) = delete;
+    RawPrefixQuery& operator=(const RawPrefixQuery&) = delete;
+
+    // Term, definition and chapter; nothing past the last term.
+    std::optional<std::array<QString, 3>> find(const QString& typed)
+    {
+        const QByteArray key = typed.toUtf8();
+        sqlite3_bind_text(query_, 1, key.constData(), int(key.size()), SQLITE_STATIC);
+        std::optional<std::array<QString, 3>> row;
+        if (sqlite3_step(query_) == SQLITE_ROW) {
+            row.emplace();
+            for (int column = 0; column < 3; ++column)
+                (*row)[std::size_t(column)] =
+                    QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(query_, column)),
+                                      sqlite3_column_bytes(query_, column));
+        }
+        sqlite3_reset(query_);
+        return row;
+    }
+
+private:
+    sqlite3_stmt* query_ = nullptr;
+};
+
+// The raw twin of the window's find.
 void BM_RawPrefixQuery(benchmark::State& state)
 {
     const int size = int(state.range(0));
     testsupport::RawDatabase bank(libraryFolder(size).databasePath());
-    sqlite3_stmt* query = nullptr;
-    sqlite3_prepare_v2(bank.handle(), "SELECT Terms, Def, Chapter FROM Table7 WHERE Terms >= ?1 ORDER BY Terms LIMIT 1",
-                       -1, &query, nullptr);
+    RawPrefixQuery query(bank.handle());
     const QStringList texts = typedTexts(size);
     qsizetype next = 0;
     int found = 0;
     for (auto _ : state) {
         const QString& typed = texts[next++ % texts.size()];
-        const QByteArray key = typed.toUtf8();
-        sqlite3_bind_text(query, 1, key.constData(), int(key.size()), SQLITE_STATIC);
-        if (sqlite3_step(query) == SQLITE_ROW) {
-            const auto text = [&](int column) {
-                return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(query, column)),
-                                         sqlite3_column_bytes(query, column));
-            };
-            const QString term = text(0);
-            const QString definition = text(1);
-            const QString chapter = text(2);
-            if (term.left(typed.size()).toLower() == typed)
-                ++found;
-            benchmark::DoNotOptimize(definition);
-            benchmark::DoNotOptimize(chapter);
-        }
-        sqlite3_reset(query);
+        const std::optional<std::array<QString, 3>> row = query.find(typed);
+        if (row && (*row)[0].left(typed.size()).toLower() == typed)
+            ++found;
+        benchmark::DoNotOptimize(row);
     }
-    sqlite3_finalize(query);
     state.counters["found"] = found;
 }
 
@@ -203,41 +224,29 @@ void BM_PlainKeystroke(benchmark::State& state)
     meaningLabel->setGeometry(310, 40, 280, 200);
     chapterLabel->setGeometry(310, 250, 280, 30);
     window.show();
-    sqlite3_stmt* query = nullptr;
-    sqlite3_prepare_v2(bank.handle(),
-                       "SELECT Terms, Def, Chapter FROM Table7 WHERE Terms >= ?1 COLLATE NOCASE "
-                       "ORDER BY Terms COLLATE NOCASE LIMIT 1",
-                       -1, &query, nullptr);
+    RawPrefixQuery query(bank.handle());
     const QStringList texts = typedTexts(size);
     qsizetype next = 0;
     for (auto _ : state) {
-        const QString& typed = texts[next++ % texts.size()];
-        const QByteArray key = typed.toUtf8();
-        sqlite3_bind_text(query, 1, key.constData(), int(key.size()), SQLITE_STATIC);
-        if (sqlite3_step(query) == SQLITE_ROW) {
-            const auto text = [&](int column) {
-                return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(query, column)),
-                                         sqlite3_column_bytes(query, column));
-            };
-            const QString term = text(0);
-            int low = 0;
-            int high = list->count();
-            while (low < high) {
-                const int middle = low + (high - low) / 2;
-                if (QString::compare(list->item(middle)->text(), term, Qt::CaseInsensitive) < 0)
-                    low = middle + 1;
-                else
-                    high = middle;
-            }
-            list->setCurrentRow(low);
-            list->scrollToItem(list->item(low));
-            termLabel->setText(term);
-            meaningLabel->setText(text(1));
-            chapterLabel->setText(text(2));
+        const std::optional<std::array<QString, 3>> row = query.find(texts[next++ % texts.size()]);
+        if (!row)
+            continue;
+        const QString& term = (*row)[0];
+        int low = 0;
+        int high = list->count();
+        while (low < high) {
+            const int middle = low + (high - low) / 2;
+            if (QString::compare(list->item(middle)->text(), term, Qt::CaseInsensitive) < 0)
+                low = middle + 1;
+            else
+                high = middle;
         }
-        sqlite3_reset(query);
+        list->setCurrentRow(low);
+        list->scrollToItem(list->item(low));
+        termLabel->setText(term);
+        meaningLabel->setText((*row)[1]);
+        chapterLabel->setText((*row)[2]);
     }
-    sqlite3_finalize(query);
 }
 
 void libraries(benchmark::internal::Benchmark* benchmark)

@@ -41,13 +41,7 @@ class tst_EditFields : public QObject {
     frmMain& shownChapter(bool unlocked, const QString& mode = QStringLiteral("Use"))
     {
         fixture->storeSetting(QStringLiteral("State"), mode);
-        auto& w = fixture->openChapter(sample::hose);
-        w.Show();
-        if (!QTest::qWaitForWindowActive(&w))
-            qWarning("the question window is not active");
-        if (unlocked)
-            w.mnuUnlock->trigger();
-        return w;
+        return fixture->showChapterForEditing(sample::hose, unlocked);
     }
 
     static void focus(forms::TextBox* box)

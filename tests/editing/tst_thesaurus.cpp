@@ -56,13 +56,7 @@ class tst_Thesaurus : public QObject {
 
     frmMain& shownChapter(bool unlocked)
     {
-        auto& w = fixture->openChapter(testsupport::sample::hose);
-        w.Show();
-        if (!QTest::qWaitForWindowActive(&w))
-            qWarning("the question window is not active");
-        if (unlocked)
-            w.mnuUnlock->trigger();
-        return w;
+        return fixture->showChapterForEditing(testsupport::sample::hose, unlocked);
     }
 
     // The box with this text, focused, with `selected` selected in it.

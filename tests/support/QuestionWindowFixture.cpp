@@ -49,6 +49,17 @@ frmMain& QuestionWindowFixture::openChapter(const QString& chapter)
     return window;
 }
 
+frmMain& QuestionWindowFixture::showChapterForEditing(const QString& chapter, bool unlocked)
+{
+    frmMain& w = openChapter(chapter);
+    w.Show();
+    if (!QTest::qWaitForWindowActive(&w))
+        qWarning("the question window is not active");
+    if (unlocked)
+        w.mnuUnlock->trigger();
+    return w;
+}
+
 void QuestionWindowFixture::moveTo(frmMain& window, int index)
 {
     auto& records = window.Data1->recordset();

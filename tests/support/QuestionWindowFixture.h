@@ -28,6 +28,9 @@ struct QuestionWindowFixture : ProgramFixture {
     // A chapter the way a chapter button loads it: query, marker, caption,
     // count and last number; not shown.
     questionwindow::frmMain& openChapter(const QString& chapter);
+    // The chapter opened as a button opens it, shown and active, and
+    // unlocked for editing when asked.
+    questionwindow::frmMain& showChapterForEditing(const QString& chapter, bool unlocked);
 
     // ---- Moving ---------------------------------------------------------
     // The set's record at `index` (from 0), reached by moves on the record
