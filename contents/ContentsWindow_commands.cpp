@@ -62,13 +62,7 @@ void ContentsWindow::cmdTestBank3_MouseUp()
 // End and Contents do nothing unless the window gives them a step: the
 // bank windows' End and Contents carry no action.
 
-// The library opens for browsing: the marker is written after the showing,
-// so it governs the window's later activations.
-void ContentsWindow::mnuTerminology_Click()
-{
-    form<printing::frmSearch>().Show();
-    form<printing::frmSearch>().txtClip->setText(markers::browseTerms);
-}
+void ContentsWindow::mnuTerminology_Click() { form<printing::frmSearch>().showToBrowse(); }
 void ContentsWindow::mnuEnd_Click() {}
 void ContentsWindow::mnuPallete_Click() { form<editing::frmQ>().Show(); }
 void ContentsWindow::mnuSkins_Click() { form<appearance::frmSkin>().Show(); }

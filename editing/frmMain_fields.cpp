@@ -94,6 +94,15 @@ forms::TextBox* frmMain::editFieldNamed(const QString& word) const
     return nullptr;
 }
 
+forms::TextBox* frmMain::copyMarkedSelection()
+{
+    forms::clipboard::clear();
+    forms::TextBox* field = editFieldNamed(txtClip->text());
+    if (field)
+        forms::clipboard::setText(field->selText());
+    return field;
+}
+
 void frmMain::editBox_GotFocus(forms::TextBox& box, const QString& letter, const QString& word)
 {
     txtFocus->setText(letter);

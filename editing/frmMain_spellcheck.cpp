@@ -22,6 +22,7 @@ void frmMain::spellCheckSet()
     bestEffort({
         [&] { VSSpell1->setDialogEnabled(true); },
         [&] { VSSpell1->resetErrorsHandled(); },
+        [&] { VSSpell1->clearUnsavedWords(); },
         [&] { Data1->recordset().moveFirst(); },
         [&] { mnuAddNotes_Click(); },
     });
@@ -59,6 +60,11 @@ void frmMain::spellCheckSet()
         },
     });
     forms::restorePointer();
+    if (!VSSpell1->unsavedWords().isEmpty())
+        forms::msgBox(QStringLiteral("These words are known until the program ends, but could not be kept in the "
+                                     "word list:\n")
+                          + VSSpell1->unsavedWords().join(QLatin1Char('\n')),
+                      forms::vbOKOnly + forms::vbExclamation);
     if (VSSpell1->errorsHandled() > 0)
         forms::msgBox(QStringLiteral("Done spell checking. ") + QString::number(VSSpell1->errorsHandled())
                       + QStringLiteral(" typing errors handled."),

@@ -15,9 +15,7 @@ namespace questionwindow {
 void frmMain::showThesaurus()
 {
     forms::leaveOnError([&] {
-        forms::clipboard::clear();
-        if (forms::TextBox* field = editFieldNamed(txtClip->text())) {
-            forms::clipboard::setText(field->selText());
+        if (copyMarkedSelection()) {
             const bool open = forms::App::current().isLoaded<editing::frmThesaurus>();
             // The first touch loads the window, which takes the word then.
             editing::frmThesaurus& thesaurus = forms::form<editing::frmThesaurus>();

@@ -72,6 +72,9 @@ public:
     void WhiteType();
 
     void cmdGet_Click();
+    // Shows the window to browse: the marker is written after the showing,
+    // so it governs the later activations, and no lookup is made.
+    void showToBrowse();
     void cmdCancel_Click();
     void List1_Click();
     void Text1_Change();

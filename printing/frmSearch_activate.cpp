@@ -16,6 +16,12 @@
 
 namespace printing {
 
+void frmSearch::showToBrowse()
+{
+    Show();
+    txtClip->setText(markers::browseTerms);
+}
+
 data::Connection& frmSearch::bank()
 {
     if (!bank_)

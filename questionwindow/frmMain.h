@@ -500,6 +500,9 @@ public:
     // The edit box a field marker names ("Question", "A".."D", "Notes", as
     // txtClip holds them); null for any other text.
     forms::TextBox* editFieldNamed(const QString& word) const;
+    // The language aids' hand-over: the clipboard emptied, then given the
+    // selection of the field txtClip marks; that field, or none.
+    forms::TextBox* copyMarkedSelection();
     // The toolbar's "Fonts" key: the thesaurus on the marked field's selection.
     void showThesaurus();
     void mnuCut_Click();

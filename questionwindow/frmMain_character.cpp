@@ -120,7 +120,11 @@ void frmMain::Agent1_Bookmark(int tag)
         restoreReadButton();
         break;
     case 3: // the question is read: the answer pause starts
-        Timer3->setEnabled(true);
+        // Only while the read-aloud mode is still chosen: a mode chosen while
+        // the question was being read must not get a pause that tells the
+        // answer and stores the read-aloud mode over it.
+        if (form<contents::frmContents>().txtState->text() == markers::readAloudWord)
+            Timer3->setEnabled(true);
         break;
     case 4: // the answer is told: on to the next question
         forms::bestEffort({

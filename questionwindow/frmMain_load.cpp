@@ -102,13 +102,13 @@ void frmMain::Form_Load()
         bestEffort({
             [&] { mnuShowBalloon->setVisible(false); },
             [&] { mnuHideBalloon->setVisible(true); },
-            [&] { Agent1->character(markers::characterName).setBalloonStyle(0x0220000F); },
+            [&] { Agent1->character(markers::characterName).setBalloonStyle(speech::Character::balloonShownStyle); },
         });
     } else if (testOr(true, [&] { return settings.txtBalloon->text() == markers::settingOff; })) {
         bestEffort({
             [&] { mnuShowBalloon->setVisible(true); },
             [&] { mnuHideBalloon->setVisible(false); },
-            [&] { Agent1->character(markers::characterName).setBalloonStyle(0x0220000E); },
+            [&] { Agent1->character(markers::characterName).setBalloonStyle(speech::Character::balloonHiddenStyle); },
         });
     }
     if (testOr(true, [&] { return settings.txtShowImages->text() == markers::settingOn; })) {

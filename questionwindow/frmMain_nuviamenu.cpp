@@ -13,8 +13,8 @@ namespace questionwindow {
 namespace {
 
 // Balloon styles handed to the character; they differ only in the balloon bit.
-constexpr int balloonShown = 0x0220000F;
-constexpr int balloonHidden = 0x0220000E;
+constexpr int balloonShown = speech::Character::balloonShownStyle;
+constexpr int balloonHidden = speech::Character::balloonHiddenStyle;
 
 } // namespace
 

@@ -16,7 +16,7 @@ namespace questionwindow {
 
 namespace {
 // The balloon stays down in the reader: the text is already on the user's screen.
-constexpr int balloonOff = 0x0220000E;
+constexpr int balloonOff = speech::Character::balloonHiddenStyle;
 } // namespace
 
 QString readerSpeech(const QString& boxText)

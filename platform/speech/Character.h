@@ -36,6 +36,9 @@ public:
     // Balloon style: bit 0 puts the speech balloon up; the other bits are
     // kept but mean nothing here.
     static constexpr int balloonOn = 0x1;
+    // The two styles the windows set: the balloon up, and down.
+    static constexpr int balloonShownStyle = 0x0220000F;
+    static constexpr int balloonHiddenStyle = 0x0220000E;
 
     Character(const QString& id, const CharacterDescription& description, SpeechEngine& engine, RequestLog& log,
               QObject* parent = nullptr);

@@ -1,5 +1,7 @@
 #include "platform/spell/SpellChecker.h"
 
+#include "platform/core/RuntimeError.h"
+
 #include "platform/core/Errors.h"
 #include "platform/spell/SpellDialog.h"
 #include "platform/spell/TextTarget.h"
@@ -188,10 +190,16 @@ void SpellChecker::checkText(TextTarget& target)
 
 void SpellChecker::addUserWord(const QString& word)
 {
-    // Known for this run even when the list cannot be written.
+    // Known for this run even when the list cannot be written; the walk goes
+    // on, and the caller tells the user what was not kept.
     dictionary_.addWord(word);
-    if (!userWords_.path().isEmpty())
+    if (userWords_.path().isEmpty())
+        return;
+    try {
         userWords_.add(word);
+    } catch (const platform::RuntimeError& error) {
+        unsavedWords_ << QStringLiteral("%1 (%2)").arg(word, error.description());
+    }
 }
 
 } // namespace spell

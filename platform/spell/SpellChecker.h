@@ -70,6 +70,10 @@ public:
     // The words changed through the dialog since the count was last reset.
     int errorsHandled() const { return errorsHandled_; }
     void resetErrorsHandled() { errorsHandled_ = 0; }
+    // Why the last words "Add" took could not be written to the word list
+    // (they are known for this run all the same); empty when all were.
+    const QStringList& unsavedWords() const { return unsavedWords_; }
+    void clearUnsavedWords() { unsavedWords_.clear(); }
 
     // The dialog's button codes.
     enum Button { ChangeAll = 1, Change = 2, Ignore = 3, IgnoreAll = 4, Add = 5, Cancel = 6 };
@@ -108,6 +112,7 @@ private:
 
     bool dialogEnabled_ = false;
     int errorsHandled_ = 0;
+    QStringList unsavedWords_;
 };
 
 } // namespace spell

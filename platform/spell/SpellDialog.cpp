@@ -93,7 +93,10 @@ void SpellDialog::setReplacement(const QString& spelling)
 int SpellDialog::ask(const QString& word, const QStringList& suggestions, QString& replacement)
 {
     SpellDialog dialog(word, suggestions, QApplication::activeWindow());
+    // A caller busy under the hourglass still gets a pointer to answer with.
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
     dialog.exec();
+    QApplication::restoreOverrideCursor();
     replacement = dialog.replacement();
     return dialog.pressed();
 }

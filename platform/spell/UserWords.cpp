@@ -11,10 +11,13 @@ void UserWords::load(const QString& path)
 {
     path_ = path;
     words_.clear();
+    stored_.clear();
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    unreadable_ = file.exists() && !file.open(QIODevice::ReadOnly);
+    if (!file.isOpen())
         return;
-    const QString text = QString::fromUtf8(file.readAll());
+    stored_ = file.readAll();
+    const QString text = QString::fromUtf8(stored_).remove(QLatin1Char('\r'));
     for (const QString& line : text.split(QLatin1Char('\n'))) {
         const QString word = line.trimmed();
         if (!word.isEmpty() && !words_.contains(word))
@@ -26,17 +29,22 @@ void UserWords::add(const QString& word)
 {
     if (word.isEmpty() || words_.contains(word))
         return;
-    QStringList kept = words_;
-    kept.append(word);
-    // The whole list is written anew and swapped in, so a failed write
-    // leaves the old list whole.
+    if (unreadable_)
+        throw platform::errors::cannotOpen(path_, QStringLiteral("the word list could not be read"));
+    // The list as it was, to the byte, and the word after it, written anew
+    // and swapped in, so a failed write leaves the old list whole.
+    QByteArray kept = stored_;
+    if (!kept.isEmpty() && !kept.endsWith('\n'))
+        kept += '\n';
+    kept += word.toUtf8() + '\n';
     QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+    if (!file.open(QIODevice::WriteOnly))
         throw platform::errors::cannotOpen(path_, file.errorString());
-    file.write((kept.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
+    file.write(kept);
     if (!file.commit())
         throw platform::errors::cannotOpen(path_, file.errorString());
-    words_ = kept;
+    stored_ = kept;
+    words_.append(word);
 }
 
 } // namespace spell

@@ -10,16 +10,20 @@ namespace spell {
 class UserWords {
 public:
     // Reads the list; a missing file is an empty list, made on the first add.
+    // A list that is there but cannot be read is never written over.
     void load(const QString& path);
     const QString& path() const { return path_; }
     const QStringList& words() const { return words_; }
 
-    // Adds a word to the list and writes the file; throws 3051 when it cannot.
+    // Adds a word to the end of the list and writes the file, keeping every
+    // byte it held; throws 3051 when it cannot.
     void add(const QString& word);
 
 private:
     QString path_;
     QStringList words_;
+    QByteArray stored_;     // the file as it was read or last written
+    bool unreadable_ = false;
 };
 
 } // namespace spell

@@ -134,6 +134,8 @@ private slots:
         w.txtQuestion->setText(QStringLiteral("Check the "));
         typeAtEnd(w.txtQuestion, typed);
         QCOMPARE(w.txtQuestion->text(), result);
+        // Typing goes on after the word and the key that ended it.
+        QCOMPARE(w.txtQuestion->selStart(), int(result.size()));
         QCOMPARE(answers.unexpected, 0);
         QVERIFY(answers.allUsed());
         QCOMPARE(answers.popupItems.value(0), shown);

@@ -227,7 +227,8 @@ private slots:
         QCOMPARE(w.txtD->text(), QStringLiteral("A happy crew"));
     }
 
-    // Locked questions take no change from the thesaurus, as from Paste.
+    // Locked questions take no change from the thesaurus, as from Paste; the
+    // user is told, and the word stays on offer.
     void lockedQuestionTakesNoReplacement()
     {
         frmMain& w = shownChapter(false);
@@ -239,8 +240,13 @@ private slots:
         frmThesaurus& t = pressThesaurusKey(w);
         QCOMPARE(t.TextBox->text(), question.left(3));
         t.TextBox->setText(QStringLiteral("glad"));
+        fixture->boxes.answer(forms::vbOK);
         t.Command1->click();
-        QVERIFY(!thesaurusOpen());
+        fixture->verifyNoBoxes();
+        QCOMPARE(fixture->boxes.shown().last().text,
+                 QStringLiteral("The questions are locked. Unlock them to replace the word."));
+        QVERIFY(thesaurusOpen());
+        QCOMPARE(t.TextBox->text(), QStringLiteral("glad"));
         QCOMPARE(w.txtQuestion->text(), question);
     }
 };

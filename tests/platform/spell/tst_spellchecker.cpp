@@ -5,7 +5,9 @@
 #include "platform/spell/TextTarget.h"
 #include "platform/spell/WordScan.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
@@ -174,6 +176,48 @@ private slots:
         const auto later = checker(QStringLiteral("kept.dct"));
         QVERIFY(later->isCorrect(QStringLiteral("fireground")));
         QVERIFY(!checker()->isCorrect(QStringLiteral("fireground")));
+    }
+
+    // The list keeps every byte it held (a word in another encoding, a list
+    // without its last line end); a list that is there but cannot be read is
+    // never written over, and the walk goes on, naming the word not kept.
+    void addKeepsTheListWhole()
+    {
+        const QByteArray before = "standpipe\nGr\xfcnhose";
+        QFile list(dir.filePath(QStringLiteral("bytes.dct")));
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        list.write(before);
+        list.close();
+        {
+            const auto c = checker(QStringLiteral("bytes.dct"));
+            c->setDialogEnabled(true);
+            testsupport::SpellingAnswers answers;
+            answers.dialog(SpellChecker::Add);
+            PlainText text;
+            text.value = QStringLiteral("fireground");
+            c->checkText(text);
+            QVERIFY(c->unsavedWords().isEmpty());
+        }
+        QVERIFY(list.open(QIODevice::ReadOnly));
+        QCOMPARE(list.readAll(), before + "\nfireground\n");
+        list.close();
+
+        // A folder where the list should be: it cannot be read, so nothing
+        // is written, the word is known for the run and the walk goes on.
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("folder.dct")));
+        const auto c = checker(QStringLiteral("folder.dct"));
+        c->setDialogEnabled(true);
+        testsupport::SpellingAnswers answers;
+        answers.dialog(SpellChecker::Add);
+        answers.dialog(SpellChecker::Change, QStringLiteral("ladder"));
+        PlainText text;
+        text.value = QStringLiteral("fireground ladderr fireground");
+        c->checkText(text);
+        QVERIFY(answers.allUsed());
+        QCOMPARE(text.value, QStringLiteral("fireground ladder fireground"));
+        QCOMPARE(c->unsavedWords().size(), 1);
+        QVERIFY(c->unsavedWords().first().startsWith(QStringLiteral("fireground")));
+        QVERIFY(QFileInfo(dir.filePath(QStringLiteral("folder.dct"))).isDir());
     }
 
     // The dialog's walk: each answer's effect on the text, the count of
