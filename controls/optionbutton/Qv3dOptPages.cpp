@@ -160,10 +160,14 @@ void CQv3dOptionPropPage2::onCreated(QWidget*)
 // The control's colour properties, as the stock colour page lists them.
 const char* const colorProperties[] = {"BackColor", "ForeColor", "BorderColor", "FillColor",
                                        "LightColor", "ShadowColor", "TextColor"};
+// Its picture properties, as the stock picture page lists them.
+const char* const pictureProperties[] = {"Picture", "PictureChecked", "PictureUnchecked", "PicturePressed",
+                                         "PictureGrayed"};
 
 std::vector<com::Guid> CQv3dOptionCtrl::propertyPageClasses() const
 {
-    return {generalPageClass, bevelPageClass, controls::stockColorPageClass, controls::stockFontPageClass};
+    return {generalPageClass, bevelPageClass, controls::stockColorPageClass, controls::stockFontPageClass,
+            controls::stockPicturePageClass};
 }
 
 com::Ptr<com::PropertyPage> CQv3dOptionCtrl::createPropertyPage(const com::Guid& page)
@@ -174,7 +178,7 @@ com::Ptr<com::PropertyPage> CQv3dOptionCtrl::createPropertyPage(const com::Guid&
     else if (page == bevelPageClass)
         com::server::createObject<CQv3dOptionPropPage2>(com::PropertyPage::iid, made.out());
     else
-        made = controls::createStockPage(page, colorProperties);
+        made = controls::createStockPage(page, colorProperties, pictureProperties);
     return made;
 }
 

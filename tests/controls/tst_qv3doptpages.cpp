@@ -151,7 +151,8 @@ void tst_Qv3dOptPages::theControlListsItsPages()
     std::vector<Guid> pages;
     QCOMPARE(Ptr<SpecifyPropertyPages>::query(form_->control(0))->pages(&pages), kOk);
     QCOMPARE(pages, (std::vector<Guid>{qv3dopt::generalPageClass, qv3dopt::bevelPageClass,
-                                         controls::stockColorPageClass, controls::stockFontPageClass}));
+                                         controls::stockColorPageClass, controls::stockFontPageClass,
+                                         controls::stockPicturePageClass}));
 
     const std::pair<const char*, const char*> names[] = {{"QV3DOPT.Qv3dOptionPropPage.1", "General"},
                                                          {"Qv3dop32.CQv3dOptionPropPage2", "Bevels and Borders"}};
@@ -377,7 +378,7 @@ void tst_Qv3dOptPages::propertiesVerbShowsTheFrame()
     });
     QCOMPARE(Ptr<Control>::query(form_->control(1))->doVerb(kVerbProperties), kOk);
     QCOMPARE(tabs, (QStringList{QStringLiteral("General"), QStringLiteral("Bevels and Borders"), QStringLiteral("Color"),
-                              QStringLiteral("Font")}));
+                              QStringLiteral("Font"), QStringLiteral("Picture")}));
     QCOMPARE(get(1, "Caption"), Variant::string(QStringLiteral("Custom &Title")));
 }
 

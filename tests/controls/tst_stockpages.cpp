@@ -6,6 +6,7 @@
 #include "controls/dateinput/QvindatClasses.h"
 #include "controls/optionbutton/Qv3doptClasses.h"
 #include "platform/com/Control.h"
+#include "platform/com/Picture.h"
 #include "platform/com/PropertyPage.h"
 #include "platform/com/Registration.h"
 #include "support/ControlForm.h"
@@ -18,6 +19,8 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -38,6 +41,9 @@ namespace {
 // The colours of the option button the colour page lists.
 const char* const buttonColors[] = {"BackColor", "ForeColor", "BorderColor", "FillColor",
                                     "LightColor", "ShadowColor", "TextColor"};
+
+const char* const buttonPictures[] = {"Picture", "PictureChecked", "PictureUnchecked", "PicturePressed",
+                                      "PictureGrayed"};
 
 std::int32_t colorOf(const Variant& value)
 {
@@ -64,6 +70,9 @@ private slots:
     void fontPageWritesTheFont_data();
     void fontPageWritesTheFont();
     void aSizeThatIsNoNumberIsRefused();
+    void aPictureLoadedFromAFileIsWritten_data();
+    void aPictureLoadedFromAFileIsWritten();
+    void clearGivesNoPicture();
 
 private:
     Ptr<PropertyPage> openPage(const Guid& page, std::vector<int> controls);
@@ -107,7 +116,7 @@ void tst_StockPages::cleanup()
 
 Ptr<PropertyPage> tst_StockPages::openPage(const Guid& pageClass, std::vector<int> controls)
 {
-    auto page = controls::createStockPage(pageClass, buttonColors);
+    auto page = controls::createStockPage(pageClass, buttonColors, buttonPictures);
     if (!page)
         return {};
     page->setPageSite(pageSite_.get());
@@ -153,7 +162,7 @@ void tst_StockPages::framesListThePagesInOrder_data()
     QTest::addColumn<int>("control");
     QTest::addColumn<QStringList>("tabs");
 
-    QTest::newRow("option button") << 0 << QStringList{"General", "Bevels and Borders", "Color", "Font"};
+    QTest::newRow("option button") << 0 << QStringList{"General", "Bevels and Borders", "Color", "Font", "Picture"};
     QTest::newRow("date input") << 2 << QStringList{"General", "Appearance", "Color", "Font"};
 }
 
@@ -340,6 +349,85 @@ void tst_StockPages::aSizeThatIsNoNumberIsRefused()
     QCOMPARE(edit->text(), QStringLiteral("big"));
     QCOMPARE(get(0, "FontSize"), Variant::r4(8.0f));
     QCOMPARE(page->isPageDirty(), kOk);
+}
+
+void tst_StockPages::aPictureLoadedFromAFileIsWritten_data()
+{
+    QTest::addColumn<QByteArray>("property");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("type");
+
+    QTest::newRow("a bitmap for the checked picture") << QByteArray("PictureChecked") << "check.png"
+                                                      << int(PictureType::Bitmap);
+    QTest::newRow("an icon for the picture") << QByteArray("Picture") << "mark.ico" << int(PictureType::Icon);
+}
+
+void tst_StockPages::aPictureLoadedFromAFileIsWritten()
+{
+    QFETCH(QByteArray, property);
+    QFETCH(QString, file);
+    QFETCH(int, type);
+
+    QTemporaryDir dir;
+    QImage image(12, 9, QImage::Format_ARGB32);
+    image.fill(Qt::red);
+    const QString path = dir.filePath(file);
+    QVERIFY(image.save(path));
+
+    auto page = openPage(controls::stockPicturePageClass, {0});
+    QVERIFY(page);
+    auto* names = field<QComboBox>("PropertyName");
+    names->setCurrentIndex(names->findText(QString::fromLatin1(property)));
+    QTimer::singleShot(0, this, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialog->selectFile(path);
+        // What the dialog's Open does.
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    field<QPushButton>("Browse")->click();
+    QVERIFY(!field<QLabel>("Preview")->pixmap().isNull());
+    QCOMPARE(page->apply(), kOk);
+
+    auto picture = Ptr<Picture>::query(get(0, property.constData()).object());
+    QVERIFY(picture);
+    QCOMPARE(int(picture->type()), type);
+    QCOMPARE(picture->image().size(), QSize(12, 9));
+    // The other pictures are left alone.
+    const char* other = property == "Picture" ? "PictureChecked" : "Picture";
+    auto untouched = Ptr<Picture>::query(get(0, other).object());
+    QVERIFY(!untouched || untouched->image().isNull());
+}
+
+void tst_StockPages::clearGivesNoPicture()
+{
+    QImage image(8, 8, QImage::Format_ARGB32);
+    image.fill(Qt::blue);
+    const auto picture = makePicture(PictureType::Bitmap, image);
+    put(0, "PicturePressed", Variant::object(picture.get(), VarType::Dispatch));
+    put(1, "PicturePressed", Variant::object(picture.get(), VarType::Dispatch));
+    put(0, "PictureGrayed", Variant::object(picture.get(), VarType::Dispatch));
+
+    auto page = openPage(controls::stockPicturePageClass, {0, 1});
+    QVERIFY(page);
+    auto* names = field<QComboBox>("PropertyName");
+    auto* preview = field<QLabel>("Preview");
+    // The buttons disagree on the grayed picture: nothing is shown.
+    names->setCurrentIndex(names->findText("PictureGrayed"));
+    QVERIFY(preview->pixmap().isNull());
+    QVERIFY(preview->text().isEmpty());
+    names->setCurrentIndex(names->findText("PicturePressed"));
+    QVERIFY(!preview->pixmap().isNull());
+
+    field<QPushButton>("Clear")->click();
+    QCOMPARE(preview->text(), QStringLiteral("(None)"));
+    QCOMPARE(page->apply(), kOk);
+    for (int i = 0; i < 2; ++i) {
+        auto cleared = Ptr<Picture>::query(get(i, "PicturePressed").object());
+        QVERIFY(!cleared || cleared->image().isNull());
+    }
+    auto kept = Ptr<Picture>::query(get(0, "PictureGrayed").object());
+    QVERIFY(kept && !kept->image().isNull());
 }
 
 QTEST_MAIN(tst_StockPages)
