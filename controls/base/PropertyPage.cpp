@@ -302,6 +302,13 @@ bool PropertyPage::fieldValue(const PageField& field, QWidget* widget, Variant* 
     return false;
 }
 
+void PropertyPage::fieldEdited(int id)
+{
+    for (std::size_t i = 0; i < design_.fields.size(); ++i)
+        if (design_.fields[i].id == id)
+            markChanged(i);
+}
+
 void PropertyPage::markChanged(std::size_t index)
 {
     if (reading_ || changed_[index])

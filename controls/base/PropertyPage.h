@@ -90,6 +90,9 @@ protected:
     // The value a field holds, to be written; false (and why, in message)
     // when the page itself cannot take what the field holds.
     virtual bool fieldValue(const PageField& field, QWidget* widget, com::Variant* value, QString* message);
+    // A page that sets a field itself, not through the user typing in it,
+    // marks it changed here.
+    void fieldEdited(int id);
 
 private:
     void build(QWidget* window);

@@ -3,6 +3,7 @@
 // a value is the property's.
 #include "controls/dateinput/QvindatPages.h"
 
+#include "controls/base/StockPages.h"
 #include "controls/dateinput/CQvindatCtrl.h"
 #include "controls/dateinput/QvindatClasses.h"
 #include "platform/com/server/Server.h"
@@ -107,9 +108,13 @@ bool CQvindatPropPage::fieldValue(const PageField& field, QWidget* widget, com::
 
 AppearancePPG::AppearancePPG() : PropertyPage(appearancePage) {}
 
+// The control's colour properties, as the stock colour page lists them.
+const char* const colorProperties[] = {"BackColor", "ForeColor", "BorderColor", "FillColor",
+                                       "LightColor", "ShadowColor", "TextColor", "CaretColor"};
+
 std::vector<com::Guid> CQvindatCtrl::propertyPageClasses() const
 {
-    return {generalPageClass, appearancePageClass};
+    return {generalPageClass, appearancePageClass, controls::stockColorPageClass, controls::stockFontPageClass};
 }
 
 com::Ptr<com::PropertyPage> CQvindatCtrl::createPropertyPage(const com::Guid& page)
@@ -119,6 +124,8 @@ com::Ptr<com::PropertyPage> CQvindatCtrl::createPropertyPage(const com::Guid& pa
         com::server::createObject<CQvindatPropPage>(com::PropertyPage::iid, made.out());
     else if (page == appearancePageClass)
         com::server::createObject<AppearancePPG>(com::PropertyPage::iid, made.out());
+    else
+        made = controls::createStockPage(page, colorProperties);
     return made;
 }
 

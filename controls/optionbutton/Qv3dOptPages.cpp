@@ -4,6 +4,7 @@
 // property's.
 #include "controls/optionbutton/Qv3dOptPages.h"
 
+#include "controls/base/StockPages.h"
 #include "controls/optionbutton/CQv3dOptionCtrl.h"
 #include "controls/optionbutton/Qv3dOptPagesTypeLib.h"
 #include "controls/optionbutton/Qv3doptClasses.h"
@@ -156,9 +157,17 @@ void CQv3dOptionPropPage2::onCreated(QWidget*)
     setTabOrder(*this, bevelTabOrder);
 }
 
+// The control's colour properties, as the stock colour page lists them.
+const char* const colorProperties[] = {"BackColor", "ForeColor", "BorderColor", "FillColor",
+                                       "LightColor", "ShadowColor", "TextColor"};
+// Its picture properties, as the stock picture page lists them.
+const char* const pictureProperties[] = {"Picture", "PictureChecked", "PictureUnchecked", "PicturePressed",
+                                         "PictureGrayed"};
+
 std::vector<com::Guid> CQv3dOptionCtrl::propertyPageClasses() const
 {
-    return {generalPageClass, bevelPageClass};
+    return {generalPageClass, bevelPageClass, controls::stockColorPageClass, controls::stockFontPageClass,
+            controls::stockPicturePageClass};
 }
 
 com::Ptr<com::PropertyPage> CQv3dOptionCtrl::createPropertyPage(const com::Guid& page)
@@ -168,6 +177,8 @@ com::Ptr<com::PropertyPage> CQv3dOptionCtrl::createPropertyPage(const com::Guid&
         com::server::createObject<CQv3dOptionPropPage>(com::PropertyPage::iid, made.out());
     else if (page == bevelPageClass)
         com::server::createObject<CQv3dOptionPropPage2>(com::PropertyPage::iid, made.out());
+    else
+        made = controls::createStockPage(page, colorProperties, pictureProperties);
     return made;
 }
 

@@ -3,6 +3,7 @@
 // reading the selected buttons, writing back only what the user changed,
 // refusing what the page or the button refuses; and the frame the
 // properties verb shows.
+#include "controls/base/StockPages.h"
 #include "controls/optionbutton/Qv3doptClasses.h"
 #include "platform/com/PropertyPage.h"
 #include "platform/com/Registration.h"
@@ -149,7 +150,9 @@ void tst_Qv3dOptPages::theControlListsItsPages()
 {
     std::vector<Guid> pages;
     QCOMPARE(Ptr<SpecifyPropertyPages>::query(form_->control(0))->pages(&pages), kOk);
-    QCOMPARE(pages, (std::vector<Guid>{qv3dopt::generalPageClass, qv3dopt::bevelPageClass}));
+    QCOMPARE(pages, (std::vector<Guid>{qv3dopt::generalPageClass, qv3dopt::bevelPageClass,
+                                         controls::stockColorPageClass, controls::stockFontPageClass,
+                                         controls::stockPicturePageClass}));
 
     const std::pair<const char*, const char*> names[] = {{"QV3DOPT.Qv3dOptionPropPage.1", "General"},
                                                          {"Qv3dop32.CQv3dOptionPropPage2", "Bevels and Borders"}};
@@ -374,7 +377,8 @@ void tst_Qv3dOptPages::propertiesVerbShowsTheFrame()
         frame->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     });
     QCOMPARE(Ptr<Control>::query(form_->control(1))->doVerb(kVerbProperties), kOk);
-    QCOMPARE(tabs, (QStringList{QStringLiteral("General"), QStringLiteral("Bevels and Borders")}));
+    QCOMPARE(tabs, (QStringList{QStringLiteral("General"), QStringLiteral("Bevels and Borders"), QStringLiteral("Color"),
+                              QStringLiteral("Font"), QStringLiteral("Picture")}));
     QCOMPARE(get(1, "Caption"), Variant::string(QStringLiteral("Custom &Title")));
 }
 

@@ -2,6 +2,7 @@
 // by class id, reading the selected controls, writing back only what the
 // user changed, showing a refused value; and the frame the properties verb
 // shows.
+#include "controls/base/StockPages.h"
 #include "controls/dateinput/QvindatClasses.h"
 #include "platform/com/PropertyPage.h"
 #include "platform/com/Registration.h"
@@ -137,7 +138,8 @@ void tst_QvindatPages::theControlListsItsPages()
     auto control = newControl();
     std::vector<Guid> pages;
     QCOMPARE(Ptr<SpecifyPropertyPages>::query(control.get())->pages(&pages), kOk);
-    QCOMPARE(pages, (std::vector<Guid>{qvindat::generalPageClass, qvindat::appearancePageClass}));
+    QCOMPARE(pages, (std::vector<Guid>{qvindat::generalPageClass, qvindat::appearancePageClass,
+                                         controls::stockColorPageClass, controls::stockFontPageClass}));
 
     const std::pair<const char*, const char*> names[] = {{"QVINDAT.QvindatPropPage.1", "General"},
                                                          {"Qvinda32.AppearancePPG", "Appearance"}};
@@ -386,7 +388,8 @@ void tst_QvindatPages::propertiesVerbShowsTheFrame()
     });
     QCOMPARE(Ptr<Control>::query(control.get())->doVerb(verb), kOk);
 
-    QCOMPARE(tabs, (QStringList{QStringLiteral("General"), QStringLiteral("Appearance")}));
+    QCOMPARE(tabs, (QStringList{QStringLiteral("General"), QStringLiteral("Appearance"), QStringLiteral("Color"),
+                               QStringLiteral("Font")}));
     QVERIFY(applyWasOff);
     QCOMPARE(get(control.get(), "Indent"), Variant::i2(std::int16_t(indent)));
     QCOMPARE(site->dialogNotes, (std::vector<bool>{true, false}));
