@@ -110,16 +110,11 @@ void tst_Qv3dOptPages::makeForm()
 
 Ptr<PropertyPage> tst_Qv3dOptPages::openPage(const Guid& pageClass, std::vector<int> buttons)
 {
-    auto page = container_->loader().create<PropertyPage>(pageClass);
-    if (!page)
-        return {};
-    page->setPageSite(pageSite_.get());
     std::vector<Unknown*> objects;
     for (int index : buttons)
         objects.push_back(form_->extended(index));
-    if (failed(page->setObjects(objects)) || failed(page->activate(host_.get(), QRect(0, 0, 400, 200), &pageWindow_)))
-        return {};
-    return page;
+    return testsupport::showPage(container_->loader().create<PropertyPage>(pageClass), *pageSite_.get(), objects, host_.get(),
+                                 QRect(0, 0, 400, 200), &pageWindow_);
 }
 
 template <class T>

@@ -116,16 +116,11 @@ void tst_StockPages::cleanup()
 
 Ptr<PropertyPage> tst_StockPages::openPage(const Guid& pageClass, std::vector<int> controls)
 {
-    auto page = controls::createStockPage(pageClass, buttonColors, buttonPictures);
-    if (!page)
-        return {};
-    page->setPageSite(pageSite_.get());
     std::vector<Unknown*> objects;
     for (int index : controls)
         objects.push_back(form_->extended(index));
-    if (failed(page->setObjects(objects)) || failed(page->activate(host_.get(), QRect(0, 0, 500, 250), &pageWindow_)))
-        return {};
-    return page;
+    return testsupport::showPage(controls::createStockPage(pageClass, buttonColors, buttonPictures), *pageSite_.get(), objects, host_.get(),
+                                 QRect(0, 0, 500, 250), &pageWindow_);
 }
 
 template <class T>

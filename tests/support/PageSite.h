@@ -4,11 +4,13 @@
 #include "platform/com/Object.h"
 #include "platform/com/PropertyPage.h"
 
+#include <QRect>
 #include <QStringList>
 #include <QTest>
 
 #include <span>
 #include <utility>
+#include <vector>
 
 namespace testsupport {
 
@@ -22,6 +24,21 @@ public:
     bool lastStatus = false;
     QStringList messages;
 };
+
+// Shows a page made by the test on `host` for the given controls, as the
+// frame does; the page back, or nothing when it refuses the controls or
+// cannot be shown.
+inline com::Ptr<com::PropertyPage> showPage(com::Ptr<com::PropertyPage> page, PageSite& site,
+                                            const std::vector<com::Unknown*>& objects, QWidget* host,
+                                            const QRect& place, QWidget** window)
+{
+    if (!page)
+        return {};
+    page->setPageSite(&site);
+    if (com::failed(page->setObjects(objects)) || com::failed(page->activate(host, place, window)))
+        return {};
+    return page;
+}
 
 // Each page is made by its ProgID and gives its title and a page wider
 // than it is high.

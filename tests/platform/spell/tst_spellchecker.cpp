@@ -33,6 +33,19 @@ struct PlainText : spell::TextTarget {
     }
 };
 
+// A word list as the user's folder holds it.
+bool writeList(const QString& path, const QByteArray& bytes)
+{
+    QFile list(path);
+    return list.open(QIODevice::WriteOnly) && list.write(bytes) == bytes.size();
+}
+
+QByteArray readList(const QString& path)
+{
+    QFile list(path);
+    return list.open(QIODevice::ReadOnly) ? list.readAll() : QByteArray();
+}
+
 struct Flag {
     int start;
     int length;
@@ -154,10 +167,7 @@ private slots:
     // later from the same list knows it, and the list keeps its other words.
     void addedWordIsKept()
     {
-        QFile list(dir.filePath(QStringLiteral("kept.dct")));
-        QVERIFY(list.open(QIODevice::WriteOnly));
-        list.write("standpipe\n");
-        list.close();
+        QVERIFY(writeList(dir.filePath(QStringLiteral("kept.dct")), "standpipe\n"));
         {
             const auto c = checker(QStringLiteral("kept.dct"));
             c->setDialogEnabled(true);
@@ -170,9 +180,8 @@ private slots:
             QCOMPARE(answers.askedWords, QStringList{QStringLiteral("fireground")});
             QCOMPARE(text.value, QStringLiteral("Charge the fireground line."));
         }
-        QVERIFY(list.open(QIODevice::ReadOnly));
-        QCOMPARE(QString::fromUtf8(list.readAll()), QStringLiteral("standpipe\nfireground\n"));
-        list.close();
+        QCOMPARE(QString::fromUtf8(readList(dir.filePath(QStringLiteral("kept.dct")))),
+                 QStringLiteral("standpipe\nfireground\n"));
         const auto later = checker(QStringLiteral("kept.dct"));
         QVERIFY(later->isCorrect(QStringLiteral("fireground")));
         QVERIFY(!checker()->isCorrect(QStringLiteral("fireground")));
@@ -184,10 +193,7 @@ private slots:
     void addKeepsTheListWhole()
     {
         const QByteArray before = "standpipe\nGr\xfcnhose";
-        QFile list(dir.filePath(QStringLiteral("bytes.dct")));
-        QVERIFY(list.open(QIODevice::WriteOnly));
-        list.write(before);
-        list.close();
+        QVERIFY(writeList(dir.filePath(QStringLiteral("bytes.dct")), before));
         {
             const auto c = checker(QStringLiteral("bytes.dct"));
             c->setDialogEnabled(true);
@@ -198,9 +204,7 @@ private slots:
             c->checkText(text);
             QVERIFY(c->unsavedWords().isEmpty());
         }
-        QVERIFY(list.open(QIODevice::ReadOnly));
-        QCOMPARE(list.readAll(), before + "\nfireground\n");
-        list.close();
+        QCOMPARE(readList(dir.filePath(QStringLiteral("bytes.dct"))), before + "\nfireground\n");
 
         // A folder where the list should be: it cannot be read, so nothing
         // is written, the word is known for the run and the walk goes on.
