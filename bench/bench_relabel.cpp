@@ -6,7 +6,9 @@
 //                      raw: one UPDATE numbering every row by row_number()
 //                      in stored order;
 //   RenumberQnums    - "Re-Number Chapter Numbers" on the same set, the pass
-//                      alike with a text column;
+//                      alike with a text column; the bank is filed under one
+//                      chapter first, as chapter numbers are given only over
+//                      a set of exactly one chapter;
 //   RelabelChapter   - "Re-Label Chapter Title" of a chapter, Yes and a new
 //                      title answered, the title going back and forth between
 //                      runs; the bank's own chapter of 100 questions, and one
@@ -65,9 +67,14 @@ void Renumber_Window(benchmark::State& state, const char* field)
     const std::unique_ptr<Program> program = startProgram(state);
     if (!program)
         return;
+    const bool calls = QByteArray(field) == "Call";
+    if (!calls) {
+        const testsupport::RawDatabase bank(program->folder.path() + QStringLiteral("/qbk54.mdb"),
+                                            testsupport::RawDatabase::Access::ReadWrite);
+        prepareChapter(bank.handle(), int(state.range(0)));
+    }
     frmMain& window = program->showWindow();
     questionsets::setQuery(window, QStringLiteral("table1 "));
-    const bool calls = QByteArray(field) == "Call";
     for (auto _ : state) {
         if (calls)
             window.mnuRenumber_Click();

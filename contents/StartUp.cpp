@@ -25,6 +25,9 @@ bool startUp(forms::App& program)
                                      "settings are not kept while the database stays read-only.")
                           .arg(questiondb::databasePath(program.path()), *reason),
                       forms::vbOKOnly | forms::vbExclamation, QStringLiteral("Brisolt Software"));
+        // A logout while the box was open ended the program: no window opens.
+        if (program.ended())
+            return true;
     }
     // The windows make their library controls by class id, so the libraries
     // in the folder are registered before any window opens. One that is

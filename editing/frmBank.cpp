@@ -30,6 +30,16 @@ void fitCaption(forms::Frame& frame)
         frame.setFont(font);
 }
 
+// The same for a check box, whose caption follows its tick box.
+void fitCaption(forms::CheckBox& box)
+{
+    while (box.font().pointSizeF() > 6 && box.sizeHint().width() > box.width()) {
+        QFont font = box.font();
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        box.setFont(font);
+    }
+}
+
 } // namespace
 
 frmBank::frmBank()
@@ -118,11 +128,15 @@ frmBank::frmBank()
 
     chkPic = new forms::CheckBox(&canvas, QStringLiteral("Include Picture?"));
     chkPic->setObjectName(QStringLiteral("chkPic"));
-    forms::setGeometryTwips(*chkPic, 5880, 4500, 1620, 315);
+    // Up to the number box beside it; the caption takes smaller type where
+    // even that is too narrow, so it is read whole.
+    forms::setGeometryTwips(*chkPic, 5880, 4500, 1680, 315);
+    fitCaption(*chkPic);
 
     pic1 = new forms::PictureBox(&canvas);
     pic1->setObjectName(QStringLiteral("pic1"));
     pic1->setAccessibleName(QStringLiteral("Picture"));
+    pic1->setAlignment(Qt::AlignCenter);
     forms::setGeometryTwips(*pic1, 5760, 5040, 1260, 1200);
 
     static const forms::ButtonDesign<W> buttons[] = {

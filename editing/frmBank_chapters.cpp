@@ -85,6 +85,7 @@ void frmBank::Form_Activate()
             label->setForeColor(skin->labelColor);
         for (forms::Frame* frame : findChildren<forms::Frame*>())
             forms::setForeColorOf(*frame, skin->labelColor);
+        chkPic->setForeColor(skin->labelColor);
     }
     frmMain& question = form<frmMain>();
     txtQuestion->setText(question.txtQuestion->text());
@@ -93,8 +94,11 @@ void frmBank::Form_Activate()
     txtC->setText(question.txtC->text());
     txtD->setText(question.txtD->text());
     txtAnswer->setText(question.txtAnswer->text());
+    // The whole picture, made small enough for the box and kept in its
+    // proportions, rather than its top-left corner at full size.
     if (question.FXImage1->hasPicture())
-        pic1->showDrawnPicture(question.FXImage1->picture().toImage());
+        pic1->showDrawnPicture(question.FXImage1->picture().toImage().scaled(pic1->size(), Qt::KeepAspectRatio,
+                                                                             Qt::SmoothTransformation));
     else
         pic1->clearPicture();
     txtNotes->setText(question.txtNotes->text());

@@ -24,8 +24,10 @@ bool frmMain::questionsUnlocked() const
 // Locking and unlocking mirror each other on the same controls.
 void frmMain::setEditLock(bool locked)
 {
-    if (locked)
-        Status->panel(markers::chapterPanel)->setText(QStringLiteral("Questions Locked"));
+    // The panel says which way the lock went, so it never still reads
+    // "Questions Locked" over questions open to typing.
+    Status->panel(markers::chapterPanel)->setText(locked ? QStringLiteral("Questions Locked")
+                                                         : QStringLiteral("Questions Unlocked"));
     for (forms::CommandButton* button : {cmdSave, cmdNew, cmdDelete})
         button->setEnabled(!locked);
     for (forms::TextBox* box : {txtChapter, txtQuestion, txtAnswer, txtCall, txtA, txtB, txtC, txtD, txtNotes, txtNum})

@@ -12,6 +12,7 @@
 #include "platform/forms/Hourglass.h"
 #include "widgets/XP_ProgressBar.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace questionwindow {
@@ -114,10 +115,27 @@ void frmMain::mnuRenumber_Click()
     numberSet(*this, QStringLiteral("Call"), QStringLiteral("database numbers"));
 }
 
+// Question numbers tell a chapter's questions apart, so they are numbered
+// only over a set that holds exactly one chapter: numbering a part of it
+// would repeat numbers its other questions keep, and a set of several
+// chapters (the whole bank after a transport, a review) would run one
+// sequence through all of them.
 void frmMain::mnuReNumChap_Click()
 {
-    if (hasRecords(*this))
-        numberSet(*this, QStringLiteral("QNUM"), QStringLiteral("question numbers"));
+    if (!hasRecords(*this))
+        return;
+    data::Recordset& records = Data1->recordset();
+    std::vector<qint64> shown = records.keys();
+    const QVariant title = records.valueAt(0, QStringLiteral("Chapter"));
+    const std::vector<qint64> chapter = records.tableKeysWhere(QStringLiteral("Chapter"), title);
+    std::sort(shown.begin(), shown.end());
+    if (shown != chapter) {
+        forms::msgBox(QStringLiteral("Question numbers can only be renumbered while one whole chapter is shown, so "
+                                     "that no two questions of a chapter share a number."),
+                      forms::vbOKOnly + forms::vbInformation, speaks);
+        return;
+    }
+    numberSet(*this, QStringLiteral("QNUM"), QStringLiteral("question numbers"));
 }
 
 } // namespace questionwindow

@@ -9,6 +9,7 @@
 #include "contents/ChapterButtons.h"
 #include "contents/frmContents.h"
 #include "contents/frmContentsBank.h"
+#include "platform/core/Errors.h"
 #include "platform/core/RuntimeError.h"
 #include "platform/data/Quoting.h"
 #include "platform/data/Transaction.h"
@@ -79,11 +80,27 @@ void frmQ::cmdDelete_Click()
         Show();
         return;
     }
-    const std::optional<platform::RuntimeError> failure = removeChapter(title);
-    if (failure) {
-        forms::msgBox(QStringLiteral("The chapter could not be deleted; nothing of it was changed.\n\n%1")
-                          .arg(failure->description()),
-                      forms::vbOKOnly | forms::vbExclamation, QStringLiteral("Brisolt Software"));
+    for (;;) {
+        const std::optional<platform::RuntimeError> failure = removeChapter(title);
+        if (!failure)
+            break;
+        // Another program's store ends in a moment, so the user may try
+        // again at once, as the question window offers.
+        if (failure->number() == platform::errors::locked.number) {
+            const int answer = forms::msgBox(
+                QStringLiteral("The chapter could not be deleted; nothing of it was changed. The question database is "
+                               "in use by another program.\n\nError %1: %2\n\nRetry to try again now, or Cancel to "
+                               "leave the chapter as it is.")
+                    .arg(failure->number())
+                    .arg(failure->description()),
+                forms::vbRetryCancel | forms::vbExclamation, QStringLiteral("Brisolt Software"));
+            if (answer == forms::vbRetry)
+                continue;
+        } else {
+            forms::msgBox(QStringLiteral("The chapter could not be deleted; nothing of it was changed.\n\n%1")
+                              .arg(failure->description()),
+                          forms::vbOKOnly | forms::vbExclamation, QStringLiteral("Brisolt Software"));
+        }
         Show();
         return;
     }
@@ -104,7 +121,6 @@ std::optional<platform::RuntimeError> frmQ::removeChapter(const QString& title)
     cmdNew->setEnabled(true);
     cmdSave->setEnabled(false);
 
-    const std::vector<ContentsWindow*> banks = allBanks();
     // The windows whose titles row the removal stores; only they show
     // anything new afterwards.
     std::vector<ContentsWindow*> cleared;
@@ -112,10 +128,17 @@ std::optional<platform::RuntimeError> frmQ::removeChapter(const QString& title)
     {
         const forms::Hourglass busy;
         try {
+            // Inside the guard: a bank window loaded here reads the file,
+            // which another program may be holding.
+            const std::vector<ContentsWindow*> banks = allBanks();
             Data2->setRecordSource(questionsets::chapterQuery(title));
             Data2->refresh();
             data::Transaction removal(Data2->recordset());
             for (ContentsWindow* window : banks) {
+                // A bank window that could not read its titles when it was
+                // loaded (the file held by another program) reads them now.
+                if (!window->Data1->hasRecordset())
+                    window->Data1->refresh();
                 // A window whose store fails is read again too.
                 cleared.push_back(window);
                 if (window->chapters->clearStoredTitle(title) == 0)
@@ -132,10 +155,11 @@ std::optional<platform::RuntimeError> frmQ::removeChapter(const QString& title)
         // After a rollback too: the cursors forget what the transaction did.
         readTitlesAgain(cleared);
         bestEffort({[&] { Data2->refresh(); }});
-        lstA->clear();
+        // A list the file cannot give again for now stays as it was.
         bestEffort({[&] {
             Data1->setRecordSource(QStringLiteral("Table4"));
             Data1->refresh();
+            lstA->clear();
             fillList();
         }});
     }

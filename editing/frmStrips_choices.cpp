@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QFile>
 
+#include <initializer_list>
 #include <utility>
 #include <vector>
 
@@ -272,7 +273,10 @@ void frmStrips::Command4_Click()
         changes.emplace_back(w.txtPicBox, QStringLiteral("1"));
     if (!storeInQuestion(w, picture, std::move(changes)))
         return;
-    w.FXImage1->setVisible(false);
+    // Nothing is left to show: the picture goes, and so do its show and
+    // hide buttons, as for a question that never had one.
+    for (QWidget* shown : std::initializer_list<QWidget*>{w.FXImage1, w.cmdShow, w.cmdHide})
+        shown->setVisible(false);
     Image1->setPicture(forms::App::current().file(QStringLiteral("\\pictures\\blank.jpg")));
 }
 
@@ -289,6 +293,9 @@ void frmStrips::Command12_Click()
     w.txtVideo->setText(QString());
     w.Video->setFileName(QString());
     redisplayRecord(w);
+    // No video left to offer, as for a question that never had one.
+    for (QWidget* shown : std::initializer_list<QWidget*>{w.cmdShowVideo, w.cmdHideVideo, w.fraVideo})
+        shown->setVisible(false);
 }
 
 // ---- "&OK" -----------------------------------------------------------------------------

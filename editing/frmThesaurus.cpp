@@ -6,6 +6,7 @@
 #include "platform/forms/App.h"
 #include "platform/forms/Twips.h"
 #include "platform/forms/WindowKit.h"
+#include "platform/spell/Dictionary.h"
 #include "platform/thesaurus/ThesaurusControl.h"
 
 namespace editing {
@@ -54,6 +55,7 @@ frmThesaurus::frmThesaurus()
     VSThesaurus1->setObjectName(QStringLiteral("VSThesaurus1"));
     forms::setGeometryTwips(*VSThesaurus1, 120, 930, 6960, 3960);
     connect(VSThesaurus1, &thesaurus::ThesaurusControl::wordChosen, this, &W::VSThesaurus1_WordChosen);
+    VSThesaurus1->setStemmer([this](const QString& word) { return stemsOf(word); });
 
     static const forms::HiddenBoxDesign<W> hidden[] = {
         {&W::txtClip, "txtClip", "Text1"},

@@ -6,6 +6,11 @@
 #include "platform/forms/Label.h"
 #include "platform/forms/TextBox.h"
 
+#include <memory>
+
+namespace spell {
+class Dictionary;
+}
 namespace thesaurus {
 class ThesaurusControl;
 }
@@ -42,6 +47,11 @@ public:
 
 protected:
     void Form_Load() override;
+
+private:
+    QStringList stemsOf(const QString& word);
+
+    std::unique_ptr<spell::Dictionary> stemDictionary_; // opened at the first word the thesaurus lacks
 };
 
 } // namespace editing

@@ -3,8 +3,10 @@
 
 #include "editing/frmThesaurus.h"
 
+#include "platform/forms/App.h"
 #include "platform/forms/Clipboard.h"
 #include "platform/forms/FailureRegimes.h"
+#include "platform/spell/Dictionary.h"
 #include "platform/thesaurus/ThesaurusControl.h"
 
 namespace editing {
@@ -31,6 +33,17 @@ void frmThesaurus::cmdCheckword_Click()
 void frmThesaurus::VSThesaurus1_WordChosen()
 {
     forms::leaveOnError([&] { TextBox->setText(VSThesaurus1->chosenWord()); });
+}
+
+// The thesaurus lists words in their dictionary form; the spelling
+// dictionary knows which form a plural or a past form comes from.
+QStringList frmThesaurus::stemsOf(const QString& word)
+{
+    if (!stemDictionary_) {
+        stemDictionary_ = std::make_unique<spell::Dictionary>();
+        stemDictionary_->open(forms::App::current().file(QStringLiteral("\\VSSP_AE.DCT")));
+    }
+    return stemDictionary_->stems(word);
 }
 
 } // namespace editing

@@ -160,7 +160,7 @@ QStringList composeCorrectionKey(print::Composer& composer, const std::vector<Pr
     for (const PrintedQuestion& q : questions) {
         ++number;
         // Only a whole upper-case letter is a key; any other answer leaves
-        // no row but still uses its number.
+        // its row blank but still uses its number.
         const int correct = int(std::find(std::begin(letters), std::end(letters), q.answer) - std::begin(letters));
         if (correct < 4) {
             composer.writeInline(QString::number(number) + QStringLiteral(")  "));
@@ -173,8 +173,10 @@ QStringList composeCorrectionKey(print::Composer& composer, const std::vector<Pr
                     composer.writeInline(cell(letters[i]));
                 }
             }
-            composer.writeInline(br);
         }
+        // A record without a key letter still takes its row's room, so every
+        // later row stays where the sheet prints it.
+        composer.writeInline(br);
         composer.writeLine(QString());
     }
     return replaced;

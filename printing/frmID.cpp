@@ -49,6 +49,7 @@ frmID::frmID()
         {&W::Data2, "Data2", "Access 2000;"},
     };
     forms::buildCursors(*this, cursors);
+    connect(Data1, &data::DataControl::validate, this, &W::Data1_Validate);
     static const forms::HiddenBoxDesign<W> hidden[] = {
         {&W::txtLook, "txtLook", "txtLook"},
     };

@@ -79,6 +79,9 @@ public:
     void cmdReset_Click();
     void cmdOK_Click();
     void List1_Click();
+    // A row about to be stored because the cursor leaves it (a pick, Reset,
+    // a move, closing): one without a last name is dropped, never stored.
+    void Data1_Validate(int action, bool& save);
     // The ten boxes but the comments: Enter moves on as Tab does, and any key
     // locks the window until Save.
     void userBox_KeyPress(int& keyAscii);
@@ -96,8 +99,12 @@ private:
     // The buttons that need a shown user, off while there is none.
     void offerNavigation(bool offered);
     // Data1 on `source` afresh, standing on the row at `index` of the set
-    // (the last when it holds fewer rows); the buttons follow.
+    // (the last when it holds fewer rows); the boxes and buttons follow.
     void requery(const QString& source, int index);
+    // The boxes and buttons as the cursor now stands: a shown user can be
+    // changed and moved from; with none, only New, Reset and OK are offered
+    // and there is nothing to type into.
+    void followCursor();
     // The list read again from every user.
     void fillList();
 };

@@ -1,7 +1,8 @@
 // Adding, changing, saving and deleting users. New and any key typed into
 // the boxes lock the window until Save; Save stores the shown row whatever
 // state the window is in, and a row the file refuses stays in the boxes,
-// locked, so the user can try again. Delete removes the user shown and no
+// locked, so the user can try again. A row without a last name is never
+// stored, by Save or by leaving it. Delete removes the user shown and no
 // other.
 
 #include "printing/frmID.h"
@@ -87,6 +88,12 @@ void frmID::cmdSave_Click()
     UnLockStuff();
 }
 
+void frmID::Data1_Validate(int /*action*/, bool& save)
+{
+    if (txtLast->text().isEmpty())
+        save = false;
+}
+
 // Every answer reads the list again; only Yes deletes. The user shown goes,
 // by his row, whatever name the list shows and whoever shares his last
 // name; the cursor is read again, so he cannot be reached afterwards.
@@ -109,7 +116,7 @@ void frmID::cmdDelete_Click()
     }
     bestEffort({[&] { fillList(); }});
     if (!showsUser())
-        offerNavigation(false);
+        followCursor();
 }
 
 } // namespace printing

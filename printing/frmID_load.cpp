@@ -30,10 +30,8 @@ void frmID::Form_Load()
         [&] { questiondb::openCursor(*Data2, wholeTable); },
         [&] { fillList(); },
     });
-    if (!showsUser()) {
-        offerNavigation(false);
-        enableBoxes(false);
-    }
+    if (!showsUser())
+        followCursor();
 }
 
 // The captions take the colour the skin gives labels lying on its picture,
@@ -102,6 +100,17 @@ void frmID::requery(const QString& source, int index)
         for (int at = count - 1; at > index; --at)
             users.movePrevious();
     }
+    followCursor();
+}
+
+// A lock ends here too: what was typed was stored, or dropped, as the
+// cursor left its row, so nothing is left waiting for Save.
+void frmID::followCursor()
+{
+    const bool shown = showsUser();
+    enableBoxes(shown);
+    UnLockStuff();
+    offerNavigation(shown);
 }
 
 } // namespace printing

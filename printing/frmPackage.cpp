@@ -16,6 +16,12 @@ namespace {
 constexpr int designWidth = 10200;
 constexpr int designHeight = 6780;
 
+// The frames of choices run up to the settings column, and each choice
+// across its frame, so the longest caption ("...With Notes And With
+// Answers") is read whole.
+constexpr int choiceFrameWidth = 4740;
+constexpr int choiceWidth = choiceFrameWidth - 240;
+
 // Frames and check boxes lie on the skin's picture; the button face behind
 // them keeps their captions readable on dark skins as on light ones.
 void onButtonFace(QWidget& control)
@@ -76,26 +82,26 @@ frmPackage::~frmPackage() = default;
 void frmPackage::designChoices(QWidget& canvas)
 {
     using W = frmPackage;
-    fraTest = makeFrame(canvas, "fraTest", "", {240, 780, 4560, 3120});
+    fraTest = makeFrame(canvas, "fraTest", "", {240, 780, choiceFrameWidth, 3120});
     static const forms::ButtonDesign<W, forms::OptionButton> variants[] = {
-        {&W::opt1, "opt1", "Print\\Save Test Without Answers", {120, 240, 4320, 300}, &W::opt1_Click},
-        {&W::opt2, "opt2", "Print\\Save Test With Answers", {120, 585, 4320, 300}, &W::opt2_Click},
-        {&W::opt3, "opt3", "Print\\Save Test With Notes But No Answers", {120, 930, 4320, 300}, &W::opt3_Click},
-        {&W::opt4, "opt4", "Print\\Save Test With Notes And With Answers", {120, 1275, 4320, 300}, &W::opt4_Click},
+        {&W::opt1, "opt1", "Print\\Save Test Without Answers", {120, 240, choiceWidth, 300}, &W::opt1_Click},
+        {&W::opt2, "opt2", "Print\\Save Test With Answers", {120, 585, choiceWidth, 300}, &W::opt2_Click},
+        {&W::opt3, "opt3", "Print\\Save Test With Notes But No Answers", {120, 930, choiceWidth, 300}, &W::opt3_Click},
+        {&W::opt4, "opt4", "Print\\Save Test With Notes And With Answers", {120, 1275, choiceWidth, 300}, &W::opt4_Click},
     };
     forms::buildButtons(*this, *fraTest, variants);
     static const forms::ButtonDesign<W, forms::CheckBox> lists[] = {
-        {&W::chk1, "chk1", "Print\\Save Answers Only", {120, 1680, 4320, 300}, &W::chk1_Click},
-        {&W::chk2, "chk2", "Print\\Save Answer Sheet", {120, 2025, 4320, 300}, &W::chk2_Click},
-        {&W::chk3, "chk3", "Print\\Save Answer Sheet Correction Key", {120, 2370, 4320, 300}, &W::chk3_Click},
-        {&W::chkResults, "chkResults", "Print\\Save Test Results", {120, 2715, 4320, 300}, &W::chkResults_Click},
+        {&W::chk1, "chk1", "Print\\Save Answers Only", {120, 1680, choiceWidth, 300}, &W::chk1_Click},
+        {&W::chk2, "chk2", "Print\\Save Answer Sheet", {120, 2025, choiceWidth, 300}, &W::chk2_Click},
+        {&W::chk3, "chk3", "Print\\Save Answer Sheet Correction Key", {120, 2370, choiceWidth, 300}, &W::chk3_Click},
+        {&W::chkResults, "chkResults", "Print\\Save Test Results", {120, 2715, choiceWidth, 300}, &W::chkResults_Click},
     };
     forms::buildButtons(*this, *fraTest, lists);
 
-    fraCards = makeFrame(canvas, "fraCards", "Create Flashcards", {240, 4020, 4560, 1020});
+    fraCards = makeFrame(canvas, "fraCards", "Create Flashcards", {240, 4020, choiceFrameWidth, 1020});
     static const forms::ButtonDesign<W, forms::OptionButton> sides[] = {
-        {&W::optside1, "optside1", "Print Side One Of Flashcards", {120, 300, 4320, 300}, &W::optside1_Click},
-        {&W::optside2, "optside2", "Print Side Two Of Flashcards", {120, 630, 4320, 300}, &W::optside2_Click},
+        {&W::optside1, "optside1", "Print Side One Of Flashcards", {120, 300, choiceWidth, 300}, &W::optside1_Click},
+        {&W::optside2, "optside2", "Print Side Two Of Flashcards", {120, 630, choiceWidth, 300}, &W::optside2_Click},
     };
     forms::buildButtons(*this, *fraCards, sides);
 }

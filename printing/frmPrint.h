@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 namespace contents {
 class SkinBackground;
@@ -49,8 +50,8 @@ public:
     // "Terms" while a terminology printout is shown.
     forms::TextBox* txtRoute;
 
-    // "Yes" once the document was saved or opened here since the window was
-    // last activated; Exit asks before leaving a document that is not.
+    // "Yes" while the document shown is the one last saved or opened here;
+    // Exit asks before leaving a document that is not.
     QString SavedMarker = QStringLiteral("No");
 
     // The file chosen last in the save and open dialogs, proposed next time.
@@ -69,6 +70,8 @@ public:
     bool saveDocument();
     // The Open step: true when a saved test replaced the document.
     bool openDocument();
+    // Both remember the document as it now is in its file.
+    void documentFiled();
 
 protected:
     void Form_Activate() override;
@@ -78,6 +81,9 @@ private:
     void wireLooks();
     void leaveTerminologyPrintout();
     std::unique_ptr<print::PrintControl> document_;
+    // The document as it was last saved or opened, to tell whether the one
+    // shown is still in its file.
+    std::optional<print::Document> filed_;
 };
 
 } // namespace printing

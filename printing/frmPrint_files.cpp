@@ -38,6 +38,9 @@ bool frmPrint::saveDocument()
     request.filter = QStringLiteral("QFX Files (*.qfx)|*.qfx | All Files (*.*) | *.* ");
     request.fileName = lastFileName;
     request.overwritePrompt = true;
+    // Open lists only "*.qfx", so a test saved under a bare name gets the
+    // extension it is found by.
+    request.defaultSuffix = QStringLiteral("qfx");
     const QString path = forms::fileDialog(request);
     if (path.isEmpty())
         return false;
@@ -48,7 +51,7 @@ bool frmPrint::saveDocument()
         tell(QStringLiteral("The test was not saved.\n\n%1").arg(error.description()));
         return false;
     }
-    SavedMarker = QStringLiteral("Yes");
+    documentFiled();
     return true;
 }
 
@@ -71,8 +74,14 @@ bool frmPrint::openDocument()
     }
     refreshPages();
     FXLabel1->setCaption(savedTestCaption);
-    SavedMarker = QStringLiteral("Yes");
+    documentFiled();
     return true;
+}
+
+void frmPrint::documentFiled()
+{
+    filed_ = VSPrinter1->document();
+    SavedMarker = QStringLiteral("Yes");
 }
 
 } // namespace printing

@@ -4,10 +4,15 @@
 #include "platform/data/Engine.h"
 #include "platform/forms/App.h"
 #include "platform/forms/Dialogs.h"
+#include "platform/forms/Hourglass.h"
 #include "questiondb/QuestionDatabase.h"
 #include "questionsets/KeywordQuery.h"
 #include "questionsets/SetLoading.h"
 #include "questionwindow/frmMain.h"
+#include "widgets/XP_ProgressBar.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
 
 namespace questionwindow {
 
@@ -16,12 +21,20 @@ namespace {
 // The question table's memo fields in the table's order, read from its field
 // list through the engine, so a field added to the bank is searched too.
 // The first search on a bank also builds the index that makes the searches
-// fast; a bank that cannot be written is searched by reading every row.
-QStringList searchedFields()
+// fast; a bank that cannot be written is searched by reading every row. On a
+// large bank the build takes seconds: the busy pointer shows, the window's
+// progress bar says how far it got and the window stays painted.
+QStringList searchedFields(frmMain& w)
 {
     const data::Engine engine;
     data::Database bank = engine.openDatabase(questiondb::databasePath(forms::App::current().path()));
-    bank.indexLongTexts(QStringLiteral("Table1"));
+    {
+        const forms::Hourglass busy;
+        bank.indexLongTexts(QStringLiteral("Table1"), [&](int percent) {
+            w.ProgressBar1->setValue(percent);
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        });
+    }
     const auto fieldList = bank.openRecordset(QStringLiteral("SELECT * FROM Table1 WHERE False"));
     QStringList fields;
     for (const data::Field& field : fieldList->fields()) {
@@ -48,7 +61,7 @@ void frmMain::mnuKwed_Click()
 
         // Without a field to search nothing can match: the empty source gives
         // the empty set and the miss question below.
-        setQuery(*this, keywordQuery(searchedFields(), keyword));
+        setQuery(*this, keywordQuery(searchedFields(*this), keyword));
         recordDisplay();
         if (!emptySetTest(*this)) {
             // The answers must know the new set's last question, and the

@@ -26,10 +26,14 @@ void setCaption(frmMain& window, const QString& caption)
 
 void setMarker(frmMain& window, const QString& marker) { window.txtQ->setText(marker); }
 
+// The pick, the verdict and the counted-once flag belong to the question
+// they were given on: whatever set comes next starts on a question not yet
+// answered, whose answer counts.
 void setQuery(frmMain& window, const QString& recordSource)
 {
     window.Data1->setRecordSource(recordSource);
     window.Data1->refresh();
+    window.startFreshQuestion();
 }
 
 void randomRequery(frmMain& window, const QString& randomQuery) { setQuery(window, randomQuery); }

@@ -22,7 +22,9 @@ void setMarker(frmMain& window, const QString& marker);
 
 // Replaces Data1's record source and re-runs it: the first record of the new
 // set is current (all bound boxes empty for an empty set) and the record-
-// change step has run. A source the database refuses throws.
+// change step has run, and that record is shown unanswered (no option picked,
+// answer and verdict hidden, its verdict to be counted). A source the
+// database refuses throws.
 void setQuery(frmMain& window, const QString& recordSource);
 
 // Runs a query whose rows are ordered by a per-row random key. The database

@@ -6,6 +6,7 @@
 #include "platform/forms/Twips.h"
 #include "platform/forms/WindowKit.h"
 
+#include <QAbstractScrollArea>
 #include <QPalette>
 
 namespace questionwindow {
@@ -40,6 +41,10 @@ frmLoadNuvia::frmLoadNuvia()
     };
     forms::buildBoxes(*this, *canvas, boxes);
     Text1->setText(QString::fromLatin1(instructions));
+    // The six lines fit the box; only the line end after the last would
+    // scroll, to an empty line, so the box has no scroll bars.
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(Text1->editor()))
+        area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     static const forms::ButtonDesign<W, forms::OptionButton> options[] = {
         {&W::Option1, "Option1", "Windows XP", {240, 1860, 3600, 285}},

@@ -285,6 +285,9 @@ public:
     void NoColor(); // black field labels, for light skins
     void size1();   // narrow question and answers: notes palette open
     void size2();   // wide question and answers: notes palette closed
+    // A new set's first question as a move leaves it: no option picked,
+    // answer and verdict hidden, and its next verdict counted.
+    void startFreshQuestion();
 
     // ---- Handlers: record display and moves -------------------------------
     void cmdFirst_Click();
@@ -463,6 +466,7 @@ private:
     };
     void showRecordMedia(const MediaRules& rules);
     void showRecordVideo(bool hideButtonsWhenNone);
+    void loadQuestionPicture();
     // ==== end of record display block ====
 
     // ==== Editing the bank: the edit lock, the question records, the edit fields ====

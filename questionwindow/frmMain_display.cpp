@@ -15,6 +15,7 @@
 #include "widgets/XP_ProgressBar.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QMouseEvent>
 
 namespace questionwindow {
@@ -112,6 +113,12 @@ void frmMain::prepareMove()
     });
 }
 
+void frmMain::startFreshQuestion()
+{
+    prepareMove();
+    txtAlreadyAnswered->setText(markers::notYetCounted);
+}
+
 void frmMain::refreshNotesButton()
 {
     cmdShowNotes->setVisible(!txtNotes->text().isEmpty());
@@ -143,7 +150,7 @@ void frmMain::showRecordMedia(const MediaRules& rules)
         [&] { Dir1Path = forms::App::current().path(); },
         [&] { File1Path = Dir1Path; },
         [&] { txtFileName->setText(fileListPath(QStringLiteral("pictures"), txtFile1->text())); },
-        [&] { FXImage1->setPicture(txtFileName->text()); },
+        [&] { loadQuestionPicture(); },
     });
     bestEffort({[&] {
         bool hasPicture = !txtFile1->text().isEmpty();
@@ -273,9 +280,22 @@ void frmMain::moveButton_KeyPress(int& keyAscii)
 
 // ---- Picture, video and notes -------------------------------------------------
 
+// A picture the question names but that is missing or damaged says so in
+// its frame: an empty frame under a question about the picture leaves the
+// candidate guessing.
+void frmMain::loadQuestionPicture()
+{
+    const QString path = txtFileName->text();
+    if (FXImage1->setPicture(path) || txtFile1->text().isEmpty())
+        return;
+    FXImage1->showNote(QStringLiteral("The picture cannot be shown: the file \"%1\" is %2.")
+                           .arg(txtFile1->text(), QFileInfo(path).isFile() ? QStringLiteral("damaged")
+                                                                          : QStringLiteral("missing")));
+}
+
 void frmMain::cmdShow_Click()
 {
-    FXImage1->setPicture(txtFileName->text());
+    loadQuestionPicture();
     FXImage1->setVisible(true);
     FXImage1->raise();
     cmdShow->setVisible(false);

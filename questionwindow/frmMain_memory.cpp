@@ -4,6 +4,7 @@
 
 #include "questionwindow/frmMain.h"
 
+#include "editing/frmBank.h"
 #include "platform/forms/App.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/Hourglass.h"
@@ -119,6 +120,11 @@ void frmMain::cmdExit_Click()
         merlin->stop();
         merlin->hide();
     }
+    // The hub copies the question shown here; left open without this window,
+    // its next activation would load this window again on the whole bank and
+    // transport a question nobody chose.
+    if (forms::App::current().isLoaded<editing::frmBank>())
+        forms::form<editing::frmBank>().Unload();
     if (mnuRecord->checked()) {
         const forms::Hourglass busy;
         walkSet([&] {

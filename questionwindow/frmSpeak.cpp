@@ -14,8 +14,9 @@ const QString frmSpeak::closingMarker = QStringLiteral("Hide");
 frmSpeak::frmSpeak()
 {
     // A fixed tool window, put above the other windows once its character is
-    // loaded; only the row of buttons fits its client area.
-    forms::shapeWindow(*this, {"frmSpeak", "Nuvia Reads", forms::rectFromTwips(0, 0, 2055, 360).size(),
+    // loaded; only the row of buttons fits its client area, which is as high
+    // as the buttons so none is cut at its bottom edge.
+    forms::shapeWindow(*this, {"frmSpeak", "Nuvia Reads", forms::rectFromTwips(0, 0, 2055, 375).size(),
                                forms::Start::AsPlaced, true,
                                Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint});

@@ -10,7 +10,11 @@ packages=(
   libespeak-ng-dev espeak-ng-data
   libhunspell-dev hunspell-en-us libmythes-dev mythes-en-us
   libbenchmark-dev
-  fonts-dejavu-core xvfb xauth
+  # The printed pages' default fonts, "Times New Roman" and "Arial", answered
+  # by metric-compatible faces so a page breaks in the same place everywhere.
+  fonts-liberation2 fonts-dejavu-core
+  # The tests read every printed PDF back; the run script needs a display.
+  poppler-utils xvfb xauth
 )
 
 missing=()

@@ -1,12 +1,12 @@
 // Renumbers the database numbers of the whole bank without end, through the
-// question window's own "Re-Number Database Number"; the renumbering test
-// kills it at a random moment. The bank is shown in stored order on even
-// sequence numbers and newest first on odd ones, so each pass writes numbers
-// that the one before did not:
+// question window's own "Re-Number Database Number"; the renumbering tests
+// kill it before a random write to the bank (see HelperFaults.h). The bank is
+// shown in stored order on even sequence numbers and newest first on odd
+// ones, so each pass writes numbers that the one before did not:
 //
 //   ready
 //   begin <sequence>
-//   acked <sequence>
+//   acked <sequence> <database writes so far>
 //
 //   helper_bank_renumberer <program folder> <first sequence number>
 
@@ -15,11 +15,13 @@
 #include "platform/forms/ScriptedDialogs.h"
 #include "questionsets/SetLoading.h"
 #include "questionwindow/frmMain.h"
+#include "support/HelperFaults.h"
 
 #include <cstdio>
 
 int main(int argc, char** argv)
 {
+    testsupport::armHelperFaults();
     forms::Application application(argc, argv);
     if (argc != 3) {
         std::fprintf(stderr, "usage: helper_bank_renumberer <program folder> <first sequence number>\n");
@@ -40,7 +42,7 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "pass %lld failed: %s\n", sequence, qPrintable(boxes.problems()));
             return 1;
         }
-        std::printf("acked %lld\n", sequence);
+        std::printf("acked %lld %lld\n", sequence, testsupport::databaseWrites());
         std::fflush(stdout);
     }
 }

@@ -1,11 +1,11 @@
 // Removes chapters one after the other through the chapter palette's own
 // "&Delete", answering Yes to its question; the chapter removal's test
-// kills it at a random moment. The chapters are "Kill Chapter 1", ... in
-// the order given:
+// kills it before a random write to the bank (see HelperFaults.h). The
+// chapters are "Kill Chapter 1", ... in the order given:
 //
 //   ready
 //   begin <number>
-//   acked <number>
+//   acked <number> <database writes so far>
 //   done
 //
 //   helper_chapter_remover <program folder> <first number> <last number>
@@ -14,6 +14,7 @@
 #include "platform/forms/App.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/ScriptedDialogs.h"
+#include "support/HelperFaults.h"
 
 #include <QThread>
 
@@ -21,6 +22,7 @@
 
 int main(int argc, char** argv)
 {
+    testsupport::armHelperFaults();
     forms::Application application(argc, argv);
     if (argc != 4) {
         std::fprintf(stderr, "usage: helper_chapter_remover <program folder> <first number> <last number>\n");
@@ -53,7 +55,7 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "removal %d failed: %s\n", number, qPrintable(boxes.problems()));
             return 1;
         }
-        std::printf("acked %d\n", number);
+        std::printf("acked %d %lld\n", number, testsupport::databaseWrites());
         std::fflush(stdout);
     }
     std::printf("done\n");

@@ -1,12 +1,15 @@
 // A running program with one window on the question database of the given
 // program folder; the window's box bound to the first question's pick holds
-// a pick not yet stored. Says "ready" once it waits in its event loop. The
+// a pick not yet stored. Says "ready" once it waits in its event loop, or,
+// given "box", once it waits for the answer to a box shown before its event
+// loop runs, as the start shows one about a bank it cannot write. The
 // termination test ends it as the system would, by SIGTERM.
 //
-//   helper_marks_window <program folder> <pick>
+//   helper_marks_window <program folder> <pick> [box]
 
 #include "platform/forms/App.h"
 #include "platform/forms/Application.h"
+#include "platform/forms/Dialogs.h"
 #include "platform/forms/WindowKit.h"
 #include "questiondb/Cursors.h"
 
@@ -39,8 +42,9 @@ protected:
 int main(int argc, char** argv)
 {
     forms::Application application(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: helper_marks_window <program folder> <pick>\n");
+    const bool box = argc == 4 && qstrcmp(argv[3], "box") == 0;
+    if (argc != 3 && !box) {
+        std::fprintf(stderr, "usage: helper_marks_window <program folder> <pick> [box]\n");
         return 2;
     }
     forms::App program(QString::fromLocal8Bit(argv[1]));
@@ -49,5 +53,8 @@ int main(int argc, char** argv)
         std::printf("ready\n");
         std::fflush(stdout);
     });
+    if (box)
+        forms::msgBox(QStringLiteral("The question database cannot be written."), forms::vbOKOnly | forms::vbExclamation,
+                      QStringLiteral("Brisolt Software"));
     return forms::Application::exec();
 }

@@ -1,11 +1,12 @@
 // Saves the question window's session without end, through the window's own
 // "Save This Session", answering Yes to its question; the saved-session test
-// kills it at a random moment. Sets of two sizes take turns, and each save's
-// sequence number is its score board's right answers:
+// kills it before a random write to the bank (see HelperFaults.h). Sets of
+// two sizes take turns, and each save's sequence number is its score board's
+// right answers:
 //
 //   ready
 //   begin <sequence> <chapter>
-//   acked <sequence>
+//   acked <sequence> <database writes so far>
 //
 //   helper_session_saver <program folder> <first sequence number>
 
@@ -14,11 +15,13 @@
 #include "platform/forms/ScriptedDialogs.h"
 #include "questionsets/SetLoading.h"
 #include "questionwindow/frmMain.h"
+#include "support/HelperFaults.h"
 
 #include <cstdio>
 
 int main(int argc, char** argv)
 {
+    testsupport::armHelperFaults();
     forms::Application application(argc, argv);
     if (argc != 3) {
         std::fprintf(stderr, "usage: helper_session_saver <program folder> <first sequence number>\n");
@@ -42,7 +45,7 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "save %lld failed: %s\n", sequence, qPrintable(boxes.problems()));
             return 1;
         }
-        std::printf("acked %lld\n", sequence);
+        std::printf("acked %lld %lld\n", sequence, testsupport::databaseWrites());
         std::fflush(stdout);
     }
 }

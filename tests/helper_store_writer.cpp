@@ -1,10 +1,11 @@
 // Stores rows into a question database without end, one transaction per
-// store; the durability test kills it at a random moment. Each store is
-// announced before it starts and acknowledged once it returned:
+// store; the durability test kills it before a random write to the file
+// (see HelperFaults.h). Each store is announced before it starts and
+// acknowledged once it returned:
 //
 //   ready
 //   begin <sequence> <update|leave|add> <key>   (key 0: a row still to add)
-//   acked <sequence> <key>
+//   acked <sequence> <key> <database writes so far>
 //
 //   helper_store_writer <database file> <first sequence number>
 //
@@ -13,6 +14,7 @@
 // and a row added. Updates and left rows go to the anchor rows the test laid
 // out; every store writes the row made from its sequence number.
 
+#include "support/HelperFaults.h"
 #include "support/StoreWriterRows.h"
 #include "platform/data/DataControl.h"
 
@@ -43,9 +45,15 @@ private:
     bool changed_ = false;
 };
 
-void say(const char* format, long long sequence, const char* kind, long long key)
+void begin(long long sequence, const char* kind, long long key)
 {
-    std::printf(format, sequence, kind, key);
+    std::printf("begin %lld %s %lld\n", sequence, kind, key);
+    std::fflush(stdout);
+}
+
+void acked(long long sequence, long long key)
+{
+    std::printf("acked %lld %lld %lld\n", sequence, key, testsupport::databaseWrites());
     std::fflush(stdout);
 }
 
@@ -53,6 +61,7 @@ void say(const char* format, long long sequence, const char* kind, long long key
 
 int main(int argc, char** argv)
 {
+    testsupport::armHelperFaults();
     QCoreApplication app(argc, argv);
     if (argc != 3) {
         std::fprintf(stderr, "usage: helper_store_writer <database file> <first sequence number>\n");
@@ -83,28 +92,28 @@ int main(int argc, char** argv)
             switch (sequence % 3) {
             case 0:
                 set.findFirst(QStringLiteral("ID = %1").arg(anchor));
-                say("begin %lld %s %lld\n", sequence, "update", anchor);
+                begin(sequence, "update", anchor);
                 set.edit();
                 set.field(QStringLiteral("QNUM")).setValue(qnum);
                 set.field(QStringLiteral("Question")).setValue(storewriter::questionFor(sequence));
                 set.field(QStringLiteral("Memo")).setValue(storewriter::memoFor(sequence));
                 set.update();
-                say("acked %lld %s%lld\n", sequence, "", anchor);
+                acked(sequence, anchor);
                 break;
             case 1:
                 set.findFirst(QStringLiteral("ID = %1").arg(anchor));
                 qnumBox.type(qnum);
                 questionBox.type(storewriter::questionFor(sequence));
                 memoBox.type(storewriter::memoFor(sequence));
-                say("begin %lld %s %lld\n", sequence, "leave", anchor);
+                begin(sequence, "leave", anchor);
                 if (set.absolutePosition() == 0)
                     set.moveLast();
                 else
                     set.moveFirst();
-                say("acked %lld %s%lld\n", sequence, "", anchor);
+                acked(sequence, anchor);
                 break;
             default:
-                say("begin %lld %s %lld\n", sequence, "add", 0);
+                begin(sequence, "add", 0);
                 set.addNew();
                 set.field(QStringLiteral("Call")).setValue(sequence);
                 set.field(QStringLiteral("QNUM")).setValue(qnum);
@@ -112,7 +121,7 @@ int main(int argc, char** argv)
                 set.field(QStringLiteral("Memo")).setValue(storewriter::memoFor(sequence));
                 set.update();
                 set.moveLast();
-                say("acked %lld %s%lld\n", sequence, "", set.currentKey());
+                acked(sequence, set.currentKey());
                 break;
             }
         }

@@ -62,7 +62,7 @@ bool BagExchange::stringValue(const char* key, QByteArray& value, const QByteArr
         value = fallback;
         return false;
     }
-    value = bag_->value(name).toByteArray().left(1024);
+    value = bag_->value(name).toByteArray().left(kMaxTextLength);
     return true;
 }
 

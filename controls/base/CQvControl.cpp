@@ -5,6 +5,7 @@
 #include "controls/runtime/AboutDialog.h"
 #include "controls/runtime/Colors.h"
 #include "platform/com/AutomationError.h"
+#include "platform/com/LibraryCheck.h"
 
 #include <QCursor>
 #include <QDialog>
@@ -48,8 +49,12 @@ CQvControl::CQvControl(const Guid& eventInterface)
     : HostedControl(eventInterface), mouseIcon_(makePicture(PictureType::None))
 {
     // Each control holds the locale library for its lifetime; the loader's
-    // own count keeps it mapped while any control lives.
-    locale_ = dlopen(QFile::encodeName(localeLibraryPath()).constData(), RTLD_NOW | RTLD_LOCAL);
+    // own count keeps it mapped while any control lives. A damaged file would
+    // fault inside the loader, so the control goes without it, as when it is
+    // missing.
+    const QString locale = localeLibraryPath();
+    if (!com::damagedLibrary(locale))
+        locale_ = dlopen(QFile::encodeName(locale).constData(), RTLD_NOW | RTLD_LOCAL);
 }
 
 CQvControl::~CQvControl()

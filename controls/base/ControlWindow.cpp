@@ -1,5 +1,6 @@
 #include "controls/base/ControlWindow.h"
 
+#include "controls/base/Contained.h"
 #include "controls/base/ControlAccessible.h"
 #include "controls/base/HostedControl.h"
 
@@ -49,59 +50,82 @@ bool ControlWindow::event(QEvent* event)
 {
     // A key the control passes to its window must not be taken by a
     // shortcut of the container first.
-    if (event->type() == QEvent::ShortcutOverride && control_.preTranslateKey(*static_cast<QKeyEvent*>(event))) {
-        event->accept();
-        return true;
+    if (event->type() == QEvent::ShortcutOverride) {
+        bool passed = false;
+        contained("key", [&] { passed = control_.preTranslateKey(*static_cast<QKeyEvent*>(event)); });
+        if (passed) {
+            event->accept();
+            return true;
+        }
     }
     return QWidget::event(event);
 }
 
+// Every handler of the control runs contained: a fault in the control's
+// own code stays in the control and never ends its container.
+
 void ControlWindow::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    control_.onDraw(painter, rect(), event->rect());
+    contained("paint", [&] { control_.onDraw(painter, rect(), event->rect()); });
+}
+
+bool ControlWindow::controlTakesKey(QKeyEvent& event, void (HostedControl::*handler)(QKeyEvent&))
+{
+    bool passed = false;
+    contained("key", [&] {
+        passed = control_.preTranslateKey(event);
+        if (!passed)
+            (control_.*handler)(event);
+    });
+    return !passed;
 }
 
 void ControlWindow::keyPressEvent(QKeyEvent* event)
 {
-    if (control_.preTranslateKey(*event))
+    if (!controlTakesKey(*event, &HostedControl::onKeyDown))
         QWidget::keyPressEvent(event);
-    else
-        control_.onKeyDown(*event);
 }
 
 void ControlWindow::keyReleaseEvent(QKeyEvent* event)
 {
-    if (control_.preTranslateKey(*event))
+    if (!controlTakesKey(*event, &HostedControl::onKeyUp))
         QWidget::keyReleaseEvent(event);
-    else
-        control_.onKeyUp(*event);
 }
 
-void ControlWindow::mousePressEvent(QMouseEvent* event) { control_.onMousePress(*event); }
-void ControlWindow::mouseReleaseEvent(QMouseEvent* event) { control_.onMouseRelease(*event); }
+void ControlWindow::mousePressEvent(QMouseEvent* event)
+{
+    contained("mouse", [&] { control_.onMousePress(*event); });
+}
+
+void ControlWindow::mouseReleaseEvent(QMouseEvent* event)
+{
+    contained("mouse", [&] { control_.onMouseRelease(*event); });
+}
 
 void ControlWindow::mouseMoveEvent(QMouseEvent* event)
 {
-    control_.onSetCursor();
-    control_.onMouseMove(*event);
+    contained("mouse", [&] {
+        control_.onSetCursor();
+        control_.onMouseMove(*event);
+    });
 }
 
 void ControlWindow::enterEvent(QEnterEvent* event)
 {
-    control_.onSetCursor();
+    contained("mouse", [&] { control_.onSetCursor(); });
     QWidget::enterEvent(event);
 }
 
 void ControlWindow::focusInEvent(QFocusEvent* event)
 {
-    control_.onFocusIn(*event);
+    contained("focus", [&] { control_.onFocusIn(*event); });
     QWidget::focusInEvent(event);
 }
 
 void ControlWindow::focusOutEvent(QFocusEvent* event)
 {
-    control_.onFocusOut(*event);
+    contained("focus", [&] { control_.onFocusOut(*event); });
     QWidget::focusOutEvent(event);
 }
 

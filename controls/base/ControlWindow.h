@@ -35,6 +35,10 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    // Hands the key to the handler unless the control passes it to the
+    // window; answers whether the control took it.
+    bool controlTakesKey(QKeyEvent& event, void (HostedControl::*handler)(QKeyEvent&));
+
     HostedControl& control_;
     QString spokenText_;
     int spokenCaret_ = 0;

@@ -10,6 +10,10 @@
 
 namespace controls {
 
+// The longest text a control keeps, however it arrives: set, loaded or
+// typed. Longer texts are cut to it.
+inline constexpr qsizetype kMaxTextLength = 1024;
+
 // One pass over a control's persisted properties, in the control's own
 // order: the same routine saves, loads and resets. Each call names the
 // property's key and the default it takes when nothing is stored. A call

@@ -100,7 +100,7 @@ bool StreamExchange::stringValue(const char*, QByteArray& value, const QByteArra
     QByteArray bytes = value;
     const bool ok = block(bytes);
     if (mode_ == Mode::Load)
-        value = ok ? bytes.left(1024) : fallback;
+        value = ok ? bytes.left(kMaxTextLength) : fallback;
     return ok;
 }
 

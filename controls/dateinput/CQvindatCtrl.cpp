@@ -1,5 +1,6 @@
 #include "controls/dateinput/CQvindatCtrl.h"
 
+#include "controls/base/Contained.h"
 #include "controls/dateinput/QvindatClasses.h"
 #include "controls/dateinput/RuntimeDateServices.h"
 #include "controls/runtime/Profile.h"
@@ -42,7 +43,7 @@ CQvindatCtrl::CQvindatCtrl(std::function<dateinput::DateParts()> today)
 {
     resetState();
     spinTimer_.setSingleShot(true);
-    spinTimer_.callOnTimeout([this] { spinRepeat(); });
+    spinTimer_.callOnTimeout([this] { controls::contained("mouse", [this] { spinRepeat(); }); });
 }
 
 dateinput::DateEngine& CQvindatCtrl::engine()
@@ -53,6 +54,9 @@ dateinput::DateEngine& CQvindatCtrl::engine()
     engine_.allowBlank = p_.allowBlank != 0;
     engine_.readOnly = p_.readOnly != 0;
     engine_.bounds = {p_.minDay, p_.maxDay, p_.minMonth, p_.maxMonth, p_.minYear, p_.maxYear};
+    // CurrentYear as the container last set it or the engine last stored it:
+    // stepping a two-digit year keeps that year's century.
+    engine_.setCurrentYear(p_.currentYear);
     return engine_;
 }
 
@@ -98,8 +102,17 @@ com::Result CQvindatCtrl::createWindow(QWidget* parent, const QRect& rect, QWidg
     dateinput::DateEngine& e = engine();
     e.LoadLanguageNames();
     e.previousFormat = e.dateFormat;
-    e.ReformatText(dateinput::parseInvalidToday);
-    // The caret starts in the first field that can be typed into.
+    e.ReformatText(dateinput::parseInvalidToday, dateinput::DayDigits::given);
+    caretToFirstField();
+    invalidate();
+    return r;
+}
+
+void CQvindatCtrl::caretToFirstField()
+{
+    // The caret starts in the first field that can be typed into: a weekday
+    // at the start hands it on to the field after it.
+    dateinput::DateEngine& e = engine_;
     e.caretPosition = 0;
     e.selectionLength = 0;
     e.FindCaretField();
@@ -111,8 +124,6 @@ com::Result CQvindatCtrl::createWindow(QWidget* parent, const QRect& rect, QWidg
         e.caretPosition = e.fields()[std::size_t(next)].start;
     }
     takeEdit();
-    invalidate();
-    return r;
 }
 
 void CQvindatCtrl::resetState()
@@ -144,6 +155,8 @@ void CQvindatCtrl::resetState()
     engine_.allowBlank = false;
     const dateinput::DateParts today = engine_.services().today();
     p_.text = QByteArray::fromStdString(engine_.FormatDateText(today));
+    // Until something is typed, Undo puts back the text the control has.
+    p_.undoText = p_.text;
     p_.currentYear = today.year;
     p_.currentDay = today.day;
     p_.currentMonth = today.month;
@@ -280,8 +293,9 @@ void CQvindatCtrl::setText(const QByteArray& given)
     dateinput::DateEngine& e = engine();
     e.incompleteFlag = true;
     e.text.assign(text.constData(), std::size_t(text.size()));
-    const bool passes =
-        partsWithinBounds(e.ParseEditText(e.text)) && e.ReformatText(dateinput::parsePlain) == dateinput::dateAccepted;
+    constexpr auto wholeDays = dateinput::DayDigits::given;
+    const bool passes = partsWithinBounds(e.ParseEditText(e.text, wholeDays))
+        && e.ReformatText(dateinput::parsePlain, wholeDays) == dateinput::dateAccepted;
     e.incompleteFlag = false;
     if (!passes) {
         // Cancel and InvalidText come back by reference in their slots.
@@ -299,12 +313,16 @@ void CQvindatCtrl::setText(const QByteArray& given)
     engine();
     dateinput::DateParts date;
     e.ParseSetText(e.text, date, dateinput::parseInvalidToday);
-    e.ReformatText(dateinput::parseInvalidToday);
-    e.caretPosition = 0;
+    e.ReformatText(dateinput::parseInvalidToday, wholeDays);
     e.zeroFlag = false;
-    takeText();
-    p_.selStart = 0;
-    p_.selLength = 0;
+    if (window()) {
+        caretToFirstField();
+    } else {
+        e.caretPosition = 0;
+        takeText();
+        p_.selStart = 0;
+        p_.selLength = 0;
+    }
     invalidate();
     fireEvent(event::Change);
 }
@@ -377,6 +395,8 @@ void CQvindatCtrl::setDateFormat(std::int16_t value)
         if (toFour)
             e.setCurrentYear(date.year);
         takeText();
+    } else if (window() && !fromFour && keepsTheCentury(value, rememberedYear)) {
+        takeText();
     } else {
         p_.dateFormat = value;
         e.dateFormat = value;
@@ -389,6 +409,32 @@ void CQvindatCtrl::setDateFormat(std::int16_t value)
     }
     if (window())
         changed(dispid::DateFormat);
+}
+
+bool CQvindatCtrl::keepsTheCentury(std::int16_t value, std::int16_t rememberedYear)
+{
+    // From one two-digit format to another the text alone would read the
+    // year in the century of MinYear; the date keeps the whole year that
+    // CurrentYear holds, when the two digits shown are its own, so a later
+    // four-digit format and the weekday both see it.
+    dateinput::DateEngine& e = engine_;
+    dateinput::DateParts date;
+    if (e.ParseDateText(e.text, date, dateinput::parsePlain) != dateinput::dateAccepted || date.anyBlank()
+        || date.year % 100 != rememberedYear % 100 || !within(rememberedYear, p_.minYear, p_.maxYear))
+        return false;
+    date.year = rememberedYear;
+    const std::int16_t old = e.dateFormat;
+    e.dateFormat = value;
+    if (!e.ValidateDate(date, dateinput::parseNormalised)) {
+        e.dateFormat = old;
+        e.setCurrentYear(rememberedYear);
+        return false;
+    }
+    p_.dateFormat = value;
+    e.previousFormat = value;
+    e.text = e.FormatDateText(date);
+    e.setCurrentYear(date.year);
+    return true;
 }
 
 void CQvindatCtrl::setAllowBlank(bool value)

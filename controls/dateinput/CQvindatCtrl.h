@@ -125,6 +125,13 @@ private:
     void takeText();
     // The engine's bounds test of a text's parts.
     bool partsWithinBounds(const dateinput::DateParts& date) const;
+    // Writes the date in a two-digit format after another two-digit one with
+    // the whole year CurrentYear holds; false, with nothing changed, when
+    // the text is no whole date or its two digits are not that year's.
+    bool keepsTheCentury(std::int16_t value, std::int16_t rememberedYear);
+    // Day, month and year limits read from a stream or a bag, held in their
+    // ranges and in order.
+    void boundLoadedLimits();
     // Reads the text in the old names and writes it in the language now set.
     void showInLanguage();
     // Steps the field at the caret by SpinChange in the direction (+1 or
@@ -136,6 +143,9 @@ private:
     // text, caret and selection come back through takeEdit.
     dateinput::DateEngine& editEngine();
     void takeEdit();
+    // The caret and the selection to the start of the text's first field
+    // that takes typing; the current field follows.
+    void caretToFirstField();
     // The caret keys.
     void moveLeft(bool shift);
     void moveRight(bool shift);

@@ -292,7 +292,8 @@ void CQvindatCtrl::removeAndReformat(bool selection)
         }
         e.text.erase(std::size_t(at), 1);
     }
-    if (e.ReformatText(dateinput::parsePlain) != dateinput::dateAccepted) {
+    // The digit left beside a deleted one is a whole day, not a typed tens.
+    if (e.ReformatText(dateinput::parsePlain, dateinput::DayDigits::given) != dateinput::dateAccepted) {
         // What is left is no date: the text stays as it was.
         e.text.assign(before.constData(), std::size_t(before.size()));
         takeEdit();

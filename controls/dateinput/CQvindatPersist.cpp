@@ -3,6 +3,8 @@
 #include "controls/base/PropExchange.h"
 #include "controls/dateinput/CQvindatCtrl.h"
 
+#include <algorithm>
+
 namespace qvindat {
 
 void CQvindatCtrl::doPropExchange(controls::PropExchange& x)
@@ -59,8 +61,29 @@ void CQvindatCtrl::doPropExchange(controls::PropExchange& x)
         // A stored language number past the code table takes the first code.
         if (p_.languageNumber < 0 || p_.languageNumber >= dateinput::languageCodeCount)
             p_.languageNumber = 0;
+        boundLoadedLimits();
+        // Nothing has been typed into the loaded text yet: Undo keeps it.
+        p_.undoText = p_.text;
         invalidate();
     }
+}
+
+void CQvindatCtrl::boundLoadedLimits()
+{
+    // As the setters would take them, in the order they are kept: a highest
+    // part outside its range, or a lowest one outside its own or above the
+    // highest, is refused and its stored default stays, so the lowest never
+    // passes the highest.
+    auto pair = [](std::int16_t& lowest, std::int16_t& highest, int lowestOfMax, int top, std::int16_t defaultMin,
+                   std::int16_t defaultMax) {
+        if (highest < lowestOfMax || highest > top)
+            highest = defaultMax;
+        if (lowest < 0 || lowest > highest)
+            lowest = std::min(defaultMin, highest);
+    };
+    pair(p_.minDay, p_.maxDay, 1, 31, 1, 31);
+    pair(p_.minMonth, p_.maxMonth, 1, 12, 1, 12);
+    pair(p_.minYear, p_.maxYear, 0, 9999, 0, 9999);
 }
 
 } // namespace qvindat

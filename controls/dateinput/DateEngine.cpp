@@ -112,21 +112,21 @@ std::size_t DateEngine::copyTextTo(char* buffer, std::size_t size) const
     return count;
 }
 
-int DateEngine::ReformatText(int mode)
+int DateEngine::ReformatText(int mode, DayDigits day)
 {
     std::string copy = text;
     if (previousFormat != dateFormat) {
         const std::int16_t current = dateFormat;
         dateFormat = previousFormat;
         DateParts date;
-        ParseDateText(copy, date, mode);
+        readText(copy, date, mode, false, day);
         dateFormat = current;
         copy = FormatDateText(date);
     }
     previousFormat = dateFormat;
 
     DateParts date;
-    const int result = ParseDateText(copy, date, mode);
+    const int result = readText(copy, date, mode, false, day);
     if (currentField < 0 || currentField >= fieldSlots)
         return result;
     if (result == dateAccepted) {

@@ -45,6 +45,12 @@ enum ParseMode {
     parseNormalised = 3,    // taken as the normaliser carries it
 };
 
+// Where a text being read comes from. A typed digit before a separator is
+// a day's tens still waiting for its ones ("1/" is the 10th to 19th); a text
+// set or pasted from outside, or left by deleting a digit, is whole as it
+// stands, so a lone digit there is the day itself ("1/" is the 1st).
+enum class DayDigits { typed, given };
+
 // One field of the displayed text.
 struct DateField {
     int start = 0;
@@ -105,8 +111,8 @@ public:
     std::string FormatDateText(DateParts date);
     int ParseDateText(std::string_view given, DateParts& date, int mode);
     int ParseSetText(std::string_view given, DateParts& date, int mode);
-    DateParts ParseEditText(std::string_view given);
-    int ReformatText(int mode);
+    DateParts ParseEditText(std::string_view given, DayDigits day = DayDigits::typed);
+    int ReformatText(int mode, DayDigits day = DayDigits::typed);
     void StepFieldAtCaret(int step);
     bool ValidateDate(DateParts& date, int mode);
     int DaysInMonth(int month, int year);
@@ -140,13 +146,13 @@ public:
     char dateSeparator() const;
 
 private:
-    int readText(std::string_view given, DateParts& date, int mode, bool fromOutside);
+    int readText(std::string_view given, DateParts& date, int mode, bool fromOutside, DayDigits day);
     int readJulian(std::string_view given, DateParts& date, int mode);
     int completeBlankDate(DateParts& date);
     int showToday(DateParts& date);
     void boundByKind(DateParts& date, int kind);
     bool repairField(DateParts& date);
-    DateParts walkPattern(std::string& work, bool editing, bool fromOutside);
+    DateParts walkPattern(std::string& work, bool editing, bool fromOutside, DayDigits day);
     std::string tokenText(int kind, DateParts date) const;
 
     DateServices services_;

@@ -25,39 +25,53 @@ void skipBlanks(const std::string& work, std::size_t& at)
         ++at;
 }
 
-// A day that typing left short of two characters before a "/": a missing
-// day becomes "00", a single digit gets its zero (after 0-3, which begin a
-// two-digit day, before any other). The rest of the text is kept whole, so
-// a pattern with more after the day loses nothing.
-void repairShortDay(std::string& work, std::size_t at)
+// A day given from outside as one digit before anything else: that digit
+// alone is the day, not the tens of one.
+bool loneDayDigit(const std::string& work, std::size_t at)
+{
+    return at + 1 < work.size() && isDigit(work[at]) && !isDigit(work[at + 1]);
+}
+
+// A day left short of two characters: a missing day before a "/" becomes
+// "00". A single typed digit before a "/" gets its zero after it when it is
+// 0-3, which begin a two-digit day, and before any other; a single digit
+// given from outside is the whole day, whatever follows it, and always gets
+// its zero before it. The rest of the text is kept whole, so a pattern with
+// more after the day loses nothing.
+void repairShortDay(std::string& work, std::size_t at, DayDigits day)
 {
     if (at < work.size() && work[at] == '/') {
         work.insert(at, "00");
+    } else if (day == DayDigits::given) {
+        if (loneDayDigit(work, at))
+            work.insert(at, "0");
     } else if (at + 1 < work.size() && work[at + 1] == '/') {
         const char c = work[at];
         work.insert(c >= '0' && c <= '3' ? at + 1 : at, "0");
     }
 }
 
+// A part held between two bounds. Bounds that cross (a lowest above the
+// highest) hold it at the highest rather than leave the result undefined.
 template <typename T>
 std::int16_t clampPart(T value, int low, int high)
 {
-    return static_cast<std::int16_t>(std::clamp<int>(value, low, high));
+    return static_cast<std::int16_t>(std::min<int>(std::max<int>(value, low), high));
 }
 
 } // namespace
 
 int DateEngine::ParseDateText(std::string_view given, DateParts& date, int mode)
 {
-    return readText(given, date, mode, false);
+    return readText(given, date, mode, false, DayDigits::typed);
 }
 
 int DateEngine::ParseSetText(std::string_view given, DateParts& date, int mode)
 {
-    return readText(given, date, mode, true);
+    return readText(given, date, mode, true, DayDigits::given);
 }
 
-DateParts DateEngine::ParseEditText(std::string_view given)
+DateParts DateEngine::ParseEditText(std::string_view given, DayDigits day)
 {
     DateParts date;
     if (given.empty()) {
@@ -67,13 +81,13 @@ DateParts DateEngine::ParseEditText(std::string_view given)
         JulianDayToDate(services_.numberFromText(given), date);
     } else {
         std::string work(given.substr(0, maxTextLength));
-        date = walkPattern(work, true, false);
+        date = walkPattern(work, true, false, day);
     }
     setCurrentYear(date.year);
     return date;
 }
 
-DateParts DateEngine::walkPattern(std::string& work, bool editing, bool fromOutside)
+DateParts DateEngine::walkPattern(std::string& work, bool editing, bool fromOutside, DayDigits day)
 {
     DateParts date;
     const std::string pattern = patternOf(dateFormat);
@@ -126,11 +140,12 @@ DateParts DateEngine::walkPattern(std::string& work, bool editing, bool fromOuts
         }
         case kindDay2: {
             if (!editing) {
-                repairShortDay(work, at);
+                repairShortDay(work, at, day);
                 if (work.size() > maxTextLength)
                     work.resize(maxTextLength);
             }
-            const std::size_t length = std::min<std::size_t>(2, work.size() - std::min(at, work.size()));
+            const std::size_t whole = editing && day == DayDigits::given && loneDayDigit(work, at) ? 1 : 2;
+            const std::size_t length = std::min<std::size_t>(whole, work.size() - std::min(at, work.size()));
             std::string digits = work.substr(std::min(at, work.size()), length);
             at += length;
             date.day = ParseDigits(digits);
@@ -180,7 +195,7 @@ DateParts DateEngine::walkPattern(std::string& work, bool editing, bool fromOuts
     return date;
 }
 
-int DateEngine::readText(std::string_view given, DateParts& date, int mode, bool fromOutside)
+int DateEngine::readText(std::string_view given, DateParts& date, int mode, bool fromOutside, DayDigits day)
 {
     if (given.empty()) {
         date = allowBlank ? DateParts{} : services_.today();
@@ -191,7 +206,7 @@ int DateEngine::readText(std::string_view given, DateParts& date, int mode, bool
         return readJulian(given, date, mode);
 
     std::string work(given.substr(0, maxTextLength));
-    date = walkPattern(work, false, fromOutside);
+    date = walkPattern(work, false, fromOutside, day);
     if (date.anyBlank())
         return completeBlankDate(date);
 

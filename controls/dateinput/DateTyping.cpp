@@ -70,6 +70,11 @@ bool DateEngine::AcceptFieldChar(char& c)
     if (currentField < 0 || currentField >= fieldSlots)
         return false;
     const DateField field = fields_[currentField];
+    // A text put back without being read again (Undo) may be shorter than
+    // the table of the format now set: a field that starts past its end
+    // takes nothing.
+    if (field.start > static_cast<int>(text.size()))
+        return false;
     const int offset = caretOffset;
     const int at = caretPosition;
     const char previous = at > 0 && at <= static_cast<int>(text.size()) ? text[static_cast<std::size_t>(at - 1)] : 0;

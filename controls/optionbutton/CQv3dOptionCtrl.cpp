@@ -1,5 +1,6 @@
 #include "controls/optionbutton/CQv3dOptionCtrl.h"
 
+#include "controls/base/PropExchange.h"
 #include "controls/optionbutton/OptionWindowHooks.h"
 #include "controls/optionbutton/Qv3doptClasses.h"
 #include "platform/com/AutomationError.h"
@@ -186,14 +187,14 @@ void CQv3dOptionCtrl::setValue(std::int16_t v)
 
 void CQv3dOptionCtrl::setCaption(const QByteArray& caption)
 {
-    p_.caption = caption;
+    p_.caption = caption.left(controls::kMaxTextLength);
     OnTextChanged();
     changed(dispid::Caption);
 }
 
 void CQv3dOptionCtrl::setDataText(const QByteArray& text)
 {
-    p_.dataText = text;
+    p_.dataText = text.left(controls::kMaxTextLength);
     changed(dispid::DataText);
 }
 

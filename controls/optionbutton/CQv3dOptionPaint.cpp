@@ -18,9 +18,8 @@ namespace {
 
 constexpr std::uint32_t kGrayTextColor = 0x80000011;
 constexpr std::uint32_t kMidGrey = 0x808080;
+constexpr std::uint32_t kDarkShadowColor = 0x80000015;
 constexpr std::uint32_t kSourceCopy = 0x00CC0020;
-constexpr int kShadowedRight = 3;
-constexpr int kShadowedLeft = 4;
 
 bool isValid(const Ptr<Picture>& picture)
 {
@@ -59,9 +58,9 @@ QRect CQv3dOptionCtrl::captionRect(const QRect& item) const
     else
         r.setRight(r.right() - boxWidth - 6);
     const int bevel = p_.bevelSize;
-    if (p_.bevelStyle == kShadowedRight)
+    if (p_.bevelStyle == qvrun::kBevelShadowedRight)
         r.adjust(0, 0, -bevel, -bevel);
-    else if (p_.bevelStyle == kShadowedLeft)
+    else if (p_.bevelStyle == qvrun::kBevelShadowedLeft)
         r.adjust(bevel, bevel, 0, 0);
     else
         r.adjust(bevel, bevel, -bevel, -bevel);
@@ -116,8 +115,8 @@ void CQv3dOptionCtrl::DrawOptionButton(QPainter& dc, int action, bool pressed, c
                       p_.fillColor);
 
     const int width = item.width();
-    const int bevelLeft = p_.bevelStyle == kShadowedRight ? 0 : p_.bevelSize;
-    const int bevelRight = p_.bevelStyle == kShadowedLeft ? 0 : p_.bevelSize;
+    const int bevelLeft = p_.bevelStyle == qvrun::kBevelShadowedRight ? 0 : p_.bevelSize;
+    const int bevelRight = p_.bevelStyle == qvrun::kBevelShadowedLeft ? 0 : p_.bevelSize;
     if (p_.checkBox2d) {
         // The flat look: one cell of the system's radio buttons, painted in
         // over its mask so the face round it shows through.
@@ -126,9 +125,9 @@ void CQv3dOptionCtrl::DrawOptionButton(QPainter& dc, int action, bool pressed, c
         const int cellHeight = cells.height() / 3;
         const int column = (p_.value == 1 ? 1 : 0) + ((pressed || p_.value == 2) ? 2 : 0);
         int y = item.top() + item.height() / 2 - cellHeight / 2;
-        if (p_.bevelStyle == kShadowedRight)
+        if (p_.bevelStyle == qvrun::kBevelShadowedRight)
             y -= p_.bevelSize / 2;
-        else if (p_.bevelStyle == kShadowedLeft)
+        else if (p_.bevelStyle == qvrun::kBevelShadowedLeft)
             y += p_.bevelSize / 2;
         const int x = p_.boxAlignment == 0 ? item.left() + bevelLeft + borderWidth + 2
                                            : item.left() + width - bevelRight - cellWidth - borderWidth - 2;
@@ -156,16 +155,16 @@ void CQv3dOptionCtrl::DrawOptionButton(QPainter& dc, int action, bool pressed, c
             boxPicture = pictureGrayed_;
         if (isValid(boxPicture)) {
             int top = y;
-            if (p_.bevelStyle == kShadowedRight)
+            if (p_.bevelStyle == qvrun::kBevelShadowedRight)
                 top -= p_.bevelSize;
-            else if (p_.bevelStyle == kShadowedLeft)
+            else if (p_.bevelStyle == qvrun::kBevelShadowedLeft)
                 top += p_.bevelSize / 2;
             renderPicture(dc, boxPicture, QRect(x, top, s, s), p_.wallPaper, p_.fillColor);
         } else if (item.right() > 0) {
             int top = y;
-            if (p_.bevelStyle == kShadowedRight)
+            if (p_.bevelStyle == qvrun::kBevelShadowedRight)
                 top -= p_.bevelSize / 2;
-            else if (p_.bevelStyle == kShadowedLeft)
+            else if (p_.bevelStyle == qvrun::kBevelShadowedLeft)
                 top += p_.bevelSize / 2;
             const QPen shadowPen(shadow, 1), lightPen(light, 1), borderPen(border, 1);
             dc.setRenderHint(QPainter::Antialiasing, false);
@@ -207,10 +206,16 @@ void CQv3dOptionCtrl::DrawOptionButton(QPainter& dc, int action, bool pressed, c
             std::uint32_t textColor = p_.textColor;
             int style = p_.fontStyle;
             if (!enabled()) {
-                // Grey text, or a mid grey where the face is the grey-text colour.
-                textColor = qvrun::translateColor(kGrayTextColor) == qvrun::translateColor(p_.fillColor)
-                                ? kMidGrey
-                                : kGrayTextColor;
+                // Grey text, or a mid grey where the face is the grey-text
+                // colour; where the mid grey is the face too (the grey-text
+                // colour is that grey), the dark shadow grey, so the letters
+                // never vanish into the face.
+                const std::uint32_t face = qvrun::translateColor(p_.fillColor);
+                textColor = kGrayTextColor;
+                if (qvrun::translateColor(textColor) == face)
+                    textColor = kMidGrey;
+                if (qvrun::translateColor(textColor) == face)
+                    textColor = kDarkShadowColor;
                 style = qvrun::kInsetLight;
             }
             if (!p_.fontTransparent) {

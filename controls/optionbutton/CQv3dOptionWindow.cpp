@@ -1,5 +1,7 @@
 // The option button's window: keys, mouse, focus and the mnemonic.
 #include "controls/optionbutton/CQv3dOptionCtrl.h"
+#include "controls/base/Contained.h"
+#include "controls/base/KeyCodes.h"
 #include "controls/optionbutton/OptionAccessible.h"
 #include "controls/optionbutton/OptionWindowHooks.h"
 #include "controls/optionbutton/Qv3doptClasses.h"
@@ -19,40 +21,11 @@ using namespace com;
 
 namespace {
 
-// The mouse button and shift state as events report them.
+// The mouse buttons as the mouse events report them.
 std::int16_t buttonsOf(Qt::MouseButtons buttons)
 {
     return std::int16_t(((buttons & Qt::LeftButton) ? 1 : 0) | ((buttons & Qt::RightButton) ? 2 : 0)
                         | ((buttons & Qt::MiddleButton) ? 4 : 0));
-}
-
-std::int16_t shiftOf(Qt::KeyboardModifiers modifiers)
-{
-    return std::int16_t(((modifiers & Qt::ShiftModifier) ? 1 : 0) | ((modifiers & Qt::ControlModifier) ? 2 : 0)
-                        | ((modifiers & Qt::AltModifier) ? 4 : 0));
-}
-
-// The key code a key event reports: the virtual-key number of the key.
-std::int16_t keyCodeOf(const QKeyEvent& key)
-{
-    switch (key.key()) {
-    case Qt::Key_Left: return 0x25;
-    case Qt::Key_Up: return 0x26;
-    case Qt::Key_Right: return 0x27;
-    case Qt::Key_Down: return 0x28;
-    case Qt::Key_Space: return 0x20;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return 0x0D;
-    case Qt::Key_Escape: return 0x1B;
-    case Qt::Key_Tab: return 0x09;
-    case Qt::Key_Shift: return 0x10;
-    case Qt::Key_Control: return 0x11;
-    case Qt::Key_Alt: return 0x12;
-    default:
-        if ((key.key() >= Qt::Key_0 && key.key() <= Qt::Key_9) || (key.key() >= Qt::Key_A && key.key() <= Qt::Key_Z))
-            return std::int16_t(key.key());
-        return std::int16_t(key.nativeVirtualKey() & 0xFF);
-    }
 }
 
 } // namespace
@@ -92,7 +65,7 @@ bool CQv3dOptionCtrl::preTranslateKey(const QKeyEvent&)
 
 void CQv3dOptionCtrl::fireKey(int id, QKeyEvent& key)
 {
-    Variant args[] = {Variant::i2(keyCodeOf(key)), Variant::i2(shiftOf(key.modifiers()))};
+    Variant args[] = {Variant::i2(controls::virtualKeyOf(key)), Variant::i2(controls::shiftStateOf(key.modifiers()))};
     fireEvent(id, args);
 }
 
@@ -134,7 +107,7 @@ void CQv3dOptionCtrl::fireMouse(int id, const QMouseEvent& mouse)
 {
     const QPoint at = mouse.position().toPoint();
     Variant args[] = {Variant::i2(buttonsOf(id == event::MouseMove ? mouse.buttons() : mouse.button())),
-                      Variant::i2(shiftOf(mouse.modifiers())), Variant::i4(at.x()), Variant::i4(at.y())};
+                      Variant::i2(controls::shiftStateOf(mouse.modifiers())), Variant::i4(at.x()), Variant::i4(at.y())};
     fireEvent(id, args);
 }
 
@@ -269,8 +242,10 @@ void CQv3dOptionCtrl::makeMnemonicShortcuts()
         auto* shortcut = new QShortcut(keys, w);
         shortcut->setContext(Qt::WindowShortcut);
         QObject::connect(shortcut, &QShortcut::activated, w, [this] {
-            if (enabled())
-                OnMnemonic();
+            controls::contained("key", [this] {
+                if (enabled())
+                    OnMnemonic();
+            });
         });
         mnemonicShortcuts_.push_back(shortcut);
     }

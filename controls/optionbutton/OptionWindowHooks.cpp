@@ -1,5 +1,6 @@
 #include "controls/optionbutton/OptionWindowHooks.h"
 
+#include "controls/base/Contained.h"
 #include "controls/optionbutton/CQv3dOptionCtrl.h"
 
 #include <QApplication>
@@ -24,7 +25,7 @@ bool OptionWindowHooks::eventFilter(QObject* watched, QEvent* event)
         reason_ = static_cast<QFocusEvent*>(event)->reason();
     } else if (event->type() == QEvent::FocusOut) {
         focusArriving_ = false;
-        control_.onKillFocus(QApplication::focusWidget());
+        controls::contained("focus", [this] { control_.onKillFocus(QApplication::focusWidget()); });
     }
     return false;
 }
@@ -34,7 +35,7 @@ void OptionWindowHooks::focusChanged(QWidget* old, QWidget* now)
     if (!focusArriving_ || now != window_)
         return;
     focusArriving_ = false;
-    control_.onSetFocus(old, reason_);
+    controls::contained("focus", [&] { control_.onSetFocus(old, reason_); });
 }
 
 } // namespace qv3dopt

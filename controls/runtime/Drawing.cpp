@@ -3,6 +3,7 @@
 #include "controls/runtime/Colors.h"
 
 #include <QPainter>
+#include <QPainterPath>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -42,6 +43,12 @@ QString shownText(const char* text, int length, unsigned flags)
     return shown;
 }
 
+// The corners of a rounded border: small, so a control one line of text
+// high keeps straight sides.
+constexpr qreal kCornerRadius = 4;
+
+// Rings of lines inside the rectangle, from its outermost pixels (its last
+// row and column included) inwards.
 void drawBevel(QPainter& dc, QRect r, int size, const QColor& topLeft, const QColor& bottomRight)
 {
     for (int i = 0; i < size && r.width() > 1 && r.height() > 1; ++i) {
@@ -52,6 +59,24 @@ void drawBevel(QPainter& dc, QRect r, int size, const QColor& topLeft, const QCo
         dc.drawLine(r.bottomLeft(), r.bottomRight());
         dc.drawLine(r.topRight(), r.bottomRight());
         r.adjust(1, 1, -1, -1);
+    }
+}
+
+// A shadow as wide as the bevel along two sides of the face, the way a
+// face lifted off the ground casts it: below and right, or above and left,
+// each band starting where the face's offset begins.
+void drawShadow(QPainter& dc, const QRect& r, int size, const QColor& shadow, bool aboveLeft)
+{
+    const int across = std::min(size, r.width());
+    const int down = std::min(size, r.height());
+    if (across <= 0 || down <= 0)
+        return;
+    if (aboveLeft) {
+        dc.fillRect(QRect(r.left(), r.top(), across, r.height() - down), shadow);
+        dc.fillRect(QRect(r.left(), r.top(), r.width() - across, down), shadow);
+    } else {
+        dc.fillRect(QRect(r.right() - across + 1, r.top() + down, across, r.height() - down), shadow);
+        dc.fillRect(QRect(r.left() + across, r.bottom() - down + 1, r.width() - across, down), shadow);
     }
 }
 
@@ -86,28 +111,48 @@ void drawFrame(QWidget*, QPainter& dc, int bevelSize, int borderWidth, int borde
                std::uint32_t borderColor, int, bool, int, int, int, int, const QRect& rect)
 {
     dc.save();
-    dc.fillRect(rect, toColor(fillColor));
+    dc.setRenderHint(QPainter::Antialiasing, false);
+    const QColor fill = toColor(fillColor);
     QRect r = rect;
-    if (borderStyle != 0 && borderWidth > 0) {
-        for (int i = 0; i < borderWidth && r.width() > 1 && r.height() > 1; ++i) {
-            dc.setPen(toColor(borderColor));
-            dc.drawRect(r.adjusted(0, 0, -1, -1));
-            r.adjust(1, 1, -1, -1);
+    if (borderStyle == kBorderRounded && borderWidth > 0 && r.width() > 1 && r.height() > 1) {
+        // Outside the rounding the container shows through; the bevel is
+        // cut to the rounding so its corners do not stand out of it.
+        dc.setPen(toColor(borderColor));
+        dc.setBrush(fill);
+        dc.drawRoundedRect(r.adjusted(0, 0, -1, -1), kCornerRadius, kCornerRadius);
+        dc.setBrush(Qt::NoBrush);
+        r.adjust(1, 1, -1, -1);
+        QPainterPath inside;
+        inside.addRoundedRect(QRectF(r), kCornerRadius - 1, kCornerRadius - 1);
+        dc.setClipPath(inside, Qt::IntersectClip);
+    } else {
+        dc.fillRect(rect, fill);
+        if (borderStyle != kBorderNone && borderWidth > 0) {
+            for (int i = 0; i < borderWidth && r.width() > 1 && r.height() > 1; ++i) {
+                dc.setPen(toColor(borderColor));
+                dc.drawRect(r.adjusted(0, 0, -1, -1));
+                r.adjust(1, 1, -1, -1);
+            }
         }
     }
     const QColor light = toColor(lightColor);
     const QColor shadow = toColor(shadowColor);
-    r.adjust(0, 0, -1, -1); // the lines run on the last row and column inside
+    const int size = std::max(0, bevelSize);
     switch (bevelStyle) {
-    case kBevelRaised: drawBevel(dc, r, bevelSize, light, shadow); break;
-    case kBevelInset: drawBevel(dc, r, bevelSize, shadow, light); break;
-    case kBevelRaisedFrame:
-        drawBevel(dc, r, 1, light, shadow);
-        drawBevel(dc, r.adjusted(bevelSize, bevelSize, -bevelSize, -bevelSize), 1, shadow, light);
+    case kBevelLowered: drawBevel(dc, r, size, shadow, light); break;
+    case kBevelRaised: drawBevel(dc, r, size, light, shadow); break;
+    case kBevelChiseled: {
+        // A groove: the outer half cut down, the inner half standing up.
+        const int outer = (size + 1) / 2;
+        drawBevel(dc, r, outer, shadow, light);
+        drawBevel(dc, r.adjusted(outer, outer, -outer, -outer), size - outer, light, shadow);
         break;
-    case kBevelInsetFrame:
-        drawBevel(dc, r, 1, shadow, light);
-        drawBevel(dc, r.adjusted(bevelSize, bevelSize, -bevelSize, -bevelSize), 1, light, shadow);
+    }
+    case kBevelShadowedRight:
+        drawShadow(dc, r, size, shadow, false);
+        break;
+    case kBevelShadowedLeft:
+        drawShadow(dc, r, size, shadow, true);
         break;
     default: break;
     }
@@ -116,9 +161,15 @@ void drawFrame(QWidget*, QPainter& dc, int bevelSize, int borderWidth, int borde
 
 QRect innerRect(const QRect& rect, int bevelStyle, int bevelSize, int inset)
 {
-    const int bevel = bevelStyle == kBevelNone ? 0 : std::max(0, bevelSize);
-    const int in = bevel + std::max(0, inset);
+    const int bevel = std::max(0, bevelSize);
+    const int in = std::max(0, inset);
     QRect inner = rect.adjusted(in, in, -in, -in);
+    if (bevelStyle == kBevelShadowedRight)
+        inner.adjust(0, 0, -bevel, -bevel);
+    else if (bevelStyle == kBevelShadowedLeft)
+        inner.adjust(bevel, bevel, 0, 0);
+    else
+        inner.adjust(bevel, bevel, -bevel, -bevel);
     if (inner.width() < 0)
         inner.setWidth(0);
     if (inner.height() < 0)

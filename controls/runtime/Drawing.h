@@ -26,8 +26,19 @@ enum TextFlags : unsigned {
 // Font styles of three-dimensional text.
 enum FontStyle { kFlat = 0, kRaisedLight = 1, kRaisedHeavy = 2, kInsetLight = 3, kInsetHeavy = 4 };
 
-// Bevel styles of a frame.
-enum BevelStyle { kBevelNone = 0, kBevelRaised = 1, kBevelInset = 2, kBevelRaisedFrame = 3, kBevelInsetFrame = 4 };
+// Bevel styles of a frame, numbered as the controls' BevelStyle property.
+// The two shadowed styles take their bevel from two sides only: a shadow
+// below and right of the face, or above and left of it.
+enum BevelStyle {
+    kBevelLowered = 0,
+    kBevelRaised = 1,
+    kBevelChiseled = 2,
+    kBevelShadowedRight = 3,
+    kBevelShadowedLeft = 4,
+};
+
+// Border styles of a frame, numbered as the controls' BorderStyle property.
+enum BorderStyle { kBorderNone = 0, kBorderSingle = 1, kBorderRounded = 2 };
 
 // Draws single-byte text (length -1: up to the NUL) in the rectangle: flat
 // for style 0, with a light and a shadow copy beside it for the raised and
@@ -46,7 +57,8 @@ QVRUN_EXPORT void drawFrame(QWidget* window, QPainter& dc, int bevelSize, int bo
                             int reserved1, bool autoSize, int drawAction, int wallpaper, int reserved2,
                             int reserved3, const QRect& rect);
 
-// The area inside bevel, border and inset.
+// The area inside bevel, border and inset: a shadowed bevel is taken off
+// its two sides only.
 QVRUN_EXPORT QRect innerRect(const QRect& rect, int bevelStyle, int bevelSize, int inset);
 
 } // namespace qvrun

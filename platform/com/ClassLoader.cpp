@@ -1,5 +1,7 @@
 #include "platform/com/ClassLoader.h"
 
+#include "platform/com/LibraryCheck.h"
+
 #include <QFileInfo>
 
 #include <dlfcn.h>
@@ -27,6 +29,11 @@ Result ClassLoader::load(const QString& path, Library** out)
     if (auto found = libraries_.find(key); found != libraries_.end()) {
         *out = &found->second;
         return kOk;
+    }
+    // The file may have been damaged since it was registered.
+    if (const auto damaged = damagedLibrary(key)) {
+        lastLoadError_ = key + QStringLiteral(": ") + *damaged;
+        return kLibraryNotLoaded;
     }
     void* handle = dlopen(QFile::encodeName(key).constData(), RTLD_NOW | RTLD_LOCAL);
     if (!handle) {

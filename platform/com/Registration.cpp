@@ -1,6 +1,7 @@
 #include "platform/com/Registration.h"
 
 #include "platform/com/ClassFactory.h"
+#include "platform/com/LibraryCheck.h"
 
 #include <QFile>
 
@@ -12,6 +13,11 @@ namespace {
 
 Result callExport(const QString& library, const char* name, QString* error)
 {
+    if (const auto damaged = damagedLibrary(library)) {
+        if (error)
+            *error = *damaged;
+        return kLibraryNotLoaded;
+    }
     void* handle = dlopen(QFile::encodeName(library).constData(), RTLD_NOW | RTLD_LOCAL);
     if (!handle) {
         if (error)

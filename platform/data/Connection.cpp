@@ -112,7 +112,38 @@ bool useRollbackJournal(sqlite3* db)
 
 } // namespace
 
-Connection::Connection(QString path, sqlite3* db) : path_(std::move(path)), db_(db) {}
+Connection::Connection(QString path, sqlite3* db) : path_(std::move(path)), db_(db), busyTimeoutMs_(BusyTimeoutMs) {}
+
+// SQLite opens a file it may not write read-only, and such a handle stays
+// read-only after the file or its folder is made writable. Before a store,
+// a read-only handle on a file that can now be written is replaced by a new
+// one, so the stores kept for later reach the file as the user was promised.
+// Statements still out on the old handle finish there; it closes after them.
+void Connection::reopenIfMadeWritable()
+{
+    if (sqlite3_db_readonly(db_, "main") != 1 || !QFileInfo(path_).isWritable())
+        return;
+    sqlite3* writable = nullptr;
+    try {
+        writable = openValidated(path_, path_);
+    } catch (const platform::RuntimeError&) {
+        return; // the store fails on the old handle and says why
+    }
+    if (sqlite3_db_readonly(writable, "main") == 1) {
+        sqlite3_close_v2(writable);
+        return;
+    }
+    configure(writable);
+    sqlite3_busy_timeout(writable, busyTimeoutMs_);
+    for (sqlite3_stmt* stmt : std::as_const(idleStatements_))
+        sqlite3_finalize(stmt);
+    idleStatements_.clear();
+    sqlite3_close_v2(db_);
+    db_ = writable;
+    rollbackJournal_ = false;
+    // Rows read so far are read again from the new handle.
+    ++dataVersion_;
+}
 
 Connection::~Connection()
 {
@@ -218,7 +249,8 @@ void Connection::recycle(const QByteArray& sql, sqlite3_stmt* stmt) noexcept
 {
     sqlite3_reset(stmt);
     sqlite3_clear_bindings(stmt);
-    if (idleStatements_.size() >= MaxIdleStatements) {
+    // One of a handle that was replaced is not kept.
+    if (idleStatements_.size() >= MaxIdleStatements || sqlite3_db_handle(stmt) != db_) {
         sqlite3_finalize(stmt);
         return;
     }
@@ -234,7 +266,8 @@ void Connection::execute(const char* sql)
 
 void Connection::waitWhenBusy(bool wait)
 {
-    sqlite3_busy_timeout(db_, wait ? BusyTimeoutMs : 0);
+    busyTimeoutMs_ = wait ? BusyTimeoutMs : 0;
+    sqlite3_busy_timeout(db_, busyTimeoutMs_);
 }
 
 qint64 Connection::lastInsertKey() const
@@ -294,6 +327,7 @@ Connection::WriteTransaction::WriteTransaction(Connection& connection) : connect
 {
     joined_ = connection_.writeDepth_ > 0;
     if (!joined_) {
+        connection_.reopenIfMadeWritable();
         if (!connection_.rollbackJournal_)
             connection_.rollbackJournal_ = useRollbackJournal(connection_.db_);
         connection_.execute("BEGIN IMMEDIATE");

@@ -101,12 +101,14 @@ private:
     friend class Statement;
     Connection(QString path, sqlite3* db);
     void recycle(const QByteArray& sql, sqlite3_stmt* stmt) noexcept;
+    void reopenIfMadeWritable();
 
     QString path_;
     sqlite3* db_ = nullptr;
     quint64 dataVersion_ = 0;
     bool rollbackJournal_ = false; // switched to before the first store
     int writeDepth_ = 0;           // write transactions open, the outermost first
+    int busyTimeoutMs_;            // as waitWhenBusy() last set it
     QHash<QString, std::shared_ptr<const TableInfo>> tables_;
     QMultiHash<QByteArray, sqlite3_stmt*> idleStatements_;
 };

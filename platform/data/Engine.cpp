@@ -24,14 +24,14 @@ std::unique_ptr<Recordset> Database::openRecordset(const QString& source)
     return recordset;
 }
 
-bool Database::indexLongTexts(const QString& table)
+bool Database::indexLongTexts(const QString& table, const std::function<void(int percent)>& progress)
 {
     if (!connection_)
         throw errors::objectNotSet();
     const TableInfo* info = connection_->findTable(table);
     if (!info)
         throw errors::tableNotFound(table);
-    return buildSearchIndex(*connection_, *info);
+    return buildSearchIndex(*connection_, *info, progress);
 }
 
 void Database::close()

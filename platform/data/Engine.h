@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 namespace data {
@@ -24,8 +25,9 @@ public:
     // per file, the index that answers them (see SearchIndex.h). A file that
     // is only ever read is never searched this way and stays untouched. False
     // when the index cannot be built; the searches then read every row, with
-    // the same results.
-    bool indexLongTexts(const QString& table);
+    // the same results. A long build tells `progress` how far it got, in
+    // percent, between its blocks of rows.
+    bool indexLongTexts(const QString& table, const std::function<void(int percent)>& progress = {});
     // Lets go of the file; record sets already opened keep it open.
     void close();
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <limits>
 
 namespace data {
 
@@ -95,7 +96,7 @@ std::optional<SearchIndex> findSearchIndex(Connection& connection, const TableIn
     return index;
 }
 
-bool buildSearchIndex(Connection& connection, const TableInfo& table)
+bool buildSearchIndex(Connection& connection, const TableInfo& table, const std::function<void(int percent)>& progress)
 {
     try {
         if (findSearchIndex(connection, table))
@@ -125,19 +126,44 @@ bool buildSearchIndex(Connection& connection, const TableInfo& table)
 
         // No content of its own: the rows stay in the table, the index holds
         // only where each trigram occurs.
-        const QByteArray sql =
-            "CREATE VIRTUAL TABLE " + index + " USING fts5(" + names
-            + ", content='', tokenize='trigram case_sensitive 1');"
-            + "INSERT INTO " + index + " (rowid, " + names + ") SELECT rowid, " + values("t") + " FROM "
-            + table.quotedName + " AS t;"
-            + "CREATE TRIGGER " + trigger("_insert") + " AFTER INSERT ON " + table.quotedName + " BEGIN " + insertNew
+        const QByteArray create = "CREATE VIRTUAL TABLE " + index + " USING fts5(" + names
+                                  + ", content='', tokenize='trigram case_sensitive 1');";
+        const QByteArray triggers =
+            "CREATE TRIGGER " + trigger("_insert") + " AFTER INSERT ON " + table.quotedName + " BEGIN " + insertNew
             + " END;"
             + "CREATE TRIGGER " + trigger("_delete") + " AFTER DELETE ON " + table.quotedName + " BEGIN " + deleteOld
             + " END;"
             + "CREATE TRIGGER " + trigger("_update") + " AFTER UPDATE ON " + table.quotedName + " WHEN " + changed
             + " BEGIN " + deleteOld + insertNew + " END;";
         Connection::WriteTransaction transaction(connection);
-        connection.execute(sql.constData());
+        connection.execute(create.constData());
+        // The rows go in by blocks in key order, all in the one store, so
+        // that a large table's build can say how far it got between blocks.
+        Statement count = connection.prepare("SELECT count(*) FROM " + table.quotedName);
+        const qint64 total = count.step() ? count.columnInt64(0) : 0;
+        count.reset();
+        Statement blockEnd =
+            connection.prepare("SELECT rowid FROM " + table.quotedName + " WHERE rowid >= ?1 ORDER BY rowid LIMIT 1 OFFSET ?2");
+        Statement fill = connection.prepare("INSERT INTO " + index + " (rowid, " + names + ") SELECT rowid, " + values("t")
+                                            + " FROM " + table.quotedName + " AS t WHERE t.rowid >= ?1 AND t.rowid <= ?2");
+        constexpr qint64 lastKey = std::numeric_limits<qint64>::max();
+        qint64 first = std::numeric_limits<qint64>::min();
+        for (qint64 done = 0; done < total; done += searchIndexBlockRows) {
+            blockEnd.bindInt64(1, first);
+            blockEnd.bindInt64(2, searchIndexBlockRows - 1);
+            const qint64 last = blockEnd.step() ? blockEnd.columnInt64(0) : lastKey;
+            blockEnd.reset();
+            fill.bindInt64(1, first);
+            fill.bindInt64(2, last);
+            fill.step();
+            fill.reset();
+            if (last == lastKey)
+                break;
+            first = last + 1;
+            if (progress && done + searchIndexBlockRows < total)
+                progress(int((done + searchIndexBlockRows) * 100 / total));
+        }
+        connection.execute(triggers.constData());
         transaction.commit();
         return true;
     } catch (const platform::RuntimeError&) {

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -38,8 +39,13 @@ std::optional<SearchIndex> findSearchIndex(Connection& connection, const TableIn
 // Builds the table's index and its triggers in one store, unless the file has
 // it already. False when it cannot be built (a read-only or busy file, a
 // table without memo fields, an SQLite without the trigram tokenizer); the
-// file is then left as it was and contains-searches scan the table.
-bool buildSearchIndex(Connection& connection, const TableInfo& table);
+// file is then left as it was and contains-searches scan the table. The rows
+// are indexed by blocks of `searchIndexBlockRows`; after each block but the
+// last, `progress` (when given) hears how many of the table's rows are
+// indexed, in percent.
+inline constexpr int searchIndexBlockRows = 2048;
+bool buildSearchIndex(Connection& connection, const TableInfo& table,
+                      const std::function<void(int percent)>& progress = {});
 
 // The index's query for rows whose `columns` contain `text` (lowered ASCII);
 // null when the index cannot answer it (see above).

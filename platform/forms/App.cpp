@@ -4,7 +4,8 @@
 #include "platform/data/DataControl.h"
 #include "platform/forms/Dialogs.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 
 #include <algorithm>
@@ -179,6 +180,14 @@ void App::end()
     for (auto& [type, window] : forms_)
         window->hide();
     active_ = nullptr;
+    // A box waiting for its answer runs a loop of its own, and the step that
+    // opened it goes on only once it closes; before the program's loop runs
+    // (a box of the start) nothing else would ever close it. It comes back
+    // as dismissed.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* box = qobject_cast<QDialog*>(window); box && box->isVisible() && box->isModal())
+            box->reject();
+    }
     QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
 }
 

@@ -32,6 +32,13 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv), fau
 #endif
 }
 
+int Application::exec()
+{
+    if (App::exists() && App::current().ended())
+        return 0;
+    return QApplication::exec();
+}
+
 bool Application::notify(QObject* receiver, QEvent* event)
 {
     // Taken before the event: the handler may delete the receiver.

@@ -25,6 +25,12 @@ public:
 
     bool notify(QObject* receiver, QEvent* event) override;
 
+    // The program's loop, unless the program has ended already: an end that
+    // came before the loop ran (a logout while a box of the start was open)
+    // asked a loop to quit that was not yet running, and the program would
+    // otherwise run on with no one to end it.
+    static int exec();
+
 private:
     platform::ScopedFaultHandler faults_;
     TerminationSignal termination_;

@@ -36,15 +36,16 @@ QKeySequence accessKeyOf(const QString& caption)
     return key;
 }
 
-void applyCaptionAccessibleName(QWidget& control, const QString& caption)
+bool applyCaptionAccessibleName(QWidget& control, const QString& caption)
 {
     const QString current = control.accessibleName();
     const QString lastAuto = control.property(autoNameProperty).toString();
     if (!current.isEmpty() && current != lastAuto)
-        return;
+        return false;
     const QString name = stripMnemonic(caption);
     control.setAccessibleName(name);
     control.setProperty(autoNameProperty, name);
+    return true;
 }
 
 } // namespace forms

@@ -15,7 +15,7 @@ QString stripMnemonic(const QString& caption);
 QKeySequence accessKeyOf(const QString& caption);
 
 // Gives a control the accessible name of its caption unless the window chose
-// one of its own with setAccessibleName.
-void applyCaptionAccessibleName(QWidget& control, const QString& caption);
+// one of its own with setAccessibleName; false when the window's name stays.
+bool applyCaptionAccessibleName(QWidget& control, const QString& caption);
 
 } // namespace forms

@@ -57,6 +57,8 @@ QString Dialogs::showFileDialog(const FileRequest& request)
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !(save && request.overwritePrompt));
     dialog.setNameFilter(qtFileFilter(request.filter));
+    if (save)
+        dialog.setDefaultSuffix(request.defaultSuffix);
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
     if (dialog.exec() != QDialog::Accepted)

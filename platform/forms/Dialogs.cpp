@@ -3,6 +3,7 @@
 #include "platform/forms/CommonDialogs.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -68,6 +69,31 @@ QMessageBox::StandardButton standardButtonFor(int answer)
     default:
         return QMessageBox::Ok;
     }
+}
+
+// A word too long for any line (a keyword of hundreds of letters, a long
+// path) would widen the box to the screen's limit and still be cut there.
+// Such a word gets an invisible break opportunity every few letters, so the
+// box wraps it like the rest of its text.
+QString breakableText(const QString& text)
+{
+    constexpr int longestUnbroken = 40;
+    constexpr QChar zeroWidthSpace(0x200B);
+    QString out;
+    out.reserve(text.size() + text.size() / longestUnbroken);
+    int run = 0;
+    for (const QChar c : text) {
+        if (c.isSpace()) {
+            run = 0;
+        } else if (run >= longestUnbroken && !c.isLowSurrogate()) {
+            out += zeroWidthSpace;
+            run = 0;
+        }
+        if (!c.isSpace())
+            ++run;
+        out += c;
+    }
+    return out;
 }
 
 QMessageBox::Icon iconFor(int style)
@@ -235,6 +261,11 @@ QString Dialogs::fileDialog(const FileRequest& request)
     QString path;
     if (const std::optional<FileAnswer> scripted = takeScripted<FileAnswer>(box); scripted && scripted->accepted)
         path = scripted->path;
+    // The name as the save dialog hands it back: a name typed without an
+    // extension gets the default one.
+    if (request.mode == FileRequest::Mode::Save && !request.defaultSuffix.isEmpty() && !path.isEmpty()
+        && QFileInfo(path).suffix().isEmpty())
+        path += QLatin1Char('.') + request.defaultSuffix;
     box.answer = path;
     record(std::move(box));
     return path;
@@ -312,7 +343,7 @@ int Dialogs::showMessageBox(const QString& text, int style, const QString& title
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(title);
     box.setTextFormat(Qt::PlainText); // the text shows as written, "<" and all
-    box.setText(text);
+    box.setText(breakableText(text));
     box.setIcon(iconFor(style));
     const QList<int> offered = offeredAnswers(style);
     QList<QAbstractButton*> buttons;

@@ -22,6 +22,7 @@ struct FileRequest {
     QString filter;
     QString fileName;             // proposed: the file chosen last, or ""
     bool overwritePrompt = false; // Save: asks before an existing file is replaced
+    QString defaultSuffix;        // Save: added to a name typed without an extension, as "qfx"
 };
 
 // What the user chose in the printer dialog, as a test scripts it: the

@@ -1,23 +1,35 @@
 #include "platform/forms/Label.h"
 
 #include "platform/forms/Captions.h"
+#include "platform/forms/LabelAccessible.h"
 
+#include <QMetaMethod>
 #include <QMouseEvent>
 
 namespace forms {
 
 Label::Label(QWidget* parent, const QString& caption) : QLabel(parent)
 {
+    installLabelAccessibility();
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setCaption(caption);
 }
 
+// A label the window named for its role ("Term", "Definition") shows a
+// text that changes; that text is its description, kept in step with it, so
+// a screen reader hears the meaning and not only the role.
 void Label::setCaption(const QString& caption)
 {
     setText(caption);
-    applyCaptionAccessibleName(*this, caption);
+    if (!applyCaptionAccessibleName(*this, caption) && accessibleDescription() != caption)
+        setAccessibleDescription(caption);
+}
+
+bool Label::isClickable() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&Label::click));
 }
 
 void Label::mouseReleaseEvent(QMouseEvent* event)

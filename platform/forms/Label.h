@@ -16,6 +16,11 @@ public:
     QString caption() const { return text(); }
     void setCaption(const QString& caption);
 
+    // Whether the program answers clicks on the label.
+    bool isClickable() const;
+    // A click given without the mouse, as a screen reader gives it.
+    void press() { emit click(); }
+
 signals:
     void click();
     void dblClick();

@@ -9,9 +9,15 @@
 
 namespace forms {
 
+namespace {
+
+constexpr Qt::Alignment pictureAlignment = Qt::AlignLeft | Qt::AlignTop;
+
+} // namespace
+
 PictureControl::PictureControl(QWidget* parent) : QLabel(parent)
 {
-    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setAlignment(pictureAlignment);
 }
 
 bool PictureControl::display(const QByteArray& bytes, const QString& path)
@@ -24,6 +30,7 @@ bool PictureControl::display(const QByteArray& bytes, const QString& path)
     picture_ = loaded;
     bytes_ = bytes;
     path_ = path;
+    setAlignment(pictureAlignment);
     setPixmap(picture_);
     return true;
 }
@@ -63,6 +70,16 @@ void PictureControl::clearPicture()
     dataChanged_ = true;
 }
 
+void PictureControl::showNote(const QString& text)
+{
+    showNothing();
+    setAlignment(Qt::AlignCenter);
+    setWordWrap(true);
+    // On its own background, so the words read over any picture behind the box.
+    setAutoFillBackground(true);
+    setText(text);
+}
+
 // Shows an empty box; the value for the data control stays the last picture
 // that loaded.
 void PictureControl::showNothing()
@@ -70,6 +87,8 @@ void PictureControl::showNothing()
     picture_ = QPixmap();
     path_.clear();
     QLabel::clear();
+    setAlignment(pictureAlignment);
+    setAutoFillBackground(false);
 }
 
 void PictureControl::showFieldValue(const QVariant& value)

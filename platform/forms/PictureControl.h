@@ -24,6 +24,9 @@ public:
     // with no file behind it, and never a new value for a data control.
     void showDrawnPicture(const QImage& image);
     void clearPicture(); // an empty picture, stored as such when bound
+    // A short text in the middle of the box in place of a picture that
+    // cannot be shown; the next picture replaces it.
+    void showNote(const QString& text);
     bool hasPicture() const { return !picture_.isNull(); }
     QPixmap picture() const { return picture_; }
     // The file last loaded ("" for none, bytes, or a file that failed).

@@ -243,6 +243,7 @@ QMimeData* Qv3dLabel::titleMimeData(const QString& title)
     auto* mime = new QMimeData; // owned by the caller or its QDrag
     mime->setData(titleMimeType(), title.toUtf8());
     mime->setText(title);
+    markAsOurs(*mime);
     return mime;
 }
 

@@ -57,8 +57,9 @@ public:
     void setAcceptsTitleDrops(bool on);
 
     // What a drag of a chapter title carries; the caller (or the QDrag it is
-    // handed to) owns it. The type is the program's own: a drop of anything
-    // else, plain text included, is refused.
+    // handed to) owns it. The type is the program's own and the drag is
+    // marked as this run's: a drop of anything else, plain text or the type
+    // offered by another program included, is refused.
     static QString titleMimeType();
     static QMimeData* titleMimeData(const QString& title);
 

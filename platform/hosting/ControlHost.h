@@ -29,6 +29,9 @@ namespace hosting {
 // be read, the place stays empty, says why in problem() and in the log, and
 // the window goes on without the control.
 class ControlHost final : public QWidget {
+    // Its own class name, so that a window's walk over its children finds
+    // the places among them and nothing else.
+    Q_OBJECT
 public:
     explicit ControlHost(QWidget* parent);
     ~ControlHost() override;

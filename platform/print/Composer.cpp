@@ -4,6 +4,8 @@
 
 #include <QtMath>
 
+#include <algorithm>
+
 namespace print {
 
 namespace {
@@ -52,10 +54,12 @@ void Composer::endDocument()
     flushLine();
     if (table_)
         closeTable();
-    if (!pageOpen_ && document_.pages.empty())
-        openPage();
     if (pageOpen_)
+        closeLastPage();
+    if (document_.pages.empty()) {
+        openPage();
         closePage();
+    }
 }
 
 void Composer::replaceDocument(Document document)
@@ -130,7 +134,7 @@ void Composer::breakPage()
 {
     flushLine();
     if (pageOpen_)
-        closePage();
+        closeLastPage();
 }
 
 void Composer::setPositionY(int twips)
@@ -230,10 +234,25 @@ void Composer::openPage()
 {
     page_ = Page{};
     pageOpen_ = true;
+    overflowPage_ = false;
     bands_.assign(1, Band{layout_.textTop(), columns_});
     column_ = 0;
     y_ = layout_.textTop();
     deepest_ = y_;
+}
+
+void Composer::closeLastPage()
+{
+    // Blank lines that ran past the bottom of a page and that nothing followed
+    // would otherwise print a page holding only its header.
+    const bool blank = std::all_of(page_.runs.begin(), page_.runs.end(),
+                                   [](const TextRun& run) { return run.text.trimmed().isEmpty(); });
+    if (overflowPage_ && blank && page_.rules.empty() && page_.pictures.empty()) {
+        page_ = Page{};
+        pageOpen_ = false;
+        return;
+    }
+    closePage();
 }
 
 void Composer::closePage()
@@ -257,6 +276,7 @@ void Composer::advanceColumnOrPage(int height)
         } else {
             closePage();
             openPage();
+            overflowPage_ = true;
         }
     }
 }

@@ -97,6 +97,7 @@ private:
     void ensurePage();
     void openPage();
     void closePage();
+    void closeLastPage(); // at a break or the end: a page of only run-over blank lines is dropped
     void decorate(Page& page);
     void advanceColumnOrPage(int height);
     bool atPageTop() const;
@@ -115,6 +116,7 @@ private:
 
     // The page being composed, and the cursor on it.
     bool pageOpen_ = false;
+    bool overflowPage_ = false; // opened because the text ran past the last one
     Page page_;
     std::vector<Band> bands_;
     int column_ = 0;

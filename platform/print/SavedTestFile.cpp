@@ -1,6 +1,7 @@
 #include "platform/print/SavedTestFile.h"
 
 #include "platform/core/Errors.h"
+#include "platform/core/WholeFile.h"
 
 #include <QBuffer>
 #include <QCryptographicHash>
@@ -8,7 +9,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QSaveFile>
 
 namespace print {
 
@@ -249,12 +249,9 @@ Document readSavedTest(const QByteArray& bytes, const QString& name)
 
 void saveSavedTest(const QString& path, const Document& document)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw platform::errors::savedTestUnwritable(path, file.errorString());
-    const QByteArray bytes = savedTestBytes(document);
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        throw platform::errors::savedTestUnwritable(path, file.errorString());
+    const QString failure = platform::replaceWholeFile(path, savedTestBytes(document));
+    if (!failure.isEmpty())
+        throw platform::errors::savedTestUnwritable(path, failure);
 }
 
 Document loadSavedTest(const QString& path)

@@ -49,8 +49,19 @@ TextMetrics::Font& TextMetrics::font(const TextStyle& style)
     const QString key = style.family + QLatin1Char('|') + QString::number(style.pointSize)
         + (style.bold ? QStringLiteral("|b") : QString());
     auto& slot = fonts_[key];
-    if (!slot)
+    if (!slot) {
         slot = std::make_unique<Font>(fontOf(style));
+        // Bold type keeps the line spacing of its regular weight: a word set
+        // in bold must not push the lines below it down, or forms printed
+        // to be laid over each other (a sheet and its key) drift apart.
+        if (style.bold) {
+            TextStyle regular = style;
+            regular.bold = false;
+            const Font upright(fontOf(regular));
+            slot->lineHeight = upright.lineHeight;
+            slot->ascent = upright.ascent;
+        }
+    }
     lastStyle_ = style;
     last_ = slot.get();
     return *slot;

@@ -1,11 +1,11 @@
 #include "platform/speech/CharacterFile.h"
 
 #include "platform/core/Errors.h"
+#include "platform/core/WholeFile.h"
 
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
 #include <espeak-ng/speak_lib.h>
 
@@ -103,12 +103,9 @@ void writeCharacterFile(const QString& path, const CharacterDescription& descrip
     root.insert(QLatin1String("pitch"), description.voice.pitch);
     root.insert(QLatin1String("look"), look);
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw errors::characterFileUnwritable(path, file.errorString());
-    file.write(QJsonDocument(root).toJson(QJsonDocument::Indented));
-    if (!file.commit())
-        throw errors::characterFileUnwritable(path, file.errorString());
+    const QString failure = platform::replaceWholeFile(path, QJsonDocument(root).toJson(QJsonDocument::Indented));
+    if (!failure.isEmpty())
+        throw errors::characterFileUnwritable(path, failure);
 }
 
 CharacterDescription nuviaCharacter()

@@ -71,6 +71,19 @@ QStringList Dictionary::suggest(const QString& word) const
     return spellings;
 }
 
+QStringList Dictionary::stems(const QString& word) const
+{
+    QStringList forms;
+    if (!engine_ || word.isEmpty())
+        return forms;
+    for (const std::string& stem : engine_->hunspell.stem(engine_->encode(word))) {
+        const QString form = engine_->decode(stem);
+        if (form != word && !forms.contains(form))
+            forms.append(form);
+    }
+    return forms;
+}
+
 void Dictionary::addWord(const QString& word)
 {
     if (word.isEmpty() || added_.contains(word))

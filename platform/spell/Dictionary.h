@@ -27,6 +27,10 @@ public:
     bool check(const QString& word) const;
     // Spellings the main dictionary offers for a word, best first.
     QStringList suggest(const QString& word) const;
+    // The dictionary forms an inflected word comes from ("inches" gives
+    // "inch", "carried" "carry"), without the word itself; none for a word
+    // the main dictionary cannot take apart.
+    QStringList stems(const QString& word) const;
 
     // A word known from now on, for this run (user lists, "Ignore All").
     // Kept across a change of the main dictionary.

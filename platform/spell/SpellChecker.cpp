@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 
 namespace spell {
 
@@ -62,6 +63,7 @@ void SpellChecker::attach(QWidget* editor)
         editor_->removeEventFilter(this);
     editor_ = editor;
     checkPending_ = false;
+    wordOpen_ = false;
     if (editor)
         editor->installEventFilter(this);
 }
@@ -84,35 +86,94 @@ int SpellChecker::editorCaret() const
     return 0;
 }
 
+// Whether the user may have typed the editor's text as it stands: a locked
+// editor takes no typing, and text set anew (another record shown) was not
+// typed, whatever keys went before it.
+bool SpellChecker::editorHoldsTyping() const
+{
+    if (auto* line = qobject_cast<QLineEdit*>(editor_.data()))
+        return !line->isReadOnly() && line->isModified();
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(editor_.data()))
+        return !plain->isReadOnly() && plain->document()->isModified();
+    return false;
+}
+
 bool SpellChecker::eventFilter(QObject* watched, QEvent* event)
 {
-    // The key has not reached the editor yet: remember where it lands and
-    // look once it has. Only a character that closes a word starts a check,
-    // so typing inside a word costs nothing.
-    if (watched == editor_ && event->type() == QEvent::KeyPress && !checkPending_) {
-        const QString typed = static_cast<QKeyEvent*>(event)->text();
+    if (watched != editor_)
+        return QObject::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress) {
+        // The key has not reached the editor yet: remember where it lands
+        // and look once it has. Only a character that closes a word starts a
+        // check, so typing inside a word costs nothing.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QString typed = key->text();
         if (!typed.isEmpty() && closesWord(typed.at(0))) {
-            checkPending_ = true;
-            textBeforeKey_ = editorText();
-            insertAt_ = editorCaret();
-            QMetaObject::invokeMethod(this, &SpellChecker::checkTypedWord, Qt::QueuedConnection);
+            if (!checkPending_) {
+                checkPending_ = true;
+                openBeforeKey_ = wordOpen_;
+                textBeforeKey_ = editorText();
+                insertAt_ = editorCaret();
+                QMetaObject::invokeMethod(this, &SpellChecker::checkTypedWord, Qt::QueuedConnection);
+            }
+            wordOpen_ = false;
+        } else if ((!typed.isEmpty() && typed.at(0).isPrint()) || key->key() == Qt::Key_Backspace
+                   || key->key() == Qt::Key_Delete) {
+            wordOpen_ = true;
         }
+    } else if (event->type() == QEvent::FocusOut) {
+        // Only the user leaving the editor ends a word: a popup or another
+        // window takes the focus for a while, and it comes back here.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::MouseFocusReason
+            || reason == Qt::ShortcutFocusReason)
+            checkLeftWord();
     }
     return QObject::eventFilter(watched, event);
 }
 
 void SpellChecker::checkTypedWord()
 {
+    // The check was made at the focus change, or belongs to an editor no
+    // longer watched: its positions mean nothing in the editor watched now.
+    if (!checkPending_)
+        return;
     checkPending_ = false;
     if (!editor_)
         return;
     const QString text = editorText();
-    // A locked box refused the key, or a step swallowed it.
-    if (text == textBeforeKey_ || insertAt_ >= text.size() || !closesWord(text.at(insertAt_)))
+    // A locked box refused the key, or a step swallowed it, or it was one
+    // the editor does not insert (Return in one line): the word goes on.
+    if (text == textBeforeKey_ || insertAt_ >= text.size() || !closesWord(text.at(insertAt_))) {
+        wordOpen_ = wordOpen_ || openBeforeKey_;
         return;
+    }
     const WordSpan span = wordEndingAt(text, insertAt_);
     if (span.isEmpty())
         return;
+    report(span, text);
+}
+
+// Reported before the focus arrives elsewhere, so the word is replaced in
+// the editor it was typed into.
+void SpellChecker::checkLeftWord()
+{
+    // The closing key just typed is checked first, as it would have been.
+    if (checkPending_)
+        checkTypedWord();
+    if (!wordOpen_ || !editor_)
+        return;
+    wordOpen_ = false;
+    if (!editorHoldsTyping())
+        return;
+    const QString text = editorText();
+    const WordSpan span = wordAt(text, editorCaret());
+    if (!span.isEmpty())
+        report(span, text);
+}
+
+void SpellChecker::report(const WordSpan& span, const QString& text)
+{
     const QString typed = text.mid(span.start, span.length);
     if (isCorrect(typed))
         return;

@@ -22,7 +22,10 @@ class TextTarget;
 //
 // While typing, each word is checked once, when the character that closes
 // it lands; the report comes after the key has been handled, so whoever
-// answers it may change the text freely. The flagged word then is word(),
+// answers it may change the text freely. A word still being typed when the
+// user leaves the editor by Tab or the mouse is checked as the focus leaves
+// (answers seldom end in punctuation), while the editor still counts as
+// the one reported about. The flagged word then is word(),
 // its suggestions suggestionCount() and suggestion(i), and wordPosition()
 // where it stands on the screen.
 class SpellChecker : public QObject {
@@ -89,6 +92,9 @@ protected:
 
 private:
     void checkTypedWord();
+    void checkLeftWord();
+    void report(const WordSpan& span, const QString& text);
+    bool editorHoldsTyping() const;
     QString editorText() const;
     int editorCaret() const;
     QPoint screenPositionOf(const WordSpan& word) const;
@@ -109,6 +115,8 @@ private:
     bool checkPending_ = false;
     QString textBeforeKey_;
     int insertAt_ = 0; // where the closing character lands
+    bool wordOpen_ = false; // keys went into a word no closing character has ended yet
+    bool openBeforeKey_ = false;
 
     bool dialogEnabled_ = false;
     int errorsHandled_ = 0;

@@ -1,9 +1,9 @@
 #include "platform/spell/UserWords.h"
 
 #include "platform/core/Errors.h"
+#include "platform/core/WholeFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace spell {
 
@@ -37,12 +37,9 @@ void UserWords::add(const QString& word)
     if (!kept.isEmpty() && !kept.endsWith('\n'))
         kept += '\n';
     kept += word.toUtf8() + '\n';
-    QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly))
-        throw platform::errors::cannotOpen(path_, file.errorString());
-    file.write(kept);
-    if (!file.commit())
-        throw platform::errors::cannotOpen(path_, file.errorString());
+    const QString failure = platform::replaceWholeFile(path_, kept);
+    if (!failure.isEmpty())
+        throw platform::errors::cannotOpen(path_, failure);
     stored_ = kept;
     words_.append(word);
 }

@@ -42,6 +42,16 @@ WordSpan wordEndingAt(const QString& text, int end)
     return trimmed(text, start, end);
 }
 
+WordSpan wordAt(const QString& text, int position)
+{
+    position = qBound(0, position, int(text.size()));
+    int end = position;
+    while (end < text.size() && (isWordCharacter(text.at(end)) || isJoiner(text.at(end))))
+        ++end;
+    const WordSpan word = wordEndingAt(text, end);
+    return !word.isEmpty() && word.start < position ? word : WordSpan{};
+}
+
 WordSpan nextWord(const QString& text, int from)
 {
     int start = qMax(0, from);

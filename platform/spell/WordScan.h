@@ -28,6 +28,10 @@ bool closesWord(QChar typed);
 // reaches, so a long text costs no more than a short one.
 WordSpan wordEndingAt(const QString& text, int end);
 
+// The word the caret at `position` stands in or just after; empty when it
+// stands before a word or between words.
+WordSpan wordAt(const QString& text, int position);
+
 // The next word starting at or after `from`; empty when there is none.
 WordSpan nextWord(const QString& text, int from);
 

@@ -75,14 +75,7 @@ void ThesaurusControl::setWord(const QString& word)
         noticeLabel_->setText(QStringLiteral("No thesaurus is installed."));
         return;
     }
-    QList<Meaning> meanings;
-    for (const WordSpan& span : spans) {
-        meanings = file_->lookup(lookupKey(QStringView(word).mid(span.start, span.length)));
-        if (!meanings.isEmpty()) {
-            found_ = span;
-            break;
-        }
-    }
+    const QList<Meaning> meanings = lookUp(word, spans);
     if (meanings.isEmpty()) {
         noticeLabel_->setText(QStringLiteral("No synonyms found for \"%1\".").arg(word.trimmed()));
         return;
@@ -92,6 +85,34 @@ void ThesaurusControl::setWord(const QString& word)
         synonymsOfMeaning_.append(meaning.synonyms);
     }
     meaningList_->setCurrentRow(0);
+}
+
+// The form as typed first; only when no place of the word is listed, the
+// dictionary forms of each place, with a word on which form was found.
+QList<Meaning> ThesaurusControl::lookUp(const QString& word, const QList<WordSpan>& spans)
+{
+    for (const WordSpan& span : spans) {
+        QList<Meaning> meanings = file_->lookup(lookupKey(QStringView(word).mid(span.start, span.length)));
+        if (!meanings.isEmpty()) {
+            found_ = span;
+            return meanings;
+        }
+    }
+    if (!stemmer_)
+        return {};
+    for (const WordSpan& span : spans) {
+        const QString typed = word.mid(span.start, span.length);
+        for (const QString& stem : stemmer_(typed)) {
+            QList<Meaning> meanings = file_->lookup(lookupKey(stem));
+            if (meanings.isEmpty())
+                continue;
+            found_ = span;
+            wordLabel_->setText(stem);
+            noticeLabel_->setText(QStringLiteral("\"%1\" is not listed; showing \"%2\".").arg(typed, stem));
+            return meanings;
+        }
+    }
+    return {};
 }
 
 bool ThesaurusControl::haveFile()

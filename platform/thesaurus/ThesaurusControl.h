@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class QLabel;
@@ -27,6 +28,12 @@ public:
     // ThesaurusFile::openInstalled).
     ThesaurusControl(QWidget* parent, QString programFolder);
     ~ThesaurusControl() override;
+
+    // Gives the dictionary forms of an inflected word ("inches" gives
+    // "inch"). The thesaurus lists few plurals or past forms, so a word it
+    // lacks as typed is looked up by these forms instead.
+    using Stemmer = std::function<QStringList(const QString& word)>;
+    void setStemmer(Stemmer stemmer) { stemmer_ = std::move(stemmer); }
 
     // The text the control shows as its word; setting it clears the lists
     // without a lookup.
@@ -57,10 +64,12 @@ private:
     void showMeaning(int row);
     void synonymPicked(QListWidgetItem* item);
     bool haveFile();
+    QList<Meaning> lookUp(const QString& word, const QList<WordSpan>& spans);
 
     QString programFolder_;
     std::unique_ptr<ThesaurusFile> file_;
     bool fileTried_ = false;
+    Stemmer stemmer_;
 
     QString text_;
     WordSpan found_;

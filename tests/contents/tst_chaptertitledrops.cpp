@@ -3,6 +3,7 @@
 
 #include "ContentsTestWindows.h"
 #include "contents/ChapterButtons.h"
+#include "platform/forms/TitleDrop.h"
 #include "questionwindow/frmMain.h"
 
 #include <QDropEvent>
@@ -69,6 +70,7 @@ private slots:
         QTest::newRow("bank II, replaces a title") << 2 << 1 << "Officer's Duties" << false;
         QTest::newRow("bank III, 35 characters") << 3 << 21 << QString(35, QLatin1Char('a')) << false;
         QTest::newRow("bank III, 36 characters") << 3 << 3 << QString(36, QLatin1Char('b')) << true;
+        QTest::newRow("bank II, the longest title") << 2 << 7 << QString(forms::maxTitleLength, QLatin1Char('c')) << true;
     }
     void userBanksTakeAndStoreTheTitle()
     {
@@ -102,6 +104,7 @@ private slots:
         QTest::newRow("bank II, plain text") << 2 << 5 << "text/plain";
         QTest::newRow("bank II, text with a charset") << 2 << 1 << "text/plain;charset=utf-8";
         QTest::newRow("bank III, a web page's selection") << 3 << 2 << "text/html";
+        QTest::newRow("bank II, the palette's own type") << 2 << 5 << Qv3dLabel::titleMimeType();
     }
     void textFromOtherProgramsIsRefused()
     {
@@ -126,6 +129,28 @@ private slots:
         contentsWindow(1).Show();
         contentsWindow(bank).Show();
         QCOMPARE(stored(bank, number), before);
+        QVERIFY(fixture->boxes.shown().isEmpty());
+    }
+
+    // A title longer than any the bank holds is refused, even when this
+    // program's own drag carries it.
+    void overlongTitlesAreRefused_data()
+    {
+        QTest::addColumn<int>("length");
+        QTest::newRow("one character too many") << forms::maxTitleLength + 1;
+        QTest::newRow("100 000 characters") << 100000;
+    }
+    void overlongTitlesAreRefused()
+    {
+        QFETCH(int, length);
+        contentsWindow(2).Show();
+        const QString before = stored(2, 3);
+        const QString caption = chapterButton(2, 3)->caption();
+
+        QVERIFY(!dropTitle(chapterButton(2, 3), QString(length, QLatin1Char('x'))));
+
+        QCOMPARE(chapterButton(2, 3)->caption(), caption);
+        QCOMPARE(stored(2, 3), before);
         QVERIFY(fixture->boxes.shown().isEmpty());
     }
 

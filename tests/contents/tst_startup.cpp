@@ -129,6 +129,31 @@ private slots:
         QCOMPARE(fileHash(program.databasePath()), before);
     }
 
+    // A logout (the program ended by SIGTERM) while that box waits for its
+    // answer closes the box and ends the start there: no window opens.
+    void endingWhileTheStartUpBoxIsOpenOpensNoWindow()
+    {
+        testsupport::ProgramFixture program;
+        const testsupport::WriteProtection protection(program.databasePath());
+        program.app.dialogs().setScripted(false);
+        QTimer::singleShot(0, &program.app, [&] { program.app.end(); });
+        // Should the box stay open, it is closed here so the test goes on to fail.
+        bool stayedOpen = false;
+        QTimer::singleShot(20000, &program.app, [&] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                stayedOpen = true;
+                box->close();
+            }
+        });
+
+        QVERIFY(contents::startUp(program.app));
+
+        QVERIFY(!stayedOpen);
+        QVERIFY(program.app.ended());
+        QVERIFY(!program.app.isLoaded<frmSplash>());
+        QVERIFY(!program.app.isLoaded<frmContents>());
+    }
+
     // The control libraries of the program folder are registered before the
     // first window; one that is missing or broken is named in the log and
     // the program starts all the same.

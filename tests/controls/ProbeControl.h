@@ -4,8 +4,10 @@
 #include "platform/com/DispatchTable.h"
 
 #include <QDialog>
+#include <QPainter>
 
 #include <functional>
+#include <stdexcept>
 
 // A control of the suite with only what the base gives: MousePointer
 // (dispid 1) and MouseIcon (48) as the suite's controls attach them, and
@@ -25,8 +27,32 @@ public:
 
     int primaryVerbs = 0;
     int keysHandled = 0;
+    // Draws a mark in its bottom right corner, so a picture of it shows how
+    // it was scaled.
+    bool markCorner = false;
+    static inline const QColor markColour{0, 255, 0};
+    // Every handler of its window fails with an exception.
+    bool faulty = false;
+    int handled = 0;
 
-    void onKeyDown(QKeyEvent&) override { ++keysHandled; }
+    void onKeyDown(QKeyEvent&) override
+    {
+        ++keysHandled;
+        fail();
+    }
+    void onKeyUp(QKeyEvent&) override { fail(); }
+    void onMousePress(QMouseEvent&) override { fail(); }
+    void onMouseRelease(QMouseEvent&) override { fail(); }
+    void onMouseMove(QMouseEvent&) override { fail(); }
+    void onFocusIn(QFocusEvent&) override { fail(); }
+    void onFocusOut(QFocusEvent&) override { fail(); }
+    void onDraw(QPainter& painter, const QRect& bounds, const QRect& invalid) override
+    {
+        CQvControl::onDraw(painter, bounds, invalid);
+        if (markCorner)
+            painter.fillRect(QRect(bounds.right() - 9, bounds.bottom() - 5, 10, 6), markColour);
+        fail();
+    }
 
 protected:
     com::Result ownIdOfName(const QString& name, com::DispId* id) override { return table().idOfName(name, id); }
@@ -48,6 +74,13 @@ protected:
     int runModal(QDialog& dialog) override { return answerDialog(dialog); }
 
 private:
+    void fail()
+    {
+        ++handled;
+        if (faulty)
+            throw std::out_of_range("a fault in the control's own handling");
+    }
+
     static const com::DispatchTable<ProbeControl>& table()
     {
         using namespace com;

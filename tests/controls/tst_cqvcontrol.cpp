@@ -8,9 +8,11 @@
 #include "support/TestContainer.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QImage>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QTest>
 #include <QWidget>
 
@@ -37,6 +39,8 @@ private slots:
     void aboutBox();
     void displayStrings();
     void pictureOfTheControlIsStretched();
+    void aFaultStaysInTheControl_data();
+    void aFaultStaysInTheControl();
 
 private:
     Ptr<ProbeControl> control_;
@@ -283,15 +287,84 @@ void tst_CQvControl::displayStrings()
 
 void tst_CQvControl::pictureOfTheControlIsStretched()
 {
+    // The control is 120 by 24 with a mark in its bottom right corner; its
+    // picture at twice the size has the mark twice as large in the
+    // picture's corner, and nowhere else.
     QCOMPARE(putProperty(control_.get(), QStringLiteral("BackColor"), Variant::i4(0x0000FF)), kOk);
+    control_->markCorner = true;
     QImage picture(240, 48, QImage::Format_RGB32);
     picture.fill(Qt::white);
     {
         QPainter painter(&picture);
         QCOMPARE(control_->drawTo(&painter, QRect(0, 0, 240, 48)), kOk);
     }
-    QCOMPARE(picture.pixelColor(239, 47), QColor(255, 0, 0));
-    QCOMPARE(picture.pixelColor(0, 0), QColor(255, 0, 0));
+    const QColor back(255, 0, 0);
+    QCOMPARE(picture.pixelColor(0, 0), back);
+    QCOMPARE(picture.pixelColor(239, 47), ProbeControl::markColour);
+    QCOMPARE(picture.pixelColor(222, 37), ProbeControl::markColour); // the mark stretched to 20 by 12
+    QCOMPARE(picture.pixelColor(217, 47), back);
+    QCOMPARE(picture.pixelColor(239, 33), back);
+    QCOMPARE(picture.pixelColor(115, 21), back); // a copy or a tile would put the mark here
+    QCOMPARE(picture.pixelColor(239, 0), back);
+    QCOMPARE(picture.pixelColor(0, 47), back);
+}
+
+void tst_CQvControl::aFaultStaysInTheControl_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::newRow("key press") << int(QEvent::KeyPress);
+    QTest::newRow("key release") << int(QEvent::KeyRelease);
+    QTest::newRow("mouse press") << int(QEvent::MouseButtonPress);
+    QTest::newRow("mouse move") << int(QEvent::MouseMove);
+    QTest::newRow("mouse release") << int(QEvent::MouseButtonRelease);
+    QTest::newRow("paint") << int(QEvent::Paint);
+    QTest::newRow("focus in") << int(QEvent::FocusIn);
+    QTest::newRow("focus out") << int(QEvent::FocusOut);
+}
+
+void tst_CQvControl::aFaultStaysInTheControl()
+{
+    QFETCH(int, type);
+    auto send = [&] {
+        const QPointF at(5, 5);
+        switch (QEvent::Type(type)) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease: {
+            QKeyEvent key(QEvent::Type(type), Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+            QApplication::sendEvent(window_, &key);
+            break;
+        }
+        case QEvent::Paint: window_->grab(); break;
+        case QEvent::FocusIn:
+        case QEvent::FocusOut: {
+            QFocusEvent focus(QEvent::Type(type), Qt::TabFocusReason);
+            QApplication::sendEvent(window_, &focus);
+            break;
+        }
+        default: {
+            QMouseEvent mouse(QEvent::Type(type), at, window_->mapToGlobal(at), Qt::LeftButton,
+                              type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(window_, &mouse);
+            break;
+        }
+        }
+    };
+
+    control_->faulty = true;
+    control_->handled = 0;
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("a fault in the control's own handling")));
+    try {
+        send();
+    } catch (...) {
+        QFAIL("the fault left the control");
+    }
+    QVERIFY(control_->handled >= 1);
+
+    // The window goes on taking its events.
+    control_->faulty = false;
+    control_->handled = 0;
+    send();
+    QVERIFY(control_->handled >= 1);
 }
 
 QTEST_MAIN(tst_CQvControl)

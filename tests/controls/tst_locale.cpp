@@ -4,6 +4,8 @@
 
 #include "controls/locale/LocaleExports.h"
 
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <dlfcn.h>
@@ -16,6 +18,7 @@ class tst_Locale : public QObject {
 private slots:
     void cleanup();
     void errorsCarryTheLocalizedText();
+    void withoutTheLibraryEveryErrorIsTheSame_data();
     void withoutTheLibraryEveryErrorIsTheSame();
     void textsAreAlwaysTerminated();
 };
@@ -48,9 +51,26 @@ void tst_Locale::errorsCarryTheLocalizedText()
     QCOMPARE(info.helpContext, -1);
 }
 
+// A library cut short counts as none: loading it would kill the program.
+void tst_Locale::withoutTheLibraryEveryErrorIsTheSame_data()
+{
+    QTest::addColumn<int>("keep"); // bytes of a copy of the library; -1: no file at all
+    QTest::newRow("missing") << -1;
+    QTest::newRow("cut short at 4096 bytes") << 4096;
+    QTest::newRow("cut short at 1000 bytes") << 1000;
+}
+
 void tst_Locale::withoutTheLibraryEveryErrorIsTheSame()
 {
-    qputenv(controls::CQvControl::localeVariable, "/nowhere/QVLOCALE.so");
+    QFETCH(int, keep);
+    QTemporaryDir folder;
+    const QString copy = folder.filePath(QStringLiteral("QVLOCALE.so"));
+    if (keep >= 0) {
+        QVERIFY(QFile::copy(controls::CQvControl::localeLibraryPath(), copy));
+        QVERIFY(QFileInfo(copy).size() > keep);
+        QVERIFY(QFile::resize(copy, keep));
+    }
+    qputenv(controls::CQvControl::localeVariable, QFile::encodeName(copy));
     auto control = make<ProbeControl>();
     QVERIFY(!control->hasLocaleLibrary());
     const ErrorInfo info = refusedPointer(control.get());

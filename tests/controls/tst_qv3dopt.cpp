@@ -81,6 +81,8 @@ private slots:
     void designTimeReads();
     void everyPropertyRoundTrips_data();
     void everyPropertyRoundTrips();
+    void textsAreCutTo1024Characters_data();
+    void textsAreCutTo1024Characters();
     void aNewControlsBytes();
     void aDamagedPictureIsLeftEmpty();
     void aStreamCutShortKeepsWhatCameBefore();
@@ -350,6 +352,29 @@ void tst_Qv3dOpt::everyPropertyRoundTrips()
         QCOMPARE(picture->image().pixel(0, 0), colour++);
     }
     QCOMPARE(Ptr<Control>::query(target.get())->isDirty(), kFalse);
+}
+
+void tst_Qv3dOpt::textsAreCutTo1024Characters_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("Caption") << QStringLiteral("Caption");
+    QTest::newRow("DataText") << QStringLiteral("DataText");
+}
+
+void tst_Qv3dOpt::textsAreCutTo1024Characters()
+{
+    QFETCH(QString, name);
+    // What the control shows and reports is what it keeps when saved.
+    const QString given = QString(1023, QLatin1Char('a')) + QStringLiteral("bc") + QString(975, QLatin1Char('d'));
+    QCOMPARE(putProperty(control_.get(), name, Variant::string(given)), kOk);
+    const Variant kept = Variant::string(given.left(1024));
+    QCOMPARE(get(control_.get(), name.toLatin1().constData()), kept);
+    QByteArray bytes = saved(control_.get());
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    auto reloaded = make();
+    QCOMPARE(Ptr<PersistStream>::query(reloaded.get())->load(&buffer), kOk);
+    QCOMPARE(get(reloaded.get(), name.toLatin1().constData()), kept);
 }
 
 void tst_Qv3dOpt::aNewControlsBytes()

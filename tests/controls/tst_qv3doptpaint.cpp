@@ -1,7 +1,8 @@
 // How the option button paints itself, probed pixel by pixel: the round
 // box and its dot, the flat box painted over the face, the face picture in
 // its wallpaper modes, the size it takes from its picture, the box on
-// either side, the disabled caption and the focus rectangle.
+// either side, the disabled caption, the bevels and borders and the focus
+// rectangle.
 #include "controls/optionbutton/Qv3doptClasses.h"
 #include "platform/com/Container.h"
 #include "platform/com/Persist.h"
@@ -79,6 +80,8 @@ private slots:
     void disabledCaption_data();
     void disabledCaption();
     void focusRectangle();
+    void bevelsAndBorders_data();
+    void bevelsAndBorders();
     void dataPropertiesChangeNothingOnScreen();
 
 private:
@@ -322,6 +325,49 @@ void tst_Qv3dOptPaint::disabledCaption()
         QVERIFY(countOf(image, kMidGrey, caption) > (face == kMidGrey ? caption.width() * caption.height() / 2 : 0));
     // Nothing of the caption reaches the box's side.
     QCOMPARE(countOf(image, kRed, QRect(15, 0, 4, 40)), 0);
+
+    // The letters themselves stand out from the face, not only their light
+    // and shadow copies: with both copies in the face's colour the caption
+    // still shows.
+    put("LightColor", Variant::i4(fill));
+    put("ShadowColor", Variant::i4(fill));
+    const QImage letters = picture();
+    const int shown = caption.width() * caption.height() - countOf(letters, face, caption);
+    QVERIFY2(shown > 100, qPrintable(QStringLiteral("%1 pixels of the caption show").arg(shown)));
+}
+
+void tst_Qv3dOptPaint::bevelsAndBorders_data()
+{
+    QTest::addColumn<int>("bevelStyle");
+    QTest::addColumn<int>("borderStyle");
+    QTest::addColumn<QPoint>("at");
+    QTest::addColumn<QRgb>("expected");
+
+    // A bevel 2 wide round a grey face 160 x 40; -1: the style a new button
+    // has. The picture's ground is white.
+    QTest::newRow("new: lowered, shadow on the left") << -1 << -1 << QPoint(1, 20) << kBlue;
+    QTest::newRow("new: lowered, light on the right") << -1 << -1 << QPoint(158, 20) << kGreen;
+    QTest::newRow("chiseled: a groove") << 2 << -1 << QPoint(1, 20) << kGreen;
+    QTest::newRow("shadowed right") << 3 << -1 << QPoint(158, 20) << kBlue;
+    QTest::newRow("single line: square corner") << -1 << 1 << QPoint(0, 0) << kRed;
+    QTest::newRow("rounded corners") << -1 << 2 << QPoint(0, 0) << kWhite;
+    QTest::newRow("rounded corners: the side") << -1 << 2 << QPoint(0, 20) << kRed;
+}
+
+void tst_Qv3dOptPaint::bevelsAndBorders()
+{
+    QFETCH(int, bevelStyle);
+    QFETCH(int, borderStyle);
+    QFETCH(QPoint, at);
+    QFETCH(QRgb, expected);
+    makeButton();
+    put("FillColor", Variant::i4(0x808080));
+    put("BevelSize", Variant::i2(2));
+    if (bevelStyle >= 0)
+        put("BevelStyle", Variant::i2(std::int16_t(bevelStyle)));
+    if (borderStyle >= 0)
+        put("BorderStyle", Variant::i2(std::int16_t(borderStyle)));
+    QCOMPARE(picture().pixel(at), expected);
 }
 
 void tst_Qv3dOptPaint::focusRectangle()

@@ -9,6 +9,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QShortcut>
 #include <QTest>
@@ -74,6 +75,8 @@ private slots:
     void arrowsMoveWithinTheGroupAndWrap_data();
     void arrowsMoveWithinTheGroupAndWrap();
     void aKeyDownHandlerCannotStopTheMove();
+    void keyEventsReportThePcKeyCodes_data();
+    void keyEventsReportThePcKeyCodes();
     void activatingTheFormFocusesTheCheckedButton();
     void focusMovingToAnotherHostedControlKeepsTheChoice();
     void mnemonics_data();
@@ -318,6 +321,56 @@ void tst_Qv3dOptWindow::aKeyDownHandlerCannotStopTheMove()
     };
     QTest::keyClick(form_->window(0), Qt::Key_Down);
     QCOMPARE(QApplication::focusWidget(), form_->window(1));
+}
+
+void tst_Qv3dOptWindow::keyEventsReportThePcKeyCodes_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<quint32>("keysym");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("shift");
+
+    // The keys as the X server delivers them, its key symbol beside Qt's key.
+    QTest::newRow("Home") << int(Qt::Key_Home) << 0xFF50u << 0 << 0x24 << 0;
+    QTest::newRow("End") << int(Qt::Key_End) << 0xFF57u << 0 << 0x23 << 0;
+    QTest::newRow("Insert") << int(Qt::Key_Insert) << 0xFF63u << 0 << 0x2D << 0;
+    QTest::newRow("Delete") << int(Qt::Key_Delete) << 0xFFFFu << 0 << 0x2E << 0;
+    QTest::newRow("PageDown") << int(Qt::Key_PageDown) << 0xFF56u << 0 << 0x22 << 0;
+    QTest::newRow("F1") << int(Qt::Key_F1) << 0xFFBEu << 0 << 0x70 << 0;
+    QTest::newRow("Backspace") << int(Qt::Key_Backspace) << 0xFF08u << 0 << 0x08 << 0;
+    QTest::newRow("keypad 5") << int(Qt::Key_5) << 0xFFB5u << int(Qt::KeypadModifier) << 0x65 << 0;
+    QTest::newRow("comma") << int(Qt::Key_Comma) << 0x2Cu << 0 << 0xBC << 0;
+    QTest::newRow("Ctrl+Shift+A") << int(Qt::Key_A) << 0x41u << int(Qt::ControlModifier | Qt::ShiftModifier) << 0x41
+                                  << 3;
+}
+
+void tst_Qv3dOptWindow::keyEventsReportThePcKeyCodes()
+{
+    QFETCH(int, key);
+    QFETCH(quint32, keysym);
+    QFETCH(int, modifiers);
+    QFETCH(int, code);
+    QFETCH(int, shift);
+    makeForm();
+    QWidget* button = form_->window(0);
+    button->setFocus(Qt::OtherFocusReason);
+    form_->clearEvents();
+    const auto mods = Qt::KeyboardModifiers(modifiers);
+    QKeyEvent press(QEvent::KeyPress, key, mods, 0, keysym, 0);
+    QKeyEvent release(QEvent::KeyRelease, key, mods, 0, keysym, 0);
+    QApplication::sendEvent(button, &press);
+    QApplication::sendEvent(button, &release);
+    QList<Variant> down, up;
+    for (const ControlForm::Event& event : form_->events()) {
+        if (event.id == ev::KeyDown)
+            down = QList<Variant>(event.args.begin(), event.args.end());
+        else if (event.id == ev::KeyUp)
+            up = QList<Variant>(event.args.begin(), event.args.end());
+    }
+    const QList<Variant> expected{Variant::i2(std::int16_t(code)), Variant::i2(std::int16_t(shift))};
+    QCOMPARE(down, expected);
+    QCOMPARE(up, expected);
 }
 
 void tst_Qv3dOptWindow::activatingTheFormFocusesTheCheckedButton()

@@ -36,6 +36,8 @@ private slots:
     void spinButtonRepeatsWhileHeld();
     void textFromOutside();
     void dateFormatToItsOwnValueDoesNothing();
+    void formatChangesKeepTheCentury_data();
+    void formatChangesKeepTheCentury();
     void fontMembersAreRunTimeOnly();
     void selectionStaysInTheText();
     void painting();
@@ -228,6 +230,9 @@ void tst_Qvindat::textFromOutside_data()
     QTest::newRow("a year past MaxYear, cancelled") << "04/17/2101" << short(1) << QString() << "01/02/2000" << 1;
     QTest::newRow("a year past MaxYear, replaced") << "04/17/2101" << short(0) << "05/01/2001" << "05/01/2001" << 1;
     QTest::newRow("31 April, cancelled") << "04/31/2001" << short(-1) << QString() << "01/02/2000" << 1;
+    // A lone day digit set from outside is the day, not the tens of one.
+    QTest::newRow("a day of one digit 1") << "4/1/2001" << short(0) << QString() << "04/01/2001" << 0;
+    QTest::newRow("a day of one digit 3") << "1/3/2001" << short(0) << QString() << "01/03/2001" << 0;
 }
 
 void tst_Qvindat::textFromOutside()
@@ -260,6 +265,39 @@ void tst_Qvindat::dateFormatToItsOwnValueDoesNothing()
     QCOMPARE(putProperty(control_.get(), QStringLiteral("DateFormat"), Variant::i2(0)), kOk);
     QVERIFY(site_->changed.empty());
     QCOMPARE(Ptr<Control>::query(control_.get())->isDirty(), kFalse);
+}
+
+void tst_Qvindat::formatChangesKeepTheCentury_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QList<int>>("formats");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("year");
+
+    QTest::newRow("two short formats, then back to four digits")
+        << "03/05/1950" << QList<int>{6, 4, 0} << "03/05/1950" << 1950;
+    QTest::newRow("the weekday of the whole year") << "03/05/1997" << QList<int>{6, 5} << "Wednesday, March 05, 97"
+                                                    << 1997;
+    QTest::newRow("a long date with its weekday, then four digits")
+        << "03/05/1950" << QList<int>{5, 6, 3} << "Sunday, March 5, 1950" << 1950;
+}
+
+void tst_Qvindat::formatChangesKeepTheCentury()
+{
+    QFETCH(QString, text);
+    QFETCH(QList<int>, formats);
+    QFETCH(QString, shown);
+    QFETCH(int, year);
+
+    QWidget parent;
+    QWidget* window = nullptr;
+    QCOMPARE(Ptr<Control>::query(control_.get())->createWindow(&parent, QRect(0, 0, 200, 24), &window), kOk);
+    QCOMPARE(putProperty(control_.get(), QStringLiteral("Text"), Variant::string(text)), kOk);
+    for (int format : formats)
+        QCOMPARE(putProperty(control_.get(), QStringLiteral("DateFormat"), Variant::i2(std::int16_t(format))), kOk);
+    QCOMPARE(get("Text"), Variant::string(shown));
+    QCOMPARE(get("CurrentYear"), Variant::i2(std::int16_t(year)));
+    Ptr<Control>::query(control_.get())->destroyWindow();
 }
 
 void tst_Qvindat::fontMembersAreRunTimeOnly()

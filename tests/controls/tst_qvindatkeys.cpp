@@ -10,7 +10,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDate>
+#include <QFile>
 #include <QImage>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 
@@ -74,6 +78,9 @@ private slots:
     void theEventsOfTypingADate();
     void keyPressMayChangeOrDropTheCharacter();
     void readOnlyTakesNoTyping();
+    void steppingKeepsTheCenturyOfCurrentYear();
+    void aSetTextLeavesTheCaretInATypableField();
+    void typingAfterUndoIntoAnotherFormat();
     void clipboard();
     void focusSelectThenTyping();
     void leavingTheControl();
@@ -192,6 +199,8 @@ void tst_QvindatKeys::typing_data()
                                                      << 0;
     QTest::newRow("Delete of a digit that leaves no date is undone")
         << 0 << "04/17/2001" << "{Del}" << "04/17/2001" << 0 << 0;
+    QTest::newRow("Delete of a day's second digit leaves the first as the day")
+        << 0 << "04/17/2001" << "{Right}{Right}{Right}{Del}" << "04/01/2001" << 4 << 0;
     QTest::newRow("a letter is refused") << 0 << "04/17/2001" << "a" << "04/17/2001" << 0 << 1;
     QTest::newRow("nothing is typed past the end") << 0 << "04/17/2001" << "{End}5" << "04/17/2001" << 10 << 1;
 }
@@ -320,6 +329,56 @@ void tst_QvindatKeys::readOnlyTakesNoTyping()
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("1"));
 }
 
+void tst_QvindatKeys::steppingKeepsTheCenturyOfCurrentYear()
+{
+    // A two-digit year read with the default bounds is the year 1; the
+    // container says which century the date is in.
+    put("DateFormat", Variant::i2(6));
+    put("Text", Variant::string(QStringLiteral("15-Mar-01")));
+    put("CurrentYear", Variant::i2(2001));
+    focus();
+    press(window_, QStringLiteral("{End}{Up}"));
+    QCOMPARE(get("Text"), Variant::string(QStringLiteral("15-Mar-02")));
+    QCOMPARE(get("CurrentYear"), Variant::i2(2002));
+}
+
+void tst_QvindatKeys::aSetTextLeavesTheCaretInATypableField()
+{
+    // The weekday cannot be typed into: the caret goes to the month after it.
+    put("DateFormat", Variant::i2(3));
+    put("Text", Variant::string(QStringLiteral("Saturday, January 1, 2000")));
+    QCOMPARE(get("SelStart"), Variant::i4(10));
+    focus();
+    press(window_, QStringLiteral("F"));
+    QCOMPARE(get("Text"), Variant::string(QStringLiteral("Tuesday, February 1, 2000")));
+    QCOMPARE(beeps_, 0);
+}
+
+void tst_QvindatKeys::typingAfterUndoIntoAnotherFormat()
+{
+    // The user's short date puts the month name far along the text.
+    QTemporaryDir settings;
+    QFile profile(settings.filePath(QStringLiteral("profile.ini")));
+    QVERIFY(profile.open(QIODevice::WriteOnly));
+    profile.write("[intl]\nsShortDate='Date of the exam: 'MMMM d yy\n");
+    profile.close();
+    qputenv("DRILLBOOK_PROFILE", profile.fileName().toLocal8Bit());
+    auto restore = qScopeGuard([] { qunsetenv("DRILLBOOK_PROFILE"); });
+
+    focus();
+    press(window_, QStringLiteral("{End}1"));
+    put("DateFormat", Variant::i2(4));
+    // Undo puts back the text typed in the earlier format, and Home finds
+    // the month name's field for the caret.
+    testsupport::propertyOf(control_.get(), "Undo");
+    QCOMPARE(get("Text"), Variant::string(QStringLiteral("04/17/2001")));
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+    beeps_ = 0;
+    press(window_, QStringLiteral("{Home}J"));
+    QCOMPARE(get("Text"), Variant::string(QStringLiteral("04/17/2001")));
+    QCOMPARE(beeps_, 1);
+}
+
 void tst_QvindatKeys::clipboard()
 {
     focus();
@@ -363,6 +422,11 @@ void tst_QvindatKeys::clipboard()
     // A Delete that leaves no date is undone: the separator cannot go.
     press(window_, QStringLiteral("{Home}{Right}{Right}{Shift+Left}{Del}"));
     QCOMPARE(get("Text"), Variant::string(today("MM/dd/yyyy")));
+
+    // A pasted day of one digit is that day.
+    clipboard->setText(QStringLiteral("4/1/2001"));
+    press(window_, QStringLiteral("{Home}{Shift+End}{Ctrl+V}"));
+    QCOMPARE(get("Text"), Variant::string(QStringLiteral("04/01/2001")));
 }
 
 void tst_QvindatKeys::focusSelectThenTyping()

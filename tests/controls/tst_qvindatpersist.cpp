@@ -10,6 +10,7 @@
 #include <QDataStream>
 #include <QDate>
 #include <QTest>
+#include <QWidget>
 
 using namespace com;
 using testsupport::TestContainer;
@@ -29,6 +30,9 @@ private slots:
     void aStreamOfAnotherKindIsRefused_data();
     void aStreamOfAnotherKindIsRefused();
     void bagKeys();
+    void limitsAreHeldOnLoad_data();
+    void limitsAreHeldOnLoad();
+    void undoKeepsTheLoadedText();
 
 private:
     Ptr<Dispatch> make();
@@ -250,6 +254,93 @@ void tst_QvindatPersist::bagKeys()
     // Without the key, AutoHScroll takes its stored default, FALSE.
     QCOMPARE(Ptr<PersistPropertyBag>::query(control.get())->load(QVariantMap{}), kOk);
     QCOMPARE(get(control.get(), QStringLiteral("AutoHScroll")), Variant::i4(0));
+}
+
+void tst_QvindatPersist::limitsAreHeldOnLoad_data()
+{
+    QTest::addColumn<bool>("throughBag");
+    QTest::addColumn<QList<int>>("stored"); // MaxDay, MaxMonth, MaxYear, MinDay, MinMonth, MinYear
+    QTest::addColumn<QList<int>>("loaded");
+
+    for (const bool bag : {true, false}) {
+        const char* how = bag ? "bag" : "stream";
+        QTest::addRow("%s: years crossed", how) << bag << QList<int>{31, 12, 100, 1, 1, 5000}
+                                                << QList<int>{31, 12, 100, 1, 1, 0};
+        QTest::addRow("%s: days and months crossed", how) << bag << QList<int>{10, 3, 9999, 20, 7, 0}
+                                                          << QList<int>{10, 3, 9999, 1, 1, 0};
+        QTest::addRow("%s: outside their ranges", how) << bag << QList<int>{40, 0, -5, -1, 13, 10000}
+                                                       << QList<int>{31, 12, 9999, 1, 1, 0};
+        QTest::addRow("%s: in order", how) << bag << QList<int>{28, 11, 2049, 0, 0, 1950}
+                                           << QList<int>{28, 11, 2049, 0, 0, 1950};
+    }
+}
+
+void tst_QvindatPersist::limitsAreHeldOnLoad()
+{
+    QFETCH(bool, throughBag);
+    QFETCH(QList<int>, stored);
+    QFETCH(QList<int>, loaded);
+    const char* names[] = {"MaxDay", "MaxMonth", "MaxYear", "MinDay", "MinMonth", "MinYear"};
+
+    auto target = make();
+    if (throughBag) {
+        QVariantMap bag;
+        for (int i = 0; i < 6; ++i)
+            bag.insert(QString::fromLatin1(names[i]), stored[i]);
+        QCOMPARE(Ptr<PersistPropertyBag>::query(target.get())->load(bag), kOk);
+    } else {
+        // A new control's stream with other limits written in their place:
+        // the six are kept one after the other, MaxDay first.
+        auto source = make();
+        QByteArray bytes = saved(source.get());
+        QByteArray limits;
+        QDataStream out(&limits, QIODevice::WriteOnly);
+        out.setByteOrder(QDataStream::LittleEndian);
+        out << qint16(31) << qint16(12) << qint16(9999) << qint16(1) << qint16(1) << qint16(0);
+        const qsizetype at = bytes.indexOf(limits);
+        QVERIFY(at > 0);
+        QByteArray replaced;
+        QDataStream with(&replaced, QIODevice::WriteOnly);
+        with.setByteOrder(QDataStream::LittleEndian);
+        for (int value : stored)
+            with << qint16(value);
+        bytes.replace(at, limits.size(), replaced);
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        QCOMPARE(Ptr<PersistStream>::query(target.get())->load(&buffer), kOk);
+    }
+    for (int i = 0; i < 6; ++i)
+        QVERIFY2(get(target.get(), QString::fromLatin1(names[i])) == Variant::i2(std::int16_t(loaded[i])), names[i]);
+
+    // The loaded control steps a date without leaving its years.
+    QWidget parent;
+    QWidget* window = nullptr;
+    QCOMPARE(Ptr<Control>::query(target.get())->createWindow(&parent, QRect(0, 0, 120, 24), &window), kOk);
+    const std::int16_t lowest = std::int16_t(loaded[5]);
+    const std::int16_t highest = std::int16_t(loaded[2]);
+    QTest::keyClick(window, Qt::Key_End);
+    QTest::keyClick(window, Qt::Key_Up);
+    Variant year;
+    QCOMPARE(getProperty(target.get(), QStringLiteral("CurrentYear"), &year), kOk);
+    std::int16_t shown = 0;
+    QCOMPARE(year.toI2(&shown), kOk);
+    QVERIFY2(shown >= lowest && shown <= highest, qPrintable(QString::number(shown)));
+    Ptr<Control>::query(target.get())->destroyWindow();
+}
+
+void tst_QvindatPersist::undoKeepsTheLoadedText()
+{
+    // Undo on a control nobody typed into puts back the text it has.
+    auto fresh = make();
+    const Variant today = get(fresh.get(), QStringLiteral("Text"));
+    get(fresh.get(), QStringLiteral("Undo"));
+    QCOMPARE(get(fresh.get(), QStringLiteral("Text")), today);
+
+    auto loaded = make();
+    QCOMPARE(Ptr<PersistPropertyBag>::query(loaded.get())->load({{QStringLiteral("Text"), QByteArray("04/17/2001")}}),
+             kOk);
+    get(loaded.get(), QStringLiteral("Undo"));
+    QCOMPARE(get(loaded.get(), QStringLiteral("Text")), Variant::string(QStringLiteral("04/17/2001")));
 }
 
 QTEST_MAIN(tst_QvindatPersist)

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QPainter>
 #include <QTest>
 #include <QWidget>
 
@@ -31,6 +32,8 @@ private slots:
     void normaliserRefusesYearsOutsideTheCalendar();
     void innerRectangle_data();
     void innerRectangle();
+    void frameStyles_data();
+    void frameStyles();
     void clipboardCopyAndPaste();
     void eachCaretBlinksOnItsOwn();
 };
@@ -200,8 +203,10 @@ void tst_Runtime::innerRectangle_data()
     QTest::addColumn<int>("inset");
     QTest::addColumn<QRect>("expected");
 
-    QTest::newRow("no bevel: the inset alone") << 0 << 3 << 2 << QRect(2, 2, 96, 16);
+    QTest::newRow("lowered bevel and inset") << 0 << 3 << 2 << QRect(5, 5, 90, 10);
     QTest::newRow("raised bevel and inset") << 1 << 3 << 2 << QRect(5, 5, 90, 10);
+    QTest::newRow("shadowed right: below and right only") << 3 << 3 << 2 << QRect(2, 2, 93, 13);
+    QTest::newRow("shadowed left: above and left only") << 4 << 3 << 2 << QRect(5, 5, 93, 13);
     QTest::newRow("nothing") << 0 << 0 << 0 << QRect(0, 0, 100, 20);
     QTest::newRow("more than the rectangle") << 2 << 30 << 2 << QRect(32, 32, 36, 0);
 }
@@ -213,6 +218,55 @@ void tst_Runtime::innerRectangle()
     QFETCH(int, inset);
     QFETCH(QRect, expected);
     QCOMPARE(qvrun::innerRect(QRect(0, 0, 100, 20), bevelStyle, bevelSize, inset), expected);
+}
+
+void tst_Runtime::frameStyles_data()
+{
+    QTest::addColumn<int>("bevelStyle");
+    QTest::addColumn<int>("borderStyle");
+    QTest::addColumn<QPoint>("at");
+    QTest::addColumn<QRgb>("expected");
+
+    // A 40 x 20 frame with a bevel 2 wide: face white, light green, shadow
+    // blue, border red, over a black container.
+    const QRgb face = qRgb(255, 255, 255), light = qRgb(0, 255, 0), shadow = qRgb(0, 0, 255),
+               border = qRgb(255, 0, 0), container = qRgb(0, 0, 0);
+    QTest::newRow("lowered: shadow above left") << 0 << 0 << QPoint(1, 10) << shadow;
+    QTest::newRow("lowered: light below right") << 0 << 0 << QPoint(38, 10) << light;
+    QTest::newRow("lowered: the face inside") << 0 << 0 << QPoint(20, 10) << face;
+    QTest::newRow("raised: light above left") << 1 << 0 << QPoint(10, 1) << light;
+    QTest::newRow("raised: shadow below right") << 1 << 0 << QPoint(10, 18) << shadow;
+    QTest::newRow("raised: out to the last column") << 1 << 0 << QPoint(39, 10) << shadow;
+    QTest::newRow("chiseled: cut down outside") << 2 << 0 << QPoint(0, 10) << shadow;
+    QTest::newRow("chiseled: standing up inside") << 2 << 0 << QPoint(1, 10) << light;
+    QTest::newRow("chiseled: inside, below right") << 2 << 0 << QPoint(38, 10) << shadow;
+    QTest::newRow("shadowed right: right") << 3 << 0 << QPoint(38, 10) << shadow;
+    QTest::newRow("shadowed right: below") << 3 << 0 << QPoint(20, 19) << shadow;
+    QTest::newRow("shadowed right: nothing left") << 3 << 0 << QPoint(0, 10) << face;
+    QTest::newRow("shadowed right: the face is offset") << 3 << 0 << QPoint(39, 0) << face;
+    QTest::newRow("shadowed left: left") << 4 << 0 << QPoint(1, 10) << shadow;
+    QTest::newRow("shadowed left: above") << 4 << 0 << QPoint(20, 0) << shadow;
+    QTest::newRow("shadowed left: nothing right") << 4 << 0 << QPoint(39, 10) << face;
+    QTest::newRow("single line: its corner") << 1 << 1 << QPoint(0, 0) << border;
+    QTest::newRow("single line: the bevel inside it") << 0 << 1 << QPoint(1, 10) << shadow;
+    QTest::newRow("rounded corners: the corner is the container's") << 1 << 2 << QPoint(0, 0) << container;
+    QTest::newRow("rounded corners: the side") << 1 << 2 << QPoint(0, 10) << border;
+    QTest::newRow("rounded corners: the bevel inside it") << 1 << 2 << QPoint(1, 10) << light;
+}
+
+void tst_Runtime::frameStyles()
+{
+    QFETCH(int, bevelStyle);
+    QFETCH(int, borderStyle);
+    QFETCH(QPoint, at);
+    QFETCH(QRgb, expected);
+    QImage image(40, 20, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter dc(&image);
+    qvrun::drawFrame(nullptr, dc, 2, borderStyle != 0 ? 1 : 0, borderStyle, bevelStyle, 0, 0, 0xFF0000, 0x00FF00,
+                     0xFFFFFF, 0x0000FF, 0, true, 1, 0, 0, 0, image.rect());
+    dc.end();
+    QCOMPARE(image.pixel(at), expected);
 }
 
 void tst_Runtime::clipboardCopyAndPaste()

@@ -257,6 +257,44 @@ private slots:
         QCOMPARE(questionsOf(db(), captains), 0);
     }
 
+    // Another program in the middle of writing to the bank, so that it cannot
+    // even be read (the third bank window, not loaded yet, reads it as the
+    // removal starts): nothing of the chapter changes, and the removal says
+    // so itself, offering Retry, which tries again at once. Once the bank is
+    // free, the removal goes through.
+    void removalWhileTheBankIsInUse()
+    {
+        const Bank before = bank();
+        frmQ& q = paletteOn(captains);
+        {
+            testsupport::RawDatabase other(db(), testsupport::RawDatabase::Access::ReadWrite);
+            other.execute(QStringLiteral("BEGIN EXCLUSIVE"));
+            fixture->boxes.answer(forms::vbYes).answer(forms::vbRetry).answer(forms::vbCancel);
+            q.cmdDelete_Click();
+            QCOMPARE(fixture->boxes.shown().size(), 3);
+            for (int i : {1, 2}) {
+                const forms::ShownBox& box = fixture->boxes.shown().at(i);
+                QCOMPARE(box.title, QStringLiteral("Brisolt Software"));
+                QCOMPARE(box.buttons, int(forms::vbRetryCancel));
+                QCOMPARE(box.icon, int(forms::vbExclamation));
+                QVERIFY2(box.text.startsWith(QStringLiteral("The chapter could not be deleted"))
+                             && box.text.contains(QStringLiteral("in use by another program"))
+                             && box.text.contains(QStringLiteral("Error 3260: Could not update; currently locked.")),
+                         qPrintable(box.text));
+            }
+            QVERIFY(q.isVisible());
+            QCOMPARE(listed(q), before.list);
+            other.execute(QStringLiteral("ROLLBACK"));
+        }
+        QCOMPARE(bank(), before);
+
+        choose(q, captains);
+        fixture->boxes.answer(forms::vbYes);
+        q.cmdDelete_Click();
+        QCOMPARE(questionsOf(db(), captains), 0);
+        QVERIFY(!storedList(db()).contains(captains));
+    }
+
     // ---- Caption removal -------------------------------------------------------------------
 
     // Only in the user's bank in front, only when the list's own title was

@@ -131,6 +131,7 @@ private slots:
         for (int times = 0; times < 2; ++times) {
             unlockBy(w, unlockWay);
             verifyUnlocked(w);
+            QCOMPARE(w.Status->panel(markers::chapterPanel)->text(), QStringLiteral("Questions Unlocked"));
         }
         QVERIFY(movesFree(w)); // unlocking alone changes no record
         lockBy(w, lockWay);

@@ -267,7 +267,32 @@ private slots:
                 const int needed = QFontMetrics(frame->font()).horizontalAdvance(frame->caption());
                 QVERIFY2(needed + 16 <= frame->width(), qPrintable(frame->caption()));
             }
+            QVERIFY2(hub.chkPic->sizeHint().width() <= hub.chkPic->width(),
+                     qPrintable(QStringLiteral("%1 wide in %2").arg(hub.chkPic->sizeHint().width()).arg(hub.chkPic->width())));
         }
+    }
+
+    // The hub shows the question's whole picture, small enough for its box
+    // and in its own proportions.
+    void thePictureFitsItsBox()
+    {
+        // The move buttons' record display loads the third question's picture.
+        frmMain& w = fixture->showChapter(testsupport::sample::captains);
+        w.cmdFirst_Click();
+        w.cmdNext_Click();
+        w.cmdNext_Click();
+        w.cmdAdd_Click();
+        frmBank& hub = form<frmBank>();
+        const QPixmap source = w.FXImage1->picture();
+        QVERIFY(!source.isNull());
+        QVERIFY(source.width() > hub.pic1->width() || source.height() > hub.pic1->height());
+        const QPixmap shown = hub.pic1->picture();
+        QVERIFY(!shown.isNull());
+        QVERIFY2(shown.width() <= hub.pic1->width() && shown.height() <= hub.pic1->height(),
+                 qPrintable(QStringLiteral("%1x%2 in %3x%4")
+                                .arg(shown.width()).arg(shown.height()).arg(hub.pic1->width()).arg(hub.pic1->height())));
+        QVERIFY(shown.width() == hub.pic1->width() || shown.height() == hub.pic1->height());
+        QVERIFY(qAbs(double(shown.width()) / shown.height() - double(source.width()) / source.height()) < 0.05);
     }
 
     // The proposed number follows the chapter's last numbered question in
@@ -308,6 +333,19 @@ private slots:
     // question window shows it.
     void transportAppendsOneCopy()
     {
+        // The question copied has a value in every field the copy takes.
+        const QString source = testsupport::queryValue(db(), QStringLiteral("SELECT ID FROM table1 WHERE Chapter = "
+                                                                            "'Fire Hose' ORDER BY rowid LIMIT 1 OFFSET 2"))
+                                   .toString();
+        testsupport::executeSql(db(), QStringLiteral("UPDATE table1 SET Memo = 'Couplings first.', FF = '2', "
+                                                     "d_strip1 = 'truss.jpg', Video = 'drill.mpg' WHERE ID = ")
+                                          + source);
+        const QString copied = QStringLiteral("Question, A, B, C, D, Answer, Memo, FF, d_strip1, Video");
+        const auto original =
+            testsupport::RawDatabase(db()).rows(QStringLiteral("SELECT %1 FROM table1 WHERE ID = %2").arg(copied, source));
+        QCOMPARE(original.size(), 1);
+        for (const QVariant& value : original[0])
+            QVERIFY(!value.toString().isEmpty());
         frmBank& hub = transportFrom(testsupport::sample::hose, 2);
         const QString question = hub.txtQuestion->text();
         const int before = testsupport::queryValue(db(), QStringLiteral("SELECT COUNT(*) FROM table1")).toInt();
@@ -326,12 +364,31 @@ private slots:
         QCOMPARE(rows[0][2].toString(), QStringLiteral("77"));
         QCOMPARE(rows[0][3].toString(), question);
         QCOMPARE(rows[0][4].toString(), QStringLiteral("1"));
+        const auto copy =
+            testsupport::RawDatabase(db()).rows(QStringLiteral("SELECT %1 FROM table1 WHERE Call = %2").arg(copied).arg(largest + 1));
+        QCOMPARE(copy, original);
         QCOMPARE(testsupport::queryValue(db(), QStringLiteral("SELECT COUNT(*) FROM table1 WHERE Call = %1").arg(largest + 1))
                      .toInt(),
                  1);
         frmMain& w = form<frmMain>();
         QCOMPARE(w.txtCall->text(), QString::number(largest + 1));
         QCOMPARE(w.txtChapter->text(), testsupport::sample::captains);
+        QVERIFY(fixture->boxes.ok());
+    }
+
+    // Exit on the question window closes the hub with it: nothing is left
+    // that would load the question window again or copy a question nobody
+    // chose.
+    void exitClosesTheHub()
+    {
+        frmBank& hub = transportFrom(testsupport::sample::hose, 2);
+        hub.optBoth_Click();
+        pickChapter(hub, testsupport::sample::captains);
+        const int before = testsupport::queryValue(db(), QStringLiteral("SELECT COUNT(*) FROM table1")).toInt();
+        form<frmMain>().cmdExit_Click();
+        QVERIFY(!forms::App::current().isLoaded<frmBank>());
+        QApplication::processEvents();
+        QCOMPARE(testsupport::queryValue(db(), QStringLiteral("SELECT COUNT(*) FROM table1")).toInt(), before);
         QVERIFY(fixture->boxes.ok());
     }
 
@@ -412,6 +469,7 @@ private slots:
         QVERIFY(labels.size() >= 6);
         for (const forms::Label* label : labels)
             QCOMPARE(label->foreColor(), labelColor);
+        QCOMPARE(hub.chkPic->foreColor(), labelColor);
     }
 };
 

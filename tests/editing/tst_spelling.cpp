@@ -163,6 +163,59 @@ private slots:
         QCOMPARE(field->text(), QStringLiteral("Open the hydrant "));
     }
 
+    // Answers seldom end in punctuation: the last word is checked when the
+    // box is left by Tab or the mouse, and answered in that box, never in
+    // the one the focus arrives in.
+    void lastWordCheckedWhenTheBoxIsLeft_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("byMouse");
+        QTest::addColumn<int>("choice"); // popup item chosen; -2 no popup expected
+        QTest::addColumn<QString>("result");
+        QTest::newRow("one suggestion, Tab") << "txtA" << "hydrnat" << false << -2 << "Open the hydrant";
+        QTest::newRow("one suggestion, mouse") << "txtNotes" << "hydrnat" << true << -2 << "Open the hydrant";
+        QTest::newRow("popup, Tab") << "txtQuestion" << "captian" << false << 2 << "Open the caption";
+        QTest::newRow("popup, mouse") << "txtD" << "captian" << true << 1 << "Open the captain";
+        QTest::newRow("correct word") << "txtB" << "hydrant" << false << -2 << "Open the hydrant";
+    }
+    void lastWordCheckedWhenTheBoxIsLeft()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(bool, byMouse);
+        QFETCH(int, choice);
+        QFETCH(QString, result);
+        auto& w = shownHoseChapter(true);
+        w.cmdShowNotes_Click();
+        auto* field = w.findChild<forms::TextBox*>(box);
+        // The box the mouse goes to holds a misspelling of its own.
+        forms::TextBox* clicked = field == w.txtC ? w.txtB : w.txtC;
+        clicked->setText(QStringLiteral("Charge teh"));
+        QHash<forms::TextBox*, QString> others;
+        for (auto* other : {w.txtQuestion, w.txtA, w.txtB, w.txtC, w.txtD, w.txtNotes}) {
+            if (other != field)
+                others.insert(other, other->text());
+        }
+        testsupport::SpellingAnswers answers;
+        if (choice >= 0)
+            answers.popup(choice);
+        focus(field);
+        field->setText(QStringLiteral("Open the "));
+        typeAtEnd(field, typed);
+        if (byMouse)
+            QTest::mouseClick(clicked->editor(), Qt::LeftButton);
+        else
+            QTest::keyClick(field->editor(), Qt::Key_Tab);
+        QTRY_VERIFY(!field->editor()->hasFocus());
+        QCoreApplication::processEvents();
+        QCOMPARE(field->text(), result);
+        QCOMPARE(answers.unexpected, 0);
+        QVERIFY(answers.allUsed());
+        for (auto it = others.cbegin(); it != others.cend(); ++it)
+            QCOMPARE(it.key()->text(), it.value());
+    }
+
     // A popup never shows a spelling of an earlier one.
     void popupItemsAreNeverStale()
     {

@@ -1,15 +1,20 @@
 #include "support/FileQuery.h"
 #include "support/QuestionWindowFixture.h"
 #include "support/SampleChapters.h"
+#include "support/TestContainer.h"
 #include "support/WriteProtection.h"
 
 #include "appearance/art/PreviewPicture.h"
 #include "editing/frmStrips.h"
+#include "platform/com/Dispatch.h"
+#include "platform/hosting/ControlHost.h"
+#include "platform/hosting/ControlLibraries.h"
 #include "platform/media/MediaPlayer.h"
 #include "questionwindow/frmMain.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -59,6 +64,9 @@ Q_DECLARE_METATYPE(Change)
 class tst_Strips : public QObject {
     Q_OBJECT
 
+    // The option button "Lead 1" comes from its control library, as in the
+    // program folder.
+    std::unique_ptr<testsupport::TestContainer> container;
     std::unique_ptr<testsupport::QuestionWindowFixture> fixture;
 
     QString pictures() const { return fixture->folder.filePath(QStringLiteral("pictures")); }
@@ -127,13 +135,37 @@ class tst_Strips : public QObject {
 private slots:
     void init()
     {
+        container = std::make_unique<testsupport::TestContainer>();
+        QVERIFY(hosting::registerControlLibraries(QFileInfo(QStringLiteral(DRILLBOOK_QV3DOPT)).absolutePath())
+                    .isEmpty());
         fixture = std::make_unique<testsupport::QuestionWindowFixture>();
         QVERIFY(writeFile(QDir(videos()).filePath(QStringLiteral("drill.mpg")), "a clip"));
         QVERIFY(writeFile(QDir(videos()).filePath(QStringLiteral("Pump.WMV")), "a clip"));
     }
-    void cleanup() { fixture.reset(); }
+    void cleanup()
+    {
+        fixture.reset();
+        container.reset();
+    }
 
     // ---- Opening ----------------------------------------------------------
+
+    // The option button sits among the window's labels, boxes and buttons:
+    // a click selects it and the window goes on.
+    void theLeadOptionTakesAClick()
+    {
+        frmStrips& s = open(captainsAt(0), Opening::CameraKey);
+        QVERIFY(QTest::qWaitForWindowExposed(&s));
+        QVERIFY2(s.optLead1->controlWindow(), qPrintable(s.optLead1->problem()));
+        QTest::mouseClick(s.optLead1->controlWindow(), Qt::LeftButton, {}, QPoint(8, s.optLead1->height() / 2));
+        com::Variant value;
+        QCOMPARE(com::getProperty(s.optLead1->object(), QStringLiteral("Value"), &value), com::kOk);
+        bool selected = false;
+        QCOMPARE(value.toBool(&selected), com::kOk);
+        QVERIFY(selected);
+        QVERIFY(s.isVisible());
+        fixture->verifyNoBoxes();
+    }
 
     void opensOnTheTabOfItsWay_data()
     {
@@ -361,6 +393,16 @@ private slots:
                  deleted);
         // The window's own picture boxes keep their texts.
         QCOMPARE(s.txtFile1->text(), QStringLiteral("truss.jpg"));
+        // A deleted picture is offered no more, also once this window is
+        // closed and the question window is active again.
+        for (int back = 0; back < 2; ++back) {
+            if (back) {
+                s.Command1_Click();
+                w.Show();
+            }
+            QVERIFY(w.cmdShow->isHidden());
+            QCOMPARE(w.cmdHide->isHidden(), deleted);
+        }
     }
 
     // Without a question, on the last one too: the move forward reaches the
@@ -373,6 +415,7 @@ private slots:
         QCOMPARE(w.txtVideo1->text(), QStringLiteral("drill.mpg"));
         frmStrips& s = open(w, Opening::VideoItem);
         QVERIFY(!s.txtFileName2->text().isEmpty());
+        QVERIFY(!w.cmdShowVideo->isHidden());
         s.Command12_Click();
 
         fixture->verifyNoBoxes();
@@ -384,6 +427,10 @@ private slots:
         QCOMPARE(s.txtFileName2->text(), QString());
         QCOMPARE(w.txtVideo->text(), QString());
         QCOMPARE(w.Video->fileName(), QString());
+        s.Command1_Click();
+        w.Show();
+        QVERIFY(w.cmdShowVideo->isHidden());
+        QVERIFY(w.cmdHideVideo->isHidden());
     }
 
     // ---- Changes that cannot be kept ------------------------------------------------

@@ -155,6 +155,33 @@ private slots:
         QCOMPARE(stored(call, column), after);
     }
 
+    // Plurals and past forms are looked up by the form the program's
+    // dictionary says they come from, and the synonym takes the selection's
+    // place.
+    void inflectedWordsFindTheirStem_data()
+    {
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("synonym");
+        QTest::newRow("plural -es") << "inches" << "inch" << "in";
+        QTest::newRow("plural -s") << "hoses" << "hose" << "hosepipe";
+        QTest::newRow("past form") << "carried" << "carry" << "transport";
+    }
+    void inflectedWordsFindTheirStem()
+    {
+        QFETCH(QString, selected);
+        QFETCH(QString, shown);
+        QFETCH(QString, synonym);
+        frmMain& w = shownChapter(true);
+        select(w.txtNotes, QStringLiteral("Two ") + selected + QStringLiteral(" more"), selected);
+        frmThesaurus& t = pressThesaurusKey(w);
+        t.cmdCheckword->click();
+        QCOMPARE(t.VSThesaurus1->notice(), QStringLiteral("\"%1\" is not listed; showing \"%2\".").arg(selected, shown));
+        QVERIFY2(pickSynonym(*t.VSThesaurus1, synonym), qPrintable(t.VSThesaurus1->meanings().join(u'|')));
+        t.Command1->click();
+        QCOMPARE(w.txtNotes->text(), QStringLiteral("Two ") + synonym + QStringLiteral(" more"));
+    }
+
     // Nothing selected: the word box opens empty and "Replace" inserts what
     // is typed into it at the caret, without a lookup.
     void withoutASelectionTheWordGoesInAtTheCaret()

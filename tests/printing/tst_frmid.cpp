@@ -285,6 +285,67 @@ private slots:
         QCOMPARE(w.txtName->text(), QStringLiteral("Maria"));
     }
 
+    // With no user shown there is nothing to type into, so nothing can wait
+    // for a Save that has no row to store; Reset brings the users back,
+    // ready to change and to move among.
+    void noUserShownLeavesNothingToType()
+    {
+        frmID& w = users();
+        w.Show();
+        pick(w, QStringLiteral("Whitfield"));
+        fixture->boxes.answer(forms::vbYes);
+        w.cmdDelete_Click();
+        for (forms::TextBox* box : {w.txtName, w.txtLast, w.txtCity, w.txtComments})
+            QVERIFY2(!box->isEnabled(), qPrintable(box->objectName()));
+        QVERIFY(w.txtLast->text().isEmpty());
+        QCOMPARE(offered(w), QStringLiteral("- - - - New - - Reset OK"));
+
+        w.cmdReset_Click();
+        QCOMPARE(offered(w), everything);
+        QVERIFY(w.txtLast->isEnabled());
+        QTest::keyClicks(w.txtCity->editor(), QStringLiteral("x"));
+        w.cmdSave_Click();
+        QCOMPARE(offered(w), saved);
+        QCOMPARE(reachable(w).size(), storedLastNames().size());
+    }
+
+    // A new user whose Save was refused for want of a last name is dropped
+    // when the user leaves him (a name picked, Reset, the window closed):
+    // nothing half-made is stored, and the window is not left locked.
+    void halfMadeUserIsNeverStored_data()
+    {
+        QTest::addColumn<QString>("leave");
+        QTest::newRow("pick a name") << "pick";
+        QTest::newRow("reset") << "reset";
+        QTest::newRow("close") << "close";
+    }
+    void halfMadeUserIsNeverStored()
+    {
+        QFETCH(QString, leave);
+        frmID& w = users();
+        w.Show();
+        const QStringList before = storedLastNames();
+        w.cmdNew_Click();
+        QTest::keyClicks(w.txtName->editor(), QStringLiteral("Nameless"));
+        fixture->boxes.answer(forms::vbOK);
+        w.cmdSave_Click();
+        QCOMPARE(offered(w), locked);
+
+        if (leave == QLatin1String("pick"))
+            pick(w, QStringLiteral("Whitfield"));
+        else if (leave == QLatin1String("reset"))
+            w.cmdReset_Click();
+        else
+            QVERIFY(w.Unload());
+        QCOMPARE(queryValue(db(), "SELECT count(*) FROM Table5 WHERE first = 'Nameless'").toInt(), 0);
+        QCOMPARE(storedLastNames(), before);
+        if (leave == QLatin1String("close"))
+            return;
+        QCOMPARE(offered(w), everything);
+        QVERIFY(w.txtName->text() != QLatin1String("Nameless"));
+        QCOMPARE(listed(w), before);
+    }
+
     // Save stores the shown row in every state the window can be in: a
     // change typed in the window as loaded, a new user, and a second change
     // of the user just saved, which changes his row in place.

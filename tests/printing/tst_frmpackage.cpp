@@ -21,6 +21,7 @@
 #include "questionwindow/frmMain.h"
 #include "widgets/XP_ProgressBar.h"
 
+#include <QAccessible>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -101,6 +102,7 @@ private slots:
     void borderStaysOnTheDocument();
     void progressBarFollowsTheSetOnlyWhileShown();
     void questionWindowReachesPrinting();
+    void choicesShowTheirCaptionsWhole();
 
 private:
     // The registration store the title's option buttons come from.
@@ -126,6 +128,22 @@ void FrmPackageTest::cleanup()
     store_.reset();
 }
 
+// Every choice's caption is read whole beside its box, none cut at the edge
+// of the control or of the frame around it.
+void FrmPackageTest::choicesShowTheirCaptionsWhole()
+{
+    printing::frmPackage& w = forms::form<printing::frmPackage>();
+    w.Show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QList<QAbstractButton*> choices = {w.opt1, w.opt2, w.opt3, w.opt4, w.chk1, w.chk2, w.chk3, w.chkResults,
+                                             w.optside1, w.optside2};
+    for (QAbstractButton* choice : choices) {
+        QVERIFY2(choice->sizeHint().width() <= choice->width(), qPrintable(choice->text()));
+        QWidget* frame = choice->parentWidget();
+        QVERIFY2(choice->geometry().right() < frame->width() - 2, qPrintable(choice->text()));
+    }
+}
+
 // Each way of changing a setting stores it in the file before the step
 // returns, so a program that is killed (or ends without unloading the
 // window) keeps it.
@@ -140,6 +158,7 @@ void FrmPackageTest::everyChangeReachesTheRowAtOnce_data()
     QTest::newRow("title size") << "title font" << "headersize" << "10.5";
     QTest::newRow("body colour") << "colour" << "color" << "255";
     QTest::newRow("swatch") << "swatch" << "color" << "255";
+    QTest::newRow("swatch pressed by a screen reader") << "swatch by reader" << "color" << "255";
     QTest::newRow("title colour") << "title colour" << "headercolor" << "255";
     QTest::newRow("title swatch") << "title swatch" << "headercolor" << "255";
     QTest::newRow("custom title typed") << "custom title" << "headertitle" << "Station 9 Drill";
@@ -171,6 +190,12 @@ void FrmPackageTest::everyChangeReachesTheRowAtOnce()
     } else if (change == QLatin1String("title colour")) {
         boxes().chooseColor(255);
         w.cmdHeaderColor_Click();
+    } else if (change == QLatin1String("swatch by reader")) {
+        boxes().chooseColor(255);
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(w.colorbox);
+        QVERIFY(reader && reader->actionInterface());
+        QCOMPARE(reader->role(), QAccessible::Button);
+        reader->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     } else if (change == QLatin1String("title swatch")) {
         boxes().chooseColor(255);
         emit w.colorbox2->click();
@@ -314,7 +339,8 @@ void FrmPackageTest::buildShowsThePackageInThePreview()
     const QStringList headers = headersOf(shown);
     QCOMPARE(headers.first(), chapter);
     QVERIFY(headers.contains(QStringLiteral("These Are The Answers For:  ") + chapter));
-    QCOMPARE(headers.last(), printing::correctionKeyHeader());
+    QCOMPARE(headers.last(), QStringLiteral("Test") + QString(16, u' ') + QString(22, u' ') + QStringLiteral("Class:")
+                                 + QString(19, u' ') + QStringLiteral("Date: "));
 }
 
 // The cards, the results, the quick report and the album are built from

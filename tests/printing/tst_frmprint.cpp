@@ -3,6 +3,7 @@
 #include "platform/print/Poppler.h"
 #include "platform/print/SampleDocuments.h"
 
+#include "platform/forms/Captions.h"
 #include "platform/forms/FlatButton.h"
 #include "platform/print/PrintControl.h"
 #include "platform/print/SavedTestFile.h"
@@ -10,6 +11,8 @@
 #include "printing/frmPrint.h"
 #include "printing/frmSearch.h"
 
+#include <QAccessible>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -63,6 +66,10 @@ private slots:
     void failuresAreToldAndChangeNothing();
     void exitAsksBeforeAnUnsavedDocumentIsLost_data();
     void exitAsksBeforeAnUnsavedDocumentIsLost();
+    void aDocumentStillInItsFileIsNotAskedFor_data();
+    void aDocumentStillInItsFileIsNotAskedFor();
+    void savedTestGetsItsExtension_data();
+    void savedTestGetsItsExtension();
     void printsTheChosenCopiesOnceEach_data();
     void printsTheChosenCopiesOnceEach();
     void cancelledPrintDialogPrintsNothing();
@@ -70,6 +77,8 @@ private slots:
     void buttonLooksFollowTheMouse();
     void accessKeysPressTheButtons_data();
     void accessKeysPressTheButtons();
+    void screenReaderPressesTheButtons_data();
+    void screenReaderPressesTheButtons();
     void leavingATerminologyPrintoutGoesBack();
 
 private:
@@ -205,6 +214,7 @@ void FrmPrintTest::exitAsksBeforeAnUnsavedDocumentIsLost_data()
     QTest::addColumn<bool>("asksAgain");
 
     QTest::newRow("no leaves") << "" << int(forms::vbNo) << "" << true << false;
+    QTest::newRow("cancel stays unsaved") << "" << int(forms::vbCancel) << "" << false << true;
     QTest::newRow("yes saves and stays") << "" << int(forms::vbYes) << "kept.qfx" << false << false;
     QTest::newRow("yes, save cancelled") << "" << int(forms::vbYes) << "" << false << true;
     QTest::newRow("yes, save failed") << "" << int(forms::vbYes) << "missing/kept.qfx" << false << true;
@@ -239,8 +249,12 @@ void FrmPrintTest::exitAsksBeforeAnUnsavedDocumentIsLost()
     }
     w.cmdExit_Click();
     checkBoxes();
-    if (answer != 0)
-        QCOMPARE(boxes().shown().at(before.isEmpty() ? 0 : 1).text, exitPrompt);
+    if (answer != 0) {
+        const forms::ShownBox prompt = boxes().shown().at(before.isEmpty() ? 0 : 1);
+        QCOMPARE(prompt.text, exitPrompt);
+        // Escape on the prompt gives Cancel, never the Yes that saves.
+        QCOMPARE(forms::Dialogs::cancelAnswer(prompt.buttons), int(forms::vbCancel));
+    }
     QCOMPARE(program_->app.isLoaded<frmPrint>(), !unloaded);
     if (unloaded)
         return;
@@ -255,6 +269,79 @@ void FrmPrintTest::exitAsksBeforeAnUnsavedDocumentIsLost()
     QVERIFY(!program_->app.isLoaded<frmPrint>());
 }
 
+// A saved test opened by the program's Open, or a document saved or opened
+// here and come back to from another window, is still in its file: Exit
+// leaves without asking. A new product shown after a save is not.
+void FrmPrintTest::aDocumentStillInItsFileIsNotAskedFor_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<bool>("asks");
+    QTest::newRow("program's open") << "program open" << false;
+    QTest::newRow("open, away and back") << "product,open,away" << false;
+    QTest::newRow("save, away and back") << "product,save,away" << false;
+    QTest::newRow("save, then a new product") << "product,save,product" << true;
+    QTest::newRow("a product, away and back") << "product,away" << true;
+}
+
+void FrmPrintTest::aDocumentStillInItsFileIsNotAskedFor()
+{
+    QFETCH(QString, steps);
+    QFETCH(bool, asks);
+    const QString earlier = file(QStringLiteral("earlier.qfx"));
+    print::saveSavedTest(earlier, printtest::mixedDocument());
+    for (const QString& step : steps.split(QLatin1Char(','))) {
+        frmPrint& w = forms::form<frmPrint>();
+        if (step == QLatin1String("product")) {
+            showTest(3);
+        } else if (step == QLatin1String("program open")) {
+            boxes().chooseFile(earlier);
+            printing::openSavedTest();
+            QVERIFY(w.isVisible());
+        } else if (step == QLatin1String("open")) {
+            boxes().chooseFile(earlier);
+            w.cmdOpen_Click();
+        } else if (step == QLatin1String("save")) {
+            boxes().chooseFile(file(QStringLiteral("saved.qfx")));
+            w.butSave_Click();
+        } else {
+            forms::form<printing::frmSearch>().Show();
+            w.Show();
+        }
+    }
+    checkBoxes();
+    const qsizetype shown = boxes().shown().size();
+    if (asks)
+        boxes().answer(forms::vbNo);
+    forms::form<frmPrint>().cmdExit_Click();
+    checkBoxes();
+    QCOMPARE(boxes().shown().size(), shown + (asks ? 1 : 0));
+    QVERIFY(!program_->app.isLoaded<frmPrint>());
+}
+
+// A name typed without an extension is saved with ".qfx", so Open, which
+// lists only those, finds it; a name with an extension is kept.
+void FrmPrintTest::savedTestGetsItsExtension_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("bare name") << "midterm" << "midterm.qfx";
+    QTest::newRow("with the extension") << "final.qfx" << "final.qfx";
+    QTest::newRow("another extension") << "notes.txt" << "notes.txt";
+}
+
+void FrmPrintTest::savedTestGetsItsExtension()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, written);
+    frmPrint& w = showTest(3);
+    boxes().chooseFile(file(typed));
+    w.butSave_Click();
+    checkBoxes();
+    QVERIFY(QFile::exists(file(written)));
+    QCOMPARE(QDir(dir_->path()).entryList(QDir::Files), QStringList{written});
+    QCOMPARE(w.lastFileName, file(written));
+}
+
 // Each copy is the whole of the chosen pages, printed once: the printer is
 // never also told to make copies of its own.
 void FrmPrintTest::printsTheChosenCopiesOnceEach_data()
@@ -262,12 +349,15 @@ void FrmPrintTest::printsTheChosenCopiesOnceEach_data()
     QTest::addColumn<int>("copies");
     QTest::addColumn<int>("fromPage");
     QTest::addColumn<int>("toPage");
-    QTest::addColumn<int>("pagesPrinted"); // of the 8 pages of a 40-question test
-    QTest::newRow("one copy") << 1 << 0 << 0 << 8;
-    QTest::newRow("three copies") << 3 << 0 << 0 << 24;
-    QTest::newRow("two copies of page 2") << 2 << 2 << 2 << 2;
-    QTest::newRow("pages 2 to 4") << 1 << 2 << 4 << 3;
-    QTest::newRow("a range past the end") << 1 << 7 << 20 << 2;
+    // The pages each copy holds, first to last; 0 as the last is the test's
+    // own last page, whose number follows from the fonts the page is set in.
+    QTest::addColumn<int>("firstPrinted");
+    QTest::addColumn<int>("lastPrinted");
+    QTest::newRow("one copy") << 1 << 0 << 0 << 1 << 0;
+    QTest::newRow("three copies") << 3 << 0 << 0 << 1 << 0;
+    QTest::newRow("two copies of page 2") << 2 << 2 << 2 << 2 << 2;
+    QTest::newRow("pages 2 to 4") << 1 << 2 << 4 << 2 << 4;
+    QTest::newRow("a range past the end") << 1 << 5 << 20 << 5 << 0;
 }
 
 void FrmPrintTest::printsTheChosenCopiesOnceEach()
@@ -275,9 +365,12 @@ void FrmPrintTest::printsTheChosenCopiesOnceEach()
     QFETCH(int, copies);
     QFETCH(int, fromPage);
     QFETCH(int, toPage);
-    QFETCH(int, pagesPrinted);
+    QFETCH(int, firstPrinted);
+    QFETCH(int, lastPrinted);
     frmPrint& w = showTest(40);
-    QCOMPARE(w.VSPrinter1->pageCount(), 8);
+    const int pages = w.VSPrinter1->pageCount();
+    QVERIFY2(pages > 5 && pages < 20, qPrintable(QStringLiteral("a 40-question test of %1 pages").arg(pages)));
+    const int pagesPrinted = copies * ((lastPrinted ? lastPrinted : pages) - firstPrinted + 1);
     const QString pdf = file(QStringLiteral("printed.pdf"));
     boxes().choosePrinting({copies, fromPage, toPage, pdf});
     w.cmdPrint_Click();
@@ -360,6 +453,42 @@ void FrmPrintTest::accessKeysPressTheButtons()
     QTest::keyClick(&w, Qt::Key(key), Qt::AltModifier);
     checkBoxes();
     QVERIFY(!boxes().shown().isEmpty());
+    QCOMPARE(boxes().shown().first().title, boxTitle);
+}
+
+// A screen reader presses each of the four label buttons through its
+// accessible action, as a click would.
+void FrmPrintTest::screenReaderPressesTheButtons_data()
+{
+    accessKeysPressTheButtons_data();
+}
+
+void FrmPrintTest::screenReaderPressesTheButtons()
+{
+    QFETCH(QString, caption);
+    QFETCH(QString, boxTitle);
+    frmPrint& w = showTest(2);
+    forms::FlatButton* button = nullptr;
+    for (forms::FlatButton* each : {w.butSave, w.cmdOpen, w.cmdPrint, w.cmdExit})
+        if (each->caption() == caption)
+            button = each;
+    QVERIFY(button);
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(button);
+    QVERIFY(reader);
+    QCOMPARE(reader->role(), QAccessible::Button);
+    QCOMPARE(reader->text(QAccessible::Name), forms::stripMnemonic(caption));
+    QAccessibleActionInterface* actions = reader->actionInterface();
+    QVERIFY(actions);
+    QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    if (caption == QLatin1String("E&xit"))
+        boxes().answer(forms::vbCancel);
+    else if (caption == QLatin1String("&Print"))
+        boxes().cancelPrintDialog();
+    else
+        boxes().cancelFileDialog();
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    checkBoxes();
+    QCOMPARE(boxes().shown().size(), 1);
     QCOMPARE(boxes().shown().first().title, boxTitle);
 }
 

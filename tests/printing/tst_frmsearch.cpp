@@ -14,6 +14,7 @@
 #include "questionwindow/frmMain.h"
 #include "widgets/XP_ProgressBar.h"
 
+#include <QAccessible>
 #include <QRegularExpression>
 #include <QtTest>
 
@@ -118,6 +119,7 @@ private slots:
     void typingFindsTheFirstTermThatBegins_data();
     void typingFindsTheFirstTermThatBegins();
     void clickingEitherTwinShowsItsOwnDefinition();
+    void screenReaderHearsTheTermAndItsMeaning();
     void firstKeyIntoTheEmptyBoxIsLowerCase_data();
     void firstKeyIntoTheEmptyBoxIsLowerCase();
     void enter_data();
@@ -180,6 +182,24 @@ void tst_frmSearch::clickingEitherTwinShowsItsOwnDefinition()
         QCOMPARE(w.txtChapter->text(), stored("Chapter", twin));
     }
     QVERIFY(w.lblDef->caption() != QLatin1String("The small one."));
+}
+
+// The term and its definition are read out under the names of their roles:
+// a screen reader hears the meaning, not only "Definition".
+void tst_frmSearch::screenReaderHearsTheTermAndItsMeaning()
+{
+    frmSearch& w = openWith(QStringLiteral("Cat"), QString());
+    QAccessibleInterface* term = QAccessible::queryAccessibleInterface(w.lblWord);
+    QAccessibleInterface* meaning = QAccessible::queryAccessibleInterface(w.lblDef);
+    QVERIFY(term && meaning);
+    for (const QString& typed : {QStringLiteral("wye"), QStringLiteral("Fireman's carry"), QStringLiteral("zzz")}) {
+        w.Text1->setText(typed);
+        const QString found = w.List1->text();
+        QCOMPARE(term->text(QAccessible::Name), QStringLiteral("Term"));
+        QCOMPARE(term->text(QAccessible::Description), found);
+        QCOMPARE(meaning->text(QAccessible::Name), QStringLiteral("Definition"));
+        QCOMPARE(meaning->text(QAccessible::Description), found.isEmpty() ? QString() : definitionOf(found));
+    }
 }
 
 void tst_frmSearch::firstKeyIntoTheEmptyBoxIsLowerCase_data()

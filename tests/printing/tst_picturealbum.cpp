@@ -95,6 +95,8 @@ private slots:
     void picturesKeepTheirShapeInTheirCells_data();
     void picturesKeepTheirShapeInTheirCells();
     void eachPictureIsReadOnceAndNoLargerThanACell();
+    void noTableRunsPastTheTextArea_data();
+    void noTableRunsPastTheTextArea();
     void headers_data();
     void headers();
     void emptySetIsRefusedAndTheDocumentKept();
@@ -268,6 +270,82 @@ void PictureAlbumTest::eachPictureIsReadOnceAndNoLargerThanACell()
     QCOMPARE(shared.size(), 2);
     QCOMPARE(pictures.picture(folder.path(QStringLiteral("large.jpg"))).size(),
              QSize(3000, 2000).scaled(AlbumPictures::cellPixels(), Qt::KeepAspectRatio));
+}
+
+// Long questions, a question longer than a page, and large type: every
+// line, picture and rule stays inside the text area, no picture lies over
+// text, and every question is printed whole with its picture.
+void PictureAlbumTest::noTableRunsPastTheTextArea_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QList<int>>("words"); // words added to each question, by position in the set
+    QTest::addColumn<QString>("size");      // the body type's size
+
+    QTest::newRow("long questions") << 8 << QList<int>{60, 70, 80, 90, 60, 70, 80, 90} << "10";
+    QTest::newRow("one question longer than a page") << 4 << QList<int>{0, 1500, 0, 0} << "10";
+    QTest::newRow("large type") << 6 << QList<int>{10, 20, 5, 30, 0, 15} << "24";
+}
+
+void PictureAlbumTest::noTableRunsPastTheTextArea()
+{
+    QFETCH(int, count);
+    QFETCH(QList<int>, words);
+    QFETCH(QString, size);
+
+    PictureFolder folder;
+    std::vector<AlbumQuestion> questions = albumOf(count, folder, {"wide.png", "tall.png", "square.png"});
+    for (int i = 0; i < count; ++i)
+        questions[std::size_t(i)].question.question += QStringLiteral(" hose").repeated(words.value(i));
+    PrintSettings settings;
+    settings.size = size;
+    AlbumPictures pictures;
+    print::Composer composer;
+    QVERIFY(composePictureAlbum(composer, questions, settings, chapterSet, pictures).composed());
+
+    const print::PageLayout& layout = composer.layout();
+    QStringList texts;
+    int pictureCount = 0;
+    for (const print::Page& page : composer.document().pages) {
+        const int number = int(&page - composer.document().pages.data()) + 1;
+        for (const print::TextRun& run : page.runs) {
+            // The header and footer lines stand in the margins.
+            if (run.top == layout.headerTop || run.top + run.height == layout.footerBottom)
+                continue;
+            QVERIFY2(run.top >= layout.textTop() && run.top + run.height <= layout.textBottom(),
+                     qPrintable(QStringLiteral("page %1: %2").arg(number).arg(run.text.left(20))));
+            texts << run.text;
+        }
+        for (const print::PictureItem& picture : page.pictures) {
+            ++pictureCount;
+            QVERIFY2(picture.top >= layout.textTop() && picture.top + picture.height <= layout.textBottom(),
+                     qPrintable(QStringLiteral("picture on page %1").arg(number)));
+            QVERIFY(picture.height > 0 && picture.width > 0);
+            const QRect box(picture.x, picture.top, picture.width, picture.height);
+            for (const print::TextRun& run : page.runs)
+                QVERIFY2(!box.intersects(QRect(run.x, run.top, run.width, run.height)), qPrintable(run.text));
+        }
+        for (const print::Rule& rule : page.rules) {
+            if (page.frame != print::PageFrame::none)
+                break;
+            QVERIFY2(qMin(rule.y1, rule.y2) >= layout.textTop() && qMax(rule.y1, rule.y2) <= layout.textBottom(),
+                     qPrintable(QStringLiteral("rule on page %1").arg(number)));
+        }
+    }
+    QCOMPARE(pictureCount, count);
+    const QString all = texts.join(u' ');
+    for (int n = 1; n <= count; ++n) {
+        const QString number = QString::number(n);
+        QVERIFY2(texts.contains(QStringLiteral("D) d") + number), qPrintable(number));
+        QVERIFY2(all.contains(number + QStringLiteral(") Question ") + number), qPrintable(number));
+    }
+    // Every word of every question, none lost and none twice.
+    int hoses = 0;
+    for (const QString& text : texts)
+        hoses += int(text.count(QStringLiteral("hose")));
+    int asked = 0;
+    for (int i = 0; i < count; ++i)
+        asked += words.value(i);
+    QCOMPARE(hoses, asked);
 }
 
 void PictureAlbumTest::headers_data()

@@ -237,7 +237,7 @@ void QuickReportTest::anEntryIsNeverSplitAcrossPages()
         const QStringList lines = printtest::bodyLines(document.pages[page], composer.layout());
         QVERIFY2(lines.value(0).endsWith(QStringLiteral(") Question ") + lines.value(0).section(u')', 0, 0)),
                  qPrintable(lines.value(0)));
-        QCOMPARE(lines.last(), QStringLiteral("third line"));
+        QCOMPARE(lines.value(lines.size() - 1), QStringLiteral("third line"));
         entries += int(lines.filter(QStringLiteral(") Question ")).size());
     }
     entries += int(printtest::bodyLines(document.pages.front(), composer.layout())

@@ -174,9 +174,9 @@ void TermPrintoutsTest::glossaryHasNoNumbersAndNoKey()
     composeTermPrintout(composer, TermPrintout::glossary, {nozzle, carry}, PrintSettings{});
     const QList<QStringList> pages = pageLines(composer);
     QCOMPARE(pages.size(), 1);
-    QCOMPARE(pages.first().size(), 2);
-    QVERIFY(pages.first()[0].startsWith(QStringLiteral("Nozzle  -  Shapes")));
-    QVERIFY(pages.first()[1].startsWith(QStringLiteral("Fireman's carry  -  Carrying")));
+    QCOMPARE(pages.value(0).size(), 2);
+    QVERIFY(pages.value(0).value(0).startsWith(QStringLiteral("Nozzle  -  Shapes")));
+    QVERIFY(pages.value(0).value(1).startsWith(QStringLiteral("Fireman's carry  -  Carrying")));
 }
 
 void TermPrintoutsTest::progressFollowsEachPass_data()
@@ -219,10 +219,10 @@ void TermPrintoutsTest::aBrokenPageBeginsWithTwoBlankParagraphs()
         QCOMPARE(firstTextTop(page), firstTextTop(pages.front()));
     // Every question's writing line stays with its term.
     for (const QStringList& page : pageLines(composer)) {
-        if (page.first().contains(QStringLiteral("Definition of")))
+        if (page.value(0).contains(QStringLiteral("Definition of")))
             break; // the key
         QCOMPARE(page.size() % 2, 0);
-        QCOMPARE(page.last(), line87);
+        QCOMPARE(page.value(page.size() - 1), line87);
     }
 }
 
@@ -233,7 +233,7 @@ void TermPrintoutsTest::settingsThatAreNoNumbersAreNamed()
     print::Composer composer;
     const QStringList replaced = composeTermPrintout(composer, TermPrintout::glossary, {nozzle}, settings);
     QCOMPARE(replaced, QStringList{QStringLiteral("font size")});
-    QCOMPARE(pageLines(composer).first().size(), 1);
+    QCOMPARE(pageLines(composer).value(0).size(), 1);
 }
 
 QTEST_MAIN(TermPrintoutsTest)

@@ -1,18 +1,24 @@
 #include "../platform/print/PageText.h"
 #include "../platform/print/Poppler.h"
+#include "../platform/print/PrintFonts.h"
 #include "support/ProgramFolder.h"
 
 #include "platform/data/Connection.h"
 #include "platform/data/Recordset.h"
 #include "platform/print/Composer.h"
 #include "platform/print/PrintControl.h"
+#include "platform/print/TextMetrics.h"
 #include "printing/PrintSettings.h"
 #include "printing/PrintedRows.h"
 #include "printing/TestPackage.h"
 
+#include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <map>
 
 using namespace printing;
 
@@ -60,6 +66,7 @@ class TestPackageTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void productsFollowEachOtherOnNewPages_data();
     void productsFollowEachOtherOnNewPages();
     void headers_data();
@@ -67,6 +74,8 @@ private slots:
     void testEntries_data();
     void testEntries();
     void answerListAndKeyRows();
+    void keyRowsLieOverTheSheetRows_data();
+    void keyRowsLieOverTheSheetRows();
     void keepTogetherKeepsAnEntryThatExactlyFits_data();
     void keepTogetherKeepsAnEntryThatExactlyFits();
     void emptySetIsRefusedAndTheDocumentKept();
@@ -76,6 +85,13 @@ private slots:
     void numbersPassSixteenBits();
     void sampleChapterPrintsToPdf();
 };
+
+// Where a sheet row or a page ends follows from the widths of the print fonts.
+void TestPackageTest::initTestCase()
+{
+    const QString fonts = printtest::metricFontProblem();
+    QVERIFY2(fonts.isEmpty(), qPrintable(fonts));
+}
 
 // Each chosen product starts a page of its own and numbers from 1.
 void TestPackageTest::productsFollowEachOtherOnNewPages_data()
@@ -118,8 +134,10 @@ void TestPackageTest::headers_data()
     QTest::addColumn<QStringList>("expected"); // test, list, sheet, key
 
     const QString untitledText(untitled);
-    const QString sheet = answerSheetHeader();
-    const QString key = correctionKeyHeader();
+    // The blank form headers, written out: a word, then room to write in.
+    const QString tail = QString(22, u' ') + QStringLiteral("Class:") + QString(19, u' ') + QStringLiteral("Date: ");
+    const QString sheet = QStringLiteral("Name:") + QString(16, u' ') + tail;
+    const QString key = QStringLiteral("Test") + QString(16, u' ') + tail;
     QTest::newRow("whole bank, no answers")
         << TestVariant::withoutAnswers << "Snore" << untitledText
         << QStringList{"All Questions        ", "These Are The Answers For:  All Questions", sheet, key};
@@ -212,6 +230,101 @@ void TestPackageTest::answerListAndKeyRows()
         }
     }
     QCOMPARE(boldRuns, 3);
+}
+
+// The key is laid over the sheet to mark it: every row of the key, a row
+// with a bold X or one left blank, stands where the sheet prints the same
+// row, on the same page, and each X on the sheet's row of letters. Enough
+// rows to fill several columns and pages, in the default type and in one
+// whose bold weight is set with wider line spacing than its regular one.
+void TestPackageTest::keyRowsLieOverTheSheetRows_data()
+{
+    QTest::addColumn<QString>("font");
+    QTest::newRow("default type") << PrintSettings{}.font;
+    QString tallerBold;
+    for (const QString& family : QFontDatabase::families()) {
+        // At 11 points, as the sheet prints, measured as the composer measures.
+        print::TextStyle style;
+        style.family = family;
+        style.pointSize = 11;
+        const qreal regular = QFontMetricsF(print::fontOf(style)).lineSpacing();
+        style.bold = true;
+        if (QFontMetricsF(print::fontOf(style)).lineSpacing() > regular + 1) {
+            tallerBold = family;
+            break;
+        }
+    }
+    if (!tallerBold.isEmpty())
+        QTest::newRow("type with taller bold") << tallerBold;
+}
+
+void TestPackageTest::keyRowsLieOverTheSheetRows()
+{
+    QFETCH(QString, font);
+    PrintSettings settings;
+    settings.font = font;
+    QStringList answers;
+    for (int i = 0; i < 400; ++i)
+        answers << QStringList{"A", "B", "C", "D", "", "c"}.at(i % 6);
+    const auto questions = questionsWith(answers);
+
+    struct Place {
+        int page = -1;
+        print::TextRun run;
+    };
+    // The run that begins each numbered row, by its number; and the key's
+    // X runs, by the number of their row.
+    auto rowsOf = [](const print::Document& document, std::map<int, Place>* xs) {
+        std::map<int, Place> rows;
+        for (int page = 0; page < int(document.pages.size()); ++page) {
+            std::map<std::pair<int, int>, int> numberAt; // (x, top) of a row -> its number
+            for (const print::TextRun& run : document.pages[page].runs) {
+                const qsizetype close = run.text.indexOf(u')');
+                bool numbered = false;
+                const int number = close > 0 ? run.text.left(close).toInt(&numbered) : 0;
+                if (numbered) {
+                    rows[number] = {page, run};
+                    numberAt[{run.x, run.top}] = number;
+                }
+            }
+            if (!xs)
+                continue;
+            for (const print::TextRun& run : document.pages[page].runs) {
+                if (!run.style.bold)
+                    continue;
+                // The X belongs to the nearest row start left of it on its line.
+                int number = 0;
+                for (const auto& [at, n] : numberAt)
+                    if (at.second == run.top && at.first < run.x)
+                        number = n;
+                (*xs)[number] = {page, run};
+            }
+        }
+        return rows;
+    };
+
+    print::Composer sheetComposer;
+    composeTestPackage(sheetComposer, questions, settings, {TestVariant::none, false, true, false}, wholeBank);
+    print::Composer keyComposer;
+    composeTestPackage(keyComposer, questions, settings, {TestVariant::none, false, false, true}, wholeBank);
+    const std::map<int, Place> sheet = rowsOf(sheetComposer.document(), nullptr);
+    std::map<int, Place> xs;
+    const std::map<int, Place> key = rowsOf(keyComposer.document(), &xs);
+
+    QCOMPARE(int(sheet.size()), 400);
+    QVERIFY2(sheetComposer.document().pages.size() > 1, "the rows must fill more than a page");
+    QCOMPARE(keyComposer.document().pages.size(), sheetComposer.document().pages.size());
+    QCOMPARE(int(key.size()), 400 / 6 * 4 + 4);
+    QCOMPARE(int(xs.size()), int(key.size()));
+    for (const auto& [number, place] : key) {
+        const Place& under = sheet.at(number);
+        const QString row = QString::number(number);
+        QVERIFY2(place.page == under.page && place.run.x == under.run.x && place.run.top == under.run.top,
+                 qPrintable(row));
+        const Place& x = xs.at(number);
+        QVERIFY2(x.page == under.page && x.run.top == under.run.top, qPrintable(row));
+        QVERIFY2(x.run.x > under.run.x && x.run.x < under.run.x + under.run.width, qPrintable(row));
+    }
 }
 
 // An entry as high as the room left stays on the page; one twip less room
@@ -323,8 +436,10 @@ void TestPackageTest::numbersPassSixteenBits()
     print::Composer composer;
     composeTestPackage(composer, questionsWith(answers), PrintSettings{}, {TestVariant::none, false, true, false},
                        wholeBank);
-    const print::Page& last = composer.document().pages.back();
-    QCOMPARE(printtest::bodyLines(last, composer.layout(), 4).last(), QStringLiteral("33000)  ") + sheetRow);
+    const std::vector<print::Page>& pages = composer.document().pages;
+    QVERIFY(!pages.empty());
+    const QStringList lines = printtest::bodyLines(pages.back(), composer.layout(), 4);
+    QCOMPARE(lines.value(lines.size() - 1), QStringLiteral("33000)  ") + sheetRow);
 }
 
 // The package of a 20-question chapter of the sample bank, printed to PDF:

@@ -1,12 +1,16 @@
 #include "support/FileQuery.h"
+#include "support/PaintedProgress.h"
 #include "support/QuestionWindowFixture.h"
 #include "support/SampleChapters.h"
 
 #include "platform/data/Quoting.h"
+#include "platform/data/SearchIndex.h"
+#include "platform/forms/Hourglass.h"
 #include "questionsets/SetLoading.h"
 #include "questionwindow/frmMain.h"
 
 #include <QtTest>
+
 
 using questionwindow::frmMain;
 using testsupport::queryColumn;
@@ -247,6 +251,37 @@ private slots:
         fixture->verifyNoBoxes();
         QCOMPARE(callsOf(w), QStringList{"9101"});
         QCOMPARE(callsOf(w), substringCalls(QStringLiteral("a_b")));
+    }
+
+    // The first search of a large bank builds its index for a while: the busy
+    // pointer shows, the window's progress bar moves and is painted as the
+    // build goes on, and the search finds what it finds on a small bank.
+    void firstSearchOfALargeBankShowsItsWork()
+    {
+        const int rows = 3 * data::searchIndexBlockRows;
+        testsupport::executeSql(db(), QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+                                                     "INSERT INTO table1 (Call, QNUM, Chapter, FF, Question, Memo) "
+                                                     "SELECT 20000 + i, i, 'Grown', '1', 'Grown question ' || i || '?', "
+                                                     "CASE WHEN i % 97 = 0 THEN 'a Nozzle note ' || i END FROM n")
+                                          .arg(rows));
+        auto& w = fixture->showChapter(hose);
+        w.Show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCoreApplication::processEvents();
+
+        testsupport::PaintedProgress watch(w.ProgressBar1);
+        fixture->boxes.answer(QStringLiteral("nozzle"));
+        watch.watching = true;
+        w.mnuKwed_Click();
+        watch.watching = false;
+        fixture->verifyNoBoxes();
+
+        QVERIFY2(watch.movedForward(), qPrintable(watch.seen()));
+        QCOMPARE(watch.withoutHourglass, 0);
+        QVERIFY(!forms::hourglassShown());
+        const QStringList expected = substringCalls(QStringLiteral("nozzle"));
+        QVERIFY(expected.size() > rows / 97);
+        QCOMPARE(callsOf(w), expected);
     }
 };
 

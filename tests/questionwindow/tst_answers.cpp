@@ -6,6 +6,7 @@
 #include "questionsets/SetLoading.h"
 #include "questionwindow/frmMain.h"
 
+#include <QAccessible>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -379,21 +380,32 @@ private slots:
 
     // A click on an answer label picks exactly once, whether or not its
     // option was selected already: one count and one move.
+    // A screen reader presses the label as a button, with the same effect.
     void labelClickPicksOnce_data()
     {
         QTest::addColumn<bool>("alreadySelected");
-        QTest::newRow("option not selected") << false;
-        QTest::newRow("option selected") << true;
+        QTest::addColumn<bool>("byReader");
+        QTest::newRow("option not selected") << false << false;
+        QTest::newRow("option selected") << true << false;
+        QTest::newRow("pressed by a screen reader") << false << true;
     }
     void labelClickPicksOnce()
     {
         QFETCH(bool, alreadySelected);
+        QFETCH(bool, byReader);
         auto& w = openChapter(Use);
         if (alreadySelected)
             pick(w, QStringLiteral("B"));
         w.mnuTell_Click();
         const int start = w.Data1->recordset().absolutePosition();
-        emit w.lblA[1]->click();
+        if (byReader) {
+            QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(w.lblA[1]);
+            QVERIFY(reader && reader->actionInterface());
+            QCOMPARE(reader->role(), QAccessible::Button);
+            reader->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        } else {
+            emit w.lblA[1]->click();
+        }
         QCOMPARE(w.Data1->recordset().absolutePosition(), start + 1);
         QCOMPARE(w.txtTotal->text(), QStringLiteral("1"));
     }

@@ -16,6 +16,8 @@
 #include <QMimeData>
 #include <QtTest>
 
+#include <initializer_list>
+
 #include <memory>
 
 using questionwindow::frmSpeak;
@@ -108,10 +110,11 @@ private slots:
         QCOMPARE(reader.Timer1->interval(), 4000);
         QVERIFY(reader.Timer1->enabled());
         QVERIFY(requestsOf(reader).isEmpty());
-        // Only the row of buttons is inside the client area.
+        // Only the row of buttons is inside the client area, each button whole.
         const QRect client = reader.centralWidget()->rect();
-        for (QWidget* seen : {static_cast<QWidget*>(reader.cmdSpeak), static_cast<QWidget*>(reader.Command1)})
-            QVERIFY(client.intersects(seen->geometry()));
+        for (QWidget* seen : std::initializer_list<QWidget*>{reader.cmdSpeak, reader.cmdStop, reader.cmdHide,
+                                                             reader.Command1})
+            QVERIFY2(client.contains(seen->geometry()), qPrintable(seen->objectName()));
         for (QWidget* unseen : {static_cast<QWidget*>(reader.cmdPause), static_cast<QWidget*>(reader.txtSpeak)})
             QVERIFY(!client.intersects(unseen->geometry()));
     }

@@ -157,6 +157,50 @@ private slots:
         QCOMPARE(!w.cmdShowNotes->isHidden(), shownAfter);
     }
 
+    // A picture the question names that is missing or damaged is told in its
+    // frame, by name; once a picture loads, or a record names none, the words
+    // are gone.
+    void unreadablePictureIsTold_data()
+    {
+        QTest::addColumn<bool>("damaged");
+        QTest::newRow("missing") << false;
+        QTest::newRow("damaged") << true;
+    }
+    void unreadablePictureIsTold()
+    {
+        QFETCH(bool, damaged);
+        auto& w = fixture->showChapter(QStringLiteral("Self-Contained Breathing Apparatus")); // pictures on 1, 2 and 5
+        QFile picture(w.txtFileName->text());
+        QVERIFY(picture.open(QIODevice::ReadOnly));
+        const QByteArray bytes = picture.readAll();
+        picture.close();
+        if (damaged) {
+            QVERIFY(picture.open(QIODevice::WriteOnly));
+            picture.write(bytes.left(40));
+            picture.close();
+        } else {
+            QVERIFY(picture.remove());
+        }
+
+        w.cmdShow_Click();
+        QVERIFY(!w.FXImage1->isHidden());
+        QVERIFY(!w.FXImage1->hasPicture());
+        QCOMPARE(w.FXImage1->text(), QStringLiteral("The picture cannot be shown: the file \"scba.jpg\" is %1.")
+                                         .arg(damaged ? QStringLiteral("damaged") : QStringLiteral("missing")));
+        if (!qEnvironmentVariableIsEmpty("DRILLBOOK_SHOTS"))
+            w.grab().save(qEnvironmentVariable("DRILLBOOK_SHOTS") + QStringLiteral("/picture-%1.png")
+                                                                     .arg(QLatin1String(QTest::currentDataTag())));
+
+        QVERIFY(picture.open(QIODevice::WriteOnly));
+        picture.write(bytes);
+        picture.close();
+        w.cmdNext_Click();
+        QVERIFY(w.FXImage1->hasPicture());
+        QCOMPARE(w.FXImage1->text(), QString());
+        w.cmdNext_Click(); // no picture
+        QCOMPARE(w.FXImage1->text(), QString());
+    }
+
     // A record without a picture hides it; the next picture then waits for
     // "Show Picture".
     void pictureVisibilityCarriesOverUntilARecordHasNone()

@@ -11,6 +11,8 @@
 #include "platform/forms/TextBox.h"
 #include "questionwindow/frmLoadNuvia.h"
 
+#include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QtTest>
 
 #include <memory>
@@ -103,6 +105,14 @@ private slots:
             QStringLiteral("In order for Nuvia the animated agent to work properly on \r\n")));
         QVERIFY(installer.Text1->text().endsWith(QStringLiteral("restart the software.\r\n")));
         QCOMPARE(installer.Text1->text().count(QStringLiteral("\r\n")), 6);
+        // All six lines are seen at once, with no scroll bar beside them.
+        auto* box = qobject_cast<QPlainTextEdit*>(installer.Text1->editor());
+        QVERIFY(box);
+        QVERIFY(QTest::qWaitForWindowExposed(&installer));
+        QVERIFY(!box->verticalScrollBar()->isVisible());
+        QTextCursor lastLine = box->document()->find(QStringLiteral("restart the software."));
+        QVERIFY(!lastLine.isNull());
+        QVERIFY(box->cursorRect(lastLine).bottom() < box->viewport()->height());
     }
 
     void withoutAChoiceNothingHappens()

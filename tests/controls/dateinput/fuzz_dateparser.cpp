@@ -1,14 +1,15 @@
 // The date parser under a fuzzer: any bytes as the text, and the first bytes
-// choosing the format, the flags, the mode, the bounds, the language and a
-// profile pattern, so quotes left open, runs of any length and more tokens
-// than fields are all tried. Shared by the libFuzzer build and the replay
-// test.
+// choosing the format, the flags, the mode, the bounds (crossed ones too),
+// the language and a profile pattern, so quotes left open, runs of any
+// length and more tokens than fields are all tried. Shared by the libFuzzer
+// build and the replay test.
 #include "controls/dateinput/DateEngine.h"
 #include "controls/dateinput/RuntimeDateServices.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -39,29 +40,17 @@ void checkShown(const DateEngine& engine, int result)
 
 DateBounds boundsFor(std::uint8_t choice)
 {
-    DateBounds b;
-    switch (choice % 4) {
-    case 1:
-        b.minYear = 1950;
-        b.maxYear = 2049;
-        break;
-    case 2:
-        b.minDay = 0;
-        b.maxDay = 15;
-        b.minMonth = 0;
-        b.maxMonth = 6;
-        b.minYear = 2000;
-        b.maxYear = 2001;
-        break;
-    case 3:
-        b.minYear = 9999;
-        b.minMonth = 12;
-        b.minDay = 31;
-        break;
-    default:
-        break;
-    }
-    return b;
+    // Day, month and year limits, lowest and highest of each.
+    static constexpr DateBounds choices[] = {
+        {},
+        {1, 31, 1, 12, 1950, 2049},
+        {0, 15, 0, 6, 2000, 2001},
+        {31, 31, 12, 12, 9999, 9999},
+        // Crossed limits, as a damaged stream may still hand them over.
+        {1, 31, 1, 12, 5000, 100},
+        {20, 10, 9, 3, 0, 9999},
+    };
+    return choices[choice % std::size(choices)];
 }
 
 } // namespace

@@ -189,6 +189,43 @@ private slots:
         QCOMPARE(readable(t.engine.text), "05/April/2001");
     }
 
+    // A day of one digit is read by where the text came from: typed, it is
+    // the tens of a day still being typed; set, pasted or left by a Delete,
+    // it is the whole day, before any separator.
+    void oneDigitDay_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QString>("given");
+        QTest::addColumn<QString>("typed"); // none: typing never leaves such a text
+        QTest::addColumn<QString>("fromOutside");
+        QTest::addColumn<int>("editedDay"); // the day read without completing, as a text from outside
+        QTest::newRow("1 before a slash") << 0 << "4/1/2001" << "04/10/2001" << "04/01/2001" << 1;
+        QTest::newRow("3 before a slash") << 0 << "1/3/2001" << "01/30/2001" << "01/03/2001" << 3;
+        QTest::newRow("a digit above 3") << 0 << "04/7/2001" << "04/07/2001" << "04/07/2001" << 7;
+        QTest::newRow("two digits") << 0 << "04/17/2001" << "04/17/2001" << "04/17/2001" << 17;
+        QTest::newRow("1 before a dash") << 6 << "1-Mar-01" << QString() << "01-Mar-01" << 1;
+    }
+    void oneDigitDay()
+    {
+        QFETCH(int, format);
+        QFETCH(QString, given);
+        QFETCH(QString, typed);
+        QFETCH(QString, fromOutside);
+        QFETCH(int, editedDay);
+        TestEngine t(format);
+        DateParts date;
+        if (!typed.isNull()) {
+            QCOMPARE(t.engine.ParseDateText(given.toStdString(), date, parsePlain), dateAccepted);
+            QCOMPARE(readable(t.engine.text), typed);
+        }
+        QCOMPARE(t.engine.ParseSetText(given.toStdString(), date, parsePlain), dateAccepted);
+        QCOMPARE(readable(t.engine.text), fromOutside);
+        t.engine.text = given.toStdString();
+        QCOMPARE(t.engine.ReformatText(parsePlain, DayDigits::given), dateAccepted);
+        QCOMPARE(readable(t.engine.text), fromOutside);
+        QCOMPARE(int(t.engine.ParseEditText(given.toStdString(), DayDigits::given).day), editedDay);
+    }
+
     void julian_data()
     {
         QTest::addColumn<bool>("allowBlank");

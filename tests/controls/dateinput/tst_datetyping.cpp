@@ -18,6 +18,7 @@ private slots:
     void acceptFieldChar_data();
     void acceptFieldChar();
     void skipToFieldPassesLiterals();
+    void aTextShorterThanItsFieldsTakesNoTyping();
 };
 
 void tst_DateTyping::caretField_data()
@@ -159,6 +160,22 @@ void tst_DateTyping::skipToFieldPassesLiterals()
     t.engine.caretPosition = 12;
     t.engine.SkipToField(+1);
     QCOMPARE(t.engine.caretPosition, 12);
+}
+
+// Undo puts back a text of an earlier format without reading it again, so
+// the field table can reach past the text: a month name far along the
+// pattern starts beyond it.
+void tst_DateTyping::aTextShorterThanItsFieldsTakesNoTyping()
+{
+    TestEngine t(formatGeneral);
+    t.intl["sShortDate"] = "'Date of the exam: 'MMMM d yy";
+    t.show("Date of the exam: April 17 01");
+    t.engine.text = "04/17/2001";
+    t.engine.caretPosition = 10;
+    t.engine.FindCaretField();
+    char c = 'J';
+    QVERIFY(!t.engine.AcceptFieldChar(c));
+    QCOMPARE(readable(t.engine.text), "04/17/2001");
 }
 
 QTEST_GUILESS_MAIN(tst_DateTyping)

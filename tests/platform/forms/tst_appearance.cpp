@@ -1,9 +1,11 @@
 #include "platform/core/RuntimeError.h"
 #include "platform/forms/CommandButton.h"
+#include "platform/forms/FlatButton.h"
 #include "platform/forms/Frame.h"
 #include "platform/forms/Label.h"
 #include "platform/forms/TextBox.h"
 
+#include <QAccessible>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -22,6 +24,8 @@ private slots:
     void accessibleNamesFollowCaptions_data();
     void accessibleNamesFollowCaptions();
     void labelShowsItsCaptionAsTyped();
+    void labelsTellAScreenReaderWhatTheyShowAndDo_data();
+    void labelsTellAScreenReaderWhatTheyShowAndDo();
 };
 
 void AppearanceTest::colourValues_data()
@@ -138,6 +142,67 @@ void AppearanceTest::labelShowsItsCaptionAsTyped()
     label.resize(100, 30);
     QTest::mouseClick(&label, Qt::LeftButton);
     QCOMPARE(clicks.count(), 1);
+}
+
+// What a screen reader is told of a label: its text, under the name of its
+// role when the window gave it one; and, for a label the program answers
+// clicks on, a button it can press.
+void AppearanceTest::labelsTellAScreenReaderWhatTheyShowAndDo_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("ownName"); // the window's name for its role, or none
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<bool>("pressable");
+
+    QTest::newRow("plain caption") << "label" << "" << int(QAccessible::StaticText) << "Flashover" << "" << false;
+    QTest::newRow("named for its role") << "label" << "Definition" << int(QAccessible::StaticText) << "Definition"
+                                        << "Flashover" << false;
+    QTest::newRow("clicked label") << "clicked" << "" << int(QAccessible::Button) << "Flashover" << "" << true;
+    QTest::newRow("clicked swatch") << "clicked" << "Text colour" << int(QAccessible::Button) << "Text colour"
+                                    << "Flashover" << true;
+    QTest::newRow("flat button") << "flat" << "" << int(QAccessible::Button) << "Flashover" << "" << true;
+    QTest::newRow("disabled flat button") << "disabled" << "" << int(QAccessible::Button) << "Flashover" << ""
+                                          << false;
+}
+
+void AppearanceTest::labelsTellAScreenReaderWhatTheyShowAndDo()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, ownName);
+    QFETCH(int, role);
+    QFETCH(QString, name);
+    QFETCH(QString, description);
+    QFETCH(bool, pressable);
+
+    QWidget window;
+    Label* label = kind == QLatin1String("label") || kind == QLatin1String("clicked") ? new Label(&window)
+                                                                                       : new FlatButton(&window);
+    int clicks = 0;
+    if (kind != QLatin1String("label"))
+        QObject::connect(label, &Label::click, &window, [&clicks] { ++clicks; });
+    if (!ownName.isEmpty())
+        label->setAccessibleName(ownName);
+    label->setCaption(QStringLiteral("Flashover"));
+    label->setEnabled(kind != QLatin1String("disabled"));
+
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(label);
+    QVERIFY(reader);
+    QCOMPARE(int(reader->role()), role);
+    QCOMPARE(reader->text(QAccessible::Name), name);
+    QCOMPARE(reader->text(QAccessible::Description), description);
+    // A new text is told as it appears.
+    if (!description.isEmpty()) {
+        label->setCaption(QStringLiteral("Backdraft"));
+        QCOMPARE(reader->text(QAccessible::Description), QStringLiteral("Backdraft"));
+    }
+    QAccessibleActionInterface* actions = reader->actionInterface();
+    const bool offered = actions && actions->actionNames().contains(QAccessibleActionInterface::pressAction());
+    QCOMPARE(offered, pressable);
+    if (actions)
+        actions->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(clicks, pressable ? 1 : 0);
 }
 
 QTEST_MAIN(AppearanceTest)

@@ -4,9 +4,11 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -45,6 +47,7 @@ private slots:
     void boxWithoutTitleUsesTheProgramTitle();
     void realMessageBoxShowsExactly_data();
     void realMessageBoxShowsExactly();
+    void realMessageBoxWrapsALongWord();
     void realInputBox();
     void fileFilters_data();
     void fileFilters();
@@ -279,6 +282,41 @@ void DialogsTest::realMessageBoxShowsExactly()
     QCOMPARE(seen.buttons, buttons);
     QCOMPARE(seen.defaultButton, defaultButton);
     QVERIFY(dialogs.shown().isEmpty()); // real boxes are not recorded
+}
+
+// A keyword of 400 letters in the box that says it was not found: the box
+// stays within the screen and its text wraps, every letter read.
+void DialogsTest::realMessageBoxWrapsALongWord()
+{
+    const QString text = QString(400, QLatin1Char('k'))
+                         + QStringLiteral(" - Does not appear anywhere in your question database. Would you like to "
+                                          "search again?");
+    QString shown;
+    int boxWidth = 0;
+    int neededWidth = 0;
+    int labelWidth = 0;
+    int screenWidth = 0;
+    QTimer::singleShot(0, this, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        if (label) {
+            shown = label->text();
+            labelWidth = label->width();
+            neededWidth = QFontMetrics(label->font())
+                              .boundingRect(QRect(0, 0, label->width(), 100000), Qt::TextWordWrap, label->text())
+                              .width();
+        }
+        boxWidth = box->width();
+        screenWidth = box->screen()->availableGeometry().width();
+        box->button(QMessageBox::No)->click();
+    });
+    Dialogs dialogs;
+    QCOMPARE(dialogs.msgBox(text, vbYesNo | vbQuestion, QStringLiteral("Brisolt Speaks")), int(vbNo));
+    QCOMPARE(shown.remove(QChar(0x200B)), text);
+    QVERIFY2(neededWidth <= labelWidth, qPrintable(QStringLiteral("%1 needed, %2 given").arg(neededWidth).arg(labelWidth)));
+    QVERIFY2(boxWidth <= screenWidth, qPrintable(QStringLiteral("%1 on %2").arg(boxWidth).arg(screenWidth)));
 }
 
 void DialogsTest::realInputBox()

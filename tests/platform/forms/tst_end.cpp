@@ -100,14 +100,22 @@ private slots:
     }
 
     // Logging out, shutting down or a kill end the program by SIGTERM: it
-    // ends in order, keeping the pick of the question on screen.
+    // ends in order, keeping the pick of the question on screen, also while
+    // a box shown before the program's loop runs waits for its answer.
+    void terminationEndsInOrder_data()
+    {
+        QTest::addColumn<QStringList>("mode");
+        QTest::newRow("in the program's loop") << QStringList();
+        QTest::newRow("while a box of the start is open") << QStringList{QStringLiteral("box")};
+    }
     void terminationEndsInOrder()
     {
+        QFETCH(QStringList, mode);
         const QString helper = QCoreApplication::applicationDirPath() + "/helper_marks_window";
         QVERIFY2(QFileInfo::exists(helper), qPrintable(helper));
         testsupport::ProgramFixture program;
         QProcess running;
-        running.start(helper, {program.folder.path(), QStringLiteral("T")});
+        running.start(helper, QStringList{program.folder.path(), QStringLiteral("T")} + mode);
         QVERIFY(running.waitForStarted());
         QByteArray said;
         while (!said.contains("ready\n")) {

@@ -8,6 +8,7 @@
 #include "platform/core/RuntimeError.h"
 #include "platform/data/DataControl.h"
 #include "platform/forms/Qv3dLabel.h"
+#include "platform/forms/TitleDrop.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -348,15 +349,20 @@ void Qv3dLabelTest::titleDrops_data()
     QTest::addColumn<bool>("accepting");
     QTest::addColumn<QString>("format");
     QTest::addColumn<QByteArray>("payload");
+    QTest::addColumn<bool>("ours"); // carries this run's mark, as the program's own drags do
     QTest::addColumn<bool>("taken");
     QTest::addColumn<QString>("dropped");
     const QString title = QStringLiteral("Löschangriff & Geräte");
     const QString titleType = Qv3dLabel::titleMimeType();
-    QTest::newRow("chapter title") << true << titleType << title.toUtf8() << true << title;
-    QTest::newRow("plain text") << true << "text/plain" << QByteArray("Ladders") << false << "";
-    QTest::newRow("utf-8 text") << true << "text/plain;charset=utf-8" << QByteArray("Ladders") << false << "";
-    QTest::newRow("neither") << true << "text/uri-list" << QByteArray("file:///tmp/x") << false << "";
-    QTest::newRow("button takes no drops") << false << titleType << title.toUtf8() << false << "";
+    const QByteArray longest(forms::maxTitleLength, 'a');
+    QTest::newRow("chapter title") << true << titleType << title.toUtf8() << true << true << title;
+    QTest::newRow("the longest title") << true << titleType << longest << true << true << QString::fromLatin1(longest);
+    QTest::newRow("a title too long") << true << titleType << longest + 'a' << true << false << "";
+    QTest::newRow("title type from another program") << true << titleType << title.toUtf8() << false << false << "";
+    QTest::newRow("plain text") << true << "text/plain" << QByteArray("Ladders") << false << false << "";
+    QTest::newRow("utf-8 text") << true << "text/plain;charset=utf-8" << QByteArray("Ladders") << false << false << "";
+    QTest::newRow("neither") << true << "text/uri-list" << QByteArray("file:///tmp/x") << false << false << "";
+    QTest::newRow("button takes no drops") << false << titleType << title.toUtf8() << true << false << "";
 }
 
 void Qv3dLabelTest::titleDrops()
@@ -364,6 +370,7 @@ void Qv3dLabelTest::titleDrops()
     QFETCH(bool, accepting);
     QFETCH(QString, format);
     QFETCH(QByteArray, payload);
+    QFETCH(bool, ours);
     QFETCH(bool, taken);
     QFETCH(QString, dropped);
     Qv3dLabel label;
@@ -373,6 +380,8 @@ void Qv3dLabelTest::titleDrops()
     connect(&label, &Qv3dLabel::dragDrop, this, [&drops](const QString& text) { drops.append(text); });
     QMimeData mime;
     mime.setData(format, payload);
+    if (ours)
+        forms::markAsOurs(mime);
 
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&label, &enter);

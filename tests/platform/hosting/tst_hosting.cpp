@@ -3,11 +3,13 @@
 // window that makes its control by class id and loads the design's
 // properties, or stays empty and says why.
 #include "controls/dateinput/QvindatClasses.h"
+#include "controls/optionbutton/Qv3doptClasses.h"
 #include "platform/com/ClassStore.h"
 #include "platform/com/Dispatch.h"
 #include "platform/com/Persist.h"
 #include "platform/hosting/ControlHost.h"
 #include "platform/hosting/ControlLibraries.h"
+#include "platform/hosting/HostSite.h"
 #include "support/TestContainer.h"
 #include "support/testcontrol/TestClasses.h"
 
@@ -15,6 +17,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -40,10 +44,13 @@ class tst_Hosting : public QObject {
 private slots:
     void registersTheFoldersLibraries_data();
     void registersTheFoldersLibraries();
+    void damagedLibrariesArePassedOverWithTheirReason_data();
+    void damagedLibrariesArePassedOverWithTheirReason();
     void aHostMakesItsControlByClassId();
     void aHostListensOnlyToEventsTheControlRaises();
     void aHostStaysEmptyWhenItCannotMakeTheControl_data();
     void aHostStaysEmptyWhenItCannotMakeTheControl();
+    void aSiteListsOnlyThePlacesBesideIt();
 };
 
 void tst_Hosting::registersTheFoldersLibraries_data()
@@ -91,6 +98,70 @@ void tst_Hosting::registersTheFoldersLibraries()
         QCOMPARE(QFileInfo(record->library).absolutePath(), QFileInfo(folder.path()).absoluteFilePath());
         QVERIFY(container.loader().create<Dispatch>(qvindat::controlClass));
     }
+}
+
+// A library cut short or made for another computer would be mapped by the
+// loader all the same and kill the program at start; each is named with its
+// reason instead. The runtime is loaded with both control libraries, so its
+// damage passes both over.
+void tst_Hosting::damagedLibrariesArePassedOverWithTheirReason_data()
+{
+    QTest::addColumn<QString>("damaged");
+    QTest::addColumn<int>("keep"); // bytes kept of it; 0: its machine changed instead
+    QTest::addColumn<QStringList>("passedOver");
+    QTest::addColumn<QString>("reason");
+
+    const QString cutShort = QStringLiteral("it is cut short: .* at byte \\d+, but the file has only %1 bytes");
+    for (const QString& library : {QStringLiteral("QVINDAT.so"), QStringLiteral("QV3DOPT.so"), QStringLiteral("QVRUN32.so")}) {
+        const QStringList passedOver = library == QLatin1String("QVRUN32.so")
+                                           ? QStringList{QStringLiteral("QVINDAT.so"), QStringLiteral("QV3DOPT.so")}
+                                           : QStringList{library};
+        const QString beside = library == QLatin1String("QVRUN32.so") ? QStringLiteral("QVRUN32.so beside it is damaged: ")
+                                                                      : QString();
+        for (const int keep : {1000, 4096, 65536})
+            QTest::addRow("%s cut at %d bytes", qPrintable(library), keep)
+                << library << keep << passedOver << beside + cutShort.arg(keep);
+        QTest::addRow("%s for another computer", qPrintable(library))
+            << library << 0 << passedOver << beside + QStringLiteral("it is made for another kind of computer");
+    }
+}
+
+void tst_Hosting::damagedLibrariesArePassedOverWithTheirReason()
+{
+    QFETCH(QString, damaged);
+    QFETCH(int, keep);
+    QFETCH(QStringList, passedOver);
+    QFETCH(QString, reason);
+
+    TestContainer container;
+    QTemporaryDir folder;
+    for (const QString& name : {QStringLiteral("QVINDAT.so"), QStringLiteral("QV3DOPT.so"), QStringLiteral("QVRUN32.so"),
+                                QStringLiteral("QVLOCALE.so")})
+        QVERIFY(copyLibrary(name, folder.path(), name));
+    QFile file(folder.filePath(damaged));
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    if (keep > 0) {
+        QVERIFY(file.size() > keep);
+        QVERIFY(file.resize(keep));
+    } else {
+        // The header's machine field, two bytes after the type.
+        QVERIFY(file.seek(18));
+        QVERIFY(file.write(QByteArray("\x28\x00", 2)) == 2); // 32-bit ARM
+    }
+    file.close();
+    for (const QString& name : passedOver)
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(name + QStringLiteral(" could not be registered \\(") + reason));
+
+    const QStringList lines =
+        hosting::registerControlLibraries(folder.path(), {QStringLiteral("QVINDAT.so"), QStringLiteral("QV3DOPT.so")});
+
+    QCOMPARE(lines.size(), passedOver.size());
+    for (int i = 0; i < lines.size(); ++i)
+        QVERIFY2(lines[i].startsWith(passedOver[i] + QStringLiteral(" could not be registered")), qPrintable(lines[i]));
+    // The other library, when whole, still serves its controls.
+    const ClassStore store(container.storePath());
+    QCOMPARE(store.find(qvindat::controlClass).has_value(), !passedOver.contains(QStringLiteral("QVINDAT.so")));
+    QCOMPARE(store.find(qv3dopt::controlClass).has_value(), !passedOver.contains(QStringLiteral("QV3DOPT.so")));
 }
 
 void tst_Hosting::aHostMakesItsControlByClassId()
@@ -164,6 +235,8 @@ void tst_Hosting::aHostStaysEmptyWhenItCannotMakeTheControl_data()
 
     QTest::newRow("not registered") << "" << dateInput << QByteArray() << "is not registered";
     QTest::newRow("its library is gone") << "gone" << dateInput << QByteArray() << "could not be made";
+    QTest::newRow("its library was cut short since") << "cut short" << dateInput << QByteArray()
+                                                     << "it is cut short";
     QTest::newRow("the class refuses") << test << refuser << QByteArray() << "could not be made";
     QTest::newRow("no control") << test << counter << QByteArray() << "is no control";
     QTest::newRow("properties of another kind") << qvindat << dateInput << QByteArray("\x02\x00\x01\x00junk", 8)
@@ -179,12 +252,15 @@ void tst_Hosting::aHostStaysEmptyWhenItCannotMakeTheControl()
 
     TestContainer container;
     QTemporaryDir folder;
-    if (library == QLatin1String("gone")) {
-        // Registered from a folder that was emptied since.
+    if (library == QLatin1String("gone") || library == QLatin1String("cut short")) {
+        // Registered from a folder that was emptied or damaged since.
         QVERIFY(copyLibrary(QStringLiteral("QVINDAT.so"), folder.path(), QStringLiteral("QVINDAT.so")));
         QVERIFY(copyLibrary(QStringLiteral("QVRUN32.so"), folder.path(), QStringLiteral("QVRUN32.so")));
         QVERIFY(hosting::registerControlLibraries(folder.path(), {QStringLiteral("QVINDAT.so")}).isEmpty());
-        QVERIFY(QFile::remove(folder.filePath(QStringLiteral("QVINDAT.so"))));
+        if (library == QLatin1String("gone"))
+            QVERIFY(QFile::remove(folder.filePath(QStringLiteral("QVINDAT.so"))));
+        else
+            QVERIFY(QFile::resize(folder.filePath(QStringLiteral("QVINDAT.so")), 4096));
     } else if (!library.isEmpty()) {
         QVERIFY(hosting::registerControlLibraries(QFileInfo(library).absolutePath(),
                                                   {QFileInfo(library).fileName()})
@@ -205,6 +281,44 @@ void tst_Hosting::aHostStaysEmptyWhenItCannotMakeTheControl()
     QVERIFY(!host->object());
     QVERIFY(!host->controlWindow());
     QVERIFY(host->children().isEmpty());
+}
+
+// A window's controls share their parent with labels, boxes and empty
+// places. A control asking its site for its neighbours, or for its own tab
+// index, hears of the places that hold a control and of nothing else.
+void tst_Hosting::aSiteListsOnlyThePlacesBesideIt()
+{
+    TestContainer container;
+    QVERIFY(hosting::registerControlLibraries(programFolder()).isEmpty());
+    QWidget window;
+    new QLabel(QStringLiteral("Lead"), &window);
+    auto* first = new hosting::ControlHost(&window);
+    first->setObjectName(QStringLiteral("QvDateInput1"));
+    new QLineEdit(&window);
+    auto* empty = new hosting::ControlHost(&window);
+    empty->setObjectName(QStringLiteral("QvDateInput2"));
+    auto* second = new hosting::ControlHost(&window);
+    second->setObjectName(QStringLiteral("QvDateInput3"));
+    new QLabel(QStringLiteral("Trail"), &window);
+    QVERIFY(first->create(qvindat::controlClass, nullptr));
+    QVERIFY(second->create(qvindat::controlClass, nullptr));
+    QVERIFY(!empty->object());
+
+    const Ptr<hosting::HostSite> site(new hosting::HostSite(*second));
+    std::vector<Ptr<Unknown>> listed;
+    QCOMPARE(site->enumObjects(0, &listed), kOk);
+    QCOMPARE(listed.size(), size_t(2));
+    QCOMPARE(listed[0].get(), static_cast<Unknown*>(first->object()));
+    QCOMPARE(listed[1].get(), static_cast<Unknown*>(second->object()));
+
+    Dispatch* extended = nullptr;
+    QCOMPARE(site->extendedControl(&extended), kOk);
+    const Ptr<Dispatch> held = Ptr<Dispatch>::adopt(extended);
+    Variant index;
+    QCOMPARE(getProperty(extended, QStringLiteral("TabIndex"), &index), kOk);
+    std::int16_t tabIndex = -1;
+    QCOMPARE(index.toI2(&tabIndex), kOk);
+    QCOMPARE(tabIndex, std::int16_t(1));
 }
 
 QTEST_MAIN(tst_Hosting)

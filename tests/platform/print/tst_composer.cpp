@@ -52,6 +52,7 @@ private slots:
     void keepTogether();
     void lazyPageBreaks_data();
     void lazyPageBreaks();
+    void blankLinesRunningOverTheLastPageAddNoPage();
     void headersBelongToTheirPages();
     void settingsOutliveTheDocument();
     void frames_data();
@@ -211,6 +212,45 @@ void ComposerTest::lazyPageBreaks()
     }
     c.endDocument();
     QCOMPARE(int(c.document().pages.size()), pages);
+}
+
+// A page filled to its last line and followed only by blank lines ends the
+// document (or the product before a break) without a page of nothing but its
+// header; text after them still goes on the next page.
+void ComposerTest::blankLinesRunningOverTheLastPageAddNoPage()
+{
+    int perPage = 0;
+    {
+        Composer c;
+        c.startDocument();
+        for (int lines = 1; c.document().pages.empty(); ++lines) {
+            c.writeLine(QStringLiteral("line"));
+            perPage = lines - 1;
+        }
+    }
+    QVERIFY(perPage > 10);
+    for (const QString& after : {QString(), QStringLiteral("more")}) {
+        for (bool breakAfter : {false, true}) {
+            Composer c;
+            c.setHeaderText(QStringLiteral("Head"));
+            c.startDocument();
+            for (int i = 0; i < perPage; ++i)
+                c.writeLine(QStringLiteral("line"));
+            c.writeLine(QString());
+            c.writeLine(QStringLiteral("  "));
+            if (breakAfter)
+                c.breakPage();
+            if (!after.isEmpty())
+                c.writeLine(after);
+            c.endDocument();
+            const auto& pages = c.document().pages;
+            QCOMPARE(int(pages.size()), after.isEmpty() ? 1 : 2);
+            QCOMPARE(int(printtest::bodyLines(pages.front(), c.layout()).filter(QStringLiteral("line")).size()),
+                     perPage);
+            if (!after.isEmpty())
+                QVERIFY(printtest::bodyLines(pages.back(), c.layout()).contains(after));
+        }
+    }
 }
 
 // Header, footer and frame are taken when a page is closed: a header set

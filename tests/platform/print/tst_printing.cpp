@@ -2,11 +2,15 @@
 #include "Poppler.h"
 #include "SampleDocuments.h"
 #include "support/ErrorOf.h"
+#include "support/FullDisk.h"
 
 #include "platform/core/Errors.h"
 #include "platform/print/PageRenderer.h"
 #include "platform/print/PrintControl.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
@@ -39,6 +43,8 @@ private slots:
     void copiesAndRanges_data();
     void copiesAndRanges();
     void rangeOutsideTheDocumentIsRefused();
+    void refusedWriteKeepsTheEarlierPdf_data();
+    void refusedWriteKeepsTheEarlierPdf();
     void rendererDrawsTheDisplayList();
 
 private:
@@ -142,6 +148,59 @@ void PrintingTest::rangeOutsideTheDocumentIsRefused()
     printer.setFromTo(7, 9);
     QCOMPARE(testsupport::errorOf([&] { print::printDocument(testOf(20), printer); }),
              platform::errors::printerError.number);
+}
+
+// A PDF the disk refuses is a printer error that names the file and the
+// reason; an earlier PDF of that name stays whole, and nothing else is left
+// in its folder. Once there is room, the same print replaces it.
+void PrintingTest::refusedWriteKeepsTheEarlierPdf_data()
+{
+    testsupport::refusedWriteRows(QStringLiteral("the file ends early"));
+}
+
+void PrintingTest::refusedWriteKeepsTheEarlierPdf()
+{
+    QFETCH(bool, fullFilesystem);
+    QFETCH(QString, reason);
+    testsupport::RefusingDisk disk(fullFilesystem, 1024);
+    if (!disk.ready())
+        QSKIP(qPrintable(disk.whyNot()));
+    const QString path = disk.filePath(QStringLiteral("earlier.pdf"));
+    const auto folderHolds = [&] {
+        QStringList names = QFileInfo(path).dir().entryList(QDir::Files | QDir::Hidden);
+        names.removeAll(QStringLiteral(".filler"));
+        return names;
+    };
+    const auto stored = [&] {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    print::printDocument(testOf(1), printer);
+    const QByteArray before = stored();
+    QCOMPARE(pdfPages(path), 1);
+
+    const print::Document document = testOf(20);
+    QVERIFY(disk.refuse(before.size() / 2));
+    try {
+        print::printDocument(document, printer);
+        disk.allow();
+        QFAIL("a PDF the disk refused counted as printed");
+    } catch (const platform::RuntimeError& failure) {
+        QVERIFY(disk.allow());
+        QCOMPARE(failure.number(), platform::errors::printerError.number);
+        QVERIFY2(failure.description().contains(path) && failure.description().contains(reason),
+                 qPrintable(failure.description()));
+    }
+    QCOMPARE(stored(), before);
+    QCOMPARE(printer.outputFileName(), path);
+    QCOMPARE(folderHolds(), QStringList{QFileInfo(path).fileName()});
+
+    print::printDocument(document, printer);
+    QCOMPARE(pdfPages(path), int(document.pages.size()));
+    QCOMPARE(folderHolds(), QStringList{QFileInfo(path).fileName()});
 }
 
 // The renderer draws what the display list holds where it holds it: dark

@@ -1,5 +1,6 @@
 #include "SampleDocuments.h"
 #include "SealedBytes.h"
+#include "support/FullDisk.h"
 
 #include "platform/core/Errors.h"
 #include "platform/print/PrintControl.h"
@@ -72,6 +73,8 @@ private slots:
     void valuesOutOfBounds();
     void randomDamageIsRefusedOrRead();
     void unwritablePlaceIsReported();
+    void refusedWriteKeepsTheEarlierFile_data();
+    void refusedWriteKeepsTheEarlierFile();
 
 private:
     QTemporaryDir dir_;
@@ -268,6 +271,53 @@ void SavedTestFileTest::unwritablePlaceIsReported()
         QCOMPARE(failure.number(), platform::errors::savedTestUnwritable.number);
         QVERIFY(failure.description().contains(QStringLiteral("test.qfx")));
     }
+}
+
+// A save the disk refuses throws, naming the file and the reason, and leaves
+// the earlier test of that name whole, also once there is room again; then
+// the same save goes through.
+void SavedTestFileTest::refusedWriteKeepsTheEarlierFile_data()
+{
+    testsupport::refusedWriteRows();
+}
+
+void SavedTestFileTest::refusedWriteKeepsTheEarlierFile()
+{
+    QFETCH(bool, fullFilesystem);
+    QFETCH(QString, reason);
+    testsupport::RefusingDisk disk(fullFilesystem);
+    if (!disk.ready())
+        QSKIP(qPrintable(disk.whyNot()));
+    const QString path = disk.filePath(QStringLiteral("earlier.qfx"));
+    print::PrintControl earlier;
+    earlier.startDocument();
+    earlier.endDocument();
+    earlier.save(path);
+    const auto stored = [&] {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray before = stored();
+    QVERIFY(!before.isEmpty());
+
+    print::PrintControl control;
+    control.replaceDocument(printtest::mixedDocument());
+    QVERIFY(disk.refuse(16));
+    try {
+        control.save(path);
+        disk.allow();
+        QFAIL("a save the disk refused counted as saved");
+    } catch (const platform::RuntimeError& failure) {
+        QVERIFY(disk.allow());
+        QCOMPARE(failure.number(), platform::errors::savedTestUnwritable.number);
+        QVERIFY2(failure.description().contains(path) && failure.description().contains(reason),
+                 qPrintable(failure.description()));
+    }
+    QCOMPARE(stored(), before);
+    control.save(path);
+    print::PrintControl other;
+    other.load(path);
+    QVERIFY(other.document() == control.document());
 }
 
 QTEST_MAIN(SavedTestFileTest)

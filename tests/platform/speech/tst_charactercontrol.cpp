@@ -1,4 +1,5 @@
 #include "SpeechFixture.h"
+#include "support/FullDisk.h"
 
 #include "platform/core/RuntimeError.h"
 #include "platform/speech/CharacterControl.h"
@@ -25,6 +26,8 @@ private slots:
     void loadsTheProgramsCharacterHidden();
     void shippedCharacterFileIsTheWritersCharacter();
     void writtenFileReadsBack();
+    void refusedWriteKeepsTheEarlierFile_data();
+    void refusedWriteKeepsTheEarlierFile();
     void badCharacterFileLoadsNothing_data();
     void badCharacterFileLoadsNothing();
     void lookupIgnoresLetterCase();
@@ -110,6 +113,39 @@ void CharacterControlTest::writtenFileReadsBack()
     const QString path = folder_.path(QStringLiteral("second.acs"));
     speech::writeCharacterFile(path, description);
     QCOMPARE(speech::readCharacterFile(path), description);
+}
+
+// A character file the disk refuses is an error naming the file and the
+// reason, and the earlier character of that name stays whole.
+void CharacterControlTest::refusedWriteKeepsTheEarlierFile_data()
+{
+    testsupport::refusedWriteRows();
+}
+
+void CharacterControlTest::refusedWriteKeepsTheEarlierFile()
+{
+    QFETCH(bool, fullFilesystem);
+    QFETCH(QString, reason);
+    testsupport::RefusingDisk disk(fullFilesystem);
+    if (!disk.ready())
+        QSKIP(qPrintable(disk.whyNot()));
+    const QString path = disk.filePath(QStringLiteral("tamsel.acs"));
+    speech::writeCharacterFile(path, speech::nuviaCharacter());
+    speech::CharacterDescription second = speech::nuviaCharacter();
+    second.name = QStringLiteral("Second");
+    QVERIFY(disk.refuse(16));
+    try {
+        speech::writeCharacterFile(path, second);
+        disk.allow();
+        QFAIL("a character file the disk refused counted as written");
+    } catch (const platform::RuntimeError& failure) {
+        QVERIFY(disk.allow());
+        QVERIFY2(failure.description().contains(path) && failure.description().contains(reason),
+                 qPrintable(failure.description()));
+    }
+    QCOMPARE(speech::readCharacterFile(path), speech::nuviaCharacter());
+    speech::writeCharacterFile(path, second);
+    QCOMPARE(speech::readCharacterFile(path), second);
 }
 
 void CharacterControlTest::badCharacterFileLoadsNothing_data()

@@ -1,3 +1,4 @@
+#include "support/FullDisk.h"
 #include "support/SpellingAnswers.h"
 
 #include "platform/core/Errors.h"
@@ -5,12 +6,14 @@
 #include "platform/spell/TextTarget.h"
 #include "platform/spell/WordScan.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QVBoxLayout>
 #include <QtTest>
 
 using spell::SpellChecker;
@@ -163,6 +166,28 @@ private slots:
         QCOMPARE(c->suggestionCount(), 0);
     }
 
+    // The dictionary forms behind inflected words, which the thesaurus
+    // looks up when it lacks the form as typed.
+    void stems_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QStringList>("stems");
+        QTest::newRow("plural -es") << "inches" << QStringList{"inch"};
+        QTest::newRow("plural -s") << "hoses" << QStringList{"hose"};
+        QTest::newRow("past -ied") << "carried" << QStringList{"carry"};
+        QTest::newRow("already a stem") << "hose" << QStringList{};
+        QTest::newRow("unknown word") << "qzxqzxqzx" << QStringList{};
+        QTest::newRow("empty") << "" << QStringList{};
+    }
+    void stems()
+    {
+        QFETCH(QString, word);
+        QFETCH(QStringList, stems);
+        QCOMPARE(checker()->dictionary().stems(word), stems);
+        spell::Dictionary closed;
+        QCOMPARE(closed.stems(word), QStringList{});
+    }
+
     // "Add" writes the word into the user list at once: a checker made
     // later from the same list knows it, and the list keeps its other words.
     void addedWordIsKept()
@@ -222,6 +247,45 @@ private slots:
         QCOMPARE(c->unsavedWords().size(), 1);
         QVERIFY(c->unsavedWords().first().startsWith(QStringLiteral("fireground")));
         QVERIFY(QFileInfo(dir.filePath(QStringLiteral("folder.dct"))).isDir());
+    }
+
+    // A word the disk refuses leaves the list as it was, to the byte, also
+    // once there is room again, and is named with the reason; a later add
+    // keeps both. A full file system where the test may mount one, and a
+    // file size limit that refuses the write everywhere.
+    void refusedWriteKeepsTheList_data() { testsupport::refusedWriteRows(); }
+
+    void refusedWriteKeepsTheList()
+    {
+        QFETCH(bool, fullFilesystem);
+        QFETCH(QString, reason);
+        testsupport::RefusingDisk disk(fullFilesystem);
+        if (!disk.ready())
+            QSKIP(qPrintable(disk.whyNot()));
+        const QString path = disk.filePath(QStringLiteral("lexo.dct"));
+        const QByteArray before = "standpipe\nnozzle\nhydrant\n";
+        QVERIFY(writeList(path, before));
+        const auto addFireground = [&] {
+            SpellChecker c;
+            c.setMainDictionary(mainDictionary());
+            c.setUserDictionary(path);
+            c.setDialogEnabled(true);
+            testsupport::SpellingAnswers answers;
+            answers.dialog(SpellChecker::Add);
+            PlainText text;
+            text.value = QStringLiteral("fireground");
+            c.checkText(text);
+            return c.unsavedWords();
+        };
+        QVERIFY(disk.refuse(4));
+        const QStringList unsaved = addFireground();
+        QVERIFY(disk.allow());
+        QCOMPARE(unsaved.size(), 1);
+        QVERIFY2(unsaved.first().startsWith(QStringLiteral("fireground")) && unsaved.first().contains(reason),
+                 qPrintable(unsaved.first()));
+        QCOMPARE(readList(path), before);
+        QVERIFY(addFireground().isEmpty());
+        QCOMPARE(readList(path), before + "fireground\n");
     }
 
     // The dialog's walk: each answer's effect on the text, the count of
@@ -351,6 +415,107 @@ private slots:
             QTest::keyClicks(editor, QString(key));
             QCoreApplication::processEvents();
         }
+        QCOMPARE(seen, flagged);
+    }
+
+    // A word still open when the user leaves the editor by Tab or the mouse
+    // is checked then, in the editor it was typed into; the focus arriving
+    // in the next editor checks nothing there. A word already checked, a
+    // text nobody typed into and a locked editor are left alone.
+    void leftWordsFlagged_data()
+    {
+        QTest::addColumn<bool>("multiLine");
+        QTest::addColumn<QString>("before"); // the editor's text before typing at its end
+        // '<' steps the caret back one character; '#' sets the text anew, as
+        // a record move does
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("byMouse");
+        QTest::addColumn<bool>("locked");
+        QTest::addColumn<QStringList>("flagged");
+        for (bool multi : {false, true}) {
+            const char* kind = multi ? "many lines: " : "one line: ";
+            auto row = [&](const char* name) -> QTestData& {
+                return QTest::newRow(qPrintable(QString::fromLatin1(kind) + QLatin1String(name)));
+            };
+            row("last word, Tab") << multi << "" << "hydrnat" << false << false << QStringList{"hydrnat@0 left"};
+            row("last word, mouse") << multi << "Open " << "teh" << true << false << QStringList{"teh@5 left"};
+            row("correct last word") << multi << "" << "hydrant" << false << false << QStringList{};
+            row("caret inside the word") << multi << "" << "hydrnat<<<" << false << false
+                                         << QStringList{"hydrnat@0 left"};
+            row("checked once, when closed") << multi << "" << "teh " << false << false << QStringList{"teh@0 typed"};
+            row("Backspace reopens the word") << multi << "a " << "\bteh" << false << false
+                                             << QStringList{"ateh@0 left"};
+            row("nothing typed") << multi << "Open teh" << "" << false << false << QStringList{};
+            row("text set anew after typing") << multi << "" << "hydrnat#" << false << false << QStringList{};
+            row("locked") << multi << "Open teh" << "x" << true << true << QStringList{};
+        }
+        // Return ends no word in one line.
+        QTest::newRow("one line: Return, then Tab")
+            << false << "" << "hydrnat\r" << false << false << QStringList{"hydrnat@0 left"};
+        QTest::newRow("many lines: Return, then Tab")
+            << true << "" << "hydrnat\r" << false << false << QStringList{"hydrnat@0 typed"};
+    }
+    void leftWordsFlagged()
+    {
+        QFETCH(bool, multiLine);
+        QFETCH(QString, before);
+        QFETCH(QString, typed);
+        QFETCH(bool, byMouse);
+        QFETCH(bool, locked);
+        QFETCH(QStringList, flagged);
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        QWidget* left = multiLine ? static_cast<QWidget*>(new QPlainTextEdit(before)) : new QLineEdit(before);
+        if (auto* plain = qobject_cast<QPlainTextEdit*>(left)) {
+            plain->setTabChangesFocus(true);
+            plain->setReadOnly(locked);
+            plain->moveCursor(QTextCursor::End);
+        } else {
+            static_cast<QLineEdit*>(left)->setReadOnly(locked);
+        }
+        // The next editor holds a misspelling where the caret of the first
+        // stood: nothing of the first editor's typing may reach it.
+        auto* next = new QLineEdit(QStringLiteral("wnet hose, wnet hose"));
+        layout->addWidget(left);
+        layout->addWidget(next);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const auto c = checker();
+        left->setFocus(Qt::OtherFocusReason);
+        QTRY_VERIFY(left->hasFocus());
+        c->attach(left);
+        // The checker follows the focus, as its window attaches it.
+        connect(qApp, &QApplication::focusChanged, c.get(), [&](QWidget*, QWidget* now) { c->attach(now); });
+        QStringList seen;
+        connect(c.get(), &SpellChecker::wordFlagged, this, [&](int start, int length, bool&) {
+            const bool inLeft = c->attached() == left && left->hasFocus();
+            seen << QStringLiteral("%1@%2 %3")
+                        .arg(c->word())
+                        .arg(start)
+                        .arg(inLeft ? "typed" : c->attached() == left ? "left" : "elsewhere");
+            QCOMPARE(length, c->word().size());
+        });
+        for (const QChar key : typed) {
+            if (key == QLatin1Char('<'))
+                QTest::keyClick(left, Qt::Key_Left);
+            else if (key == QLatin1Char('\b'))
+                QTest::keyClick(left, Qt::Key_Backspace);
+            else if (key == QLatin1Char('\r'))
+                QTest::keyClick(left, Qt::Key_Return);
+            else if (key == QLatin1Char('#') && multiLine)
+                static_cast<QPlainTextEdit*>(left)->setPlainText(QStringLiteral("Open teh"));
+            else if (key == QLatin1Char('#'))
+                static_cast<QLineEdit*>(left)->setText(QStringLiteral("Open teh"));
+            else
+                QTest::keyClicks(left, QString(key));
+            QCoreApplication::processEvents();
+        }
+        if (byMouse)
+            QTest::mouseClick(next, Qt::LeftButton);
+        else
+            QTest::keyClick(left, Qt::Key_Tab);
+        QTRY_VERIFY(next->hasFocus());
+        QCoreApplication::processEvents();
         QCOMPARE(seen, flagged);
     }
 

@@ -93,6 +93,52 @@ private slots:
         QCOMPARE(control.chosenWord(), chosen);
     }
 
+    // A word the thesaurus lacks as typed is looked up by its dictionary
+    // forms, and the control says which form it shows; a form it holds as
+    // typed is never replaced by its stem ("glasses" are spectacles).
+    void inflectedFormsFindTheirStem_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<bool>("stemming");
+        QTest::addColumn<QString>("firstMeaning"); // empty: nothing found
+        QTest::addColumn<QString>("notice");
+        QTest::addColumn<QString>("chosen");       // the first synonym picked
+        QTest::newRow("plural") << " Inches," << true << "(noun) in"
+                                << "\"Inches\" is not listed; showing \"inch\"." << " In,";
+        QTest::newRow("past form") << "carried" << true << "(noun) transportation"
+                                   << "\"carried\" is not listed; showing \"carry\"." << "transportation";
+        QTest::newRow("second stem") << "hoses" << true << "(noun) hosiery"
+                                     << "\"hoses\" is not listed; showing \"hose\"." << "hosiery";
+        QTest::newRow("listed as typed") << "glasses" << true << "(noun) spectacles" << "" << "spectacles";
+        QTest::newRow("stem not listed") << "zzxqvws" << true << "" << "No synonyms found for \"zzxqvws\"." << "";
+        QTest::newRow("no stemmer") << "inches" << false << "" << "No synonyms found for \"inches\"." << "";
+    }
+    void inflectedFormsFindTheirStem()
+    {
+        QFETCH(QString, word);
+        QFETCH(bool, stemming);
+        QFETCH(QString, firstMeaning);
+        QFETCH(QString, notice);
+        QFETCH(QString, chosen);
+        // What the dictionary gives for these words; "hoses" offers a stem
+        // the thesaurus lacks before the one it holds.
+        const QHash<QString, QStringList> stems = {
+            {"Inches", {"inch"}}, {"carried", {"carry"}}, {"hoses", {"hos", "hose"}},
+            {"glasses", {"glass"}}, {"zzxqvws", {"zzxqvw"}}, {"inches", {"inch"}}};
+        ThesaurusControl control(nullptr, emptyFolder.path());
+        if (stemming)
+            control.setStemmer([&](const QString& typed) { return stems.value(typed); });
+        control.setWord(word);
+        QCOMPARE(control.word(), word);
+        QCOMPARE(control.notice(), notice);
+        QCOMPARE(control.meanings().value(0), firstMeaning);
+        if (chosen.isEmpty())
+            return;
+        control.pickMeaning(0);
+        control.pickSynonym(0);
+        QCOMPARE(control.chosenWord(), chosen);
+    }
+
     // A meaning is shown by its part of speech and first word, without notes.
     void meaningsOfAWord()
     {
