@@ -14,8 +14,20 @@
 // while it sizes a case; a run of one iteration each (the smoke test) shows
 // the cold start instead.
 //
-// The windows need a GUI: without a platform given, the run is headless.
+// What a user waits for is the cold start of a new process, so two more
+// cases time that, from the process's start to its first window mapped on
+// the X display, watched from outside:
+//   StartUp_ProgramProcess - the program's executable started on a fresh
+//                            copy of its folder (the splash is its first window);
+//   StartUp_BareQtProcess  - a bare Qt program showing one window with a label.
+// They need an X display (DISPLAY) and are left out without one.
+// DRILLBOOK_BENCH_PROGRAM_FOLDER names another build's program folder to
+// start instead of this build's, to compare two builds on one machine.
+//
+// The in-process windows need a GUI: without a platform given, that part of
+// the run is headless.
 
+#include "FirstWindow.h"
 #include "support/ProgramFolder.h"
 
 #include "contents/StartUp.h"
@@ -28,7 +40,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -150,6 +164,79 @@ void StartUp_BareQt(benchmark::State& state)
     }
 }
 
+// ---- A new process ----------------------------------------------------------
+
+// A fresh program folder with the program itself in it: the sample, and
+// beside it the executable and its libraries as the build laid them out.
+QString layOutRunnableFolder(testsupport::ProgramFolder& folder)
+{
+    if (!folder.isValid())
+        return QStringLiteral("could not lay out the program folder");
+    // Another build's folder may be named, to set two builds side by side in one run.
+    const QString other = qEnvironmentVariable("DRILLBOOK_BENCH_PROGRAM_FOLDER");
+    const QDir built(other.isEmpty() ? QStringLiteral(DRILLBOOK_PROGRAM_FOLDER) : other);
+    QStringList files = built.entryList({QStringLiteral("*.so")}, QDir::Files);
+    files << QStringLiteral("drillbook");
+    for (const QString& name : files) {
+        QFile::remove(folder.filePath(name));
+        if (!QFile::copy(built.filePath(name), folder.filePath(name)))
+            return QStringLiteral("could not copy %1 into the program folder").arg(name);
+    }
+    QFile::setPermissions(folder.filePath(QStringLiteral("drillbook")),
+                          QFile::permissions(built.filePath(QStringLiteral("drillbook"))));
+    return {};
+}
+
+// Where the program keeps its registered classes; the tests and benches name their own.
+constexpr char kClassStoreVariable[] = "DRILLBOOK_CLASS_STORE";
+
+// The figure is the watch's, so the bench's own set-up and the process's end are left out.
+void timeNewProcess(benchmark::State& state, benchsupport::FirstWindowWatch& watch, const QString& program,
+                    const QString& folder)
+{
+    QString problem;
+    const std::optional<double> ms = watch.timeToFirstWindow(program, {}, folder, kPatienceMs, problem);
+    if (!ms) {
+        state.SkipWithError(qPrintable(problem));
+        return;
+    }
+    state.SetIterationTime(*ms / 1000.0);
+}
+
+// One folder for the whole case, as a candidate's folder stays where it is
+// from one evening to the next: only the first start registers the control
+// libraries anew. Its class store is its own, never the user's.
+void StartUp_ProgramProcess(benchmark::State& state, benchsupport::FirstWindowWatch* watch)
+{
+    testsupport::ProgramFolder folder;
+    const QString problem = layOutRunnableFolder(folder);
+    if (!problem.isEmpty()) {
+        state.SkipWithError(qPrintable(problem));
+        return;
+    }
+    const QByteArray store = QFile::encodeName(folder.filePath(QStringLiteral("classes.ini")));
+    const QByteArray userStore = qgetenv(kClassStoreVariable);
+    qputenv(kClassStoreVariable, store);
+    for (auto _ : state) {
+        timeNewProcess(state, *watch, folder.filePath(QStringLiteral("drillbook")), folder.path());
+        if (state.error_occurred())
+            break;
+    }
+    if (userStore.isNull())
+        qunsetenv(kClassStoreVariable);
+    else
+        qputenv(kClassStoreVariable, userStore);
+}
+
+void StartUp_BareQtProcess(benchmark::State& state, benchsupport::FirstWindowWatch* watch)
+{
+    for (auto _ : state) {
+        timeNewProcess(state, *watch, QStringLiteral(DRILLBOOK_BARE_WINDOW), QDir::tempPath());
+        if (state.error_occurred())
+            break;
+    }
+}
+
 } // namespace
 
 // A start is tens of milliseconds; wall time, since the window system's part runs outside this thread's CPU time too.
@@ -189,6 +276,18 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // The program's own application object, as its start makes it.
     forms::Application application(argc, argv);
+    // The new-process cases need a display to watch; they are named only
+    // where there is one. One connection serves the whole run: a display
+    // whose last client leaves resets itself and refuses the next for a while.
+    benchsupport::FirstWindowWatch watch;
+    if (watch.connected()) {
+        benchmark::RegisterBenchmark("StartUp_ProgramProcess", StartUp_ProgramProcess, &watch)
+            ->Unit(benchmark::kMillisecond)
+            ->UseManualTime();
+        benchmark::RegisterBenchmark("StartUp_BareQtProcess", StartUp_BareQtProcess, &watch)
+            ->Unit(benchmark::kMillisecond)
+            ->UseManualTime();
+    }
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

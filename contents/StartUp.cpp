@@ -29,12 +29,14 @@ bool startUp(forms::App& program)
         if (program.ended())
             return true;
     }
-    // The windows make their library controls by class id, so the libraries
-    // in the folder are registered before any window opens. One that is
-    // missing or broken leaves its place empty; the log says which.
-    hosting::registerControlLibraries(program.path());
     // The splash is the first window; its timer hands over to the table of contents.
-    program.form<frmSplash>().Show();
+    frmSplash& splash = program.form<frmSplash>();
+    // The windows make their library controls by class id, so the libraries
+    // in the folder are registered before any window but the splash opens;
+    // the splash is on screen first, so the start is seen at once. One that
+    // is missing or broken leaves its place empty; the log says which.
+    splash.onScreen = [folder = program.path()] { hosting::registerControlLibraries(folder); };
+    splash.Show();
     return true;
 }
 

@@ -13,8 +13,12 @@
 #include "questionsets/Markers.h"
 #include "widgets/XPStyle.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
+
+#include <utility>
 
 namespace contents {
 
@@ -75,6 +79,26 @@ QSize frmSplash::screenSize() const
 void frmSplash::Form_Load()
 {
     txtRes->setText(forms::screenSizeText(screenSize()));
+    // The rest follows the picture's first paint, once that is on the screen.
+    FXImage1->installEventFilter(this);
+}
+
+bool frmSplash::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == FXImage1 && event->type() == QEvent::Paint && !loadFinished_) {
+        FXImage1->removeEventFilter(this);
+        QTimer::singleShot(0, this, &frmSplash::finishLoad);
+    }
+    return forms::Form::eventFilter(watched, event);
+}
+
+void frmSplash::finishLoad()
+{
+    if (loadFinished_)
+        return;
+    loadFinished_ = true;
+    if (onScreen)
+        std::exchange(onScreen, nullptr)();
 
     // Only the two screens the table of contents is laid out for move its
     // title picture; touching it loads the main table of contents now.
@@ -98,6 +122,7 @@ void frmSplash::Timer1_Timer()
 {
     // The hand-over runs once, even if a tick is already on its way.
     Timer1->setEnabled(false);
+    finishLoad();
     forms::form<frmContents>().Show();
     Unload();
 }

@@ -4,6 +4,8 @@
 
 #include <QSize>
 
+#include <functional>
+
 class XPStyle;
 
 namespace forms {
@@ -22,6 +24,12 @@ namespace contents {
 // contents for the two screen sizes the layouts know and starts the start-up
 // sound; 12.5 seconds later its timer shows the main table of contents and
 // unloads the splash, which never comes back.
+//
+// Placing the title loads the whole table of contents, and the sound starts
+// the sound system: the load step leaves both until its picture is first on
+// screen, so that the user sees the program start at once. A hand-over that
+// comes sooner does them first. The start leaves its own remaining work
+// there too (onScreen).
 class frmSplash : public forms::Form {
     Q_OBJECT
 public:
@@ -38,10 +46,20 @@ public:
 
     void Timer1_Timer();
 
+    // What the start still has to do once the splash is on screen; run
+    // before the rest of the load step, once.
+    std::function<void()> onScreen;
+
 protected:
     void Form_Load() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // The size in pixels of the screen the program starts on.
     virtual QSize screenSize() const;
+
+private:
+    // The part of the load step that waits for the picture to be on screen; it runs once.
+    void finishLoad();
+    bool loadFinished_ = false;
 };
 
 } // namespace contents

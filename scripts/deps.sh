@@ -15,6 +15,8 @@ packages=(
   fonts-liberation2 fonts-dejavu-core
   # The tests read every printed PDF back; the run script needs a display.
   poppler-utils xvfb xauth
+  # The start-up bench watches the X display for the first window of a new process.
+  libxcb1-dev
 )
 
 missing=()

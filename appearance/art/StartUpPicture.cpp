@@ -8,6 +8,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include <algorithm>
 #include <cmath>
 
 namespace art {
@@ -85,9 +86,17 @@ void drawText(QPainter& painter, const QRectF& box, int flags, const QString& te
 }
 
 // The largest pixel size up to `largest` at which the text fits the width.
+// The text's advance grows with the size, so its width at the largest size
+// says where to begin: each size measured loads a face of its own, and the
+// picture is drawn while the program starts.
 void fitToWidth(QFont& font, const QString& text, int largest, qreal width)
 {
-    for (int size = largest; size > 8; --size) {
+    font.setPixelSize(largest);
+    const qreal widest = QFontMetricsF(font).horizontalAdvance(text);
+    int first = largest;
+    if (widest > width)
+        first = std::min(largest, int(largest * width / widest) + 2);
+    for (int size = first; size > 8; --size) {
         font.setPixelSize(size);
         if (QFontMetricsF(font).horizontalAdvance(text) <= width)
             return;

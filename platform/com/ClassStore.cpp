@@ -32,6 +32,9 @@ Result ClassStore::add(const ClassRecord& record)
 {
     if (record.clsid.isNull() || record.library.isEmpty())
         return kInvalidArgument;
+    if (find(record.clsid) == record
+        && (record.progId.isEmpty() || classOfProgId(record.progId) == record.clsid))
+        return kOk;
     if (!QDir().mkpath(QFileInfo(path_).absolutePath()))
         return kRegistrationFailed;
     QSettings store(path_, QSettings::IniFormat);

@@ -22,6 +22,8 @@ struct ClassRecord {
     bool control = false;
     QString typeLibrary; // the class's type library id, if it has one
     QString typeLibraryVersion;
+
+    bool operator==(const ClassRecord&) const = default;
 };
 
 // The registration store: one file of class records and the ProgIDs that
@@ -37,6 +39,8 @@ public:
     explicit ClassStore(QString path = defaultPath());
     const QString& path() const { return path_; }
 
+    // A record the store already holds as it is leaves the file untouched:
+    // the program registers its libraries on every start.
     Result add(const ClassRecord& record);
     // kFalse when the class was not registered.
     Result remove(const Guid& clsid);

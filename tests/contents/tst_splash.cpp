@@ -90,12 +90,34 @@ private slots:
 
         frmSplash& splash = startSplashOn(program.app, screen);
         QCOMPARE(splash.txtRes->text(), sizeText);
+        // The rest of the load step waits for the picture to be on screen.
+        QVERIFY(!program.app.isLoaded<frmContents>());
+        QVERIFY(splash.Wav1->fileName().isEmpty());
+        splash.Show();
+        QTRY_VERIFY(!splash.Wav1->fileName().isEmpty());
         // Only the two known screens touch the table of contents during the load step.
         QCOMPARE(program.app.isLoaded<frmContents>(), contentsLoaded);
 
         const forms::ImageBox& title = *program.app.form<frmContents>().FXImage1;
         QCOMPARE(forms::toTwips(title.x()), leftTwips);
         QCOMPARE(forms::toTwips(title.y()), 240);
+        QVERIFY2(program.boxes.ok(), qPrintable(program.boxes.problems()));
+    }
+
+    // A hand-over that comes before the picture was ever painted still
+    // places the title and starts the sound first, and only once.
+    void aHandOverBeforeThePictureIsShownFinishesTheLoadFirst()
+    {
+        testsupport::ProgramFixture program;
+        frmSplash& splash = startSplashOn(program.app, QSize(800, 600));
+        QVERIFY(!program.app.isLoaded<frmContents>());
+        splash.Timer1->fire();
+
+        frmContents& contents = program.app.form<frmContents>();
+        QCOMPARE(program.app.activeForm(), &contents);
+        QCOMPARE(forms::toTwips(contents.FXImage1->x()), 2160);
+        QCOMPARE(forms::toTwips(contents.FXImage1->y()), 240);
+        QVERIFY(!splash.Wav1->fileName().isEmpty());
         QVERIFY2(program.boxes.ok(), qPrintable(program.boxes.problems()));
     }
 
@@ -133,6 +155,7 @@ private slots:
 
         QVERIFY(contents::startUp(program.app));
         frmSplash& splash = program.app.form<frmSplash>();
+        QTRY_VERIFY(!splash.Wav1->fileName().isEmpty());
         QCOMPARE(QFileInfo(splash.Wav1->fileName()).absoluteFilePath(), QFileInfo(path).absoluteFilePath());
         QCOMPARE(splash.Wav1->hasPlayableFile(), sound == QLatin1String("sample") || sound == QLatin1String("text"));
 

@@ -8,6 +8,7 @@
 #include "controls/dateinput/QvindatClasses.h"
 #include "platform/com/ClassStore.h"
 #include "platform/forms/Timer.h"
+#include "platform/media/WavePlayer.h"
 
 #include <QCryptographicHash>
 #include <QRegularExpression>
@@ -154,9 +155,9 @@ private slots:
         QVERIFY(!program.app.isLoaded<frmContents>());
     }
 
-    // The control libraries of the program folder are registered before the
-    // first window; one that is missing or broken is named in the log and
-    // the program starts all the same.
+    // The control libraries of the program folder are registered once the
+    // splash is on screen, before any other window; one that is missing or
+    // broken is named in the log and the program starts all the same.
     void registersTheControlLibraries_data()
     {
         QTest::addColumn<QString>("library"); // what lies in the folder as QVINDAT.so
@@ -185,8 +186,12 @@ private slots:
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("QVINDAT.so could not be registered")));
 
         QVERIFY(contents::startUp(program.app));
+        frmSplash& splash = program.app.form<frmSplash>();
+        QVERIFY(splash.isVisible());
+        // The splash is shown first; the libraries follow once it is on screen.
+        QVERIFY(!com::ClassStore(store.storePath()).find(qvindat::controlClass));
+        QTRY_VERIFY(!splash.Wav1->fileName().isEmpty());
 
-        QVERIFY(program.app.form<frmSplash>().isVisible());
         const auto record = com::ClassStore(store.storePath()).find(qvindat::controlClass);
         QCOMPARE(record.has_value(), library == QLatin1String("QVINDAT.so"));
         QVERIFY2(program.boxes.ok(), qPrintable(program.boxes.problems()));

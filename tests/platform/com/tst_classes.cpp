@@ -9,6 +9,8 @@
 #include <QLibraryInfo>
 #include <QTest>
 
+#include <sys/stat.h>
+
 Q_DECLARE_METATYPE(com::Guid)
 
 using namespace com;
@@ -29,6 +31,7 @@ private slots:
     void createsByClassIdAndByProgId();
     void unregisteringForgetsTheClasses();
     void aStoreSeesWhatOthersWriteToItsFile();
+    void registeringAgainLeavesTheFileAsItIs();
     void aLibraryInUseStaysLoaded();
     void failuresAreReturned_data();
     void failuresAreReturned();
@@ -134,6 +137,43 @@ void tst_Classes::aStoreSeesWhatOthersWriteToItsFile()
 
     QCOMPARE(writer.remove(testcontrol::counterClass), kOk);
     QVERIFY(!reader.find(testcontrol::counterClass));
+}
+
+namespace {
+
+// The file's identity and time: every write replaces the file, so a new inode tells of one.
+QString fileState(const QString& path)
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return QStringLiteral("missing");
+    return QStringLiteral("%1 %2.%3").arg(info.st_ino).arg(info.st_mtim.tv_sec).arg(info.st_mtim.tv_nsec);
+}
+
+} // namespace
+
+// The program registers its libraries on each start; what the store already
+// holds is not written again, and a change still is.
+void tst_Classes::registeringAgainLeavesTheFileAsItIs()
+{
+    TestContainer container;
+    QCOMPARE(registerLibrary(testLibrary), kOk);
+    const QString registered = fileState(container.storePath());
+    QCOMPARE(registerLibrary(testLibrary), kOk);
+    QCOMPARE(fileState(container.storePath()), registered);
+
+    ClassStore store(container.storePath());
+    ClassRecord record = *store.find(testcontrol::counterClass);
+    QCOMPARE(store.add(record), kOk);
+    QCOMPARE(fileState(container.storePath()), registered);
+
+    // A new name for the class is written, and the old one goes.
+    const QString oldProgId = record.progId;
+    record.progId = QStringLiteral("DrillbookTest.Renamed.1");
+    QCOMPARE(store.add(record), kOk);
+    QVERIFY(fileState(container.storePath()) != registered);
+    QCOMPARE(store.classOfProgId(record.progId), testcontrol::counterClass);
+    QVERIFY(!store.classOfProgId(oldProgId));
 }
 
 void tst_Classes::aLibraryInUseStaysLoaded()
