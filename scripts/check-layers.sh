@@ -1,246 +1,83 @@
 #!/usr/bin/env bash
-# Checks that the program's includes keep to its layers:
-#   scripts/check-layers.sh [source tree]   checks the tree (default: this one)
-#   scripts/check-layers.sh --self-test      proves the check on small trees
-# Every include that breaks a rule is named with its file and line; any
-# breach fails the run.
+# Checks that the program's includes keep to its layers, as scripts/layers.table
+# gives them:
+#   scripts/check-layers.sh [tree]                  checks the tree (default: this one)
+#   scripts/check-layers.sh --window-report [tree]  counts the includes between window folders
+#   scripts/check-layers.sh --check-docs [tree]     fails when the table's blocks in HACKING.md
+#                                                   and README.md differ from the table
+#   scripts/check-layers.sh --write-docs [tree]     rewrites those blocks from the table
+#   scripts/check-layers.sh --self-test             proves the check on small trees and on
+#                                                   a copy of this one
+# Every include that breaks a rule is named with its file and line, the include
+# and the rule; any breach fails the run. The work is done by check-layers.awk
+# in one pass.
 set -uo pipefail
 
-# ---- The rules -------------------------------------------------------------------
+HERE=$(cd "$(dirname "$0")" && pwd)
+TABLE=$HERE/layers.table
+TABLE_NAME=scripts/layers.table
 
-# The platform layers from the bottom up, each with the layers below it that
-# it may include; a layer may always include itself.
-LAYER_RULES=(
-  "core:"
-  "data:core"
-  "gdi:core"
-  "registry:core"
-  "media:core"
-  "speech:core"
-  "spell:core"
-  "forms:core data"
-  "help:core forms"
-  "print:core gdi"
-  "com:core"
-  "hosting:core com"
-  "thesaurus:core"
-)
-
-# The control libraries and what they stand on, each with the folders of
-# controls/ it may include. The program never includes them: it links none
-# and creates their controls by class id.
-CONTROL_RULES=(
-  "runtime:"
-  "locale:"
-  "base:runtime locale"
-  "dateinput:base runtime locale"
-  "optionbutton:base runtime locale"
-)
-# The platform layers the controls may use.
-CONTROL_PLATFORM="core com gdi"
-
-# Folders of windows. Windows call one another, so only they may include one
-# another; the platform and the program's libraries never include them.
-WINDOW_FOLDERS="questionwindow contents questionsets appearance editing printing"
-
-# The program's libraries above the platform; the platform never includes
-# them, and they never include a window. The drawn art lives beside the skins
-# but is a library of its own.
-PROGRAM_LIBRARIES="questiondb widgets appearance/art speechsetup"
-
-# Outside libraries kept inside one layer: "include pattern (extended regex)|
-# the only folder of the program that may include it|what it is".
-PRIVATE_LIBRARIES=(
-  "^sqlite3\.h$|platform/data|SQLite"
-  "^espeak-ng/|platform/speech|espeak-ng"
-  "^mythes\.hxx$|platform/thesaurus|mythes"
-  "^hunspell/|platform/spell|hunspell"
-)
-
-# The date-input control's date engine is plain C++ that tests and the fuzzer
-# run on their own: it includes the standard library and its own headers,
-# nothing of the program, Qt or the component layer. The control beside it
-# in the same folder may include what it needs.
-PURE_ENGINE='^controls/dateinput/(Date(Calendar|Engine|Formats|Parser|Stepping|Typing)|IntlProfile|LanguageNames)\.(h|cpp)$'
-
-# Folders whose sources are not the program's: they may include anything.
-NOT_PROGRAM="tests bench data/tools"
-
-# ---- The check ------------------------------------------------------------------------
-
-in_list() { # word list...
-  local word=$1 item
-  shift
-  for item in $*; do
-    [[ $item == "$word" ]] && return 0
-  done
-  return 1
+# The tree's sources and folder lists, as paths from its top; build trees and
+# hidden folders are passed over.
+tree_files() { # tree
+  (cd "$1" && find . \( -path './.*' -o -path ./build -o -path './build-*' \) -prune -o \
+    -type f \( -name '*.cpp' -o -name '*.h' -o -name CMakeLists.txt \) -print | sed 's|^\./||' | LC_ALL=C sort)
 }
 
-# What a folder may include by the rules of a table (LAYER_RULES or
-# CONTROL_RULES); fails for a folder the table has no rule for.
-rule_allows() { # table folder
-  local -n rules=$1
-  local rule
-  for rule in "${rules[@]}"; do
-    if [[ ${rule%%:*} == "$2" ]]; then
-      echo "${rule#*:}"
-      return 0
-    fi
-  done
-  return 1
+run_awk() { # mode tree
+  awk -v mode="$1" -v tree="$2" -v table_name="$TABLE_NAME" -f "$HERE/check-layers.awk" "$TABLE" <(tree_files "$2")
 }
-
-# The library or folder a path belongs to, into UNIT: its top folder, but
-# for the art.
-unit_of() { # path
-  case $1 in
-  appearance/art/*) UNIT=appearance/art ;;
-  *) UNIT=${1%%/*} ;;
-  esac
-}
-
-# The program's sources under the tree, as paths from its top.
-program_sources() { # tree
-  local prune=() folder
-  for folder in $NOT_PROGRAM; do
-    prune+=(-path "./$folder" -prune -o)
-  done
-  (cd "$1" && find . \( -path './.*' -o -path ./build -o -path './build-*' \) -prune -o "${prune[@]}" \
-    -type f \( -name '*.cpp' -o -name '*.h' \) -print | sed 's|^\./||' | LC_ALL=C sort)
-}
-
-# The included file as a path from the top of the tree, into RESOLVED: a
-# quoted include found beside the including file is taken from there,
-# anything else as written (the program names its includes from the top).
-resolve() { # tree file quote included
-  local tree=$1 dir=. path
-  [[ $2 == */* ]] && dir=${2%/*}
-  RESOLVED=$4
-  [[ $3 == '"' && -e "$tree/$dir/$4" ]] || return 0
-  path="$dir/$4"
-  if [[ $path == *./* ]]; then
-    RESOLVED=$(realpath -m --relative-to="$tree" "$tree/$path")
-  else
-    RESOLVED=${path#./}
-  fi
-}
-
-# A line of grep -n output that includes a file: its quote and the file.
-INCLUDE_LINE='^[0-9]+:[[:space:]]*#[[:space:]]*include[[:space:]]*([<"])([^>"]+)'
-declare -A CLOSING=(['<']='>' ['"']='"')
 
 check_tree() { # tree
-  local tree=$1 breaches=0 files file line number quote included target where
-  local top second target_top target_second rule pattern owner name allowed
-  local sources=()
-  mapfile -t sources < <(program_sources "$tree")
-  files=${#sources[@]}
-  while IFS= read -r line; do
-    file=${line%%:*}
-    line=${line#*:}
-    number=${line%%:*}
-    [[ $line =~ $INCLUDE_LINE ]] || continue
-    quote=${BASH_REMATCH[1]}
-    included=${BASH_REMATCH[2]}
-    where="$file:$number includes $quote$included${CLOSING[$quote]}"
-    unit_of "$file"
-    top=$UNIT
-    second=${file#*/}
-    second=${second%%/*}
-
-    for rule in "${PRIVATE_LIBRARIES[@]}"; do
-      IFS='|' read -r pattern owner name <<<"$rule"
-      if [[ $included =~ $pattern && $file != "$owner"/* ]]; then
-        echo "$where: only $owner may include $name"
-        breaches=$((breaches + 1))
-      fi
-    done
-
-    resolve "$tree" "$file" "$quote" "$included"
-    target=$RESOLVED
-
-    if [[ $file =~ $PURE_ENGINE ]]; then
-      if [[ $quote == '<' && ($included == Q* || $included == */*) ]] ||
-        [[ $quote == '"' && ! $target =~ $PURE_ENGINE ]]; then
-        echo "$where: the date engine includes only the standard library and itself"
-        breaches=$((breaches + 1))
-      fi
-    fi
-    [[ $target == */* ]] || continue
-    unit_of "$target"
-    target_top=$UNIT
-    target_second=${target#*/}
-    target_second=${target_second%%/*}
-
-    if [[ $target_top == controls && $top != controls ]]; then
-      echo "$where: only the control libraries include controls/; the program creates controls by class id"
-      breaches=$((breaches + 1))
-    elif [[ $top == controls ]]; then
-      if in_list "$target_top" "$WINDOW_FOLDERS" || in_list "$target_top" "$PROGRAM_LIBRARIES"; then
-        echo "$where: the control libraries never include the program"
-        breaches=$((breaches + 1))
-      elif [[ $target_top == platform && $target == */*/* ]] && ! in_list "$target_second" "$CONTROL_PLATFORM"; then
-        echo "$where: the control libraries use only the $CONTROL_PLATFORM layers of the platform"
-        breaches=$((breaches + 1))
-      elif [[ $target_top == controls && $target_second != "$second" ]]; then
-        if ! allowed=$(rule_allows CONTROL_RULES "$second"); then
-          echo "$file: controls/$second has no rule; add it to CONTROL_RULES in $0"
-          breaches=$((breaches + 1))
-        elif ! in_list "$target_second" "$allowed"; then
-          echo "$where: controls/$second includes only ${allowed:-itself}${allowed:+ and itself} of controls/"
-          breaches=$((breaches + 1))
-        fi
-      fi
-    elif [[ $top == platform ]]; then
-      if in_list "$target_top" "$WINDOW_FOLDERS"; then
-        echo "$where: the platform never includes a window"
-        breaches=$((breaches + 1))
-      elif in_list "$target_top" "$PROGRAM_LIBRARIES"; then
-        echo "$where: the platform never includes the program's $target_top library"
-        breaches=$((breaches + 1))
-      elif [[ $target_top == platform && $target_second != "$second" && $target == */*/* ]]; then
-        if ! allowed=$(rule_allows LAYER_RULES "$second"); then
-          echo "$file: platform/$second is no layer; add it to LAYER_RULES in $0"
-          breaches=$((breaches + 1))
-        elif ! in_list "$target_second" "$allowed"; then
-          echo "$where: the $second layer includes only ${allowed:-itself}${allowed:+ and itself}"
-          breaches=$((breaches + 1))
-        fi
-      fi
-    elif in_list "$top" "$PROGRAM_LIBRARIES" && in_list "$target_top" "$WINDOW_FOLDERS"; then
-      echo "$where: the $top library never includes a window"
-      breaches=$((breaches + 1))
-    fi
-  done < <(((files > 0)) && cd "$tree" && grep -Hn '^[[:space:]]*#[[:space:]]*include' -- "${sources[@]}")
-
-  if ((files == 0)); then
-    echo "check-layers: no sources under $tree"
-    return 1
-  fi
-  if ((breaches > 0)); then
-    echo "check-layers: $breaches include(s) break the layers in $files files"
-    return 1
-  fi
-  echo "check-layers: $files files keep to the layers"
+  run_awk check "$1"
 }
 
-# Every program source is named in its folder's CMakeLists.txt, so the
-# target a file builds into can be read there; a folder without one is not
-# built and is passed over.
-check_listed() { # tree
-  local tree=$1 file missing=0
-  while IFS= read -r file; do
-    [[ $file == */* && -f "$tree/${file%/*}/CMakeLists.txt" ]] || continue
-    if ! grep -qx "[[:space:]]*${file##*/}" "$tree/${file%/*}/CMakeLists.txt"; then
-      echo "$file: not listed in ${file%/*}/CMakeLists.txt"
-      missing=$((missing + 1))
+# ---- The documents -------------------------------------------------------------
+
+# The documents that quote the table, each with the block it holds.
+DOCS=("HACKING.md:hacking" "README.md:readme")
+BEGIN_MARK='<!-- layers: generated from scripts/layers.table by scripts/check-layers.sh --write-docs -->'
+END_MARK='<!-- layers: end -->'
+
+# The document with its block as the table gives it, on stdout.
+doc_from_table() { # document block
+  local block
+  block=$(awk -v mode="$2" -v table_name="$TABLE_NAME" -f "$HERE/check-layers.awk" "$TABLE") || return 2
+  BLOCK=$block awk -v begin="$BEGIN_MARK" -v end="$END_MARK" -v name="$1" '
+    $0 == begin { print; print ENVIRON["BLOCK"]; inside = 1; found++; next }
+    $0 == end { inside = 0 }
+    !inside { print }
+    END {
+      if (found != 1 || inside) {
+        printf "%s: needs one block between \"%s\" and \"%s\"\n", name, begin, end > "/dev/stderr"
+        exit 2
+      }
+    }' "$1"
+}
+
+check_docs() { # tree
+  local entry doc block wanted status=0
+  for entry in "${DOCS[@]}"; do
+    doc=$1/${entry%%:*}
+    block=${entry#*:}
+    wanted=$(doc_from_table "$doc" "$block") || return 2
+    if [[ $wanted != "$(cat "$doc")" ]]; then
+      echo "${entry%%:*}: the layers block differs from $TABLE_NAME (scripts/check-layers.sh --write-docs rewrites it):"
+      diff -u "$doc" <(printf '%s\n' "$wanted") | tail -n +3
+      status=1
     fi
-  done < <(program_sources "$tree")
-  if ((missing > 0)); then
-    echo "check-layers: $missing source(s) belong to no target"
-    return 1
-  fi
+  done
+  ((status == 0)) && echo "check-layers: HACKING.md and README.md quote $TABLE_NAME as it is"
+  return $status
+}
+
+write_docs() { # tree
+  local entry doc wanted
+  for entry in "${DOCS[@]}"; do
+    doc=$1/${entry%%:*}
+    wanted=$(doc_from_table "$doc" "${entry#*:}") || return 2
+    printf '%s\n' "$wanted" >"$doc"
+  done
 }
 
 # ---- The self-test ---------------------------------------------------------------------
@@ -273,8 +110,8 @@ write_clean_tree() { # tree
   printf '#include "contents/frmContents.h"\n' >"$tree/main.cpp"
   printf '#include "appearance/art/Emblem.h"\n#include <QImage>\n' >"$tree/appearance/art/Emblem.cpp"
   printf '#include "appearance/art/Emblem.h"\n' >"$tree/appearance/SkinTable.h"
-  printf '#include "appearance/art/Emblem.h"\n' >"$tree/widgets/Picture.h"
-  printf '#include "platform/core/Paths.h"\n#include <QString>\n' >"$tree/platform/com/Guid.h"
+  printf '#include "platform/forms/Form.h"\n#include "platform/core/Paths.h"\n' >"$tree/widgets/Picture.h"
+  printf '#pragma once\n#include <QString>\n' >"$tree/platform/com/Guid.h"
   printf '#include "platform/gdi/Color.h"\n' >"$tree/controls/runtime/Colors.cpp"
   printf '#include "controls/runtime/Colors.h"\n#include "controls/locale/Exports.h"\n#include "platform/com/Guid.h"\n' \
     >"$tree/controls/base/CQvControl.h"
@@ -284,7 +121,7 @@ write_clean_tree() { # tree
   printf '#pragma once\n#include <string>\n' >"$tree/controls/dateinput/DateCalendar.h"
   printf '#include "controls/dateinput/DateCalendar.h"\n#include "DateCalendar.h"\n#include <functional>\n' \
     >"$tree/controls/dateinput/DateEngine.cpp"
-  printf '#include "controls/dateinput/DateEngine.h"\n#include <QWidget>\n#include "platform/core/Paths.h"\n' \
+  printf '#include "controls/dateinput/DateEngine.h"\n#include <QWidget>\n#include "platform/com/Guid.h"\n' \
     >"$tree/controls/dateinput/QvindatCtrl.cpp"
 }
 
@@ -313,6 +150,127 @@ SELF_TEST_BREACHES=(
   'controls/dateinput/IntlProfile.h|#include "controls/dateinput/QvindatCtrl.h"'
 )
 
+# The includes planted into a copy of this tree, besides one the table picks
+# for every other row: "row|file|included".
+ROW_PLANTS=(
+  'widgets|widgets/XPStyle.cpp|platform/speech/SpeechEngine.h'
+  'art|appearance/art/Emblem.cpp|platform/data/Recordset.h'
+  'questiondb|questiondb/Cursors.cpp|widgets/XP_ProgressBar.h'
+)
+
+# Every row of the table catches a bad include: one planted into a source of
+# each row of a copy of this tree, all at once, must each be named at its line,
+# and nothing else.
+self_test_rows() { # scratch
+  local copy=$1/rows row file included plant wanted output failures=0 planted=0
+  local -A chosen=()
+  mkdir -p "$copy"
+  (cd "$HERE/.." && tree_files . | tar -cf - -T -) | (cd "$copy" && tar -xf -)
+  for plant in "${ROW_PLANTS[@]}"; do
+    chosen[${plant%%|*}]=${plant#*|}
+  done
+  while IFS='|' read -r row file included; do
+    [[ -n ${chosen[$row]:-} ]] || chosen[$row]="$file|$included"
+  done < <(run_awk plants "$copy")
+  wanted=()
+  for row in "${!chosen[@]}"; do
+    IFS='|' read -r file included <<<"${chosen[$row]}"
+    if [[ -z $file || ! -f $copy/$file ]]; then
+      echo "self-test: the $row row has no source ${file:+($file) }to plant an include into"
+      failures=$((failures + 1))
+      continue
+    fi
+    [[ -z $(tail -c 1 "$copy/$file") ]] || echo >>"$copy/$file"
+    printf '#include "%s"\n' "$included" >>"$copy/$file"
+    wanted+=("$file:$(wc -l <"$copy/$file") includes \"$included\": ")
+    planted=$((planted + 1))
+  done
+  output=$(check_tree "$copy")
+  for plant in "${wanted[@]}"; do
+    if ! grep -qF -- "$plant" <<<"$output"; then
+      echo "self-test: the planted include was not caught: ${plant%: }"
+      failures=$((failures + 1))
+    fi
+  done
+  if [[ $(grep -c ' includes ' <<<"$output") != "$planted" ]] || grep -v ' includes ' <<<"$output" | grep -qv '^check-layers: '; then
+    echo "self-test: the copy with $planted planted includes gave other breaches or faults:"
+    echo "$output"
+    failures=$((failures + 1))
+  fi
+  ((failures == 0))
+}
+
+# The window order, switched on in a copy of the table: a lower window folder
+# including a higher one or one on its level fails, an exception passes, and
+# the report counts the includes between window folders.
+self_test_window_order() { # scratch
+  local table=$1/order.table tree=$1/order case file text verdict output failures=0
+  sed 's/^window-order-enforced | no$/window-order-enforced | yes/' "$TABLE" >"$table"
+  printf 'window-exception | questionwindow/frmMain.h | contents/frmContents.h\n' >>"$table"
+  local cases=(
+    'fails|appearance/frmSkin.cpp|#include "questionwindow/frmMain.h"'
+    'fails|printing/frmPrint.cpp|#include "editing/frmEdit.h"'
+    'passes|contents/frmList.cpp|#include "appearance/SkinTable.h"'
+  )
+  write_clean_tree "$tree"
+  for case in "${cases[@]}"; do
+    IFS='|' read -r verdict file text <<<"$case"
+    mkdir -p "$tree/${file%/*}"
+    printf '%s\n' "$text" >"$tree/$file"
+  done
+  output=$(TABLE=$table check_tree "$tree")
+  for case in "${cases[@]}"; do
+    IFS='|' read -r verdict file text <<<"$case"
+    if [[ $verdict == fails ]] && ! grep -q "^$file:1 includes .*window order" <<<"$output"; then
+      echo "self-test: with the window order, $file with '$text' passed"
+      failures=$((failures + 1))
+    elif [[ $verdict == passes ]] && grep -q "^$file:" <<<"$output"; then
+      echo "self-test: with the window order, $file with '$text' failed"
+      failures=$((failures + 1))
+    fi
+  done
+  if ! output=$(check_tree "$tree"); then
+    echo "self-test: with the window order switched off, its breaches failed:"
+    echo "$output"
+    failures=$((failures + 1))
+  fi
+  output=$(TABLE=$table run_awk report "$tree")
+  for text in 'contents -> questionwindow: 1 includes from 1 files' 'questionwindow <-> contents (1 and 1 includes)' \
+    'Program files including questionwindow/frmMain.h: 2' 'Includes from questionsets/ into questionwindow/: 0' \
+    'printing -> editing: 1' '2 in all, 1 accepted as exceptions'; do
+    if ! grep -qF -- "$text" <<<"$output"; then
+      echo "self-test: the window report lacks '$text':"
+      echo "$output"
+      failures=$((failures + 1))
+    fi
+  done
+  ((failures == 0))
+}
+
+# The documents' blocks: written from the table they pass, changed they fail.
+self_test_docs() { # scratch
+  local tree=$1/docs entry doc failures=0
+  mkdir -p "$tree"
+  for entry in "${DOCS[@]}"; do
+    printf 'Before.\n%s\n%s\nAfter.\n' "$BEGIN_MARK" "$END_MARK" >"$tree/${entry%%:*}"
+  done
+  if ! write_docs "$tree" || ! check_docs "$tree" >/dev/null; then
+    echo "self-test: written blocks do not pass"
+    failures=$((failures + 1))
+  fi
+  for entry in "${DOCS[@]}"; do
+    doc=$tree/${entry%%:*}
+    cp "$doc" "$tree/kept"
+    sed -i "/$(printf '%s' "$BEGIN_MARK" | sed 's/[][\/.*^$]/\\&/g')/{n;s/^/x/}" "$doc"
+    if check_docs "$tree" >/dev/null; then
+      echo "self-test: a changed block in ${entry%%:*} passed"
+      failures=$((failures + 1))
+    fi
+    mv "$tree/kept" "$doc"
+  done
+  ((failures == 0))
+}
+
 self_test() {
   local scratch output breach file text failures=0
   scratch=$(mktemp -d) || return 1
@@ -325,34 +283,56 @@ self_test() {
     failures=$((failures + 1))
   fi
 
+  # All breaches at once, each in a file of its own: every one must be named.
+  write_clean_tree "$scratch/tree"
   for breach in "${SELF_TEST_BREACHES[@]}"; do
     IFS='|' read -r file text <<<"$breach"
-    rm -rf "$scratch/tree"
-    write_clean_tree "$scratch/tree"
     printf '%s\n' "$text" >"$scratch/tree/$file"
-    if output=$(check_tree "$scratch/tree"); then
+  done
+  output=$(check_tree "$scratch/tree")
+  for breach in "${SELF_TEST_BREACHES[@]}"; do
+    IFS='|' read -r file text <<<"$breach"
+    if ! grep -q "^$file:1 includes" <<<"$output"; then
       echo "self-test: $file with '$text' passed"
-      failures=$((failures + 1))
-    elif ! grep -q "^$file:1 includes" <<<"$output"; then
-      echo "self-test: $file with '$text' failed without naming it:"
-      echo "$output"
       failures=$((failures + 1))
     fi
   done
+  if [[ $(grep -c ' includes ' <<<"$output") != "${#SELF_TEST_BREACHES[@]}" ]]; then
+    echo "self-test: the clean tree with ${#SELF_TEST_BREACHES[@]} breaches gave another number of them:"
+    echo "$output"
+    failures=$((failures + 1))
+  fi
+
+  self_test_window_order "$scratch" || failures=$((failures + 1))
+  self_test_rows "$scratch" || failures=$((failures + 1))
+  self_test_docs "$scratch" || failures=$((failures + 1))
 
   if ((failures > 0)); then
     echo "check-layers self-test: $failures case(s) wrong"
     return 1
   fi
-  echo "check-layers self-test: the clean tree passes and ${#SELF_TEST_BREACHES[@]} breaches fail"
+  echo "check-layers self-test: the clean tree passes, ${#SELF_TEST_BREACHES[@]} breaches fail, every row of" \
+    "$TABLE_NAME catches a planted include, the window order and the documents are checked"
 }
 
-if [[ ${1:-} == --self-test ]]; then
+case ${1:-} in
+--self-test)
   self_test
-else
-  tree=${1:-$(dirname "$0")/..}
-  status=0
-  check_listed "$tree" || status=1
-  check_tree "$tree" || status=1
-  exit $status
-fi
+  ;;
+--window-report)
+  run_awk report "${2:-$HERE/..}"
+  ;;
+--check-docs)
+  check_docs "${2:-$HERE/..}"
+  ;;
+--write-docs)
+  write_docs "${2:-$HERE/..}"
+  ;;
+-*)
+  sed -n '2,12p' "$0" >&2
+  exit 2
+  ;;
+*)
+  check_tree "${1:-$HERE/..}"
+  ;;
+esac
