@@ -18,38 +18,38 @@ using namespace questionsets;
 
 void frmMain::mnuOrder_Click()
 {
-    setQuery(*this, orderQuery(txtQ->text()));
-    countStep(*this);
-    markStep(*this);
+    questionSet().setQuery(orderQuery(txtQ->text()));
+    questionSet().countStep();
+    questionSet().markStep();
     mnuRand->setEnabled(true);
     mnuOrder->setEnabled(false);
-    questionsets::setCaption(*this, QStringLiteral("Questions Ordered"));
+    questionSet().setCaption(QStringLiteral("Questions Ordered"));
 }
 
 void frmMain::mnuRand_Click()
 {
     forms::Hourglass busy;
-    questionsets::setCaption(*this, QStringLiteral("Questions Randomized"));
-    questionsets::setCaption(*this, QStringLiteral("Questions Have Been Randomized"));
-    randomRequery(*this, randomizeQuery(txtQ->text()));
+    questionSet().setCaption(QStringLiteral("Questions Randomized"));
+    questionSet().setCaption(QStringLiteral("Questions Have Been Randomized"));
+    questionSet().randomRequery(randomizeQuery(txtQ->text()));
     mnuRand->setEnabled(false);
     mnuOrder->setEnabled(true);
-    countStep(*this);
-    markStep(*this);
+    questionSet().countStep();
+    questionSet().markStep();
 }
 
 void frmMain::mnuCurrent_Click()
 {
     // The caption stays even when the user cancels.
-    questionsets::setCaption(*this, QStringLiteral("Random Test - Current Chapter"));
+    questionSet().setCaption(QStringLiteral("Random Test - Current Chapter"));
     const std::optional<int> count = askQuestionCount();
     if (!count)
         return;
-    randomRequery(*this, currentChapterTestQuery(*count, txtChapter->text(), levelOf(txtRoute->text())));
+    questionSet().randomRequery(currentChapterTestQuery(*count, txtChapter->text(), levelOf(txtRoute->text())));
     // The chapter of the test's first record; empty when the draw found none.
-    setMarker(*this, txtChapter->text());
-    countStep(*this);
-    markStep(*this);
+    questionSet().setMarker(txtChapter->text());
+    questionSet().countStep();
+    questionSet().markStep();
 }
 
 // The test is built in a window of its own, which keeps its choices between
@@ -61,33 +61,33 @@ void frmMain::mnuEntire_Click()
     const std::optional<int> count = askQuestionCount();
     if (!count)
         return;
-    questionsets::setCaption(*this, QStringLiteral("All Questions Randomized"));
-    randomRequery(*this, entireBankTestQuery(*count, levelOf(txtRoute->text())));
-    setMarker(*this, markers::wholeBank);
-    countStep(*this);
-    markStep(*this);
+    questionSet().setCaption(QStringLiteral("All Questions Randomized"));
+    questionSet().randomRequery(entireBankTestQuery(*count, levelOf(txtRoute->text())));
+    questionSet().setMarker(markers::wholeBank);
+    questionSet().countStep();
+    questionSet().markStep();
 }
 
 void frmMain::mnuReset_Click()
 {
     txtRoute->setText(QString());
-    setQuery(*this, resetLevelsQuery(txtQ->text()));
-    markStep(*this);
-    questionsets::setCaption(*this, QStringLiteral("Levels Have Been Reset"));
+    questionSet().setQuery(resetLevelsQuery(txtQ->text()));
+    questionSet().markStep();
+    questionSet().setCaption(QStringLiteral("Levels Have Been Reset"));
 }
 
 void frmMain::mnuResetChapter_Click()
 {
-    setQuery(*this, resetChapterQuery(txtChapter->text()));
-    markStep(*this);
-    questionsets::setCaption(*this, QStringLiteral("Chapter Has Been Reset"));
+    questionSet().setQuery(resetChapterQuery(txtChapter->text()));
+    questionSet().markStep();
+    questionSet().setCaption(QStringLiteral("Chapter Has Been Reset"));
 }
 
 void frmMain::mnuResetDatabase_Click()
 {
     Data1->setDatabaseName(questiondb::databasePath(forms::App::current().path()));
-    setQuery(*this, QStringLiteral("Table1"));
-    questionsets::setCaption(*this, QStringLiteral("Questions Reset"));
+    questionSet().setQuery(QStringLiteral("Table1"));
+    questionSet().setCaption(QStringLiteral("Questions Reset"));
 }
 
 } // namespace questionwindow

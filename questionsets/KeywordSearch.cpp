@@ -53,7 +53,7 @@ void frmMain::mnuKwed_Click()
     using namespace questionsets;
     // "Yes" to searching again starts over with a new prompt.
     for (;;) {
-        questionsets::setCaption(*this, QStringLiteral("Keyword Search"));
+        questionSet().setCaption(QStringLiteral("Keyword Search"));
         const QString keyword = forms::inputBox(QStringLiteral("Enter Keyword To Search Question Banks."),
                                                 QStringLiteral("Search Question Banks For Keywords"));
         if (cancelsKeywordSearch(keyword))
@@ -61,13 +61,13 @@ void frmMain::mnuKwed_Click()
 
         // Without a field to search nothing can match: the empty source gives
         // the empty set and the miss question below.
-        setQuery(*this, keywordQuery(searchedFields(*this), keyword));
+        questionSet().setQuery(keywordQuery(searchedFields(*this), keyword));
         recordDisplay();
-        if (!emptySetTest(*this)) {
+        if (!questionSet().emptySetTest()) {
             // The answers must know the new set's last question, and the
             // count box shows how many questions were found.
-            countStep(*this);
-            markStep(*this);
+            questionSet().countStep();
+            questionSet().markStep();
             return;
         }
         const int again = forms::msgBox(keywordMissText(keyword), forms::vbYesNo + forms::vbQuestion,

@@ -30,9 +30,9 @@ QString levelQuery(QLatin1StringView level, const QString& marker, const QString
 void showLevel(frmMain& window, QLatin1StringView level)
 {
     window.txtRoute->setText(level);
-    setQuery(window, levelQuery(level, window.txtQ->text(), window.txtChapter->text()));
-    setCaption(window, QStringLiteral("Level %1 Questions Displayed").arg(level));
-    if (emptySetTest(window)) {
+    window.questionSet().setQuery(levelQuery(level, window.txtQ->text(), window.txtChapter->text()));
+    window.questionSet().setCaption(QStringLiteral("Level %1 Questions Displayed").arg(level));
+    if (window.questionSet().emptySetTest()) {
         forms::msgBox(
             QStringLiteral("You have no questions in this section marked for Level %1. Please choose a new chapter!.")
                 .arg(level),
@@ -40,7 +40,7 @@ void showLevel(frmMain& window, QLatin1StringView level)
         window.cmdExit_Click();
         return;
     }
-    settleNewSet(window);
+    window.questionSet().settleNewSet();
 }
 
 } // namespace

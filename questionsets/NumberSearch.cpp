@@ -59,21 +59,21 @@ void numberSearch(frmMain& window, const QString& caption, QString (*searchQuery
     bool setReplaced = false;
     for (;;) {
         const QString chapter = window.txtChapter->text();
-        setCaption(window, caption); // stays even when the user cancels
+        window.questionSet().setCaption(caption); // stays even when the user cancels
         const std::optional<int> number = askQuestionNumber();
         if (!number)
             break;
-        setQuery(window, searchQuery(*number, chapter));
+        window.questionSet().setQuery(searchQuery(*number, chapter));
         setReplaced = true;
-        if (!emptySetTest(window))
+        if (!window.questionSet().emptySetTest())
             break;
-        setQuery(window, resetChapterQuery(chapter));
+        window.questionSet().setQuery(resetChapterQuery(chapter));
         if (!searchAgain())
             break;
     }
     if (!setReplaced)
         return;
-    settleNewSet(window);
+    window.questionSet().settleNewSet();
 }
 
 } // namespace

@@ -59,45 +59,45 @@ void frmMain::mnuElephant1_Click()
 {
     {
         const forms::Hourglass busy;
-        questionsets::setCaption(*this, QStringLiteral("Elephant Questions"));
-        setMarker(*this, markers::drillSet);
-        setQuery(*this, drillQuery(txtRoute->text()));
+        questionSet().setCaption(QStringLiteral("Elephant Questions"));
+        questionSet().setMarker(markers::drillSet);
+        questionSet().setQuery(drillQuery(txtRoute->text()));
     }
-    if (emptySetTest(*this)) {
+    if (questionSet().emptySetTest()) {
         nothingToReview(*this, QStringLiteral("Brisolt Software"));
         return;
     }
-    settleNewSet(*this);
+    questionSet().settleNewSet();
 }
 
 void frmMain::mnuX_Click()
 {
-    setMarker(*this, markers::chapterWrong);
+    questionSet().setMarker(markers::chapterWrong);
     {
         const forms::Hourglass busy;
-        setQuery(*this, chapterWrongQuery(txtChapter->text(), txtRoute->text()));
-        questionsets::setCaption(*this, QStringLiteral("Incorrectly Answered Questions"));
+        questionSet().setQuery(chapterWrongQuery(txtChapter->text(), txtRoute->text()));
+        questionSet().setCaption(QStringLiteral("Incorrectly Answered Questions"));
     }
-    if (emptySetTest(*this)) {
+    if (questionSet().emptySetTest()) {
         nothingToReview(*this, QStringLiteral("Brisolt"));
         return;
     }
-    settleNewSet(*this);
+    questionSet().settleNewSet();
 }
 
 void frmMain::mnuX2_Click()
 {
     {
         const forms::Hourglass busy;
-        setMarker(*this, markers::drillSet);
-        questionsets::setCaption(*this, QStringLiteral("All Incorrectly Answered Questions"));
-        setQuery(*this, allWrongQuery(txtRoute->text()));
+        questionSet().setMarker(markers::drillSet);
+        questionSet().setCaption(QStringLiteral("All Incorrectly Answered Questions"));
+        questionSet().setQuery(allWrongQuery(txtRoute->text()));
     }
-    if (emptySetTest(*this)) {
+    if (questionSet().emptySetTest()) {
         nothingToReview(*this, QStringLiteral("Brisolt Software"));
         return;
     }
-    settleNewSet(*this);
+    questionSet().settleNewSet();
 }
 
 } // namespace questionwindow

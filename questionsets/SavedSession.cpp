@@ -104,7 +104,7 @@ void frmMain::mnuSaveThisSession_Click()
         return;
     }
     // Said only once the session is in the file.
-    questionsets::setCaption(*this, QStringLiteral("Session Has Been Saved"));
+    questionSet().setCaption(QStringLiteral("Session Has Been Saved"));
 }
 
 void frmMain::mnuLastSession_Click()
@@ -116,8 +116,8 @@ void frmMain::mnuLastSession_Click()
                       forms::vbOKOnly + forms::vbInformation, QStringLiteral("Brisolt Speaks"));
         return;
     }
-    questionsets::setCaption(*this, QStringLiteral("Last Save Session Loaded"));
-    setQuery(*this, savedSessionSource());
+    questionSet().setCaption(QStringLiteral("Last Save Session Loaded"));
+    questionSet().setQuery(savedSessionSource());
     txtClone->setText(markers::sessionLoaded);
     mnuPictures->setEnabled(false);
     mnuLastSession->setEnabled(false);
@@ -126,9 +126,9 @@ void frmMain::mnuLastSession_Click()
     cmdReturn->setVisible(false);
     for (const auto& [board, saved] : counterPairs(*this))
         board->setText(saved->text());
-    countStep(*this);
+    questionSet().countStep();
     // The answers must know the restored set's last question.
-    markStep(*this);
+    questionSet().markStep();
 
     // Resume where the saved run stood; a set without that question number
     // stops on its last row rather than walking past it.

@@ -73,13 +73,13 @@ void frmSelect::cmdCreate_Click()
             return;
         frmMain& questions = forms::form<frmMain>();
         setTouched = true;
-        questionsets::setCaption(questions, multiChapterCaption(int(chapters.size()), level, txtTitle->text()));
-        randomRequery(questions, multiChapterTestQuery(*count, chapters, level));
+        questions.questionSet().setCaption(multiChapterCaption(int(chapters.size()), level, txtTitle->text()));
+        questions.questionSet().randomRequery(multiChapterTestQuery(*count, chapters, level));
         // Showing the question window from here activates it, and its
         // activation marks the last question of the set just drawn.
         questions.Show();
         Hide();
-        countInPlace(questions);
+        questions.questionSet().countInPlace();
     });
     if (!drawn)
         recoverFromFailedDraw(setTouched);

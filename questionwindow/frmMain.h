@@ -15,8 +15,11 @@
 #include "platform/forms/TextBox.h"
 #include "platform/forms/Timer.h"
 #include "platform/forms/Toolbar.h"
+#include "questionsets/QuestionSet.h"
 
 #include <QDateTime>
+
+#include <memory>
 
 class XP_ProgressBar;
 namespace hosting {
@@ -49,7 +52,7 @@ namespace questionwindow {
 // bar), load step, activation step, record display and moves,
 // answers and scoring, answer memory and leaving, view options and status
 // bar; the set and answer-mode menus live with the question sets.
-class frmMain : public forms::Form {
+class frmMain : public forms::Form, public questionsets::SetDisplay {
     Q_OBJECT
 public:
     frmMain();
@@ -287,7 +290,10 @@ public:
     void size2();   // wide question and answers: notes palette closed
     // A new set's first question as a move leaves it: no option picked,
     // answer and verdict hidden, and its next verdict counted.
-    void startFreshQuestion();
+    void startFreshQuestion() override;
+
+    // The question set the window shows, over Data1 and the set's hidden boxes.
+    questionsets::QuestionSet& questionSet() { return *set_; }
 
     // ---- Handlers: record display and moves -------------------------------
     void cmdFirst_Click();
@@ -305,7 +311,7 @@ public:
     void cmdNotes_Click();
     void Data1_Reposition();
     void Data1_Validate(int action, bool& save);
-    void recordDisplay();
+    void recordDisplay() override;
 
     // ---- Handlers: answers and scoring ------------------------------------
     void optA_Click();
@@ -432,6 +438,8 @@ private:
     // The read-aloud cycle after the answer was told: the next record, read
     // aloud; at the set's last record the cycle ends.
     void readAloudNextRecord();
+
+    std::unique_ptr<questionsets::QuestionSet> set_;
 
     // Stop watch state.
     bool watchRunning_ = false;
