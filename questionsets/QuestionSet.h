@@ -8,6 +8,7 @@ namespace data {
 class DataControl;
 }
 namespace forms {
+class Form;
 class StatusBar;
 class TextBox;
 }
@@ -124,5 +125,14 @@ private:
     Parts parts_;
     SetDisplay& display_;
 };
+
+// The question window as the windows that hand it a set reach it: the window
+// and its set, loaded on first touch (after an unload, built afresh). Defined
+// with the window, so the sets never name it.
+struct SetWindow {
+    forms::Form& window;
+    QuestionSet& set;
+};
+SetWindow questionWindow();
 
 } // namespace questionsets

@@ -94,6 +94,16 @@ frmMain::frmMain()
 
 frmMain::~frmMain() = default;
 
+} // namespace questionwindow
+
+questionsets::SetWindow questionsets::questionWindow()
+{
+    auto& window = forms::form<questionwindow::frmMain>();
+    return {window, window.questionSet()};
+}
+
+namespace questionwindow {
+
 // ---- Background: the skin first, at the bottom; then the canvas behind the question ----
 
 void frmMain::designBackground(QWidget& canvas)
