@@ -74,7 +74,7 @@ void Renumber_Window(benchmark::State& state, const char* field)
         prepareChapter(bank.handle(), int(state.range(0)));
     }
     frmMain& window = program->showWindow();
-    questionsets::setQuery(window, QStringLiteral("table1 "));
+    window.questionSet().setQuery(QStringLiteral("table1 "));
     for (auto _ : state) {
         if (calls)
             window.mnuRenumber_Click();
@@ -124,7 +124,7 @@ void RelabelChapter_Window(benchmark::State& state, int chapterRows)
         chapter = prepareChapter(bank.handle(), chapterRows);
     }
     frmMain& window = program->showWindow();
-    questionsets::setQuery(window, questionsets::chapterQuery(QString::fromLatin1(chapter)));
+    window.questionSet().setQuery(questionsets::chapterQuery(QString::fromLatin1(chapter)));
     int64_t run = 0;
     for (auto _ : state) {
         program->boxes.answer(forms::vbYes);

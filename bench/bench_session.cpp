@@ -90,7 +90,7 @@ void SessionSave_Window(benchmark::State& state)
     if (!program)
         return;
     frmMain& window = program->showWindow();
-    questionsets::setQuery(window, kSessionSet);
+    window.questionSet().setQuery(kSessionSet);
     for (auto _ : state)
         saveSession(window, program->boxes);
     if (window.Data5->recordset().recordCount() != kSessionSize)
@@ -123,7 +123,7 @@ void SessionLoad_Window(benchmark::State& state)
     if (!program)
         return;
     frmMain& window = program->showWindow();
-    questionsets::setQuery(window, kSessionSet);
+    window.questionSet().setQuery(kSessionSet);
     saveSession(window, program->boxes);
     for (auto _ : state) {
         window.mnuLastSession_Click();

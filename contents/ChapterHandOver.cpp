@@ -57,8 +57,8 @@ void openChapter(const QString& title)
 {
     handOver(
         [&](frmMain& window) {
-            questionsets::setQuery(window, questionsets::chapterQuery(title));
-            questionsets::countStep(window);
+            window.questionSet().setQuery(questionsets::chapterQuery(title));
+            window.questionSet().countStep();
         },
         [&](frmMain& window) {
             // The palette is put away once the question window is in front, so
@@ -66,8 +66,8 @@ void openChapter(const QString& title)
             // touch loads it afresh.
             if (forms::App::current().isLoaded<editing::frmQ>())
                 form<editing::frmQ>().Unload();
-            questionsets::setMarker(window, title);
-            questionsets::setCaption(window, title);
+            window.questionSet().setMarker(title);
+            window.questionSet().setCaption(title);
         });
 }
 
@@ -75,14 +75,14 @@ void openWholeBank()
 {
     handOver(
         [](frmMain& window) {
-            questionsets::setMarker(window, markers::wholeBank);
-            questionsets::setQuery(window, QStringLiteral("table1 "));
-            questionsets::countStep(window);
+            window.questionSet().setMarker(markers::wholeBank);
+            window.questionSet().setQuery(QStringLiteral("table1 "));
+            window.questionSet().countStep();
             window.mnuRenumber->setEnabled(true);
             window.mnuReNumChap->setEnabled(false);
         },
         // Named again after the activation, for the same reason as a chapter.
-        [](frmMain& window) { questionsets::setMarker(window, markers::wholeBank); });
+        [](frmMain& window) { window.questionSet().setMarker(markers::wholeBank); });
 }
 
 } // namespace contents

@@ -105,8 +105,8 @@ void frmMain::cmdSave_Click()
     if (added) {
         bestEffort({
             [&] { Data1->recordset().moveLast(); },
-            [&] { questionsets::countInPlace(*this); },
-            [&] { questionsets::markInPlace(*this); },
+            [&] { questionSet().countInPlace(); },
+            [&] { questionSet().markInPlace(); },
         });
     }
     txtNew->setText(savedQuestion);
@@ -134,8 +134,8 @@ void frmMain::cmdDelete_Click()
             },
         });
         bestEffort({
-            [&] { questionsets::countInPlace(*this); },
-            [&] { questionsets::markInPlace(*this); },
+            [&] { questionSet().countInPlace(); },
+            [&] { questionSet().markInPlace(); },
         });
         recordDisplay();
     }

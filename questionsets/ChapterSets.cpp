@@ -1,93 +1,84 @@
-// The question window's menus that reload the current chapter or the whole
-// question table: in stored or random order, as a random test of a chosen
-// size, or after the level filter was cleared; and the menu that opens the
-// random test over several chapters.
+// The set menus that reload the current chapter or the whole question table:
+// in stored or random order, as a random test of a chosen size, or after the
+// level filter was cleared.
 
+#include "questionsets/SetMenus.h"
+
+#include "platform/data/DataControl.h"
 #include "platform/forms/App.h"
 #include "platform/forms/Hourglass.h"
 #include "questiondb/QuestionDatabase.h"
 #include "questionsets/CountPrompt.h"
 #include "questionsets/Markers.h"
+#include "questionsets/QuestionSet.h"
 #include "questionsets/SetLoading.h"
-#include "questionsets/frmSelect.h"
-#include "questionwindow/frmMain.h"
 
-namespace questionwindow {
+namespace questionsets {
 
-using namespace questionsets;
-
-void frmMain::mnuOrder_Click()
+void showInOrder(QuestionSet& set)
 {
-    setQuery(*this, orderQuery(txtQ->text()));
-    countStep(*this);
-    markStep(*this);
-    mnuRand->setEnabled(true);
-    mnuOrder->setEnabled(false);
-    questionsets::setCaption(*this, QStringLiteral("Questions Ordered"));
+    set.setQuery(orderQuery(set.marker()));
+    set.countStep();
+    set.markStep();
+    set.setCaption(QStringLiteral("Questions Ordered"));
 }
 
-void frmMain::mnuRand_Click()
+void showRandomized(QuestionSet& set)
 {
     forms::Hourglass busy;
-    questionsets::setCaption(*this, QStringLiteral("Questions Randomized"));
-    questionsets::setCaption(*this, QStringLiteral("Questions Have Been Randomized"));
-    randomRequery(*this, randomizeQuery(txtQ->text()));
-    mnuRand->setEnabled(false);
-    mnuOrder->setEnabled(true);
-    countStep(*this);
-    markStep(*this);
+    set.setCaption(QStringLiteral("Questions Randomized"));
+    set.setCaption(QStringLiteral("Questions Have Been Randomized"));
+    set.randomRequery(randomizeQuery(set.marker()));
+    set.countStep();
+    set.markStep();
 }
 
-void frmMain::mnuCurrent_Click()
+void drawChapterTest(QuestionSet& set)
 {
     // The caption stays even when the user cancels.
-    questionsets::setCaption(*this, QStringLiteral("Random Test - Current Chapter"));
+    set.setCaption(QStringLiteral("Random Test - Current Chapter"));
     const std::optional<int> count = askQuestionCount();
     if (!count)
         return;
-    randomRequery(*this, currentChapterTestQuery(*count, txtChapter->text(), levelOf(txtRoute->text())));
+    set.randomRequery(currentChapterTestQuery(*count, set.chapter(), set.level()));
     // The chapter of the test's first record; empty when the draw found none.
-    setMarker(*this, txtChapter->text());
-    countStep(*this);
-    markStep(*this);
+    set.setMarker(set.chapter());
+    set.countStep();
+    set.markStep();
 }
 
-// The test is built in a window of its own, which keeps its choices between
-// tests.
-void frmMain::mnuMultiple_Click() { forms::form<questionsets::frmSelect>().Show(); }
-
-void frmMain::mnuEntire_Click()
+void drawBankTest(QuestionSet& set)
 {
     const std::optional<int> count = askQuestionCount();
     if (!count)
         return;
-    questionsets::setCaption(*this, QStringLiteral("All Questions Randomized"));
-    randomRequery(*this, entireBankTestQuery(*count, levelOf(txtRoute->text())));
-    setMarker(*this, markers::wholeBank);
-    countStep(*this);
-    markStep(*this);
+    set.setCaption(QStringLiteral("All Questions Randomized"));
+    set.randomRequery(entireBankTestQuery(*count, set.level()));
+    set.setMarker(markers::wholeBank);
+    set.countStep();
+    set.markStep();
 }
 
-void frmMain::mnuReset_Click()
+void resetLevels(QuestionSet& set)
 {
-    txtRoute->setText(QString());
-    setQuery(*this, resetLevelsQuery(txtQ->text()));
-    markStep(*this);
-    questionsets::setCaption(*this, QStringLiteral("Levels Have Been Reset"));
+    set.setRoute(QString());
+    set.setQuery(resetLevelsQuery(set.marker()));
+    set.markStep();
+    set.setCaption(QStringLiteral("Levels Have Been Reset"));
 }
 
-void frmMain::mnuResetChapter_Click()
+void resetChapter(QuestionSet& set)
 {
-    setQuery(*this, resetChapterQuery(txtChapter->text()));
-    markStep(*this);
-    questionsets::setCaption(*this, QStringLiteral("Chapter Has Been Reset"));
+    set.setQuery(resetChapterQuery(set.chapter()));
+    set.markStep();
+    set.setCaption(QStringLiteral("Chapter Has Been Reset"));
 }
 
-void frmMain::mnuResetDatabase_Click()
+void resetToBank(QuestionSet& set)
 {
-    Data1->setDatabaseName(questiondb::databasePath(forms::App::current().path()));
-    setQuery(*this, QStringLiteral("Table1"));
-    questionsets::setCaption(*this, QStringLiteral("Questions Reset"));
+    set.cursor().setDatabaseName(questiondb::databasePath(forms::App::current().path()));
+    set.setQuery(QStringLiteral("Table1"));
+    set.setCaption(QStringLiteral("Questions Reset"));
 }
 
-} // namespace questionwindow
+} // namespace questionsets

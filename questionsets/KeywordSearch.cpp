@@ -1,20 +1,20 @@
 // The keyword search: the questions whose long-text fields hold a word or
 // phrase the user types become the question set.
 
+#include "questionsets/SetMenus.h"
+
 #include "platform/data/Engine.h"
 #include "platform/forms/App.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/Hourglass.h"
 #include "questiondb/QuestionDatabase.h"
 #include "questionsets/KeywordQuery.h"
-#include "questionsets/SetLoading.h"
-#include "questionwindow/frmMain.h"
-#include "widgets/XP_ProgressBar.h"
+#include "questionsets/QuestionSet.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
 
-namespace questionwindow {
+namespace questionsets {
 
 namespace {
 
@@ -22,16 +22,16 @@ namespace {
 // list through the engine, so a field added to the bank is searched too.
 // The first search on a bank also builds the index that makes the searches
 // fast; a bank that cannot be written is searched by reading every row. On a
-// large bank the build takes seconds: the busy pointer shows, the window's
-// progress bar says how far it got and the window stays painted.
-QStringList searchedFields(frmMain& w)
+// large bank the build takes seconds: the busy pointer shows, the progress
+// is told and the windows stay painted.
+QStringList searchedFields(const std::function<void(int)>& progress)
 {
     const data::Engine engine;
     data::Database bank = engine.openDatabase(questiondb::databasePath(forms::App::current().path()));
     {
         const forms::Hourglass busy;
         bank.indexLongTexts(QStringLiteral("Table1"), [&](int percent) {
-            w.ProgressBar1->setValue(percent);
+            progress(percent);
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         });
     }
@@ -48,35 +48,32 @@ QStringList searchedFields(frmMain& w)
 
 } // namespace
 
-void frmMain::mnuKwed_Click()
+bool searchKeywords(QuestionSet& set, const std::function<void(int)>& progress)
 {
-    using namespace questionsets;
     // "Yes" to searching again starts over with a new prompt.
     for (;;) {
-        questionsets::setCaption(*this, QStringLiteral("Keyword Search"));
+        set.setCaption(QStringLiteral("Keyword Search"));
         const QString keyword = forms::inputBox(QStringLiteral("Enter Keyword To Search Question Banks."),
                                                 QStringLiteral("Search Question Banks For Keywords"));
         if (cancelsKeywordSearch(keyword))
-            return;
+            return true;
 
         // Without a field to search nothing can match: the empty source gives
         // the empty set and the miss question below.
-        setQuery(*this, keywordQuery(searchedFields(*this), keyword));
-        recordDisplay();
-        if (!emptySetTest(*this)) {
+        set.setQuery(keywordQuery(searchedFields(progress), keyword));
+        set.displayRecord();
+        if (!set.emptySetTest()) {
             // The answers must know the new set's last question, and the
             // count box shows how many questions were found.
-            countStep(*this);
-            markStep(*this);
-            return;
+            set.countStep();
+            set.markStep();
+            return true;
         }
         const int again = forms::msgBox(keywordMissText(keyword), forms::vbYesNo + forms::vbQuestion,
                                         QStringLiteral("Brisolt Speaks"));
-        if (again != forms::vbYes) {
-            Unload();
-            return;
-        }
+        if (again != forms::vbYes)
+            return false;
     }
 }
 
-} // namespace questionwindow
+} // namespace questionsets

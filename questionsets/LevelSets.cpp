@@ -1,23 +1,22 @@
-// The question window's two level menus: only the level 1 or only the level 2
-// questions of the chapter on screen, or of the whole bank while the whole
-// bank is shown. The level chosen becomes the level filter that the random
-// tests and the reviews honour afterwards.
+// The two level sets: only the level 1 or only the level 2 questions of the
+// chapter on screen, or of the whole bank while the whole bank is shown. The
+// level chosen becomes the level filter that the random tests and the reviews
+// honour afterwards.
+
+#include "questionsets/SetMenus.h"
 
 #include "platform/data/Quoting.h"
 #include "platform/forms/Dialogs.h"
 #include "questionsets/Markers.h"
-#include "questionsets/SetLoading.h"
-#include "questionwindow/frmMain.h"
+#include "questionsets/QuestionSet.h"
 
-namespace questionwindow {
-
-using namespace questionsets;
+namespace questionsets {
 
 namespace {
 
 // Any marker but the whole bank's stands for the chapter of the record on
 // screen, also after a review set.
-QString levelQuery(QLatin1StringView level, const QString& marker, const QString& chapter)
+QString levelQuery(const QString& level, const QString& marker, const QString& chapter)
 {
     const QString query = QStringLiteral("SELECT * FROM table1 where FF = ") + data::sqlText(level);
     if (marker == markers::wholeBank)
@@ -25,34 +24,24 @@ QString levelQuery(QLatin1StringView level, const QString& marker, const QString
     return query + QStringLiteral(" And Chapter = ") + data::sqlText(chapter);
 }
 
-// An empty level set closes the question window: the user is sent back to
-// the tables of contents for another chapter.
-void showLevel(frmMain& window, QLatin1StringView level)
+} // namespace
+
+// An empty level set sends the user back to the tables of contents for
+// another chapter.
+bool showLevel(QuestionSet& set, const QString& level)
 {
-    window.txtRoute->setText(level);
-    setQuery(window, levelQuery(level, window.txtQ->text(), window.txtChapter->text()));
-    setCaption(window, QStringLiteral("Level %1 Questions Displayed").arg(level));
-    if (emptySetTest(window)) {
+    set.setRoute(level);
+    set.setQuery(levelQuery(level, set.marker(), set.chapter()));
+    set.setCaption(QStringLiteral("Level %1 Questions Displayed").arg(level));
+    if (set.emptySetTest()) {
         forms::msgBox(
             QStringLiteral("You have no questions in this section marked for Level %1. Please choose a new chapter!.")
                 .arg(level),
             forms::vbOKOnly + forms::vbQuestion, QStringLiteral("Brisolt Speaks"));
-        window.cmdExit_Click();
-        return;
+        return false;
     }
-    settleNewSet(window);
+    set.settleNewSet();
+    return true;
 }
 
-} // namespace
-
-void frmMain::mnuFF1_Click()
-{
-    showLevel(*this, markers::levelOne);
-}
-
-void frmMain::mnuFF2_Click()
-{
-    showLevel(*this, markers::levelTwo);
-}
-
-} // namespace questionwindow
+} // namespace questionsets

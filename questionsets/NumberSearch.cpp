@@ -1,19 +1,18 @@
-// The question window's two number searches: one question found by its
-// number within the current chapter (QNUM) or by its database number (Call)
-// becomes the set. A miss says so, shows the chapter again and offers to
-// search again.
+// The two number searches: one question found by its number within the
+// current chapter (QNUM) or by its database number (Call) becomes the set. A
+// miss says so, shows the chapter again and offers to search again.
+
+#include "questionsets/SetMenus.h"
 
 #include "platform/data/Quoting.h"
 #include "platform/forms/Dialogs.h"
 #include "questionsets/CountPrompt.h"
+#include "questionsets/QuestionSet.h"
 #include "questionsets/SetLoading.h"
-#include "questionwindow/frmMain.h"
 
 #include <optional>
 
-namespace questionwindow {
-
-using namespace questionsets;
+namespace questionsets {
 
 namespace {
 
@@ -54,38 +53,38 @@ QString databaseNumberQuery(int number, const QString&)
 // on, so the set is never left empty behind the question. Whatever set the
 // search leaves is counted and marked as a set of its own: after a hit the
 // found question is the set's last question.
-void numberSearch(frmMain& window, const QString& caption, QString (*searchQuery)(int, const QString&))
+void numberSearch(QuestionSet& set, const QString& caption, QString (*searchQuery)(int, const QString&))
 {
     bool setReplaced = false;
     for (;;) {
-        const QString chapter = window.txtChapter->text();
-        setCaption(window, caption); // stays even when the user cancels
+        const QString chapter = set.chapter();
+        set.setCaption(caption); // stays even when the user cancels
         const std::optional<int> number = askQuestionNumber();
         if (!number)
             break;
-        setQuery(window, searchQuery(*number, chapter));
+        set.setQuery(searchQuery(*number, chapter));
         setReplaced = true;
-        if (!emptySetTest(window))
+        if (!set.emptySetTest())
             break;
-        setQuery(window, resetChapterQuery(chapter));
+        set.setQuery(resetChapterQuery(chapter));
         if (!searchAgain())
             break;
     }
     if (!setReplaced)
         return;
-    settleNewSet(window);
+    set.settleNewSet();
 }
 
 } // namespace
 
-void frmMain::mnuChapterNumSearch_Click()
+void searchChapterNumber(QuestionSet& set)
 {
-    numberSearch(*this, QStringLiteral("Question Number Search"), chapterNumberQuery);
+    numberSearch(set, QStringLiteral("Question Number Search"), chapterNumberQuery);
 }
 
-void frmMain::mnuDatabaseNum_Click()
+void searchDatabaseNumber(QuestionSet& set)
 {
-    numberSearch(*this, QStringLiteral("Database Number Search"), databaseNumberQuery);
+    numberSearch(set, QStringLiteral("Database Number Search"), databaseNumberQuery);
 }
 
-} // namespace questionwindow
+} // namespace questionsets

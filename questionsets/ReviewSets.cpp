@@ -1,25 +1,25 @@
-// The question window's three reviews of what the records remember: the drill
-// set (questions marked when answered wrongly), the wrongly answered questions
-// of the chapter on screen, and all wrongly answered questions. Each keeps to
-// the level filter. Nothing to review closes the question window.
+// The three reviews of what the records remember: the drill set (questions
+// marked when answered wrongly), the wrongly answered questions of the chapter
+// on screen, and all wrongly answered questions. Each keeps to the level
+// filter.
+
+#include "questionsets/SetMenus.h"
 
 #include "platform/data/Quoting.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/Hourglass.h"
 #include "questionsets/Markers.h"
+#include "questionsets/QuestionSet.h"
 #include "questionsets/SetLoading.h"
-#include "questionwindow/frmMain.h"
 
-namespace questionwindow {
-
-using namespace questionsets;
+namespace questionsets {
 
 namespace {
 
 // " And FF = '1'" for a level filter of one level, nothing for both.
-QString levelCondition(const QString& route)
+QString levelCondition(Level level)
 {
-    switch (levelOf(route)) {
+    switch (level) {
     case Level::One: return QStringLiteral(" And FF = ") + data::sqlText(markers::levelOne);
     case Level::Two: return QStringLiteral(" And FF = ") + data::sqlText(markers::levelTwo);
     case Level::Both: break;
@@ -27,77 +27,71 @@ QString levelCondition(const QString& route)
     return {};
 }
 
-QString drillQuery(const QString& route)
+QString drillQuery(Level level)
 {
     return QStringLiteral("SELECT * FROM table1 where Elephant = ") + data::sqlText(markers::drillMarked)
-           + levelCondition(route) + QLatin1Char(' ');
+           + levelCondition(level) + QLatin1Char(' ');
 }
 
-QString chapterWrongQuery(const QString& chapter, const QString& route)
+QString chapterWrongQuery(const QString& chapter, Level level)
 {
     return QStringLiteral("SELECT * FROM table1 where x = ") + data::sqlText(markers::answeredWrong)
-           + QStringLiteral(" And Chapter = ") + data::sqlText(chapter) + levelCondition(route);
+           + QStringLiteral(" And Chapter = ") + data::sqlText(chapter) + levelCondition(level);
 }
 
-QString allWrongQuery(const QString& route)
+QString allWrongQuery(Level level)
 {
     return QStringLiteral("SELECT * FROM table1 where x = ") + data::sqlText(markers::answeredWrong)
-           + levelCondition(route) + QLatin1Char(' ');
+           + levelCondition(level) + QLatin1Char(' ');
 }
 
-// The same words for all three reviews; only the title differs.
-void nothingToReview(frmMain& window, const QString& title)
+// The same words for all three reviews; only the title differs. False when
+// there is nothing to review.
+bool settleReview(QuestionSet& set, const QString& title)
 {
-    forms::msgBox(QStringLiteral("You Are Simply Brilliant! \nGuess What? You have no questions answered incorrectly!"),
-                  forms::vbOKOnly + forms::vbExclamation, title);
-    window.Unload();
+    if (set.emptySetTest()) {
+        forms::msgBox(
+            QStringLiteral("You Are Simply Brilliant! \nGuess What? You have no questions answered incorrectly!"),
+            forms::vbOKOnly + forms::vbExclamation, title);
+        return false;
+    }
+    set.settleNewSet();
+    return true;
 }
 
 } // namespace
 
-void frmMain::mnuElephant1_Click()
+bool showDrillSet(QuestionSet& set)
 {
     {
         const forms::Hourglass busy;
-        questionsets::setCaption(*this, QStringLiteral("Elephant Questions"));
-        setMarker(*this, markers::drillSet);
-        setQuery(*this, drillQuery(txtRoute->text()));
+        set.setCaption(QStringLiteral("Elephant Questions"));
+        set.setMarker(markers::drillSet);
+        set.setQuery(drillQuery(set.level()));
     }
-    if (emptySetTest(*this)) {
-        nothingToReview(*this, QStringLiteral("Brisolt Software"));
-        return;
-    }
-    settleNewSet(*this);
+    return settleReview(set, QStringLiteral("Brisolt Software"));
 }
 
-void frmMain::mnuX_Click()
+bool showChapterWrong(QuestionSet& set)
 {
-    setMarker(*this, markers::chapterWrong);
+    set.setMarker(markers::chapterWrong);
     {
         const forms::Hourglass busy;
-        setQuery(*this, chapterWrongQuery(txtChapter->text(), txtRoute->text()));
-        questionsets::setCaption(*this, QStringLiteral("Incorrectly Answered Questions"));
+        set.setQuery(chapterWrongQuery(set.chapter(), set.level()));
+        set.setCaption(QStringLiteral("Incorrectly Answered Questions"));
     }
-    if (emptySetTest(*this)) {
-        nothingToReview(*this, QStringLiteral("Brisolt"));
-        return;
-    }
-    settleNewSet(*this);
+    return settleReview(set, QStringLiteral("Brisolt"));
 }
 
-void frmMain::mnuX2_Click()
+bool showAllWrong(QuestionSet& set)
 {
     {
         const forms::Hourglass busy;
-        setMarker(*this, markers::drillSet);
-        questionsets::setCaption(*this, QStringLiteral("All Incorrectly Answered Questions"));
-        setQuery(*this, allWrongQuery(txtRoute->text()));
+        set.setMarker(markers::drillSet);
+        set.setCaption(QStringLiteral("All Incorrectly Answered Questions"));
+        set.setQuery(allWrongQuery(set.level()));
     }
-    if (emptySetTest(*this)) {
-        nothingToReview(*this, QStringLiteral("Brisolt Software"));
-        return;
-    }
-    settleNewSet(*this);
+    return settleReview(set, QStringLiteral("Brisolt Software"));
 }
 
-} // namespace questionwindow
+} // namespace questionsets

@@ -2,7 +2,6 @@
 
 #include "platform/data/Quoting.h"
 #include "questionsets/Markers.h"
-#include "questionwindow/frmMain.h"
 
 namespace questionsets {
 
@@ -10,86 +9,9 @@ using data::sqlText;
 
 namespace {
 
-bool hasRecords(frmMain& window)
-{
-    return window.Data1->hasRecordset() && window.Data1->recordset().recordCount() > 0;
-}
-
 QString levelText(Level level) { return level == Level::One ? markers::levelOne : markers::levelTwo; }
 
 } // namespace
-
-void setCaption(frmMain& window, const QString& caption)
-{
-    window.Status->panel(markers::chapterPanel)->setText(caption);
-}
-
-void setMarker(frmMain& window, const QString& marker) { window.txtQ->setText(marker); }
-
-// The pick, the verdict and the counted-once flag belong to the question
-// they were given on: whatever set comes next starts on a question not yet
-// answered, whose answer counts.
-void setQuery(frmMain& window, const QString& recordSource)
-{
-    window.Data1->setRecordSource(recordSource);
-    window.Data1->refresh();
-    window.startFreshQuestion();
-}
-
-void randomRequery(frmMain& window, const QString& randomQuery) { setQuery(window, randomQuery); }
-
-// An empty set has no last record to move to; its count is simply 0.
-void countStep(frmMain& window)
-{
-    if (!hasRecords(window)) {
-        window.txtCount->setText(QStringLiteral("0"));
-        return;
-    }
-    auto& records = window.Data1->recordset();
-    records.moveLast();
-    window.txtCount->setText(QString::number(records.recordCount()));
-    records.moveFirst();
-}
-
-// An empty set has no last question; the empty mark matches its empty
-// database number.
-void markStep(frmMain& window)
-{
-    if (!hasRecords(window)) {
-        window.txtMark->setText(QString());
-        return;
-    }
-    auto& records = window.Data1->recordset();
-    records.moveLast();
-    window.txtMark->setText(window.txtCall->text());
-    records.moveFirst();
-}
-
-void countInPlace(frmMain& window)
-{
-    const int count = hasRecords(window) ? window.Data1->recordset().recordCount() : 0;
-    window.txtCount->setText(QString::number(count));
-}
-
-void markInPlace(frmMain& window)
-{
-    if (!hasRecords(window)) {
-        window.txtMark->setText(QString());
-        return;
-    }
-    const data::Recordset& records = window.Data1->recordset();
-    const QVariant last = records.valueAt(records.recordCount() - 1, QStringLiteral("Call"));
-    window.txtMark->setText(last.isNull() ? QString() : last.toString());
-}
-
-bool emptySetTest(const frmMain& window) { return window.txtChapter->text().isEmpty(); }
-
-void settleNewSet(frmMain& window)
-{
-    countStep(window);
-    markStep(window);
-    window.recordDisplay();
-}
 
 QString chapterQuery(const QString& title) { return QStringLiteral("SELECT * FROM table1 where Chapter=") + sqlText(title); }
 

@@ -12,14 +12,11 @@
 #include "questiondb/QuestionDatabase.h"
 #include "questionsets/CountPrompt.h"
 #include "questionsets/MultiChapterTest.h"
-#include "questionsets/SetLoading.h"
-#include "questionwindow/frmMain.h"
+#include "questionsets/QuestionSet.h"
 
 #include <memory>
 
 namespace questionsets {
-
-using questionwindow::frmMain;
 
 namespace {
 
@@ -71,15 +68,15 @@ void frmSelect::cmdCreate_Click()
         found = anyQuestionMatches(chapters, level);
         if (!found)
             return;
-        frmMain& questions = forms::form<frmMain>();
+        const SetWindow questions = questionWindow();
         setTouched = true;
-        questionsets::setCaption(questions, multiChapterCaption(int(chapters.size()), level, txtTitle->text()));
-        randomRequery(questions, multiChapterTestQuery(*count, chapters, level));
+        questions.set.setCaption(multiChapterCaption(int(chapters.size()), level, txtTitle->text()));
+        questions.set.randomRequery(multiChapterTestQuery(*count, chapters, level));
         // Showing the question window from here activates it, and its
         // activation marks the last question of the set just drawn.
-        questions.Show();
+        questions.window.Show();
         Hide();
-        countInPlace(questions);
+        questions.set.countInPlace();
     });
     if (!drawn)
         recoverFromFailedDraw(setTouched);
@@ -117,8 +114,8 @@ void frmSelect::recoverFromFailedDraw(bool setTouched)
 {
     sayNoRecords();
     if (setTouched) {
-        forms::form<frmMain>().Unload();
-        forms::form<frmMain>().Show();
+        questionWindow().window.Unload();
+        questionWindow().window.Show();
     }
     Show();
 }

@@ -74,6 +74,9 @@ frmMain::frmMain()
     connect(Agent1, &speech::CharacterControl::bookmark, this, &frmMain::Agent1_Bookmark);
 
     designBars();
+    set_ = std::make_unique<questionsets::QuestionSet>(
+        questionsets::QuestionSet::Parts{Data1, txtCall, txtChapter, txtQ, txtCount, txtMark, txtRoute, txtBe, Status},
+        *this);
 
     // Keyboard order: the question, the choices, then the buttons.
     forms::setTabOrder(*this, {"txtQuestion", "optA", "txtA", "optB", "txtB", "optC", "txtC", "optD", "txtD",
@@ -90,6 +93,16 @@ frmMain::frmMain()
 }
 
 frmMain::~frmMain() = default;
+
+} // namespace questionwindow
+
+questionsets::SetWindow questionsets::questionWindow()
+{
+    auto& window = forms::form<questionwindow::frmMain>();
+    return {window, window.questionSet()};
+}
+
+namespace questionwindow {
 
 // ---- Background: the skin first, at the bottom; then the canvas behind the question ----
 

@@ -15,8 +15,11 @@
 #include "platform/forms/TextBox.h"
 #include "platform/forms/Timer.h"
 #include "platform/forms/Toolbar.h"
+#include "questionsets/QuestionSet.h"
 
 #include <QDateTime>
+
+#include <memory>
 
 class XP_ProgressBar;
 namespace hosting {
@@ -44,12 +47,25 @@ namespace questionwindow {
 // the moves through it, the answers and their scoring, the memories kept in
 // the question records, and the speaking character that reads along.
 //
-// The window's code is spread over files by behaviour: its design
-// (frmMain.cpp, and frmMain_bars.cpp for the menus, toolbar and status
-// bar), load step, activation step, record display and moves,
-// answers and scoring, answer memory and leaving, view options and status
-// bar; the set and answer-mode menus live with the question sets.
-class frmMain : public forms::Form {
+// The window's code is spread over files by behaviour, all in this folder
+// but for the editing files:
+//   frmMain.cpp           the design, and frmMain_bars.cpp its menus, toolbar and status bar
+//   frmMain_load.cpp      the load step;  frmMain_activate.cpp  the activation step
+//   frmMain_display.cpp   record display and moves
+//   frmMain_answers.cpp   answers and scoring;  frmMain_answermodes.cpp  the five answer modes
+//   frmMain_memory.cpp    answer memory and leaving
+//   frmMain_sets.cpp      the set menus (their work is questionsets/SetMenus.h)
+//   frmMain_session.cpp   the saved session
+//   frmMain_view.cpp      view options and status bar;  frmMain_toolbar.cpp  the toolbar
+//   frmMain_character.cpp, frmMain_nuviamenu.cpp, frmMain_readaloud.cpp,
+//   frmMain_presentation.cpp, frmMain_reader.cpp   the speaking character
+//   frmMain_dateinput.cpp the date-input control;  frmMain_terms.cpp  terminology
+//   frmMain_users.cpp     users;  frmMain_package.cpp, frmMain_reports.cpp  printing
+//   editing/frmMain_*.cpp the edit lock, records, fields, relabelling, spelling,
+//                         thesaurus, pictures and videos, and the question hub
+// The set shown is one questionsets::QuestionSet over Data1 and the set's
+// hidden boxes; the set loaders work on it, never on the window.
+class frmMain : public forms::Form, public questionsets::SetDisplay {
     Q_OBJECT
 public:
     frmMain();
@@ -287,7 +303,10 @@ public:
     void size2();   // wide question and answers: notes palette closed
     // A new set's first question as a move leaves it: no option picked,
     // answer and verdict hidden, and its next verdict counted.
-    void startFreshQuestion();
+    void startFreshQuestion() override;
+
+    // The question set the window shows, over Data1 and the set's hidden boxes.
+    questionsets::QuestionSet& questionSet() { return *set_; }
 
     // ---- Handlers: record display and moves -------------------------------
     void cmdFirst_Click();
@@ -305,7 +324,7 @@ public:
     void cmdNotes_Click();
     void Data1_Reposition();
     void Data1_Validate(int action, bool& save);
-    void recordDisplay();
+    void recordDisplay() override;
 
     // ---- Handlers: answers and scoring ------------------------------------
     void optA_Click();
@@ -432,6 +451,8 @@ private:
     // The read-aloud cycle after the answer was told: the next record, read
     // aloud; at the set's last record the cycle ends.
     void readAloudNextRecord();
+
+    std::unique_ptr<questionsets::QuestionSet> set_;
 
     // Stop watch state.
     bool watchRunning_ = false;

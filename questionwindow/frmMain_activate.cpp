@@ -69,7 +69,7 @@ void frmMain::Form_Activate()
     // and a question being typed stays open.
     bestEffort({[&] {
         if (Data1->recordset().recordCount() > 0)
-            questionsets::markInPlace(*this);
+            questionSet().markInPlace();
     }});
 
     replayAnswerMode();
@@ -181,8 +181,8 @@ bool frmMain::offerNewQuestion()
                                      "Under Each Individual Chapter Type, Okay Chief!"),
                       forms::vbOKOnly, QStringLiteral("Brisolt Software"));
         bestEffort({
-            [&] { questionsets::countStep(*this); },
-            [&] { questionsets::markStep(*this); },
+            [&] { questionSet().countStep(); },
+            [&] { questionSet().markStep(); },
         });
         return true;
     }

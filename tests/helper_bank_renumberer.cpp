@@ -33,7 +33,7 @@ int main(int argc, char** argv)
     std::printf("ready\n");
     std::fflush(stdout);
     for (long long sequence = QByteArray(argv[2]).toLongLong();; ++sequence) {
-        questionsets::setQuery(window, sequence % 2 ? QStringLiteral("SELECT * FROM table1 ORDER BY ID DESC")
+        window.questionSet().setQuery(sequence % 2 ? QStringLiteral("SELECT * FROM table1 ORDER BY ID DESC")
                                                     : QStringLiteral("table1 "));
         std::printf("begin %lld\n", sequence);
         std::fflush(stdout);

@@ -34,9 +34,9 @@ int main(int argc, char** argv)
     std::fflush(stdout);
     for (long long sequence = QByteArray(argv[2]).toLongLong();; ++sequence) {
         const char* chapter = sequence % 2 ? "Fire Hose" : "Forcible Entry";
-        questionsets::setQuery(window, questionsets::chapterQuery(QString::fromLatin1(chapter)));
+        window.questionSet().setQuery(questionsets::chapterQuery(QString::fromLatin1(chapter)));
         window.txtCorrect->setText(QString::number(sequence));
-        questionsets::setCaption(window, QString());
+        window.questionSet().setCaption(QString());
         boxes.answer(forms::vbYes);
         std::printf("begin %lld %s\n", sequence, chapter);
         std::fflush(stdout);

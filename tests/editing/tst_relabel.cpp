@@ -81,7 +81,7 @@ class tst_Relabel : public QObject {
     frmMain& openWholeBank()
     {
         auto& w = fixture->loadSet(QStringLiteral("table1 "));
-        questionsets::setMarker(w, markers::wholeBank);
+        w.questionSet().setMarker(markers::wholeBank);
         return w;
     }
 
@@ -143,7 +143,7 @@ private slots:
         QFETCH(QString, newTitle);
 
         auto& w = fixture->loadSet(source);
-        questionsets::setMarker(w, marker);
+        w.questionSet().setMarker(marker);
         const QString old = shownIndex < 0 ? ladders : w.txtChapter->text();
         if (shownIndex < 0) {
             w.Data1->recordset().findFirst("Chapter='Ground Ladders'");

@@ -166,7 +166,7 @@ private slots:
     void wholeTableVariants()
     {
         auto& w = fixture->openChapter(hose);
-        setMarker(w, "Snore");
+        w.questionSet().setMarker("Snore");
         const int all = fixture->storedNumber("SELECT count(*) FROM table1");
 
         w.mnuRand_Click();
@@ -198,13 +198,13 @@ private slots:
     {
         QFETCH(int, menu);
         auto& w = fixture->openChapter(hose);
-        setMarker(w, "Sneeze");
+        w.questionSet().setMarker("Sneeze");
         switch (menu) {
         case 0: w.mnuOrder_Click(); break;
         case 1: w.mnuRand_Click(); break;
         case 2: w.mnuReset_Click(); break;
         }
-        QVERIFY(emptySetTest(w));
+        QVERIFY(w.questionSet().emptySetTest());
         if (menu != 2)
             QCOMPARE(w.txtCount->text(), QStringLiteral("0"));
         QCOMPARE(w.txtMark->text(), QString());
@@ -285,7 +285,7 @@ private slots:
         w.txtRoute->setText("2");
         fixture->boxes.answer(QStringLiteral("5"));
         w.mnuCurrent_Click();
-        QVERIFY(emptySetTest(w));
+        QVERIFY(w.questionSet().emptySetTest());
         QCOMPARE(w.txtQ->text(), QString());
         QCOMPARE(w.txtCount->text(), QStringLiteral("0"));
         QCOMPARE(w.txtMark->text(), QString());
@@ -313,7 +313,7 @@ private slots:
         QFETCH(bool, refused);
         for (int menu = 0; menu < 2; ++menu) {
             auto& w = fixture->openChapter(hose);
-            setCaption(w, "before");
+            w.questionSet().setCaption("before");
             const QList<Row> before = rowsOf(w);
             const QString count = w.txtCount->text();
             const QString mark = w.txtMark->text();
@@ -384,7 +384,7 @@ private slots:
     {
         auto& w = fixture->openChapter(captains);
         w.txtRoute->setText("1");
-        setQuery(w, "SELECT * FROM table1 where FF = '1' And Chapter = " + data::sqlText(captains));
+        w.questionSet().setQuery("SELECT * FROM table1 where FF = '1' And Chapter = " + data::sqlText(captains));
         w.mnuReset_Click();
         QCOMPARE(w.txtRoute->text(), QString());
         const QList<Row> rows = rowsOf(w);
@@ -403,12 +403,12 @@ private slots:
     void resetChapterReloadsTheCurrentRecordsChapter()
     {
         auto& w = fixture->openChapter(hose);
-        setQuery(w, "table1 ");
+        w.questionSet().setQuery("table1 ");
         // Stand on a record of the chapter with the quote.
         auto& records = w.Data1->recordset();
         while (w.txtChapter->text() != captains)
             records.moveNext();
-        setMarker(w, "Sneeze");
+        w.questionSet().setMarker("Sneeze");
         w.txtRoute->setText("2");
         const QString count = w.txtCount->text();
         w.mnuResetChapter_Click();

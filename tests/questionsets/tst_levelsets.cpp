@@ -51,7 +51,7 @@ private slots:
         QFETCH(QString, level);
         QFETCH(QString, condition);
         auto& w = fixture->openCountedSet(QStringLiteral("table1 "));
-        setMarker(w, marker);
+        w.questionSet().setMarker(marker);
         auto& records = w.Data1->recordset();
         while (w.txtChapter->text() != onChapter)
             records.moveNext();

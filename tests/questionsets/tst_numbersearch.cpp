@@ -50,7 +50,7 @@ class tst_NumberSearch : public QObject {
     frmMain& standOn(const QString& chapter)
     {
         auto& w = fixture->openCountedSet(QStringLiteral("table1 "));
-        setMarker(w, QStringLiteral("Snore"));
+        w.questionSet().setMarker(QStringLiteral("Snore"));
         auto& records = w.Data1->recordset();
         while (w.txtChapter->text() != chapter)
             records.moveNext();
@@ -245,12 +245,12 @@ private slots:
     void searchOnAnEmptySet()
     {
         auto& w = fixture->openChapter(QStringLiteral("No Such Chapter"));
-        QVERIFY(emptySetTest(w));
+        QVERIFY(w.questionSet().emptySetTest());
         w.txtMark->setText("stale");
         fixture->boxes.answer(QStringLiteral("1")).answer(forms::vbNo);
         w.mnuChapterNumSearch->trigger();
         fixture->verifyNoBoxes();
-        QVERIFY(emptySetTest(w));
+        QVERIFY(w.questionSet().emptySetTest());
         QCOMPARE(w.txtCount->text(), QStringLiteral("0"));
         QCOMPARE(w.txtMark->text(), QString());
 

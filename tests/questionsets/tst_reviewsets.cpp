@@ -105,7 +105,7 @@ private slots:
         QFETCH(QString, newCaption);
         rememberAnswers();
         auto& w = fixture->openCountedSet(QStringLiteral("table1 "));
-        setMarker(w, marker);
+        w.questionSet().setMarker(marker);
         w.txtRoute->setText(route);
         auto& records = w.Data1->recordset();
         while (w.txtChapter->text() != onChapter)

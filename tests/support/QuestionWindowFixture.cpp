@@ -20,7 +20,7 @@ using questionwindow::frmMain;
 frmMain& QuestionWindowFixture::loadSet(const QString& recordSource)
 {
     auto& window = forms::form<frmMain>();
-    questionsets::setQuery(window, recordSource);
+    window.questionSet().setQuery(recordSource);
     return window;
 }
 
@@ -34,18 +34,18 @@ frmMain& QuestionWindowFixture::showChapter(const QString& chapter)
 frmMain& QuestionWindowFixture::openCountedSet(const QString& recordSource)
 {
     auto& window = loadSet(recordSource);
-    questionsets::countStep(window);
-    questionsets::markStep(window);
+    window.questionSet().countStep();
+    window.questionSet().markStep();
     return window;
 }
 
 frmMain& QuestionWindowFixture::openChapter(const QString& chapter)
 {
     auto& window = loadSet(questionsets::chapterQuery(chapter));
-    questionsets::setMarker(window, chapter);
-    questionsets::setCaption(window, chapter);
-    questionsets::countStep(window);
-    questionsets::markStep(window);
+    window.questionSet().setMarker(chapter);
+    window.questionSet().setCaption(chapter);
+    window.questionSet().countStep();
+    window.questionSet().markStep();
     return window;
 }
 

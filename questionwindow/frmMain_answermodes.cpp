@@ -1,11 +1,12 @@
 // The five answer modes of the question window: each stores its word in the
-// settings row at once, names itself in the status bar, writes the mode code
-// the answer steps read and arranges the window's controls for the mode.
+// settings row at once, names itself in the status bar, gives the set the mode
+// code the answer steps read and arranges the window's controls for the mode.
+
+#include "questionwindow/frmMain.h"
 
 #include "contents/SettingsStore.h"
 #include "platform/speech/CharacterControl.h"
 #include "questionsets/Markers.h"
-#include "questionwindow/frmMain.h"
 
 #include <optional>
 
@@ -20,7 +21,7 @@ constexpr std::nullopt_t unchanged = std::nullopt;
 struct ModeLayout {
     QString word;      // in the settings row
     QString panelText; // status panel "State"
-    QString code;      // txtBe
+    QString code;      // the set's answer mode (txtBe)
     bool silencesCharacter;
     forms::Menu* frmMain::*ownItem;
 
@@ -52,7 +53,7 @@ void setOn(QWidget* control, Setting on)
 
 void applyLayout(frmMain& w, const ModeLayout& mode)
 {
-    w.txtBe->setText(mode.code);
+    w.questionSet().setAnswerMode(mode.code);
 
     w.cmdNuvia->setVisible(true);
     setOn(w.cmdNuvia, mode.readButtonOn);
