@@ -18,7 +18,7 @@ LAYER_RULES=(
   "media:core"
   "speech:core"
   "spell:core"
-  "forms:core data"
+  "forms:core data gdi"
   "help:core forms"
   "print:core gdi"
   "com:core"
