@@ -17,7 +17,7 @@ namespace {
 
 // Design positions are kept in twips; most are written here as pixels at
 // 96 dpi for readability.
-constexpr int tw(int pixels) { return pixels * forms::twipsPerPixel; }
+constexpr int tw(int pixels) { return forms::toTwips(pixels); }
 
 // The smallest canvas that holds the whole design; a smaller window scrolls.
 constexpr int canvasWidth = 1024;

@@ -31,8 +31,8 @@ void frmMain::designDateInput(QWidget& canvas)
     QvDateInput1->setAccessibleName(QStringLiteral("Date"));
     // Below the reading buttons, beside the reading pace: a place the
     // answers, the picture and the video never take.
-    forms::setGeometryTwips(*QvDateInput1, 296 * forms::twipsPerPixel, 598 * forms::twipsPerPixel,
-                            112 * forms::twipsPerPixel, 24 * forms::twipsPerPixel);
+    forms::setGeometryTwips(*QvDateInput1, forms::toTwips(296), forms::toTwips(598), forms::toTwips(112),
+                            forms::toTwips(24));
     QFile properties(QString::fromLatin1(designedProperties));
     // Unopened, the stream reads as no control's and the place stays empty.
     properties.open(QIODevice::ReadOnly);

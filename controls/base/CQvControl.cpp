@@ -1,6 +1,7 @@
 #include "controls/base/CQvControl.h"
 
 #include "controls/base/CursorTable.h"
+#include "controls/base/PropExchange.h"
 #include "controls/locale/LocaleExports.h"
 #include "controls/runtime/AboutDialog.h"
 #include "controls/runtime/Colors.h"
@@ -63,6 +64,12 @@ CQvControl::~CQvControl()
         dlclose(locale_);
 }
 
+void CQvControl::requireRunMode() const
+{
+    if (!ambientUserMode())
+        throw AutomationError{automationError(394), QStringLiteral("Get not supported"), 0};
+}
+
 void CQvControl::RaiseSuiteError(int number) const
 {
     if (!locale_)
@@ -92,6 +99,16 @@ void CQvControl::setMousePointer(std::int16_t value, DispId dispid)
 void CQvControl::loadMousePointer(std::int16_t value)
 {
     mousePointer_ = isValidMousePointer(value) ? value : kPointerDefault;
+}
+
+void CQvControl::exchangeMousePointer(PropExchange& exchange, std::int16_t& pointer)
+{
+    exchange.shortValue("MousePointer", pointer, 0);
+    if (exchange.isLoading()) {
+        // A stored pointer outside the cursor table is neither used nor kept.
+        loadMousePointer(pointer);
+        pointer = mousePointer();
+    }
 }
 
 Ptr<Picture> CQvControl::GetMouseIcon() const

@@ -12,6 +12,8 @@ class QDialog;
 
 namespace controls {
 
+class PropExchange;
+
 // Errors every control of the suite raises.
 inline constexpr int kInvalidPropertyValue = 380;
 inline constexpr com::Result kLocaleMissingCode = com::result(0x800A0035);
@@ -34,7 +36,13 @@ public:
     // number; never returns. Without the locale library every error is
     // "QVLOCALE.DLL Not Found".
     [[noreturn]] void RaiseSuiteError(int number) const;
+    // A property value out of its range: error 380.
+    [[noreturn]] void refuse() const { RaiseSuiteError(kInvalidPropertyValue); }
     bool hasLocaleLibrary() const { return locale_ != nullptr; }
+
+    // Font members (and the like) are read at run time only: error 394
+    // at design time.
+    void requireRunMode() const;
 
     std::int16_t mousePointer() const { return mousePointer_; }
     // Refuses a value outside 0 to 15 and not 99 with error 380, keeping the
@@ -59,6 +67,9 @@ public:
     // A pointer read from a stored control: one outside the table is taken
     // as 0, so the cursor look-up never reads past it.
     void loadMousePointer(std::int16_t value);
+    // MousePointer kept with the container's design, into the control's
+    // copy of it; a loaded pointer is taken as loadMousePointer takes it.
+    void exchangeMousePointer(PropExchange& exchange, std::int16_t& pointer);
     com::Ptr<com::Picture>& mouseIconHolder() { return mouseIcon_; }
 
     com::Result displayString(com::DispId id, QString* text) override;

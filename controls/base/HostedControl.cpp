@@ -6,6 +6,7 @@
 #include "controls/base/StreamExchange.h"
 #include "controls/runtime/Colors.h"
 #include "platform/com/DispatchTable.h"
+#include "platform/core/Units.h"
 
 #include <QIODevice>
 #include <QImage>
@@ -281,7 +282,10 @@ Result HostedControl::save(QVariantMap* bag, bool clearDirty)
 
 void HostedControl::doPropExchange(PropExchange& exchange)
 {
-    QSize himetric(qRound(size_.width() * 2540.0 / 96.0), qRound(size_.height() * 2540.0 / 96.0));
+    auto toHimetric = [](int pixels) {
+        return qRound(pixels * double(platform::himetricPerInch) / platform::designPixelsPerInch);
+    };
+    QSize himetric(toHimetric(size_.width()), toHimetric(size_.height()));
     exchange.extent(himetric, himetric);
     if (exchange.isLoading() && himetric.width() > 0 && himetric.height() > 0 && !window_) {
         // No window is wider or taller than 16-bit coordinates reach; a

@@ -67,11 +67,6 @@ QIcon swatch(std::uint32_t color)
     return QIcon(pixmap);
 }
 
-std::uint32_t fromQColor(const QColor& color)
-{
-    return std::uint32_t(color.red()) | std::uint32_t(color.green()) << 8 | std::uint32_t(color.blue()) << 16;
-}
-
 } // namespace
 
 StockColorPage::StockColorPage(std::span<const char* const> properties)
@@ -111,7 +106,7 @@ void StockColorPage::onCreated(QWidget* window)
             current ? qvrun::toColor(current->data(Qt::UserRole).value<std::uint32_t>()) : QColor(Qt::white);
         const QColor picked = QColorDialog::getColor(start, window_);
         if (picked.isValid())
-            choose(fromQColor(picked));
+            choose(qvrun::fromColor(picked));
     });
 }
 

@@ -9,6 +9,7 @@
 #include <QStringEncoder>
 
 #include <cmath>
+#include <cstdint>
 
 // Dispatch members every control of the suite has in the same shape: text
 // in and out of the control's single-byte form, the font's sub-properties,
@@ -37,9 +38,29 @@ inline com::Ptr<com::Picture> pictureArgument(const com::Variant& value)
     return picture;
 }
 
-// A font sub-property is read at run time only; a set changes the stock
-// font and is announced under the member's own dispid.
-template <class Ctrl, com::DispId Id, bool (QFont::*Get)() const, void (QFont::*Set)(bool)>
+// A short or colour property, read from the control's Properties (Field
+// points into them) and set through the control's checking setter.
+template <class Ctrl, com::DispId Id, auto Field>
+com::Member<Ctrl> shortMember(const char* name)
+{
+    return {Id, name, [](Ctrl& c) { return com::Variant::i2(c.properties().*Field); },
+            [](Ctrl& c, const com::Variant& v) { c.setShort(Id, com::argI2(v)); }};
+}
+
+template <class Ctrl, com::DispId Id, auto Field>
+com::Member<Ctrl> colorMember(const char* name)
+{
+    return {Id, name, [](Ctrl& c) { return com::Variant::i4(std::int32_t(c.properties().*Field)); },
+            [](Ctrl& c, const com::Variant& v) { c.setColor(Id, std::uint32_t(com::argI4(v))); }};
+}
+
+// Whether a set of a font member is announced under the member's own dispid
+// (the option button's) or left unannounced (the date-input control's).
+enum class FontNotice { announced, unannounced };
+
+// A font sub-property is read at run time only; a set changes the stock font.
+template <class Ctrl, com::DispId Id, bool (QFont::*Get)() const, void (QFont::*Set)(bool),
+          FontNotice notice = FontNotice::announced>
 com::Member<Ctrl> fontFlagMember(const char* name)
 {
     return {Id, name,
@@ -51,11 +72,12 @@ com::Member<Ctrl> fontFlagMember(const char* name)
                 QFont font = c.font();
                 (font.*Set)(com::argBool(v));
                 c.setFont(font);
-                c.boundPropertyChanged(Id);
+                if constexpr (notice == FontNotice::announced)
+                    c.boundPropertyChanged(Id);
             }};
 }
 
-template <class Ctrl, com::DispId Id>
+template <class Ctrl, com::DispId Id, FontNotice notice = FontNotice::announced>
 com::Member<Ctrl> fontNameMember()
 {
     return {Id, "FontName",
@@ -67,7 +89,8 @@ com::Member<Ctrl> fontNameMember()
                 QFont font = c.font();
                 font.setFamily(com::argText(v));
                 c.setFont(font);
-                c.boundPropertyChanged(Id);
+                if constexpr (notice == FontNotice::announced)
+                    c.boundPropertyChanged(Id);
             }};
 }
 

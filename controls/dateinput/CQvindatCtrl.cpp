@@ -23,6 +23,13 @@ constexpr std::int16_t kSlash = 47;
 // A value from lowest to highest.
 bool within(int value, int lowest, int highest) { return value >= lowest && value <= highest; }
 
+// The frame's properties as this control numbers them.
+constexpr controls::FrameIds kFrameIds{
+    .borderColor = dispid::BorderColor, .fillColor = dispid::FillColor, .lightColor = dispid::LightColor,
+    .shadowColor = dispid::ShadowColor, .textColor = dispid::TextColor, .alignment = dispid::Alignment,
+    .bevelSize = dispid::BevelSize, .bevelStyle = dispid::BevelStyle, .borderStyle = dispid::BorderStyle,
+    .fontStyle = dispid::FontStyle};
+
 } // namespace
 
 namespace {
@@ -187,18 +194,15 @@ void CQvindatCtrl::setShort(int id, std::int16_t v)
         ShowDateCaret();
         boundPropertyChanged(id);
     };
+    if (const auto frame = controls::frameShort(p_, kFrameIds, id))
+        return ranged(*frame->member, frame->lowest, frame->highest);
     switch (id) {
     case dispid::MousePointer:
         setMousePointer(v, id);
         p_.mousePointer = v;
         return;
-    case dispid::Alignment: return ranged(p_.alignment, 0, 2);
-    case dispid::BevelSize: return ranged(p_.bevelSize, 0, INT16_MAX);
-    case dispid::BevelStyle: return ranged(p_.bevelStyle, 0, 4);
-    case dispid::BorderStyle: return ranged(p_.borderStyle, 0, 2);
     case dispid::Spin: return ranged(p_.spin, 0, 2);
     case dispid::Indent: return ranged(p_.indent, 0, INT16_MAX);
-    case dispid::FontStyle: return ranged(p_.fontStyle, 0, 4);
     case dispid::CaretHeight: return caretShape(p_.caretHeight);
     case dispid::CaretWidth: return caretShape(p_.caretWidth);
     case dispid::CaretStyle:
@@ -245,20 +249,15 @@ void CQvindatCtrl::setLong(int id, std::int32_t v)
 
 void CQvindatCtrl::setColor(int id, std::uint32_t v)
 {
-    switch (id) {
-    case dispid::BorderColor: p_.borderColor = v; break;
-    case dispid::FillColor: p_.fillColor = v; break;
-    case dispid::LightColor: p_.lightColor = v; break;
-    case dispid::ShadowColor: p_.shadowColor = v; break;
-    case dispid::TextColor: p_.textColor = v; break;
-    case dispid::CaretColor:
-        p_.caretColor = v;
-        ShowDateCaret();
-        boundPropertyChanged(id);
-        return;
-    default: throw AutomationError{kMemberNotFound, {}, 0};
+    if (std::uint32_t* color = controls::frameColor(p_, kFrameIds, id)) {
+        *color = v;
+        return changed(id);
     }
-    changed(id);
+    if (id != dispid::CaretColor)
+        throw AutomationError{kMemberNotFound, {}, 0};
+    p_.caretColor = v;
+    ShowDateCaret();
+    boundPropertyChanged(id);
 }
 
 void CQvindatCtrl::setBool(int id, std::int32_t v)
@@ -494,12 +493,6 @@ bool CQvindatCtrl::undo()
     p_.selLength = 0;
     invalidate();
     return false;
-}
-
-void CQvindatCtrl::requireRunMode() const
-{
-    if (!ambientUserMode())
-        throw AutomationError{automationError(394), QStringLiteral("Get not supported"), 0};
 }
 
 } // namespace qvindat

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/base/CQvControl.h"
+#include "controls/base/FrameProperties.h"
 #include "controls/dateinput/DateEngine.h"
 
 #include <QByteArray>
@@ -29,13 +30,14 @@ public:
     // Every property to the values of a new control.
     void resetState();
 
-    // Properties, by the names the container uses. Text is single-byte.
-    struct Properties {
-        std::uint32_t borderColor, fillColor, lightColor, shadowColor, textColor, caretColor;
-        std::int16_t alignment, fontStyle, dateFormat, bevelSize, bevelStyle, borderStyle, spin, indent;
+    // Properties, by the names the container uses: the frame's, then the
+    // control's own. Text is single-byte.
+    struct Properties : controls::FrameProperties {
+        std::uint32_t caretColor;
+        std::int16_t dateFormat, spin, indent;
         std::int16_t languageNumber, maxDay, maxMonth, maxYear, minDay, minMonth, minYear, separator;
         std::int16_t caretHeight, caretWidth, caretStyle, caretVAlign, caretInterval;
-        std::int16_t currentYear, currentDay, currentMonth, vAlignment, mousePointer;
+        std::int16_t currentYear, currentDay, currentMonth, vAlignment;
         std::int32_t readOnly, focusSelect, autoHScroll, caretVisible, allowBlank;
         std::int32_t selStart, selLength, spinDelay, spinSpeed, spinChange;
         QByteArray text, language, undoText;
@@ -60,9 +62,6 @@ public:
     QByteArray selText() const;
     // Puts the undo text back into Text; answers FALSE as the property reads.
     bool undo();
-
-    // A font property read at design time is refused.
-    void requireRunMode() const;
 
     // Keys, characters, the mouse and the focus, as the control's window
     // hands them on. Every key goes to the control's own handling: the
@@ -168,7 +167,6 @@ private:
     void fireMouseEvent(com::DispId id, const QMouseEvent& event);
     // Redraw, mark, announce.
     void changed(int id);
-    void refuse() const { RaiseSuiteError(controls::kInvalidPropertyValue); }
     int textLength() const { return int(p_.text.size()); }
 
     dateinput::DateEngine engine_;

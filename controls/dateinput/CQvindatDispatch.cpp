@@ -1,10 +1,8 @@
 // The date-input control's dispatch interface: every member by its id and name.
 #include "controls/dateinput/CQvindatCtrl.h"
+#include "controls/base/SuiteMembers.h"
 #include "controls/dateinput/QvindatClasses.h"
 #include "platform/com/DispatchTable.h"
-
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 namespace qvindat {
 
@@ -14,44 +12,22 @@ using P = CQvindatCtrl::Properties;
 
 namespace {
 
-// Text crosses the boundary as Unicode and is single-byte inside.
-Variant textOut(const QByteArray& bytes)
-{
-    QStringDecoder decoder("Windows-1252");
-    return Variant::string(decoder(bytes));
-}
+using controls::singleByteIn;
+using controls::singleByteOut;
 
-QByteArray textIn(const Variant& value)
-{
-    QStringEncoder encoder("Windows-1252");
-    return encoder(argText(value));
-}
-
-#define QV_SHORT(NAME, FIELD)                                                                   \
-    Member<Ctrl>{dispid::NAME, #NAME, [](Ctrl& c) { return Variant::i2(c.properties().FIELD); }, \
-                 [](Ctrl& c, const Variant& v) { c.setShort(dispid::NAME, argI2(v)); }}
+#define QV_SHORT(NAME, FIELD) controls::shortMember<Ctrl, dispid::NAME, &P::FIELD>(#NAME)
 #define QV_LONG(NAME, FIELD)                                                                    \
     Member<Ctrl>{dispid::NAME, #NAME, [](Ctrl& c) { return Variant::i4(c.properties().FIELD); }, \
                  [](Ctrl& c, const Variant& v) { c.setLong(dispid::NAME, argI4(v)); }}
-#define QV_COLOR(NAME, FIELD)                                                                                  \
-    Member<Ctrl>{dispid::NAME, #NAME, [](Ctrl& c) { return Variant::i4(std::int32_t(c.properties().FIELD)); }, \
-                 [](Ctrl& c, const Variant& v) { c.setColor(dispid::NAME, std::uint32_t(argI4(v))); }}
+#define QV_COLOR(NAME, FIELD) controls::colorMember<Ctrl, dispid::NAME, &P::FIELD>(#NAME)
 // Booleans are kept as the value given, and read back as that value.
 #define QV_BOOL(NAME, FIELD)                                                                    \
     Member<Ctrl>{dispid::NAME, #NAME, [](Ctrl& c) { return Variant::i4(c.properties().FIELD); }, \
                  [](Ctrl& c, const Variant& v) { c.setBool(dispid::NAME, argI4(v)); }}
-// Font members read the stock font, at run time only.
-#define QV_FONT_FLAG(NAME, GET, SET)                                                           \
-    Member<Ctrl>{dispid::NAME, #NAME,                                                          \
-                 [](Ctrl& c) {                                                                 \
-                     c.requireRunMode();                                                       \
-                     return Variant::boolean(c.font().GET());                                  \
-                 },                                                                            \
-                 [](Ctrl& c, const Variant& v) {                                               \
-                     QFont font = c.font();                                                    \
-                     font.SET(argBool(v));                                                     \
-                     c.setFont(font);                                                          \
-                 }}
+// Font members read the stock font, at run time only; a set is not announced.
+#define QV_FONT_FLAG(NAME, GET, SET)                                                                        \
+    controls::fontFlagMember<Ctrl, dispid::NAME, &QFont::GET, &QFont::SET, controls::FontNotice::unannounced>( \
+        #NAME)
 
 const DispatchTable<Ctrl>& table()
 {
@@ -59,16 +35,9 @@ const DispatchTable<Ctrl>& table()
         QV_SHORT(MousePointer, mousePointer),
         QV_FONT_FLAG(FontBold, bold, setBold),
         QV_FONT_FLAG(FontItalic, italic, setItalic),
-        {dispid::FontName, "FontName",
-         [](Ctrl& c) {
-             c.requireRunMode();
-             return Variant::string(c.font().family());
-         },
-         [](Ctrl& c, const Variant& v) {
-             QFont font = c.font();
-             font.setFamily(argText(v));
-             c.setFont(font);
-         }},
+        controls::fontNameMember<Ctrl, dispid::FontName, controls::FontNotice::unannounced>(),
+        // A size is refused with the plain error 380, not the locale
+        // library's text, and a set is not announced.
         {dispid::FontSize, "FontSize",
          [](Ctrl& c) {
              c.requireRunMode();
@@ -110,11 +79,11 @@ const DispatchTable<Ctrl>& table()
         {dispid::SelText, "SelText",
          [](Ctrl& c) {
              c.requireRunMode();
-             return textOut(c.selText());
+             return singleByteOut(c.selText());
          },
-         [](Ctrl& c, const Variant& v) { c.setSelText(textIn(v)); }},
-        {dispid::Text, "Text", [](Ctrl& c) { return textOut(c.properties().text); },
-         [](Ctrl& c, const Variant& v) { c.setText(textIn(v)); }},
+         [](Ctrl& c, const Variant& v) { c.setSelText(singleByteIn(v)); }},
+        {dispid::Text, "Text", [](Ctrl& c) { return singleByteOut(c.properties().text); },
+         [](Ctrl& c, const Variant& v) { c.setText(singleByteIn(v)); }},
         QV_BOOL(ReadOnly, readOnly),
         QV_SHORT(Spin, spin),
         {dispid::Undo, "Undo",
@@ -141,8 +110,8 @@ const DispatchTable<Ctrl>& table()
         QV_BOOL(CaretVisible, caretVisible),
         {dispid::DateFormat, "DateFormat", [](Ctrl& c) { return Variant::i2(c.properties().dateFormat); },
          [](Ctrl& c, const Variant& v) { c.setDateFormat(argI2(v)); }},
-        {dispid::Language, "Language", [](Ctrl& c) { return textOut(c.properties().language); },
-         [](Ctrl& c, const Variant& v) { c.setLanguage(textIn(v)); }},
+        {dispid::Language, "Language", [](Ctrl& c) { return singleByteOut(c.properties().language); },
+         [](Ctrl& c, const Variant& v) { c.setLanguage(singleByteIn(v)); }},
         {dispid::LanguageNumber, "LanguageNumber", [](Ctrl& c) { return Variant::i2(c.properties().languageNumber); },
          [](Ctrl& c, const Variant& v) { c.setLanguageNumber(argI2(v)); }},
         QV_SHORT(VAlignment, vAlignment),
@@ -155,24 +124,13 @@ const DispatchTable<Ctrl>& table()
         QV_LONG(SpinChange, spinChange),
         {dispid::AllowBlank, "AllowBlank", [](Ctrl& c) { return Variant::i4(c.properties().allowBlank); },
          [](Ctrl& c, const Variant& v) { c.setAllowBlank(argI4(v) != 0); }},
-        {dispid::MouseIcon, "MouseIcon",
-         [](Ctrl& c) { return Variant::object(c.GetMouseIcon().get(), VarType::Dispatch); },
-         [](Ctrl& c, const Variant& v) {
-             auto picture = Ptr<Picture>::query(v.object());
-             if (v.object() && !picture)
-                 throw AutomationError{kTypeMismatch, {}, 0};
-             c.SetMouseIcon(picture.get());
-             c.boundPropertyChanged(dispid::MouseIcon);
-         }},
+        controls::mouseIconMember<Ctrl, dispid::MouseIcon>(),
         QV_SHORT(Separator, separator),
         QV_BOOL(FocusSelect, focusSelect),
         QV_SHORT(CurrentYear, currentYear),
         QV_SHORT(CurrentDay, currentDay),
         QV_SHORT(CurrentMonth, currentMonth),
-        {controls::stock::aboutBox, "AboutBox", nullptr, nullptr, [](Ctrl& c, std::span<Variant>) {
-             c.AboutBox();
-             return Variant();
-         }},
+        controls::aboutBoxMember<Ctrl>(),
     };
     static const DispatchTable<Ctrl> table{members};
     return table;

@@ -14,12 +14,7 @@ void CQvindatCtrl::doPropExchange(controls::PropExchange& x)
     CQvControl::doPropExchange(x);
     x.pictureValue("MouseIcon", mouseIconHolder());
     // The members are exchanged directly, without their setters.
-    x.shortValue("MousePointer", p_.mousePointer, 0);
-    if (x.isLoading()) {
-        // A stored pointer outside the cursor table is neither used nor kept.
-        loadMousePointer(p_.mousePointer);
-        p_.mousePointer = mousePointer();
-    }
+    exchangeMousePointer(x, p_.mousePointer);
     x.shortValue("Alignment", p_.alignment, 0);
     x.shortValue("BevelSize", p_.bevelSize, 0);
     x.shortValue("BevelStyle", p_.bevelStyle, 0);

@@ -20,6 +20,13 @@ bool within(int value, int lowest, int highest) { return value >= lowest && valu
 
 Ptr<Picture> emptyPicture() { return makePicture(PictureType::None); }
 
+// The frame's properties as this control numbers them.
+constexpr controls::FrameIds kFrameIds{
+    .borderColor = dispid::BorderColor, .fillColor = dispid::FillColor, .lightColor = dispid::LightColor,
+    .shadowColor = dispid::ShadowColor, .textColor = dispid::TextColor, .alignment = dispid::Alignment,
+    .bevelSize = dispid::BevelSize, .bevelStyle = dispid::BevelStyle, .borderStyle = dispid::BorderStyle,
+    .fontStyle = dispid::FontStyle};
+
 } // namespace
 
 CQv3dOptionCtrl::CQv3dOptionCtrl() : CQvControl(eventsInterface)
@@ -68,12 +75,6 @@ QString CQv3dOptionCtrl::userTypeName() const
     return QString::fromLatin1(controlTypeName);
 }
 
-void CQv3dOptionCtrl::requireRunMode() const
-{
-    if (!ambientUserMode())
-        throw AutomationError{automationError(394), QStringLiteral("Get not supported"), 0};
-}
-
 Ptr<Picture>& CQv3dOptionCtrl::pictureHolder(int id)
 {
     switch (id) {
@@ -120,6 +121,8 @@ void CQv3dOptionCtrl::setShort(int id, std::int16_t v)
         member = v;
         changed(id);
     };
+    if (const auto frame = controls::frameShort(p_, kFrameIds, id))
+        return ranged(*frame->member, frame->lowest, frame->highest);
     switch (id) {
     case dispid::MousePointer:
         // Checked before it is kept, and announced as itself.
@@ -127,12 +130,7 @@ void CQv3dOptionCtrl::setShort(int id, std::int16_t v)
         p_.mousePointer = v;
         invalidate();
         return;
-    case dispid::Alignment: return ranged(p_.alignment, 0, 2);
-    case dispid::BevelSize: return ranged(p_.bevelSize, 0, INT16_MAX);
-    case dispid::BevelStyle: return ranged(p_.bevelStyle, 0, 4);
     case dispid::BoxSize: return ranged(p_.boxSize, 0, INT16_MAX);
-    case dispid::BorderStyle: return ranged(p_.borderStyle, 0, 2);
-    case dispid::FontStyle: return ranged(p_.fontStyle, 0, 4);
     case dispid::WallPaper: return ranged(p_.wallPaper, 0, 2);
     case dispid::BoxAlignment: return ranged(p_.boxAlignment, 0, 1);
     case dispid::Group: return ranged(p_.group, 0, INT16_MAX);
@@ -143,14 +141,10 @@ void CQv3dOptionCtrl::setShort(int id, std::int16_t v)
 
 void CQv3dOptionCtrl::setColor(int id, std::uint32_t v)
 {
-    switch (id) {
-    case dispid::BorderColor: p_.borderColor = v; break;
-    case dispid::FillColor: p_.fillColor = v; break;
-    case dispid::LightColor: p_.lightColor = v; break;
-    case dispid::ShadowColor: p_.shadowColor = v; break;
-    case dispid::TextColor: p_.textColor = v; break;
-    default: throw AutomationError{kMemberNotFound, {}, 0};
-    }
+    std::uint32_t* color = controls::frameColor(p_, kFrameIds, id);
+    if (!color)
+        throw AutomationError{kMemberNotFound, {}, 0};
+    *color = v;
     changed(id);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/base/CQvControl.h"
+#include "controls/base/FrameProperties.h"
 
 #include <QByteArray>
 #include <QPointer>
@@ -24,10 +25,10 @@ class CQv3dOptionCtrl : public controls::CQvControl {
 public:
     CQv3dOptionCtrl();
 
-    struct Properties {
-        std::uint32_t borderColor, fillColor, lightColor, shadowColor, textColor;
-        std::int16_t alignment, bevelSize, bevelStyle, boxSize, borderStyle, fontStyle, wallPaper, boxAlignment;
-        std::int16_t value, group, dataStyle, mousePointer;
+    // The frame's properties, then the button's own.
+    struct Properties : controls::FrameProperties {
+        std::int16_t boxSize, wallPaper, boxAlignment;
+        std::int16_t value, group, dataStyle;
         // Booleans as stored: any value but 0 is TRUE.
         std::int32_t autoSize, fontTransparent, multiline, checkBox2d, dataStyleCaseSens;
         QByteArray caption, dataText;
@@ -51,9 +52,6 @@ public:
     void setDataText(const QByteArray& text);
     // Value as read: -1 for a selected button.
     std::int16_t valueRead() const { return p_.value != 0 ? -1 : 0; }
-
-    // Font members and PictureGreyed are read at run time only.
-    void requireRunMode() const;
 
     // The group: makes this button the selected one (1) or clears it (0);
     // moves the focus to the group's selected button; moves it to the next
@@ -105,7 +103,6 @@ private:
 
     void ResetOptionProperties();
     void changed(int id);
-    void refuse() const { RaiseSuiteError(controls::kInvalidPropertyValue); }
     // The caption changed: the mnemonic may differ.
     void OnTextChanged();
     void makeMnemonicShortcuts();

@@ -8,15 +8,12 @@ namespace qv3dopt {
 
 using namespace com;
 using Ctrl = CQv3dOptionCtrl;
+using P = CQv3dOptionCtrl::Properties;
 
 namespace {
 
-#define QV_SHORT(NAME, FIELD)                                                                   \
-    Member<Ctrl>{dispid::NAME, #NAME, [](Ctrl& c) { return Variant::i2(c.properties().FIELD); }, \
-                 [](Ctrl& c, const Variant& v) { c.setShort(dispid::NAME, argI2(v)); }}
-#define QV_COLOR(NAME, FIELD)                                                                                  \
-    Member<Ctrl>{dispid::NAME, #NAME, [](Ctrl& c) { return Variant::i4(std::int32_t(c.properties().FIELD)); }, \
-                 [](Ctrl& c, const Variant& v) { c.setColor(dispid::NAME, std::uint32_t(argI4(v))); }}
+#define QV_SHORT(NAME, FIELD) controls::shortMember<Ctrl, dispid::NAME, &P::FIELD>(#NAME)
+#define QV_COLOR(NAME, FIELD) controls::colorMember<Ctrl, dispid::NAME, &P::FIELD>(#NAME)
 // Booleans read back as -1 and 0.
 #define QV_BOOL(NAME, FIELD)                                                                             \
     Member<Ctrl>{dispid::NAME, #NAME, [](Ctrl& c) { return Variant::boolean(c.properties().FIELD != 0); }, \

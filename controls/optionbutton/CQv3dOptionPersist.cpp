@@ -41,12 +41,7 @@ void CQv3dOptionCtrl::doPropExchange(controls::PropExchange& x)
     x.shortValue("DataStyle", p_.dataStyle, 0);
     x.boolValue("DataStyleCaseSens", p_.dataStyleCaseSens, 0);
     x.boolValue("CheckBox2d", p_.checkBox2d, 0);
-    x.shortValue("MousePointer", p_.mousePointer, 0);
-    if (x.isLoading()) {
-        // A stored pointer outside the cursor table is neither used nor kept.
-        loadMousePointer(p_.mousePointer);
-        p_.mousePointer = mousePointer();
-    }
+    exchangeMousePointer(x, p_.mousePointer);
     x.pictureValue("MouseIcon", mouseIconHolder());
     if (x.isLoading()) {
         OnTextChanged();

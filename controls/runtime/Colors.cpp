@@ -1,5 +1,6 @@
 #include "controls/runtime/Colors.h"
 
+#include "platform/core/Units.h"
 #include "platform/gdi/Color.h"
 
 #include <QGuiApplication>
@@ -11,13 +12,11 @@ namespace qvrun {
 
 namespace {
 
-constexpr double kHimetricPerInch = 2540.0;
-
 QSizeF screenDpi()
 {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         return {screen->logicalDotsPerInchX(), screen->logicalDotsPerInchY()};
-    return {96.0, 96.0};
+    return {double(platform::designPixelsPerInch), double(platform::designPixelsPerInch)};
 }
 
 } // namespace
@@ -29,17 +28,22 @@ std::uint32_t translateColor(std::uint32_t oleColor)
 
 QColor toColor(std::uint32_t oleColor)
 {
-    return QColor::fromRgb(gdi::toQRgb(translateColor(oleColor)));
+    return gdi::toQColor(translateColor(oleColor));
+}
+
+std::uint32_t fromColor(const QColor& color)
+{
+    return gdi::fromQColor(color);
 }
 
 int xHimetricToPixels(int himetric)
 {
-    return int(std::lround(himetric * screenDpi().width() / kHimetricPerInch));
+    return int(std::lround(himetric * screenDpi().width() / double(platform::himetricPerInch)));
 }
 
 int yHimetricToPixels(int himetric)
 {
-    return int(std::lround(himetric * screenDpi().height() / kHimetricPerInch));
+    return int(std::lround(himetric * screenDpi().height() / double(platform::himetricPerInch)));
 }
 
 } // namespace qvrun

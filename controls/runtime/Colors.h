@@ -12,6 +12,8 @@ namespace qvrun {
 // nn) as the colour to draw with.
 QVRUN_EXPORT std::uint32_t translateColor(std::uint32_t oleColor);
 QVRUN_EXPORT QColor toColor(std::uint32_t oleColor);
+// A colour chosen on screen as a property's RGB value.
+QVRUN_EXPORT std::uint32_t fromColor(const QColor& color);
 
 // Lengths in hundredths of a millimetre as screen pixels across and down.
 QVRUN_EXPORT int xHimetricToPixels(int himetric);

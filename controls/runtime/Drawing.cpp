@@ -1,6 +1,7 @@
 #include "controls/runtime/Drawing.h"
 
 #include "controls/runtime/Colors.h"
+#include "platform/gdi/Bevel.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -46,21 +47,6 @@ QString shownText(const char* text, int length, unsigned flags)
 // The corners of a rounded border: small, so a control one line of text
 // high keeps straight sides.
 constexpr qreal kCornerRadius = 4;
-
-// Rings of lines inside the rectangle, from its outermost pixels (its last
-// row and column included) inwards.
-void drawBevel(QPainter& dc, QRect r, int size, const QColor& topLeft, const QColor& bottomRight)
-{
-    for (int i = 0; i < size && r.width() > 1 && r.height() > 1; ++i) {
-        dc.setPen(topLeft);
-        dc.drawLine(r.topLeft(), r.topRight());
-        dc.drawLine(r.topLeft(), r.bottomLeft());
-        dc.setPen(bottomRight);
-        dc.drawLine(r.bottomLeft(), r.bottomRight());
-        dc.drawLine(r.topRight(), r.bottomRight());
-        r.adjust(1, 1, -1, -1);
-    }
-}
 
 // A shadow as wide as the bevel along two sides of the face, the way a
 // face lifted off the ground casts it: below and right, or above and left,
@@ -139,13 +125,13 @@ void drawFrame(QWidget*, QPainter& dc, int bevelSize, int borderWidth, int borde
     const QColor shadow = toColor(shadowColor);
     const int size = std::max(0, bevelSize);
     switch (bevelStyle) {
-    case kBevelLowered: drawBevel(dc, r, size, shadow, light); break;
-    case kBevelRaised: drawBevel(dc, r, size, light, shadow); break;
+    case kBevelLowered: gdi::drawBevel(dc, r, size, shadow, light); break;
+    case kBevelRaised: gdi::drawBevel(dc, r, size, light, shadow); break;
     case kBevelChiseled: {
         // A groove: the outer half cut down, the inner half standing up.
         const int outer = (size + 1) / 2;
-        drawBevel(dc, r, outer, shadow, light);
-        drawBevel(dc, r.adjusted(outer, outer, -outer, -outer), size - outer, light, shadow);
+        gdi::drawBevel(dc, r, outer, shadow, light);
+        gdi::drawBevel(dc, r.adjusted(outer, outer, -outer, -outer), size - outer, light, shadow);
         break;
     }
     case kBevelShadowedRight:

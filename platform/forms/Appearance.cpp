@@ -1,6 +1,7 @@
 #include "platform/forms/Appearance.h"
 
 #include "platform/core/Errors.h"
+#include "platform/gdi/Color.h"
 
 #include <QFont>
 #include <QPalette>
@@ -12,12 +13,12 @@ QColor colorFromValue(int value)
 {
     if (value < 0 || value > 0xFFFFFF)
         throw platform::errors::invalidPropertyValue();
-    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+    return gdi::toQColor(gdi::ColorRef(value));
 }
 
 int valueFromColor(const QColor& color)
 {
-    return color.red() + 256 * color.green() + 65536 * color.blue();
+    return int(gdi::fromQColor(color));
 }
 
 int foreColorOf(const QWidget& control)

@@ -7,8 +7,9 @@ class QWidget;
 
 namespace forms {
 
-// Colours are stored and exchanged as the system's 24-bit values:
-// red + 256 * green + 65536 * blue (255 is red, 65280 green, 16777215 white).
+// Colours are stored and exchanged as the system's 24-bit values, encoded
+// as the drawing layer's gdi::ColorRef (255 is red, 65280 green, 16777215
+// white); the windows' properties take no system colours.
 QColor colorFromValue(int value); // throws 380 outside 0..16777215
 int valueFromColor(const QColor& color);
 

@@ -4,6 +4,7 @@
 #include "platform/forms/CommonDialogs.h"
 
 #include "platform/forms/Dialogs.h"
+#include "platform/gdi/Color.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -92,14 +93,13 @@ std::optional<FontChoice> Dialogs::showFontDialog(const QString& title, const Fo
     return FontChoice{font.family(), font.pointSizeF(), font.bold(), font.italic()};
 }
 
-// Stored colours keep red in the low byte, blue in the high one.
 std::optional<int> Dialogs::showColorDialog(int initial)
 {
-    const QColor start(initial & 0xFF, initial >> 8 & 0xFF, initial >> 16 & 0xFF);
+    const QColor start = gdi::toQColor(gdi::ColorRef(initial));
     const QColor chosen = QColorDialog::getColor(start, QApplication::activeWindow());
     if (!chosen.isValid())
         return std::nullopt;
-    return chosen.red() | chosen.green() << 8 | chosen.blue() << 16;
+    return int(gdi::fromQColor(chosen));
 }
 
 } // namespace forms

@@ -6,6 +6,7 @@
 #include "platform/forms/MouseArgs.h"
 #include "platform/forms/Qv3dLabelAccessible.h"
 #include "platform/forms/TitleDrop.h"
+#include "platform/gdi/Bevel.h"
 
 #include <QAccessible>
 #include <QDragEnterEvent>
@@ -66,16 +67,6 @@ constexpr QColor softLightEdge(255, 255, 255, 110);
 constexpr QColor darkEdge(0, 0, 0, 190);
 constexpr QColor softDarkEdge(0, 0, 0, 95);
 
-void drawEdges(QPainter& painter, const QRect& box, const QColor& topLeft, const QColor& bottomRight)
-{
-    painter.setPen(topLeft);
-    painter.drawLine(box.topLeft(), box.topRight());
-    painter.drawLine(box.topLeft(), box.bottomLeft());
-    painter.setPen(bottomRight);
-    painter.drawLine(box.bottomLeft(), box.bottomRight());
-    painter.drawLine(box.topRight(), box.bottomRight());
-}
-
 // Two rings, as the classic 3-D frame: raised is lit from the top left.
 void drawBevel(QPainter& painter, const QRect& bounds, int style)
 {
@@ -84,8 +75,8 @@ void drawBevel(QPainter& painter, const QRect& bounds, int style)
     const bool raised = style == Qv3dLabel::BevelRaised;
     const QRect outer = bounds;
     const QRect inner = bounds.adjusted(1, 1, -1, -1);
-    drawEdges(painter, outer, raised ? lightEdge : darkEdge, raised ? darkEdge : lightEdge);
-    drawEdges(painter, inner, raised ? softLightEdge : softDarkEdge, raised ? softDarkEdge : softLightEdge);
+    gdi::drawBevelRing(painter, outer, raised ? lightEdge : darkEdge, raised ? darkEdge : lightEdge);
+    gdi::drawBevelRing(painter, inner, raised ? softLightEdge : softDarkEdge, raised ? softDarkEdge : softLightEdge);
 }
 
 // A dark caption gets a light halo below right and a light caption a dark

@@ -1,19 +1,8 @@
 #include "platform/forms/Twips.h"
 
 #include <QWidget>
-#include <cmath>
 
 namespace forms {
-
-int toPixels(int twips)
-{
-    return static_cast<int>(std::lround(static_cast<double>(twips) / twipsPerPixel));
-}
-
-int toTwips(int pixels)
-{
-    return pixels * twipsPerPixel;
-}
 
 QPoint pointFromTwips(int left, int top)
 {

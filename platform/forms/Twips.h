@@ -1,17 +1,19 @@
 #pragma once
 
+#include "platform/core/Units.h"
+
 #include <QRect>
 
 class QWidget;
 
 namespace forms {
 
-// Positions and sizes in the windows' design are in twips: 15 to a pixel at
-// 96 dots per inch. Every conversion goes through here.
-constexpr int twipsPerPixel = 15;
+// Positions and sizes in the windows' design are in twips; the pixel
+// conversions are the core's (platform/core/Units.h).
+using platform::toPixels;
+using platform::toTwips;
+using platform::twipsPerPixel;
 
-int toPixels(int twips); // rounded to the nearest pixel
-int toTwips(int pixels);
 QPoint pointFromTwips(int left, int top);
 QRect rectFromTwips(int left, int top, int width, int height);
 

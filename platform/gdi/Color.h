@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QRgb>
 #include <QtGlobal>
 
@@ -46,5 +47,7 @@ ColorRef resolveColor(ColorRef color);
 // An opaque pixel of the colour; the top byte is ignored.
 constexpr QRgb toQRgb(ColorRef color) { return qRgb(redOf(color), greenOf(color), blueOf(color)); }
 constexpr ColorRef fromQRgb(QRgb pixel) { return rgb(qRed(pixel), qGreen(pixel), qBlue(pixel)); }
+inline QColor toQColor(ColorRef color) { return QColor::fromRgb(toQRgb(color)); }
+inline ColorRef fromQColor(const QColor& color) { return rgb(color.red(), color.green(), color.blue()); }
 
 } // namespace gdi

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/gdi/Bevel.h"
 #include "platform/gdi/Rect.h"
 
 namespace gdi {
@@ -18,19 +19,9 @@ constexpr unsigned etched = sunkenOuter | raisedInner; // 6
 constexpr unsigned bump = raisedOuter | sunkenInner;   // 9
 } // namespace edge
 
-// DrawEdge side flags.
-namespace side {
-constexpr unsigned left = 0x1;
-constexpr unsigned top = 0x2;
-constexpr unsigned right = 0x4;
-constexpr unsigned bottom = 0x8;
-constexpr unsigned all = left | top | right | bottom;
-} // namespace side
-
-// DrawEdge on the given sides of the rectangle, in the classic 3-D system
-// colours: the outer line on the rectangle's border, the inner line one pixel
-// in, the left and top lines before the right and bottom ones, so the latter
-// own the top-right and bottom-left corners. Edge bits: which lines are raised
+// DrawEdge on the given sides (side::...) of the rectangle, in the classic
+// 3-D system colours: the outer line is the bevel's ring 0, the inner line
+// its ring 1 (forEachBevelLine). Edge bits: which lines are raised
 // or sunken; both or neither for a line draws no line. Flat, soft, mono,
 // middle, adjust and diagonal drawing are not offered.
 void drawEdge(DeviceContext& dc, const Rect& rect, unsigned edgeBits, unsigned sides);

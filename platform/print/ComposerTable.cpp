@@ -5,6 +5,8 @@
 
 #include "platform/print/Composer.h"
 
+#include "platform/core/Units.h"
+
 #include <QtMath>
 
 #include <algorithm>
@@ -182,8 +184,8 @@ void Composer::placeTable(const Table& table)
                 if (firstSlice && !cell.picture.isNull()) {
                     const int boxWidth = qMax(1, width - 2 * cellPadding);
                     const int boxHeight = qMax(1, height - 2 * cellPadding);
-                    int pictureWidth = qMin(boxWidth, cell.picture.width() * 15);
-                    int pictureHeight = qMin(boxHeight, cell.picture.height() * 15);
+                    int pictureWidth = qMin(boxWidth, platform::toTwips(cell.picture.width()));
+                    int pictureHeight = qMin(boxHeight, platform::toTwips(cell.picture.height()));
                     if (cell.scalePicture) {
                         const QSize fitted =
                             cell.picture.size().scaled(boxWidth, boxHeight, Qt::KeepAspectRatio);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/core/Units.h"
 #include "platform/gdi/Color.h"
 
 #include <QImage>
@@ -46,7 +47,7 @@ struct Rule {
     int y1 = 0;
     int x2 = 0;
     int y2 = 0;
-    int width = 15;
+    int width = platform::twipsPerPixel;
 
     friend bool operator==(const Rule&, const Rule&) = default;
 };

@@ -1,6 +1,7 @@
 #include "platform/print/PrintControl.h"
 
 #include "platform/core/Errors.h"
+#include "platform/core/Units.h"
 #include "platform/core/WholeFile.h"
 #include "platform/print/PageRenderer.h"
 #include "platform/print/SavedTestFile.h"
@@ -91,7 +92,8 @@ void printPages(const Document& document, QPrinter& printer)
     printer.setCopyCount(1);
 
     printer.setFullPage(true);
-    printer.setPageSize(QPageSize(QSizeF(document.paper.width / 1440.0, document.paper.height / 1440.0),
+    printer.setPageSize(QPageSize(QSizeF(document.paper.width / double(platform::twipsPerInch),
+                                         document.paper.height / double(platform::twipsPerInch)),
                                   QPageSize::Inch, QString(), QPageSize::FuzzyMatch));
     printer.setPageMargins(QMarginsF(0, 0, 0, 0));
     QPainter painter;

@@ -1,6 +1,7 @@
 #include "platform/print/SavedTestFile.h"
 
 #include "platform/core/Errors.h"
+#include "platform/core/Units.h"
 #include "platform/core/WholeFile.h"
 
 #include <QBuffer>
@@ -26,7 +27,7 @@ constexpr int prefixSize = markSize + 2 + 2 + 8;
 constexpr qint64 largestFile = qint64(512) << 20;
 constexpr quint32 mostPages = 100000;
 constexpr quint32 mostItems = 1000000;
-constexpr int largestPaper = 1440 * 100;
+constexpr int largestPaper = platform::twipsPerInch * 100;
 constexpr int largestPicture = 20000;
 
 QByteArray pngOf(const QImage& image)
@@ -70,8 +71,8 @@ public:
     Document read()
     {
         Document document;
-        document.paper.width = readInt(1440, largestPaper, "paper width");
-        document.paper.height = readInt(1440, largestPaper, "paper height");
+        document.paper.width = readInt(platform::twipsPerInch, largestPaper, "paper width");
+        document.paper.height = readInt(platform::twipsPerInch, largestPaper, "paper height");
         paper_ = document.paper;
         const quint32 pages = readCount(mostPages, "page count");
         document.pages.reserve(pages);
@@ -101,7 +102,7 @@ private:
             rule.y1 = readY();
             rule.x2 = readX();
             rule.y2 = readY();
-            rule.width = readInt(1, 1440, "rule width");
+            rule.width = readInt(1, platform::twipsPerInch, "rule width");
             page.rules.push_back(rule);
         }
         const quint32 pictures = readCount(mostItems, "picture count");

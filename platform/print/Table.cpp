@@ -1,6 +1,7 @@
 #include "platform/print/Table.h"
 
 #include "platform/core/Errors.h"
+#include "platform/core/Units.h"
 
 #include <QRegularExpression>
 
@@ -17,13 +18,13 @@ bool parseTwips(const QString& text, int& twips)
     const QString unit = match.captured(2).toLower();
     double factor = 1.0;
     if (unit == QLatin1String("in"))
-        factor = 1440.0;
+        factor = platform::twipsPerInch;
     else if (unit == QLatin1String("cm"))
-        factor = 1440.0 / 2.54;
+        factor = platform::twipsPerInch / 2.54;
     else if (unit == QLatin1String("mm"))
-        factor = 144.0 / 2.54;
+        factor = platform::twipsPerInch / 10.0 / 2.54;
     else if (unit == QLatin1String("pt"))
-        factor = 20.0;
+        factor = platform::twipsPerPoint;
     const double value = number * factor;
     if (value > 1e7)
         return false;

@@ -1,5 +1,7 @@
 #include "platform/print/TextMetrics.h"
 
+#include "platform/core/Units.h"
+
 #include <QtMath>
 
 namespace print {
@@ -7,7 +9,7 @@ namespace print {
 QFont fontOf(const TextStyle& style)
 {
     QFont font(style.family);
-    font.setPixelSize(qMax(1, qRound(style.pointSize * 20.0)));
+    font.setPixelSize(qMax(1, qRound(style.pointSize * double(platform::twipsPerPoint))));
     font.setBold(style.bold);
     // Hinting snaps glyphs to the pixels of one device; the layout must be
     // the same on every device, so it measures outlines.
