@@ -33,6 +33,7 @@
 #include "contents/StartUp.h"
 #include "contents/frmContents.h"
 #include "contents/frmSplash.h"
+#include "platform/com/ClassStore.h"
 #include "platform/forms/App.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/ScriptedDialogs.h"
@@ -187,9 +188,6 @@ QString layOutRunnableFolder(testsupport::ProgramFolder& folder)
     return {};
 }
 
-// Where the program keeps its registered classes; the tests and benches name their own.
-constexpr char kClassStoreVariable[] = "DRILLBOOK_CLASS_STORE";
-
 // The figure is the watch's, so the bench's own set-up and the process's end are left out.
 void timeNewProcess(benchmark::State& state, benchsupport::FirstWindowWatch& watch, const QString& program,
                     const QString& folder)
@@ -215,17 +213,17 @@ void StartUp_ProgramProcess(benchmark::State& state, benchsupport::FirstWindowWa
         return;
     }
     const QByteArray store = QFile::encodeName(folder.filePath(QStringLiteral("classes.ini")));
-    const QByteArray userStore = qgetenv(kClassStoreVariable);
-    qputenv(kClassStoreVariable, store);
+    const QByteArray userStore = qgetenv(com::ClassStore::pathVariable);
+    qputenv(com::ClassStore::pathVariable, store);
     for (auto _ : state) {
         timeNewProcess(state, *watch, folder.filePath(QStringLiteral("drillbook")), folder.path());
         if (state.error_occurred())
             break;
     }
     if (userStore.isNull())
-        qunsetenv(kClassStoreVariable);
+        qunsetenv(com::ClassStore::pathVariable);
     else
-        qputenv(kClassStoreVariable, userStore);
+        qputenv(com::ClassStore::pathVariable, userStore);
 }
 
 void StartUp_BareQtProcess(benchmark::State& state, benchsupport::FirstWindowWatch* watch)
