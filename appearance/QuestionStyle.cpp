@@ -1,10 +1,10 @@
 #include "appearance/QuestionStyle.h"
 
-#include "contents/SettingsStore.h"
 #include "platform/forms/Label.h"
 #include "platform/forms/OptionButton.h"
 #include "platform/forms/TextBox.h"
 #include "questionwindow/frmMain.h"
+#include "settings/Settings.h"
 
 #include <array>
 
@@ -24,7 +24,7 @@ std::array<forms::OptionButton*, 4> options(questionwindow::frmMain& w)
 
 } // namespace
 
-void showScreenFont(questionwindow::frmMain& window, const contents::ScreenFont& font)
+void showScreenFont(questionwindow::frmMain& window, const settings::ScreenFont& font)
 {
     for (forms::TextBox* box : textBoxes(window)) {
         box->setFontName(font.name);
@@ -54,9 +54,9 @@ void showCanvasColor(questionwindow::frmMain& window, int rgb)
         option->setBackColor(rgb);
 }
 
-contents::ScreenFont storedScreenFont(const QStringList& fields)
+settings::ScreenFont storedScreenFont(const QStringList& fields)
 {
-    contents::ScreenFont font = contents::defaultScreenFont();
+    settings::ScreenFont font = settings::defaultScreenFont();
     const QString name = fields.value(0).trimmed();
     if (!name.isEmpty())
         font.name = name;

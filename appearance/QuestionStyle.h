@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace contents {
+namespace settings {
 struct ScreenFont;
 }
 namespace questionwindow {
@@ -16,7 +16,7 @@ namespace appearance {
 // notes. Each applies at once, whether the window is shown or hidden.
 
 // The font of the six text boxes; colours stay as they are.
-void showScreenFont(questionwindow::frmMain& window, const contents::ScreenFont& font);
+void showScreenFont(questionwindow::frmMain& window, const settings::ScreenFont& font);
 // The text colour of the six boxes, the canvas behind them, the four options
 // and the four answer labels.
 void showFontColor(questionwindow::frmMain& window, int rgb);
@@ -26,7 +26,7 @@ void showCanvasColor(questionwindow::frmMain& window, int rgb);
 // The screen font as the settings store keeps it in four texts (name,
 // "True"/"False" for bold and italic, size); a field that does not read
 // keeps the default's value there, so a dialog always opens on a font.
-contents::ScreenFont storedScreenFont(const QStringList& fields);
+settings::ScreenFont storedScreenFont(const QStringList& fields);
 // A stored colour in decimal digits; black for anything else.
 int storedColor(const QString& field);
 

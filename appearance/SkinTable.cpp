@@ -1,6 +1,6 @@
 #include "appearance/SkinTable.h"
 
-#include "questionsets/Markers.h"
+#include "settings/Markers.h"
 
 namespace appearance {
 

@@ -1,13 +1,12 @@
 #include "appearance/StyleMenus.h"
 
 #include "appearance/QuestionStyle.h"
-#include "contents/SettingsStore.h"
-#include "contents/frmContents.h"
 #include "platform/forms/App.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/FailureRegimes.h"
 #include "platform/forms/TextBox.h"
 #include "questionwindow/frmMain.h"
+#include "settings/Settings.h"
 
 #include <optional>
 
@@ -17,12 +16,11 @@ using forms::form;
 
 namespace {
 
-contents::ScreenFont currentScreenFont()
+settings::ScreenFont currentScreenFont()
 {
-    auto& settings = form<contents::frmContents>();
     QStringList fields;
     for (int index = 0; index < 4; ++index)
-        fields.append(settings.txtFont[index]->text());
+        fields.append(settings::screenStyleField(index));
     return storedScreenFont(fields);
 }
 
@@ -31,7 +29,7 @@ contents::ScreenFont currentScreenFont()
 // the choice names a face.
 std::optional<forms::FontChoice> chooseScreenFont()
 {
-    const contents::ScreenFont now = currentScreenFont();
+    const settings::ScreenFont now = currentScreenFont();
     const forms::FontChoice initial{now.name, now.size, now.bold, now.italic};
     for (;;) {
         std::optional<forms::FontChoice> chosen = forms::fontDialog(QStringLiteral("Change Screen Fonts"), initial);
@@ -48,7 +46,7 @@ using SaveColor = void (*)(int);
 void changeColor(int field, ShowColor show, SaveColor save)
 {
     forms::leaveOnError([&] {
-        const int now = storedColor(form<contents::frmContents>().txtFont[field]->text());
+        const int now = storedColor(settings::screenStyleField(field));
         const std::optional<int> chosen = forms::colorDialog(now);
         if (!chosen)
             return;
@@ -65,19 +63,19 @@ void changeScreenFonts()
     if (!chosen)
         return;
     showScreenFont(form<questionwindow::frmMain>(), {chosen->name, chosen->bold, chosen->italic, chosen->size});
-    contents::saveScreenFont(chosen->name, chosen->bold, chosen->italic, chosen->size);
+    settings::saveScreenFont(chosen->name, chosen->bold, chosen->italic, chosen->size);
 }
 
 // Stored first, then shown: the question window, when this loads it, takes
 // the stored style itself.
 void resetScreenFonts()
 {
-    contents::resetScreenFonts();
-    showScreenFont(form<questionwindow::frmMain>(), contents::defaultScreenFont());
+    settings::resetScreenFonts();
+    showScreenFont(form<questionwindow::frmMain>(), settings::defaultScreenFont());
 }
 
-void changeFontColor() { changeColor(4, &showFontColor, &contents::saveFontColor); }
+void changeFontColor() { changeColor(4, &showFontColor, &settings::saveFontColor); }
 
-void changeCanvasColor() { changeColor(5, &showCanvasColor, &contents::saveCanvasColor); }
+void changeCanvasColor() { changeColor(5, &showCanvasColor, &settings::saveCanvasColor); }
 
 } // namespace appearance

@@ -1,6 +1,6 @@
 #include "appearance/frmSkin.h"
 
-#include "contents/SkinBackground.h"
+#include "appearance/SkinBackground.h"
 #include "platform/forms/CommandButton.h"
 #include "platform/forms/ImageBox.h"
 #include "platform/forms/ListBox.h"
@@ -23,7 +23,7 @@ frmSkin::frmSkin()
     forms::buildHiddenBoxes(*this, hidden);
 
     // The background fills the window; list, preview and button lie on it.
-    QWidget* front = contents::layOverSkinBackground(*this, FXImage1);
+    QWidget* front = appearance::layOverSkinBackground(*this, FXImage1);
     auto* column = new QVBoxLayout(front);
     column->setContentsMargins(14, 14, 14, 14);
     column->setSpacing(12);

@@ -2,7 +2,7 @@
 
 #include "platform/forms/Form.h"
 
-namespace contents {
+namespace appearance {
 class SkinBackground;
 }
 namespace data {
@@ -29,7 +29,7 @@ public:
     forms::TextBox* txtSkin;         // Table13.skin: the name picked last in the chooser
     forms::ListBox* List1;           // the offered skins, in the table's order
     forms::ImageBox* fxSkin;         // the picked skin's own picture
-    contents::SkinBackground* FXImage1; // the chooser's background
+    appearance::SkinBackground* FXImage1; // the chooser's background
     forms::CommandButton* Command1;  // "E&xit"
 
     void List1_Click();

@@ -3,9 +3,8 @@
 
 #include "appearance/frmSkin.h"
 
+#include "appearance/SkinBackground.h"
 #include "appearance/SkinTable.h"
-#include "contents/SettingsStore.h"
-#include "contents/SkinBackground.h"
 #include "platform/core/RuntimeError.h"
 #include "platform/data/DataControl.h"
 #include "platform/forms/App.h"
@@ -15,6 +14,7 @@
 #include "platform/forms/ListBox.h"
 #include "platform/forms/TextBox.h"
 #include "questiondb/Cursors.h"
+#include "settings/Settings.h"
 
 namespace appearance {
 
@@ -74,7 +74,7 @@ void frmSkin::storePick(const QString& name)
     try {
         txtSkin->setText(name);
         Data1->updateRecord();
-        contents::saveSkin(name);
+        settings::saveSkin(name);
     } catch (const platform::RuntimeError& error) {
         forms::msgBox(QStringLiteral("The skin could not be saved.\n\n%1").arg(error.description()),
                       forms::vbOKOnly | forms::vbExclamation, QStringLiteral("Brisolt Software"));

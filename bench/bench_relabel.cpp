@@ -20,8 +20,8 @@
 #include "BenchBanks.h"
 #include "BenchWindows.h"
 
-#include "questionsets/Markers.h"
 #include "questionsets/SetLoading.h"
+#include "settings/Markers.h"
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>

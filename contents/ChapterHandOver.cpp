@@ -5,9 +5,9 @@
 #include "platform/forms/App.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/Hourglass.h"
-#include "questionsets/Markers.h"
 #include "questionsets/SetLoading.h"
 #include "questionwindow/frmMain.h"
+#include "settings/Markers.h"
 
 #include <QPointer>
 

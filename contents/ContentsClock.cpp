@@ -1,7 +1,7 @@
 #include "contents/ContentsClock.h"
 
 #include "platform/forms/StatusBar.h"
-#include "questionsets/Markers.h"
+#include "settings/Markers.h"
 
 #include <QLocale>
 

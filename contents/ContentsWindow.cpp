@@ -1,9 +1,9 @@
 #include "contents/ContentsWindow.h"
 
+#include "appearance/SkinBackground.h"
 #include "contents/ChapterButtons.h"
 #include "contents/ContentsClock.h"
 #include "contents/ContentsLayout.h"
-#include "contents/SkinBackground.h"
 
 namespace contents {
 
@@ -25,7 +25,7 @@ QWidget* ContentsWindow::buildCanvas()
     buttonFont.setBold(true);
     canvas->setFont(buttonFont);
 
-    fxBack = new SkinBackground(canvas);
+    fxBack = new appearance::SkinBackground(canvas);
     fxBack->setObjectName(QStringLiteral("fxBack"));
     forms::coverCanvas(*canvas, *fxBack);
     return canvas;

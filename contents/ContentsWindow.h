@@ -16,10 +16,13 @@
 #include <optional>
 #include <vector>
 
+namespace appearance {
+class SkinBackground;
+}
+
 namespace contents {
 
 class ChapterButtons;
-class SkinBackground;
 
 // A window button's design caption and the caption it shows once released,
 // which is not always the design one.
@@ -68,7 +71,7 @@ public:
     forms::TextBox* txtVoice;
 
     // ---- Pictures and buttons ------------------------------------------------------------
-    SkinBackground* fxBack; // the skin's background picture
+    appearance::SkinBackground* fxBack; // the skin's background picture
     // Chapter button cmd1 ..., bound to this bank's title fields.
     forms::Qv3dLabel* cmd(int number) const;
     ChapterButtons* chapters;

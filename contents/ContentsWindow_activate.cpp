@@ -8,15 +8,15 @@
 
 #include "contents/ContentsWindow.h"
 
+#include "appearance/SkinBackground.h"
 #include "appearance/SkinTable.h"
 #include "contents/ButtonLook.h"
 #include "contents/ChapterButtons.h"
-#include "contents/SkinBackground.h"
 #include "editing/frmQ.h"
 #include "platform/forms/App.h"
 #include "platform/forms/FailureRegimes.h"
-#include "questionsets/Markers.h"
 #include "questionwindow/frmMain.h"
+#include "settings/Markers.h"
 
 namespace contents {
 

@@ -8,12 +8,12 @@
 #include "contents/ButtonLook.h"
 #include "contents/ChapterHandOver.h"
 #include "contents/ContentsClock.h"
-#include "contents/frmAbout.h"
-#include "contents/frmBrowser.h"
 #include "editing/frmQ.h"
+#include "helpmenu/frmAbout.h"
+#include "helpmenu/frmBrowser.h"
 #include "platform/forms/App.h"
 #include "printing/frmSearch.h"
-#include "questionsets/Markers.h"
+#include "settings/Markers.h"
 
 namespace contents {
 
@@ -67,8 +67,8 @@ void ContentsWindow::mnuEnd_Click() {}
 void ContentsWindow::mnuPallete_Click() { form<editing::frmQ>().Show(); }
 void ContentsWindow::mnuSkins_Click() { form<appearance::frmSkin>().Show(); }
 void ContentsWindow::mnuContents_Click() {}
-void ContentsWindow::mnuWeb_Click() { form<frmBrowser>().Show(); }
-void ContentsWindow::mnuAbout_Click() { form<frmAbout>().Show(); }
+void ContentsWindow::mnuWeb_Click() { form<helpmenu::frmBrowser>().Show(); }
+void ContentsWindow::mnuAbout_Click() { form<helpmenu::frmAbout>().Show(); }
 
 // ---- Clock --------------------------------------------------------------------------------
 

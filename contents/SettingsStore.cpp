@@ -1,11 +1,15 @@
-#include "contents/SettingsStore.h"
+#include "settings/Settings.h"
 
 #include "contents/frmContents.h"
 #include "contents/frmContentsBank.h"
 #include "platform/forms/App.h"
-#include "questionsets/Markers.h"
+#include "settings/Markers.h"
 
-namespace contents {
+namespace settings {
+
+using contents::frmContents;
+using contents::frmContents2;
+using contents::frmContents3;
 
 using forms::form;
 
@@ -25,6 +29,13 @@ void saveWithEdit(forms::TextBox* box, const QString& value)
 }
 
 } // namespace
+
+QString skinName() { return form<frmContents>().txtSkin->text(); }
+QString answerModeWord() { return form<frmContents>().txtState->text(); }
+QString screenSize() { return form<frmContents>().txtRes->text(); }
+QString balloon() { return form<frmContents>().txtBalloon->text(); }
+QString showImages() { return form<frmContents>().txtShowImages->text(); }
+QString screenStyleField(int index) { return form<frmContents>().txtFont[index]->text(); }
 
 void saveAnswerMode(const QString& word)
 {
@@ -86,4 +97,4 @@ void saveAgentInstalled()
     contents.Data3->updateRecord();
 }
 
-} // namespace contents
+} // namespace settings

@@ -1,7 +1,7 @@
 #include "contents/frmContents.h"
 
 #include "appearance/art/TitlePicture.h"
-#include "contents/HelpBinding.h"
+#include "helpmenu/HelpBinding.h"
 #include "platform/forms/Twips.h"
 #include "questiondb/Cursors.h"
 
@@ -87,7 +87,7 @@ frmContents::~frmContents() = default;
 void frmContents::Form_Load()
 {
     // Help requests of every window go through this one.
-    InitHelp(this);
+    helpmenu::InitHelp(this);
     // Titles, print settings, flags, settings: the cursors stay open all run.
     openCursor(*Data1, QStringLiteral("Table3"));
     openCursor(*Data2, QStringLiteral("Table6"));

@@ -3,10 +3,10 @@
 
 #include "contents/frmContents.h"
 
-#include "contents/SkinBackground.h"
+#include "appearance/SkinBackground.h"
 #include "platform/forms/FailureRegimes.h"
 #include "platform/forms/ScreenSize.h"
-#include "questionsets/Markers.h"
+#include "settings/Markers.h"
 
 namespace contents {
 

@@ -3,8 +3,8 @@
 #include "contents/frmContents.h"
 
 #include "appearance/StyleMenus.h"
-#include "contents/HelpBinding.h"
 #include "contents/frmContentsBank.h"
+#include "helpmenu/HelpBinding.h"
 #include "platform/forms/App.h"
 #include "questionwindow/frmLoadNuvia.h"
 
@@ -25,7 +25,7 @@ void frmContents::cmdTestBank3_Click() { form<frmContents3>().Show(); }
 // items style the question window.
 
 void frmContents::mnuEnd_Click() { forms::App::current().end(); }
-void frmContents::mnuContents_Click() { ShowHelpContents(); }
+void frmContents::mnuContents_Click() { helpmenu::ShowHelpContents(); }
 void frmContents::mnuLoadNuvia_Click() { form<questionwindow::frmLoadNuvia>().Show(); }
 void frmContents::mnuChangeFonts_Click() { appearance::changeScreenFonts(); }
 void frmContents::mnuResetFonts_Click() { appearance::resetScreenFonts(); }

@@ -1,8 +1,8 @@
 #include "contents/frmSplash.h"
 
 #include "appearance/art/StartUpPicture.h"
-#include "contents/frmAbout.h"
 #include "contents/frmContents.h"
+#include "helpmenu/frmAbout.h"
 #include "platform/forms/App.h"
 #include "platform/forms/ImageBox.h"
 #include "platform/forms/ScreenSize.h"
@@ -10,7 +10,7 @@
 #include "platform/forms/Twips.h"
 #include "platform/forms/WindowKit.h"
 #include "platform/media/WavePlayer.h"
-#include "questionsets/Markers.h"
+#include "settings/Markers.h"
 #include "widgets/XPStyle.h"
 
 #include <QEvent>
@@ -54,7 +54,7 @@ frmSplash::frmSplash()
     FXImage1 = new forms::ImageBox(canvas);
     FXImage1->setObjectName(QStringLiteral("FXImage1"));
     forms::setGeometryTwips(*FXImage1, 0, 0, pictureWidth, clientHeight);
-    FXImage1->showDrawnPicture(art::startUpPicture(FXImage1->size(), programVersionText()));
+    FXImage1->showDrawnPicture(art::startUpPicture(FXImage1->size(), helpmenu::programVersionText()));
     FXImage1->raise(); // the tile of the style control lies under the picture
 
     static const forms::HiddenBoxDesign<frmSplash> hidden[] = {{&frmSplash::txtRes, "txtRes"}};

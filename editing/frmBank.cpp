@@ -1,6 +1,6 @@
 #include "editing/frmBank.h"
 
-#include "contents/SkinBackground.h"
+#include "appearance/SkinBackground.h"
 #include "platform/forms/Label.h"
 #include "platform/forms/Twips.h"
 #include "platform/forms/WindowKit.h"
@@ -48,7 +48,7 @@ frmBank::frmBank()
     forms::shapeWindow(*this, {"frmBank", "Test Question Hub", design, forms::Start::CentredOnScreen});
     QWidget& canvas = *forms::makeScrollingCanvas(*this, design);
 
-    FXImage1 = new contents::SkinBackground(&canvas);
+    FXImage1 = new appearance::SkinBackground(&canvas);
     FXImage1->setObjectName(QStringLiteral("FXImage1"));
     forms::coverCanvas(canvas, *FXImage1);
 

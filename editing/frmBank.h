@@ -12,7 +12,7 @@
 
 #include <initializer_list>
 
-namespace contents {
+namespace appearance {
 class SkinBackground;
 }
 
@@ -68,7 +68,7 @@ public:
 
     forms::CommandButton* Command1;       // "Transport Question"
     forms::CommandButton* Command2;       // "&Cancel", also the Escape key
-    contents::SkinBackground* FXImage1;   // the skin's picture behind every control
+    appearance::SkinBackground* FXImage1;   // the skin's picture behind every control
     forms::ReSize* ReSize1;               // grows the controls with the window
 
     // ---- Steps ----------------------------------------------------------------------

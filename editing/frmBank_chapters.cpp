@@ -3,8 +3,8 @@
 // number.
 #include "editing/frmBank.h"
 
+#include "appearance/CurrentSkin.h"
 #include "appearance/SkinTable.h"
-#include "contents/CurrentSkin.h"
 #include "contents/frmContents.h"
 #include "contents/frmContentsBank.h"
 #include "editing/ChapterCount.h"
@@ -18,8 +18,8 @@
 #include "platform/forms/Label.h"
 #include "platform/forms/Qv3dLabel.h"
 #include "questiondb/Cursors.h"
-#include "questionsets/Markers.h"
 #include "questionwindow/frmMain.h"
+#include "settings/Markers.h"
 
 namespace editing {
 
@@ -80,7 +80,7 @@ void frmBank::Form_Activate()
     txtLook->setText(markers::hubIdle);
     // The captions lie on the skin's picture: they take its label colour,
     // so they read on the dark skins too.
-    if (const appearance::Skin* skin = contents::paintCurrentSkin(*FXImage1)) {
+    if (const appearance::Skin* skin = appearance::paintCurrentSkin(*FXImage1)) {
         for (forms::Label* label : findChildren<forms::Label*>())
             label->setForeColor(skin->labelColor);
         for (forms::Frame* frame : findChildren<forms::Frame*>())

@@ -9,8 +9,8 @@
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/FailureRegimes.h"
 #include "platform/forms/ImageBox.h"
-#include "questionsets/Markers.h"
 #include "questionwindow/frmMain.h"
+#include "settings/Markers.h"
 
 namespace editing {
 

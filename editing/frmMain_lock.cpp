@@ -6,7 +6,7 @@
 
 #include "questionwindow/frmMain.h"
 
-#include "questionsets/Markers.h"
+#include "settings/Markers.h"
 
 namespace questionwindow {
 

@@ -14,8 +14,8 @@
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/FailureRegimes.h"
 #include "questiondb/QuestionNumbers.h"
-#include "questionsets/Markers.h"
 #include "questionsets/SetLoading.h"
+#include "settings/Markers.h"
 
 #include <optional>
 

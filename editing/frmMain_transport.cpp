@@ -2,11 +2,11 @@
 // question shown and opens the hub; "Return" goes back to that question.
 #include "questionwindow/frmMain.h"
 
-#include "editing/frmBank.h"
 #include "editing/NewRecordNumbers.h"
+#include "editing/frmBank.h"
 #include "platform/forms/App.h"
 #include "platform/forms/FailureRegimes.h"
-#include "questionsets/Markers.h"
+#include "settings/Markers.h"
 
 namespace questionwindow {
 

@@ -1,8 +1,8 @@
 #include "editing/frmQ.h"
 
+#include "appearance/SkinBackground.h"
 #include "appearance/art/ChapterDragPicture.h"
 #include "appearance/art/PalettePictures.h"
-#include "contents/SkinBackground.h"
 #include "platform/forms/Twips.h"
 #include "platform/forms/WindowKit.h"
 
@@ -27,7 +27,7 @@ frmQ::frmQ()
                                Qt::Window | Qt::WindowStaysOnTopHint});
     QWidget& canvas = *forms::makeScrollingCanvas(*this, design);
 
-    FXImage1 = new contents::SkinBackground(&canvas);
+    FXImage1 = new appearance::SkinBackground(&canvas);
     FXImage1->setObjectName(QStringLiteral("FXImage1"));
     forms::coverCanvas(canvas, *FXImage1);
 

@@ -10,7 +10,7 @@
 
 #include <optional>
 
-namespace contents {
+namespace appearance {
 class SkinBackground;
 }
 
@@ -50,7 +50,7 @@ public:
     forms::ListBox* lstA;            // the chapter list; a press drags the chosen title
     forms::PictureBox* Waste;        // drop: clear only the caption
     forms::PictureBox* Image1;       // drop: remove the chapter
-    contents::SkinBackground* FXImage1; // the skin's picture behind every control
+    appearance::SkinBackground* FXImage1; // the skin's picture behind every control
 
     // ---- Steps ----------------------------------------------------------------------
     void lstA_Click();

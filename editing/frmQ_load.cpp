@@ -3,7 +3,7 @@
 
 #include "editing/frmQ.h"
 
-#include "contents/CurrentSkin.h"
+#include "appearance/CurrentSkin.h"
 #include "platform/forms/FailureRegimes.h"
 #include "questiondb/Cursors.h"
 
@@ -42,7 +42,7 @@ void frmQ::fillList()
 // A name that is no skin of the table leaves the palette as it looks now.
 void frmQ::Form_Activate()
 {
-    contents::paintCurrentSkin(*FXImage1);
+    appearance::paintCurrentSkin(*FXImage1);
 }
 
 bool frmQ::isListed(const QString& title) const

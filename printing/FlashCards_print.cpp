@@ -11,8 +11,8 @@
 #include "printing/PreviewDocument.h"
 #include "printing/QuestionSetPrint.h"
 #include "printing/frmID.h"
-#include "questionsets/Markers.h"
 #include "questionwindow/frmMain.h"
+#include "settings/Markers.h"
 
 namespace printing {
 

@@ -2,7 +2,7 @@
 
 #include "platform/forms/App.h"
 #include "printing/frmPrint.h"
-#include "questionsets/Markers.h"
+#include "settings/Markers.h"
 
 namespace printing {
 

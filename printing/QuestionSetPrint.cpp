@@ -8,9 +8,9 @@
 #include "printing/PreviewDocument.h"
 #include "printing/PrintedRows.h"
 #include "printing/frmPackage.h"
-#include "questionsets/Markers.h"
 #include "questionsets/frmSelect.h"
 #include "questionwindow/frmMain.h"
+#include "settings/Markers.h"
 
 namespace printing {
 

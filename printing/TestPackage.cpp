@@ -1,7 +1,7 @@
 #include "printing/TestPackage.h"
 
 #include "platform/print/Composer.h"
-#include "questionsets/Markers.h"
+#include "settings/Markers.h"
 
 #include <algorithm>
 

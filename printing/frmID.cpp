@@ -1,6 +1,6 @@
 #include "printing/frmID.h"
 
-#include "contents/SkinBackground.h"
+#include "appearance/SkinBackground.h"
 #include "platform/forms/Twips.h"
 #include "platform/forms/WindowKit.h"
 
@@ -39,7 +39,7 @@ frmID::frmID()
     forms::shapeWindow(*this, {"frmID", "User Information", design, forms::Start::CentredOnScreen, true});
     QWidget& canvas = *forms::makeScrollingCanvas(*this, design);
 
-    FXImage1 = new contents::SkinBackground(&canvas);
+    FXImage1 = new appearance::SkinBackground(&canvas);
     FXImage1->setObjectName(QStringLiteral("FXImage1"));
     forms::coverCanvas(canvas, *FXImage1);
 

@@ -10,7 +10,7 @@
 
 #include <vector>
 
-namespace contents {
+namespace appearance {
 class SkinBackground;
 }
 
@@ -62,7 +62,7 @@ public:
     forms::CommandButton* cmdDelete;          // "Delete"
     forms::CommandButton* cmdReset;           // "Reset": every user again
     forms::CommandButton* cmdOK;              // "&OK"
-    contents::SkinBackground* FXImage1;       // the skin's picture behind every control
+    appearance::SkinBackground* FXImage1;       // the skin's picture behind every control
 
     // ---- Public methods -------------------------------------------------------
     void LockStuff();   // only Save offered: a changed row waits to be saved

@@ -4,9 +4,9 @@
 
 #include "printing/frmID.h"
 
+#include "appearance/CurrentSkin.h"
+#include "appearance/SkinBackground.h"
 #include "appearance/SkinTable.h"
-#include "contents/CurrentSkin.h"
-#include "contents/SkinBackground.h"
 #include "platform/data/Field.h"
 #include "platform/forms/FailureRegimes.h"
 #include "questiondb/Cursors.h"
@@ -38,7 +38,7 @@ void frmID::Form_Load()
 // so they stay readable on the dark skins; no skin keeps the look.
 void frmID::Form_Activate()
 {
-    const appearance::Skin* skin = contents::paintCurrentSkin(*FXImage1);
+    const appearance::Skin* skin = appearance::paintCurrentSkin(*FXImage1);
     if (!skin)
         return;
     forms::bestEffort({[&] {

@@ -3,7 +3,7 @@
 
 #include "printing/frmPackage.h"
 
-#include "contents/SkinBackground.h"
+#include "appearance/SkinBackground.h"
 #include "platform/forms/Twips.h"
 #include "platform/forms/WindowKit.h"
 #include "widgets/XP_ProgressBar.h"
@@ -47,7 +47,7 @@ frmPackage::frmPackage()
     forms::shapeWindow(*this, {"frmPackage", "Build A Test Package", design, forms::Start::CentredOnScreen});
     QWidget& canvas = *forms::makeScrollingCanvas(*this, design);
 
-    FXImage1 = new contents::SkinBackground(&canvas);
+    FXImage1 = new appearance::SkinBackground(&canvas);
     FXImage1->setObjectName(QStringLiteral("FXImage1"));
     forms::coverCanvas(canvas, *FXImage1);
 

@@ -16,7 +16,7 @@ namespace hosting {
 class ControlHost;
 }
 
-namespace contents {
+namespace appearance {
 class SkinBackground;
 }
 
@@ -96,7 +96,7 @@ public:
     XP_ProgressBar* ProgressBar1;      // follows the set while a build walks it
 
     forms::Label* FXLabel1; // "Build A Printed Test Package"
-    contents::SkinBackground* FXImage1;
+    appearance::SkinBackground* FXImage1;
 
     // ---- Public methods -----------------------------------------------------
     void BlackType();

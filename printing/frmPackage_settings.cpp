@@ -4,8 +4,8 @@
 
 #include "printing/frmPackage.h"
 
+#include "appearance/CurrentSkin.h"
 #include "appearance/SkinTable.h"
-#include "contents/CurrentSkin.h"
 #include "platform/core/RuntimeError.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/FailureRegimes.h"
@@ -62,7 +62,7 @@ void frmPackage::Form_Load()
 // A name that is no skin leaves the window as it looks now.
 void frmPackage::Form_Activate()
 {
-    const appearance::Skin* skin = contents::paintCurrentSkin(*FXImage1);
+    const appearance::Skin* skin = appearance::paintCurrentSkin(*FXImage1);
     if (!skin)
         return;
     bestEffort({[&] {

@@ -3,7 +3,7 @@
 
 #include "printing/frmPrint.h"
 
-#include "contents/SkinBackground.h"
+#include "appearance/SkinBackground.h"
 #include "platform/forms/Twips.h"
 #include "platform/forms/WindowKit.h"
 #include "printing/PagePreview.h"
@@ -26,7 +26,7 @@ frmPrint::frmPrint() : document_(std::make_unique<print::PrintControl>())
     forms::shapeWindow(*this, {"frmPrint", "Brisolt Print Preview", design, forms::Start::CentredOnScreen});
     QWidget& canvas = *forms::makeScrollingCanvas(*this, design);
 
-    FXImage1 = new contents::SkinBackground(&canvas);
+    FXImage1 = new appearance::SkinBackground(&canvas);
     FXImage1->setObjectName(QStringLiteral("FXImage1"));
     forms::coverCanvas(canvas, *FXImage1);
 

@@ -13,7 +13,7 @@
 #include <memory>
 #include <optional>
 
-namespace contents {
+namespace appearance {
 class SkinBackground;
 }
 
@@ -45,7 +45,7 @@ public:
     forms::FlatButton* cmdPrint;
     forms::FlatButton* cmdExit;
     forms::Label* FXLabel1; // names the document shown
-    contents::SkinBackground* FXImage1;
+    appearance::SkinBackground* FXImage1;
     forms::ReSize* ReSize1;
     // "Terms" while a terminology printout is shown.
     forms::TextBox* txtRoute;

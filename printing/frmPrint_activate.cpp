@@ -4,12 +4,12 @@
 
 #include "printing/frmPrint.h"
 
-#include "contents/CurrentSkin.h"
+#include "appearance/CurrentSkin.h"
 #include "platform/forms/App.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/FailureRegimes.h"
-#include "questionsets/Markers.h"
 #include "printing/frmSearch.h"
+#include "settings/Markers.h"
 
 namespace printing {
 
@@ -23,7 +23,7 @@ void frmPrint::Form_Activate()
 {
     if (!filed_ || !(*filed_ == VSPrinter1->document()))
         SavedMarker = QStringLiteral("No");
-    contents::paintCurrentSkin(*FXImage1);
+    appearance::paintCurrentSkin(*FXImage1);
 }
 
 // Yes saves and stays, so the user sees the save happen; the document

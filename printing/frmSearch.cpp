@@ -4,7 +4,7 @@
 
 #include "printing/frmSearch.h"
 
-#include "contents/SkinBackground.h"
+#include "appearance/SkinBackground.h"
 #include "platform/data/Connection.h"
 #include "platform/forms/Twips.h"
 #include "platform/forms/WindowKit.h"
@@ -33,7 +33,7 @@ frmSearch::frmSearch()
     forms::shapeWindow(*this, {"frmSearch", "Dodu Rerarer Terminology", design, forms::Start::CentredOnScreen});
     QWidget& canvas = *forms::makeScrollingCanvas(*this, design);
 
-    FXImage1 = new contents::SkinBackground(&canvas);
+    FXImage1 = new appearance::SkinBackground(&canvas);
     FXImage1->setObjectName(QStringLiteral("FXImage1"));
     forms::coverCanvas(canvas, *FXImage1);
 

@@ -13,7 +13,7 @@
 
 class XP_ProgressBar;
 
-namespace contents {
+namespace appearance {
 class SkinBackground;
 }
 
@@ -53,7 +53,7 @@ public:
     forms::CommandButton* cmdGet;
     forms::CommandButton* cmdCancel;
     forms::Label* FXLabel1; // the window's title
-    contents::SkinBackground* FXImage1;
+    appearance::SkinBackground* FXImage1;
     XP_ProgressBar* ProgressBar1; // shown while a printout reads the library
     forms::ReSize* ReSize1;
 

@@ -4,15 +4,15 @@
 
 #include "printing/frmSearch.h"
 
+#include "appearance/CurrentSkin.h"
 #include "appearance/SkinTable.h"
-#include "contents/CurrentSkin.h"
 #include "platform/data/Connection.h"
 #include "platform/forms/App.h"
 #include "platform/forms/Clipboard.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/FailureRegimes.h"
 #include "questiondb/QuestionDatabase.h"
-#include "questionsets/Markers.h"
+#include "settings/Markers.h"
 
 namespace printing {
 
@@ -43,7 +43,7 @@ void frmSearch::Form_Load()
 // program looks nothing up again.
 void frmSearch::Form_Activate()
 {
-    if (const appearance::Skin* skin = contents::paintCurrentSkin(*FXImage1)) {
+    if (const appearance::Skin* skin = appearance::paintCurrentSkin(*FXImage1)) {
         if (skin->labelColor == appearance::whiteColor)
             WhiteType();
         else

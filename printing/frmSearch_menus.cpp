@@ -3,8 +3,8 @@
 
 #include "printing/frmSearch.h"
 
-#include "contents/HelpBinding.h"
-#include "contents/frmAbout.h"
+#include "helpmenu/HelpBinding.h"
+#include "helpmenu/frmAbout.h"
 #include "platform/forms/App.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/FailureRegimes.h"
@@ -90,7 +90,7 @@ void frmSearch::showProgress(double percent)
 
 void frmSearch::mnuShoPackage_Click() { forms::form<frmPackage>().Show(); }
 void frmSearch::mnuEnd_Click() { forms::App::current().end(); }
-void frmSearch::mnuContents_Click() { contents::ShowHelpContents(); }
-void frmSearch::mnuAbout_Click() { forms::form<contents::frmAbout>().Show(); }
+void frmSearch::mnuContents_Click() { helpmenu::ShowHelpContents(); }
+void frmSearch::mnuAbout_Click() { forms::form<helpmenu::frmAbout>().Show(); }
 
 } // namespace printing

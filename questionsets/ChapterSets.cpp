@@ -9,9 +9,9 @@
 #include "platform/forms/Hourglass.h"
 #include "questiondb/QuestionDatabase.h"
 #include "questionsets/CountPrompt.h"
-#include "questionsets/Markers.h"
 #include "questionsets/QuestionSet.h"
 #include "questionsets/SetLoading.h"
+#include "settings/Markers.h"
 
 namespace questionsets {
 

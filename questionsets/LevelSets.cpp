@@ -7,8 +7,8 @@
 
 #include "platform/data/Quoting.h"
 #include "platform/forms/Dialogs.h"
-#include "questionsets/Markers.h"
 #include "questionsets/QuestionSet.h"
+#include "settings/Markers.h"
 
 namespace questionsets {
 

@@ -1,7 +1,7 @@
 #include "questionsets/MultiChapterTest.h"
 
 #include "platform/data/Quoting.h"
-#include "questionsets/Markers.h"
+#include "settings/Markers.h"
 
 namespace questionsets {
 

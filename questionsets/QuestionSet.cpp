@@ -3,7 +3,7 @@
 #include "platform/data/DataControl.h"
 #include "platform/forms/StatusBar.h"
 #include "platform/forms/TextBox.h"
-#include "questionsets/Markers.h"
+#include "settings/Markers.h"
 
 namespace questionsets {
 

@@ -8,9 +8,9 @@
 #include "platform/data/Quoting.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/Hourglass.h"
-#include "questionsets/Markers.h"
 #include "questionsets/QuestionSet.h"
 #include "questionsets/SetLoading.h"
+#include "settings/Markers.h"
 
 namespace questionsets {
 

@@ -7,9 +7,9 @@
 #include "platform/data/DataControl.h"
 #include "platform/data/Transaction.h"
 #include "platform/forms/FailureRegimes.h"
-#include "questionsets/Markers.h"
 #include "questionsets/QuestionSet.h"
 #include "questionsets/SessionRules.h"
+#include "settings/Markers.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
 #include "questionsets/SetLoading.h"
 
 #include "platform/data/Quoting.h"
-#include "questionsets/Markers.h"
+#include "settings/Markers.h"
 
 namespace questionsets {
 

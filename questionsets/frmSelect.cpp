@@ -1,7 +1,7 @@
 #include "questionsets/frmSelect.h"
 
+#include "appearance/SkinBackground.h"
 #include "appearance/art/ChapterDragPicture.h"
-#include "contents/SkinBackground.h"
 #include "platform/forms/Twips.h"
 #include "platform/forms/WindowKit.h"
 #include "questionsets/MultiChapterTest.h"
@@ -41,7 +41,7 @@ frmSelect::frmSelect()
                                forms::Start::CentredOnScreen});
     QWidget& canvas = *forms::makeScrollingCanvas(*this, design);
 
-    fxBack = new contents::SkinBackground(&canvas);
+    fxBack = new appearance::SkinBackground(&canvas);
     fxBack->setObjectName(QStringLiteral("fxBack"));
     forms::coverCanvas(canvas, *fxBack);
 

@@ -14,7 +14,7 @@
 
 #include <optional>
 
-namespace contents {
+namespace appearance {
 class SkinBackground;
 }
 
@@ -61,7 +61,7 @@ public:
     forms::CommandButton* cmdCreate;
     forms::CommandButton* cmdExit; // "&Cancel", also the Escape key
 
-    contents::SkinBackground* fxBack; // the skin's picture behind every control
+    appearance::SkinBackground* fxBack; // the skin's picture behind every control
 
     // ---- Steps ----------------------------------------------------------------
     void List1_MouseDown(int button, int shift, int x, int y);

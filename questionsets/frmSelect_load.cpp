@@ -3,8 +3,8 @@
 
 #include "questionsets/frmSelect.h"
 
+#include "appearance/CurrentSkin.h"
 #include "appearance/SkinTable.h"
-#include "contents/CurrentSkin.h"
 #include "platform/forms/FailureRegimes.h"
 #include "questiondb/Cursors.h"
 
@@ -35,7 +35,7 @@ void frmSelect::fillAvailable()
 // A name that is no skin leaves the window as it looks now.
 void frmSelect::Form_Activate()
 {
-    const appearance::Skin* skin = contents::paintCurrentSkin(*fxBack);
+    const appearance::Skin* skin = appearance::paintCurrentSkin(*fxBack);
     if (!skin)
         return;
     bestEffort({[&] {

@@ -1,6 +1,6 @@
 #include "questionwindow/ReadingScripts.h"
 
-#include "questionsets/Markers.h"
+#include "settings/Markers.h"
 
 #include <limits>
 

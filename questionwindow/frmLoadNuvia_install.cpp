@@ -3,11 +3,11 @@
 
 #include "questionwindow/frmLoadNuvia.h"
 
-#include "contents/SettingsStore.h"
 #include "platform/core/RuntimeError.h"
 #include "platform/core/Shell.h"
 #include "platform/forms/App.h"
 #include "platform/forms/Dialogs.h"
+#include "settings/Settings.h"
 
 namespace questionwindow {
 
@@ -49,7 +49,7 @@ void frmLoadNuvia::Command1_Click()
         }
     }
     try {
-        contents::saveAgentInstalled();
+        settings::saveAgentInstalled();
     } catch (const platform::RuntimeError& error) {
         forms::msgBox(QStringLiteral("The installation could not be recorded.\n\n%1").arg(error.description()),
                       forms::vbOKOnly | forms::vbCritical, title);

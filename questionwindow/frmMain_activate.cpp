@@ -15,8 +15,9 @@
 #include "platform/forms/App.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/FailureRegimes.h"
-#include "questionsets/Markers.h"
 #include "questionsets/SetLoading.h"
+#include "settings/Markers.h"
+#include "settings/Settings.h"
 
 #include <QDateTime>
 
@@ -107,7 +108,7 @@ void frmMain::Form_Activate()
 void frmMain::replayAnswerMode()
 {
     QString word;
-    bestEffort({[&] { word = form<contents::frmContents>().txtState->text(); }});
+    bestEffort({[&] { word = settings::answerModeWord(); }});
     const struct {
         QLatin1StringView word;
         void (frmMain::*step)();
@@ -136,7 +137,7 @@ void frmMain::replayAnswerMode()
 void frmMain::applySkin()
 {
     QString name;
-    bestEffort({[&] { name = form<contents::frmContents>().txtSkin->text(); }});
+    bestEffort({[&] { name = settings::skinName(); }});
     const std::optional<SkinLook> look = findSkin(name);
     if (!look)
         return;

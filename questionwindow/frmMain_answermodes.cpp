@@ -4,9 +4,9 @@
 
 #include "questionwindow/frmMain.h"
 
-#include "contents/SettingsStore.h"
 #include "platform/speech/CharacterControl.h"
-#include "questionsets/Markers.h"
+#include "settings/Markers.h"
+#include "settings/Settings.h"
 
 #include <optional>
 
@@ -86,7 +86,7 @@ void applyLayout(frmMain& w, const ModeLayout& mode)
 
 void switchMode(frmMain& w, const ModeLayout& mode)
 {
-    contents::saveAnswerMode(mode.word);
+    settings::saveAnswerMode(mode.word);
     w.Status->panel(markers::statePanel)->setText(mode.panelText);
     // The read-aloud mode's pause ends with it: left running, it would tell
     // an answer and store the read-aloud mode over the one just chosen.

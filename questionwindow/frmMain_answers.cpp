@@ -5,9 +5,9 @@
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/FailureRegimes.h"
 #include "platform/speech/CharacterControl.h"
-#include "questionsets/Markers.h"
 #include "questionwindow/Scoring.h"
 #include "questionwindow/frmMain.h"
+#include "settings/Markers.h"
 
 #include <QSignalBlocker>
 

@@ -4,7 +4,7 @@
 
 #include "appearance/art/ToolbarPictures.h"
 #include "platform/forms/WindowKit.h"
-#include "questionsets/Markers.h"
+#include "settings/Markers.h"
 
 namespace questionwindow {
 

@@ -4,13 +4,13 @@
 
 #include "questionwindow/frmMain.h"
 
-#include "contents/frmContents.h"
 #include "platform/forms/App.h"
 #include "platform/forms/FailureRegimes.h"
 #include "platform/media/MediaPlayer.h"
 #include "platform/speech/CharacterControl.h"
-#include "questionsets/Markers.h"
 #include "questionwindow/CharacterSteps.h"
+#include "settings/Markers.h"
+#include "settings/Settings.h"
 
 namespace questionwindow {
 
@@ -30,7 +30,7 @@ RecordCopies copyDisplayedRecord(frmMain& w)
 
 void moveForReading(speech::Character& character, Reading reading)
 {
-    const QString screen = form<contents::frmContents>().txtRes->text();
+    const QString screen = settings::screenSize();
     if (const std::optional<QPoint> place = readingPosition(reading, screen))
         character.moveTo(place->x(), place->y());
 }
@@ -123,7 +123,7 @@ void frmMain::Agent1_Bookmark(int tag)
         // Only while the read-aloud mode is still chosen: a mode chosen while
         // the question was being read must not get a pause that tells the
         // answer and stores the read-aloud mode over it.
-        if (form<contents::frmContents>().txtState->text() == markers::readAloudWord)
+        if (settings::answerModeWord() == markers::readAloudWord)
             Timer3->setEnabled(true);
         break;
     case 4: // the answer is told: on to the next question

@@ -11,7 +11,7 @@
 #include "platform/gdi/Rounding.h"
 #include "platform/media/MediaPlayer.h"
 #include "printing/frmPackage.h"
-#include "questionsets/Markers.h"
+#include "settings/Markers.h"
 #include "widgets/XP_ProgressBar.h"
 
 #include <QApplication>

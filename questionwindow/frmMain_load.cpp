@@ -5,7 +5,6 @@
 
 #include "questionwindow/frmMain.h"
 
-#include "contents/frmContents.h"
 #include "platform/core/Errors.h"
 #include "platform/forms/App.h"
 #include "platform/forms/FailureRegimes.h"
@@ -13,7 +12,8 @@
 #include "platform/speech/CharacterControl.h"
 #include "platform/spell/SpellChecker.h"
 #include "questiondb/Cursors.h"
-#include "questionsets/Markers.h"
+#include "settings/Markers.h"
+#include "settings/Settings.h"
 
 #include <cmath>
 
@@ -71,8 +71,7 @@ void frmMain::Form_Load()
     // Touching the settings store loads the main table of contents. Its load
     // may fail (no database); the window is there all the same, so the second
     // touch finds it and the steps below read its boxes as they are.
-    bestEffort({[&] { form<contents::frmContents>(); }});
-    auto& settings = form<contents::frmContents>();
+    bestEffort({[&] { settings::skinName(); }});
 
     // The character starts in use; the answer-button mode and the stored
     // order are active until a mode or order menu changes them.
@@ -98,25 +97,25 @@ void frmMain::Form_Load()
 
     // Balloon and presentation pictures: the item on offer is the opposite of
     // the stored choice; any other stored text leaves both items offered.
-    if (testOr(true, [&] { return settings.txtBalloon->text() == markers::settingOn; })) {
+    if (testOr(true, [&] { return settings::balloon() == markers::settingOn; })) {
         bestEffort({
             [&] { mnuShowBalloon->setVisible(false); },
             [&] { mnuHideBalloon->setVisible(true); },
             [&] { Agent1->character(markers::characterName).setBalloonStyle(speech::Character::balloonShownStyle); },
         });
-    } else if (testOr(true, [&] { return settings.txtBalloon->text() == markers::settingOff; })) {
+    } else if (testOr(true, [&] { return settings::balloon() == markers::settingOff; })) {
         bestEffort({
             [&] { mnuShowBalloon->setVisible(true); },
             [&] { mnuHideBalloon->setVisible(false); },
             [&] { Agent1->character(markers::characterName).setBalloonStyle(speech::Character::balloonHiddenStyle); },
         });
     }
-    if (testOr(true, [&] { return settings.txtShowImages->text() == markers::settingOn; })) {
+    if (testOr(true, [&] { return settings::showImages() == markers::settingOn; })) {
         bestEffort({
             [&] { mnuImagesShow[1]->setVisible(true); },
             [&] { mnuImagesShow[0]->setVisible(false); },
         });
-    } else if (testOr(true, [&] { return settings.txtShowImages->text() == markers::settingOff; })) {
+    } else if (testOr(true, [&] { return settings::showImages() == markers::settingOff; })) {
         bestEffort({
             [&] { mnuImagesShow[0]->setVisible(true); },
             [&] { mnuImagesShow[1]->setVisible(false); },
@@ -148,7 +147,7 @@ void frmMain::Form_Load()
 
     // Text style of the question area, one value at a time: a value that
     // does not convert leaves that one property as designed.
-    auto style = [&](int index) { return settings.txtFont[index]->text(); };
+    auto style = [&](int index) { return settings::screenStyleField(index); };
     for (forms::TextBox* box : {txtQuestion, txtA, txtB, txtC, txtD, txtNotes}) {
         bestEffort({
             [&] { box->setFontName(style(0)); },

@@ -10,7 +10,7 @@
 #include "platform/forms/Hourglass.h"
 #include "platform/speech/CharacterControl.h"
 #include "questiondb/Cursors.h"
-#include "questionsets/Markers.h"
+#include "settings/Markers.h"
 
 namespace questionwindow {
 

@@ -4,9 +4,9 @@
 
 #include "questionwindow/frmMain.h"
 
-#include "contents/SettingsStore.h"
 #include "platform/speech/CharacterControl.h"
-#include "questionsets/Markers.h"
+#include "settings/Markers.h"
+#include "settings/Settings.h"
 
 namespace questionwindow {
 
@@ -46,7 +46,7 @@ void frmMain::mnuShowBalloon_Click()
 {
     if (speech::Character* merlin = character())
         merlin->setBalloonStyle(balloonShown);
-    contents::saveBalloon(markers::settingOn);
+    settings::saveBalloon(markers::settingOn);
     mnuShowBalloon->setVisible(false);
     mnuHideBalloon->setVisible(true);
 }
@@ -55,7 +55,7 @@ void frmMain::mnuHideBalloon_Click()
 {
     if (speech::Character* merlin = character())
         merlin->setBalloonStyle(balloonHidden);
-    contents::saveBalloon(markers::settingOff);
+    settings::saveBalloon(markers::settingOff);
     mnuShowBalloon->setVisible(true);
     mnuHideBalloon->setVisible(false);
 }
@@ -65,11 +65,11 @@ void frmMain::mnuNuviaTells_Click() { mnuNuviaTells->setChecked(!mnuNuviaTells->
 void frmMain::mnuImagesShow_Click(int /*index*/)
 {
     if (mnuImagesShow[0]->visible()) {
-        contents::saveShowImages(markers::settingOn);
+        settings::saveShowImages(markers::settingOn);
         mnuImagesShow[0]->setVisible(false);
         mnuImagesShow[1]->setVisible(true);
     } else if (mnuImagesShow[1]->visible()) {
-        contents::saveShowImages(markers::settingOff);
+        settings::saveShowImages(markers::settingOff);
         mnuImagesShow[0]->setVisible(true);
         mnuImagesShow[1]->setVisible(false);
     }

@@ -4,12 +4,12 @@
 
 #include "questionwindow/frmMain.h"
 
-#include "contents/frmContents.h"
 #include "platform/forms/App.h"
 #include "platform/forms/FailureRegimes.h"
 #include "platform/speech/CharacterControl.h"
-#include "questionsets/Markers.h"
 #include "questionwindow/CharacterSteps.h"
+#include "settings/Markers.h"
+#include "settings/Settings.h"
 
 namespace questionwindow {
 
@@ -28,7 +28,7 @@ void frmMain::cmdReadAll_Click()
     txtPresent->setText(markers::presentationReading);
     moveForReading(*reader, Reading::Presentation);
     reader->show();
-    if (form<contents::frmContents>().txtShowImages->text() == markers::settingOn && !cmdShow->isHidden())
+    if (settings::showImages() == markers::settingOn && !cmdShow->isHidden())
         cmdShow_Click();
     const bool last = txtCall->text() == txtMark->text();
     speakAll(*reader, presentationRequests(record, txtAnswer->text(), txtBe->text() == markers::flashCardCode, last));

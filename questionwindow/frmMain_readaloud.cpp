@@ -4,11 +4,11 @@
 
 #include "questionwindow/frmMain.h"
 
-#include "contents/SettingsStore.h"
 #include "platform/forms/FailureRegimes.h"
 #include "platform/speech/CharacterControl.h"
-#include "questionsets/Markers.h"
 #include "questionwindow/CharacterSteps.h"
+#include "settings/Markers.h"
+#include "settings/Settings.h"
 
 namespace questionwindow {
 
@@ -18,7 +18,7 @@ void frmMain::mnuReadNuvia_Click()
     // it would tell this question's answer before it has been read.
     Timer3->setEnabled(false);
 
-    contents::saveAnswerMode(markers::readAloudWord);
+    settings::saveAnswerMode(markers::readAloudWord);
     Status->panel(markers::statePanel)->setText(QStringLiteral("Using Nuvia"));
 
     // Answers are taken as in the mode that was current before: txtBe stays.

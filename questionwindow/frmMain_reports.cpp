@@ -18,8 +18,8 @@
 #include "printing/QuestionSetPrint.h"
 #include "printing/QuickReport.h"
 #include "questiondb/QuestionDatabase.h"
-#include "questionsets/Markers.h"
 #include "questionsets/frmSelect.h"
+#include "settings/Markers.h"
 
 namespace questionwindow {
 

@@ -5,9 +5,9 @@
 
 #include "platform/core/RuntimeError.h"
 #include "platform/forms/Dialogs.h"
-#include "questionsets/Markers.h"
 #include "questionsets/SessionRules.h"
 #include "questionsets/SetMenus.h"
+#include "settings/Markers.h"
 
 #include <utility>
 #include <vector>

@@ -5,9 +5,9 @@
 #include "questionwindow/frmMain.h"
 
 #include "platform/forms/App.h"
-#include "questionsets/Markers.h"
 #include "questionsets/SetMenus.h"
 #include "questionsets/frmSelect.h"
+#include "settings/Markers.h"
 #include "widgets/XP_ProgressBar.h"
 
 namespace questionwindow {

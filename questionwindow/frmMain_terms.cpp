@@ -6,7 +6,7 @@
 
 #include "platform/forms/App.h"
 #include "printing/frmSearch.h"
-#include "questionsets/Markers.h"
+#include "settings/Markers.h"
 
 namespace questionwindow {
 

@@ -2,12 +2,12 @@
 
 #include "questionwindow/frmMain.h"
 
-#include "contents/HelpBinding.h"
+#include "helpmenu/HelpBinding.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/FailureRegimes.h"
 #include "printing/PreviewDocument.h"
 #include "printing/QuestionSetPrint.h"
-#include "questionsets/Markers.h"
+#include "settings/Markers.h"
 
 #include <QApplication>
 #include <QTextEdit>
@@ -68,7 +68,7 @@ void frmMain::tbToolBar_ButtonClick(const QString& key)
             [&] { cmdFirst_Click(); },
         });
     } else if (key == QLatin1String("Help")) {
-        bestEffort({[] { contents::ShowHelpContents(); }});
+        bestEffort({[] { helpmenu::ShowHelpContents(); }});
     } else if (key == QLatin1String("Notes")) {
         bestEffort({[&] { mnuAddNotes_Click(); }});
     } else if (key == QLatin1String("Bold") || key == QLatin1String("Italic") || key == QLatin1String("Underline")) {

@@ -5,13 +5,14 @@
 #include "questionwindow/frmMain.h"
 
 #include "appearance/frmSkin.h"
-#include "contents/HelpBinding.h"
-#include "contents/frmAbout.h"
-#include "contents/frmBrowser.h"
 #include "contents/frmContents.h"
+#include "helpmenu/HelpBinding.h"
+#include "helpmenu/frmAbout.h"
+#include "helpmenu/frmBrowser.h"
 #include "platform/forms/App.h"
 #include "platform/forms/Twips.h"
-#include "questionsets/Markers.h"
+#include "settings/Markers.h"
+#include "settings/Settings.h"
 #include "widgets/XP_ProgressBar.h"
 
 #include <QLocale>
@@ -158,7 +159,7 @@ void frmMain::size2()
 
 void frmMain::applyWidths(bool paletteOpen)
 {
-    const Widths& widths = widthsFor(form<contents::frmContents>().txtRes->text(), paletteOpen);
+    const Widths& widths = widthsFor(settings::screenSize(), paletteOpen);
     forms::setWidthTwips(*txtQuestion, widths.question);
     for (forms::TextBox* answer : {txtA, txtB, txtC, txtD})
         forms::setWidthTwips(*answer, widths.answers);
@@ -250,9 +251,9 @@ void frmMain::Status_PanelClick(int index)
 }
 
 // Help menu: windows that open beside the question window.
-void frmMain::mnuContents_Click() { contents::ShowHelpContents(); }
-void frmMain::mnuWebsite_Click() { forms::form<contents::frmBrowser>().Show(); }
-void frmMain::mnuAbout_Click() { forms::form<contents::frmAbout>().Show(); }
+void frmMain::mnuContents_Click() { helpmenu::ShowHelpContents(); }
+void frmMain::mnuWebsite_Click() { forms::form<helpmenu::frmBrowser>().Show(); }
+void frmMain::mnuAbout_Click() { forms::form<helpmenu::frmAbout>().Show(); }
 void frmMain::mnuSkin_Click() { forms::form<appearance::frmSkin>().Show(); }
 
 } // namespace questionwindow

@@ -9,7 +9,7 @@
 #include "platform/forms/FailureRegimes.h"
 #include "platform/forms/TextBox.h"
 #include "platform/speech/CharacterControl.h"
-#include "questionsets/Markers.h"
+#include "settings/Markers.h"
 #include "speechsetup/CharacterFiles.h"
 
 namespace questionwindow {

@@ -2,9 +2,9 @@
 #include "support/QuestionWindowFixture.h"
 #include "support/SampleChapters.h"
 
+#include "appearance/SkinBackground.h"
 #include "appearance/SkinTable.h"
 #include "appearance/frmSkin.h"
-#include "contents/SkinBackground.h"
 #include "contents/frmContents.h"
 #include "contents/frmContentsBank.h"
 #include "platform/forms/ListBox.h"

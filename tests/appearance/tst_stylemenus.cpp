@@ -2,12 +2,12 @@
 #include "support/ProgramFixture.h"
 
 #include "appearance/QuestionStyle.h"
-#include "contents/SettingsStore.h"
 #include "contents/frmContents.h"
 #include "platform/forms/Label.h"
 #include "platform/forms/OptionButton.h"
 #include "platform/forms/TextBox.h"
 #include "questionwindow/frmMain.h"
+#include "settings/Settings.h"
 
 #include <QtTest>
 
@@ -76,9 +76,9 @@ class tst_StyleMenus : public QObject {
     // A style of the user's own, stored before the question window loads.
     void storeStartingStyle()
     {
-        contents::saveScreenFont(QStringLiteral("DejaVu Sans"), false, true, 11);
-        contents::saveFontColor(128);
-        contents::saveCanvasColor(65535);
+        settings::saveScreenFont(QStringLiteral("DejaVu Sans"), false, true, 11);
+        settings::saveFontColor(128);
+        settings::saveCanvasColor(65535);
     }
     static void run(Item item)
     {
@@ -323,7 +323,7 @@ private slots:
         QFETCH(bool, bold);
         QFETCH(bool, italic);
         QFETCH(double, size);
-        const contents::ScreenFont font = appearance::storedScreenFont(fields);
+        const settings::ScreenFont font = appearance::storedScreenFont(fields);
         QCOMPARE(font.name, name);
         QCOMPARE(font.bold, bold);
         QCOMPARE(font.italic, italic);

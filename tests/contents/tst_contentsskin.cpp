@@ -2,8 +2,8 @@
 #include "support/ProgramFixture.h"
 
 #include "ContentsTestWindows.h"
+#include "appearance/SkinBackground.h"
 #include "appearance/SkinTable.h"
-#include "contents/SkinBackground.h"
 #include "questionwindow/frmMain.h"
 
 #include <QtTest>
@@ -39,7 +39,7 @@ void setSkinName(int bank, const QString& name)
         static_cast<frmContentsBank&>(contentsWindow(bank)).txtSkin->setText(name);
 }
 
-contents::SkinBackground* background(int bank)
+appearance::SkinBackground* background(int bank)
 {
     if (bank == 1)
         return form<frmContents>().fxBack;

@@ -1,10 +1,10 @@
 #include "support/ProgramFixture.h"
 
-#include "contents/HelpBinding.h"
-#include "contents/frmAbout.h"
-#include "contents/frmBrowser.h"
 #include "contents/frmContents.h"
 #include "contents/frmContentsBank.h"
+#include "helpmenu/HelpBinding.h"
+#include "helpmenu/frmAbout.h"
+#include "helpmenu/frmBrowser.h"
 #include "platform/help/HelpViewer.h"
 #include "questionwindow/frmMain.h"
 
@@ -52,15 +52,15 @@ private slots:
         form<contents::frmContents>();
         helpItem(window, item)->trigger();
         if (item == QLatin1String("about")) {
-            QVERIFY(form<contents::frmAbout>().isVisible());
+            QVERIFY(form<helpmenu::frmAbout>().isVisible());
         } else if (item == QLatin1String("web")) {
-            QVERIFY(form<contents::frmBrowser>().isVisible());
+            QVERIFY(form<helpmenu::frmBrowser>().isVisible());
         } else if (window == QLatin1String("frmContents2")) {
             // The bank windows' Contents item carries no action.
-            QCOMPARE(contents::helpViewer(), nullptr);
+            QCOMPARE(helpmenu::helpViewer(), nullptr);
         } else {
-            QVERIFY(contents::helpViewer());
-            QVERIFY(contents::helpViewer()->isVisible());
+            QVERIFY(helpmenu::helpViewer());
+            QVERIFY(helpmenu::helpViewer()->isVisible());
         }
         QVERIFY2(program.boxes.ok(), qPrintable(program.boxes.problems()));
     }

@@ -3,8 +3,8 @@
 #include "support/SampleChapters.h"
 
 #include "PaletteTestSupport.h"
+#include "appearance/SkinBackground.h"
 #include "contents/ChapterButtons.h"
-#include "contents/SkinBackground.h"
 #include "questionwindow/frmMain.h"
 
 #include <QtTest>

@@ -3,8 +3,8 @@
 #include "support/SampleChapters.h"
 
 #include "contents/frmContents.h"
-#include "questionsets/Markers.h"
 #include "questionwindow/frmMain.h"
+#include "settings/Markers.h"
 
 #include <QtTest>
 

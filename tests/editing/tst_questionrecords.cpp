@@ -6,8 +6,8 @@
 
 #include "contents/frmContents.h"
 #include "platform/data/Quoting.h"
-#include "questionsets/Markers.h"
 #include "questionwindow/frmMain.h"
+#include "settings/Markers.h"
 
 #include <QtTest>
 

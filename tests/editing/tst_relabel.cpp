@@ -6,9 +6,9 @@
 
 #include "editing/BlockPass.h"
 #include "platform/data/Quoting.h"
-#include "questionsets/Markers.h"
 #include "questionsets/SetLoading.h"
 #include "questionwindow/frmMain.h"
+#include "settings/Markers.h"
 #include "widgets/XP_ProgressBar.h"
 
 #include <QRandomGenerator>

@@ -3,8 +3,8 @@
 #include "support/FileQuery.h"
 #include "support/ProgramFixture.h"
 
-#include "contents/frmAbout.h"
 #include "contents/frmContents.h"
+#include "helpmenu/frmAbout.h"
 #include "platform/forms/Clipboard.h"
 #include "platform/forms/Hourglass.h"
 #include "platform/print/PrintControl.h"
@@ -324,7 +324,7 @@ void tst_frmSearch::browsingOpenersLookUpOnlyOnTheirFirstShowing()
     QCOMPARE(w.lblWord->caption(), QStringLiteral("Flashover"));
 
     forms::clipboard::setText(QStringLiteral("Overhaul"));
-    form<contents::frmAbout>().Show();
+    form<helpmenu::frmAbout>().Show();
     open();
     QVERIFY(w.isVisible());
     QCOMPARE(w.lblWord->caption(), QStringLiteral("Flashover"));

@@ -3,7 +3,7 @@
 #include "support/SampleChapters.h"
 #include "support/SetRows.h"
 
-#include "contents/SkinBackground.h"
+#include "appearance/SkinBackground.h"
 #include "contents/frmContents.h"
 #include "platform/forms/Qv3dLabel.h"
 #include "questionsets/SetLoading.h"

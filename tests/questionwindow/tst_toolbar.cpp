@@ -5,9 +5,9 @@
 #include "support/SampleChapters.h"
 #include "support/SpellingAnswers.h"
 
-#include "contents/HelpBinding.h"
 #include "editing/frmStrips.h"
 #include "editing/frmThesaurus.h"
+#include "helpmenu/HelpBinding.h"
 #include "platform/forms/Clipboard.h"
 #include "platform/forms/Frame.h"
 #include "platform/forms/TabControl.h"
@@ -147,8 +147,8 @@ const QList<KeyCase>& keyCases()
          }},
         {"Help", nullptr,
          [](Fixture&, frmMain&) {
-             QVERIFY(contents::helpViewer());
-             QVERIFY(contents::helpViewer()->isVisible());
+             QVERIFY(helpmenu::helpViewer());
+             QVERIFY(helpmenu::helpViewer()->isVisible());
          }},
         {"Notes",
          [](Fixture&, frmMain& w) { w.fraNotes->setVisible(false); },

@@ -4,9 +4,9 @@
 
 #include "platform/data/Quoting.h"
 #include "platform/speech/CharacterFile.h"
-#include "questionsets/Markers.h"
 #include "questionsets/SetLoading.h"
 #include "questionwindow/frmMain.h"
+#include "settings/Markers.h"
 
 #include <QFile>
 #include <QtTest>

@@ -1,8 +1,8 @@
 #include "support/ProgramFixture.h"
 
-#include "contents/SkinBackground.h"
-#include "contents/frmBrowser.h"
+#include "appearance/SkinBackground.h"
 #include "contents/frmContents.h"
+#include "helpmenu/frmBrowser.h"
 #include "platform/forms/CommandButton.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/Label.h"
@@ -13,7 +13,7 @@
 #include <QUrl>
 #include <QtTest>
 
-using contents::frmBrowser;
+using helpmenu::frmBrowser;
 using contents::frmContents;
 
 namespace {

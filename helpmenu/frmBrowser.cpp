@@ -1,10 +1,9 @@
-#include "contents/frmBrowser.h"
+#include "helpmenu/frmBrowser.h"
 
 #include "appearance/SkinTable.h"
 #include "appearance/art/Emblem.h"
 
-#include "contents/SkinBackground.h"
-#include "contents/frmContents.h"
+#include "appearance/SkinBackground.h"
 #include "platform/forms/App.h"
 #include "platform/forms/CommandButton.h"
 #include "platform/forms/Dialogs.h"
@@ -12,6 +11,7 @@
 #include "platform/forms/Label.h"
 #include "platform/forms/TextBox.h"
 #include "platform/forms/WindowKit.h"
+#include "settings/Settings.h"
 
 #include <QDesktopServices>
 #include <QHBoxLayout>
@@ -20,7 +20,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-namespace contents {
+namespace helpmenu {
 
 const QString frmBrowser::mainSiteAddress = QStringLiteral("https://drillbook.example/");
 const QString frmBrowser::downloadLibraryAddress = QStringLiteral("https://drillbook.example/downloads/");
@@ -170,7 +170,7 @@ QString frmBrowser::backgroundOfSkin(const QString& skinName)
 void frmBrowser::Form_Activate()
 {
     // A skin without a background here keeps the one shown before.
-    const QString picture = backgroundOfSkin(forms::form<frmContents>().txtSkin->text());
+    const QString picture = backgroundOfSkin(settings::skinName());
     if (!picture.isEmpty())
         FXImage1->setPictureFile(forms::App::current().file(picture));
 }
@@ -241,4 +241,4 @@ bool frmBrowser::isWebAddress(const QUrl& url)
     return web && !url.host().isEmpty();
 }
 
-} // namespace contents
+} // namespace helpmenu

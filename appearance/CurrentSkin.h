@@ -1,17 +1,14 @@
 #pragma once
 
 namespace appearance {
+
 struct Skin;
-}
-
-namespace contents {
-
 class SkinBackground;
 
 // Paints the skin chosen in the main table of contents behind a window, as
 // each window does when it is activated. Returns the skin, for the colours
 // that go with it; none, with the background left as it was, when the name
 // is no skin of the table or cannot be read.
-const appearance::Skin* paintCurrentSkin(SkinBackground& background);
+const Skin* paintCurrentSkin(SkinBackground& background);
 
-} // namespace contents
+} // namespace appearance

@@ -16,7 +16,7 @@ namespace registry {
 class Registry;
 }
 
-namespace contents {
+namespace helpmenu {
 
 // "Version 1.5.61": the word, a blank and the three numbers joined by points,
 // each without padding.
@@ -61,4 +61,4 @@ protected:
     void Form_Load() override;
 };
 
-} // namespace contents
+} // namespace helpmenu

@@ -1,10 +1,10 @@
 #include "support/FileQuery.h"
 #include "support/ProgramFixture.h"
 
-#include "contents/SettingsStore.h"
 #include "contents/frmContents.h"
 #include "contents/frmContentsBank.h"
 #include "questionwindow/frmMain.h"
+#include "settings/Settings.h"
 
 #include <QtTest>
 
@@ -34,9 +34,9 @@ class tst_SettingsStore : public QObject {
     const QStringList resetStyle = {"MS Sans Serif", "False", "False", "8", "255", "65535"};
     void storeAStyleOfTheUsersOwn()
     {
-        contents::saveFontColor(255);
-        contents::saveCanvasColor(65535);
-        contents::saveScreenFont(QStringLiteral("DejaVu Serif"), true, true, 14);
+        settings::saveFontColor(255);
+        settings::saveCanvasColor(65535);
+        settings::saveScreenFont(QStringLiteral("DejaVu Serif"), true, true, 14);
     }
 
 private slots:
@@ -65,27 +65,27 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::addColumn<std::function<void()>>("write");
         QTest::newRow("answer mode") << "Table11" << "State" << "Flash"
-                                     << std::function<void()>([] { contents::saveAnswerMode("Flash"); });
+                                     << std::function<void()>([] { settings::saveAnswerMode("Flash"); });
         QTest::newRow("read-aloud mode") << "Table11" << "State" << "Nuvia"
-                                         << std::function<void()>([] { contents::saveAnswerMode("Nuvia"); });
+                                         << std::function<void()>([] { settings::saveAnswerMode("Nuvia"); });
         QTest::newRow("images") << "Table11" << "Images" << "no"
-                                << std::function<void()>([] { contents::saveShowImages("no"); });
+                                << std::function<void()>([] { settings::saveShowImages("no"); });
         QTest::newRow("balloon") << "Table11" << "balloon" << "no"
-                                 << std::function<void()>([] { contents::saveBalloon("no"); });
+                                 << std::function<void()>([] { settings::saveBalloon("no"); });
         QTest::newRow("font name") << "Table11" << "fontmain" << "DejaVu Serif"
-                                   << std::function<void()>([] { contents::saveScreenFont("DejaVu Serif", true, false, 12); });
+                                   << std::function<void()>([] { settings::saveScreenFont("DejaVu Serif", true, false, 12); });
         QTest::newRow("bold") << "Table11" << "fontbold" << "True"
-                              << std::function<void()>([] { contents::saveScreenFont("DejaVu Serif", true, false, 12); });
+                              << std::function<void()>([] { settings::saveScreenFont("DejaVu Serif", true, false, 12); });
         QTest::newRow("size") << "Table11" << "fontsize" << "10.5"
-                              << std::function<void()>([] { contents::saveScreenFont("DejaVu Serif", false, true, 10.5); });
+                              << std::function<void()>([] { settings::saveScreenFont("DejaVu Serif", false, true, 10.5); });
         QTest::newRow("font colour") << "Table11" << "fontcolor" << "255"
-                                     << std::function<void()>([] { contents::saveFontColor(255); });
+                                     << std::function<void()>([] { settings::saveFontColor(255); });
         QTest::newRow("canvas colour") << "Table11" << "backcolor" << "12632256"
-                                       << std::function<void()>([] { contents::saveCanvasColor(12632256); });
+                                       << std::function<void()>([] { settings::saveCanvasColor(12632256); });
         QTest::newRow("skin") << "Table11" << "skin" << "Marble"
-                              << std::function<void()>([] { contents::saveSkin("Marble"); });
+                              << std::function<void()>([] { settings::saveSkin("Marble"); });
         QTest::newRow("speech installed") << "Table13" << "AgentInstall" << "Yes"
-                                          << std::function<void()>([] { contents::saveAgentInstalled(); });
+                                          << std::function<void()>([] { settings::saveAgentInstalled(); });
     }
     void writersStoreAtOnce()
     {
@@ -102,7 +102,7 @@ private slots:
     void resetScreenFontsKeepsColours()
     {
         storeAStyleOfTheUsersOwn();
-        contents::resetScreenFonts();
+        settings::resetScreenFonts();
         QCOMPARE(storedTextStyle(), resetStyle);
     }
 
@@ -148,7 +148,7 @@ private slots:
     void skinReachesAllThreeContentsWindows()
     {
         QVERIFY(!fixture->app.isLoaded<frmContents2>());
-        contents::saveSkin(QStringLiteral("Blue Brick"));
+        settings::saveSkin(QStringLiteral("Blue Brick"));
         QVERIFY(fixture->app.isLoaded<frmContents2>());
         QVERIFY(fixture->app.isLoaded<frmContents3>());
         QCOMPARE(form<frmContents>().txtSkin->text(), QStringLiteral("Blue Brick"));
@@ -172,8 +172,8 @@ private slots:
     {
         form<frmContents2>();
         form<frmContents3>();
-        contents::saveBalloon(QStringLiteral("no"));
-        contents::saveSkin(QStringLiteral("Sand"));
+        settings::saveBalloon(QStringLiteral("no"));
+        settings::saveSkin(QStringLiteral("Sand"));
         form<frmContents2>().txtBalloon->setText(QStringLiteral("yes"));
         QVERIFY(form<frmContents2>().Unload());
         fixture->app.end();
@@ -183,7 +183,7 @@ private slots:
 
     void installedFlagSurvivesARestart()
     {
-        contents::saveAgentInstalled();
+        settings::saveAgentInstalled();
         fixture->app.end();
         // A second run of the program on the same folder.
         testsupport::ProgramFolder copy(false);

@@ -1,4 +1,4 @@
-#include "contents/frmAbout.h"
+#include "helpmenu/frmAbout.h"
 
 #include "appearance/art/Emblem.h"
 #include "platform/forms/App.h"
@@ -15,7 +15,7 @@
 #include <QFrame>
 #include <QProcess>
 
-namespace contents {
+namespace helpmenu {
 
 const QString frmAbout::systemInformationKey = QStringLiteral("SystemInformation");
 const QString frmAbout::toolsLocationKey = QStringLiteral("SharedToolsLocation");
@@ -152,4 +152,4 @@ bool frmAbout::GetKeyValue(const registry::Registry& root, const QString& keyPat
     return true;
 }
 
-} // namespace contents
+} // namespace helpmenu

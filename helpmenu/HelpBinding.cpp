@@ -1,4 +1,4 @@
-#include "contents/HelpBinding.h"
+#include "helpmenu/HelpBinding.h"
 
 #include "platform/forms/App.h"
 #include "platform/help/HelpViewer.h"
@@ -7,7 +7,7 @@
 
 #include <memory>
 
-namespace contents {
+namespace helpmenu {
 
 namespace {
 
@@ -86,6 +86,6 @@ help::HelpViewer* helpViewer()
     return state ? state->viewer.get() : nullptr;
 }
 
-} // namespace contents
+} // namespace helpmenu
 
 #include "HelpBinding.moc"

@@ -4,7 +4,7 @@
 
 class QMainWindow;
 
-namespace contents {
+namespace appearance {
 
 // The picture behind a table of contents, filling the window. Display mode 3
 // stretches it over the window; mode 2 shows it at its own size, centred,
@@ -30,4 +30,4 @@ private:
 // the returned widget, above it, takes the controls.
 QWidget* layOverSkinBackground(QMainWindow& window, SkinBackground*& background);
 
-} // namespace contents
+} // namespace appearance

@@ -8,7 +8,7 @@ namespace help {
 class HelpViewer;
 }
 
-namespace contents {
+namespace helpmenu {
 
 // The program's help file: "TARNIV.HLP" in the program folder. A folder that
 // already ends in a separator (the root "/") takes the name without a second one.
@@ -31,4 +31,4 @@ QWidget* boundHelpWindow();
 // The help window of the running program, or none before the first request.
 help::HelpViewer* helpViewer();
 
-} // namespace contents
+} // namespace helpmenu

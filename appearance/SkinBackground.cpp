@@ -1,4 +1,4 @@
-#include "contents/SkinBackground.h"
+#include "appearance/SkinBackground.h"
 
 #include "platform/core/Errors.h"
 
@@ -6,7 +6,7 @@
 #include <QImageReader>
 #include <QMainWindow>
 
-namespace contents {
+namespace appearance {
 
 SkinBackground::SkinBackground(QWidget* parent) : forms::ImageBox(parent)
 {
@@ -52,4 +52,4 @@ QWidget* layOverSkinBackground(QMainWindow& window, SkinBackground*& background)
     return front;
 }
 
-} // namespace contents
+} // namespace appearance

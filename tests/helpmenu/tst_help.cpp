@@ -1,7 +1,7 @@
 #include "support/ProgramFixture.h"
 
-#include "contents/HelpBinding.h"
 #include "contents/frmContents.h"
+#include "helpmenu/HelpBinding.h"
 #include "platform/help/HelpFile.h"
 #include "platform/help/HelpViewer.h"
 
@@ -10,7 +10,7 @@
 #include <QTextBrowser>
 #include <QtTest>
 
-using contents::helpViewer;
+using helpmenu::helpViewer;
 
 class tst_Help : public QObject {
     Q_OBJECT
@@ -31,26 +31,26 @@ private slots:
     {
         QFETCH(QString, folder);
         QFETCH(QString, expected);
-        QCOMPARE(contents::helpFilePath(folder), expected);
+        QCOMPARE(helpmenu::helpFilePath(folder), expected);
     }
 
     void initHelpBindsTheProgramsHelpFile()
     {
         testsupport::ProgramFixture program;
-        QCOMPARE(contents::boundHelpFile(), QString());
+        QCOMPARE(helpmenu::boundHelpFile(), QString());
         QWidget owner;
-        contents::InitHelp(&owner);
-        QCOMPARE(contents::boundHelpFile(), program.folder.path() + QStringLiteral("/TARNIV.HLP"));
-        QCOMPARE(contents::boundHelpWindow(), &owner);
-        QVERIFY(QFileInfo::exists(contents::boundHelpFile()));
+        helpmenu::InitHelp(&owner);
+        QCOMPARE(helpmenu::boundHelpFile(), program.folder.path() + QStringLiteral("/TARNIV.HLP"));
+        QCOMPARE(helpmenu::boundHelpWindow(), &owner);
+        QVERIFY(QFileInfo::exists(helpmenu::boundHelpFile()));
     }
 
     void tableOfContentsBindsHelpWhenItLoads()
     {
         testsupport::ProgramFixture program;
         contents::frmContents& home = program.app.form<contents::frmContents>();
-        QCOMPARE(contents::boundHelpWindow(), &home);
-        QCOMPARE(contents::boundHelpFile(), program.folder.path() + QStringLiteral("/TARNIV.HLP"));
+        QCOMPARE(helpmenu::boundHelpWindow(), &home);
+        QCOMPARE(helpmenu::boundHelpFile(), program.folder.path() + QStringLiteral("/TARNIV.HLP"));
     }
 
     void aNewRunStartsUnbound()
@@ -58,11 +58,11 @@ private slots:
         {
             testsupport::ProgramFixture first;
             QWidget owner;
-            contents::InitHelp(&owner);
-            QVERIFY(contents::ShowHelpContents());
+            helpmenu::InitHelp(&owner);
+            QVERIFY(helpmenu::ShowHelpContents());
         }
         testsupport::ProgramFixture second;
-        QCOMPARE(contents::boundHelpFile(), QString());
+        QCOMPARE(helpmenu::boundHelpFile(), QString());
         QCOMPARE(helpViewer(), nullptr);
     }
 
@@ -70,8 +70,8 @@ private slots:
     {
         testsupport::ProgramFixture program;
         QWidget owner;
-        contents::InitHelp(&owner);
-        QVERIFY(contents::ShowHelpContents());
+        helpmenu::InitHelp(&owner);
+        QVERIFY(helpmenu::ShowHelpContents());
         help::HelpViewer* viewer = helpViewer();
         QVERIFY(viewer);
         QVERIFY(viewer->isVisible());
@@ -82,7 +82,7 @@ private slots:
         // Asking again after wandering off comes back to the index, in the same window.
         viewer->followLink(QUrl(QStringLiteral("#scoring")));
         QCOMPARE(viewer->currentTopic(), QStringLiteral("scoring"));
-        QVERIFY(contents::ShowHelpContents());
+        QVERIFY(helpmenu::ShowHelpContents());
         QCOMPARE(helpViewer(), viewer);
         QCOMPARE(viewer->currentTopic(), QStringLiteral("index"));
         QVERIFY(!viewer->backAction()->isEnabled());
@@ -92,7 +92,7 @@ private slots:
     void linksLeadBetweenPages()
     {
         testsupport::ProgramFixture program;
-        QVERIFY(contents::ShowHelpContents());
+        QVERIFY(helpmenu::ShowHelpContents());
         help::HelpViewer& viewer = *helpViewer();
 
         viewer.followLink(QUrl(QStringLiteral("#answer-modes")));
@@ -195,8 +195,8 @@ private slots:
             file.write(content);
         }
         QWidget owner;
-        contents::InitHelp(&owner);
-        QVERIFY(!contents::ShowHelpContents());
+        helpmenu::InitHelp(&owner);
+        QVERIFY(!helpmenu::ShowHelpContents());
         help::HelpViewer* viewer = helpViewer();
         QVERIFY(viewer && viewer->isVisible());
         QCOMPARE(viewer->currentTopic(), QString());

@@ -16,9 +16,11 @@ class Label;
 class TextBox;
 } // namespace forms
 
-namespace contents {
-
+namespace appearance {
 class SkinBackground;
+}
+
+namespace helpmenu {
 
 // The web-links window: four tabs choose one of the program's web pages, the
 // address box shows it, and the open button hands it to the system's browser.
@@ -44,7 +46,7 @@ public:
     QTabWidget* SSTab1;             // the four pages
     forms::CommandButton* Command1; // opens the address
     forms::CommandButton* Command2; // "E&xit"
-    SkinBackground* FXImage1;       // the window's background, from the skin
+    appearance::SkinBackground* FXImage1;       // the window's background, from the skin
     forms::Label* lblSupportAddress; // the support page's address on tab 2
 
     void SSTab1_Click();
@@ -74,4 +76,4 @@ private:
     Opener opener_;
 };
 
-} // namespace contents
+} // namespace helpmenu

@@ -1,7 +1,7 @@
 #include "support/MarkingTool.h"
 #include "support/ProgramFixture.h"
 
-#include "contents/frmAbout.h"
+#include "helpmenu/frmAbout.h"
 #include "platform/forms/CommandButton.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/Label.h"
@@ -10,7 +10,7 @@
 #include <QSettings>
 #include <QtTest>
 
-using contents::frmAbout;
+using helpmenu::frmAbout;
 
 namespace {
 
@@ -52,7 +52,7 @@ private slots:
         QFETCH(int, minor);
         QFETCH(int, revision);
         QFETCH(QString, expected);
-        QCOMPARE(contents::versionText(major, minor, revision), expected);
+        QCOMPARE(helpmenu::versionText(major, minor, revision), expected);
     }
 
     void loadShowsTitleAndThisBuildsVersion()
