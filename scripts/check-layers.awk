@@ -102,6 +102,13 @@ function read_table_line(   field, count, i, n, name, list, kind) {
   } else if (kind == "window-exception") {
     exception_from[++exception_count] = field[2]
     exception_to[exception_count] = field[3]
+  } else if (kind == "window-upcall") {
+    if (field[2] == "" || field[3] == "" || field[4] == "")
+      table_error("a window-upcall names its declaring header, its call and its defining file")
+    upcall_header[++upcall_count] = field[2]
+    upcall_name[upcall_count] = field[3]
+    upcall_definer[upcall_count] = field[4]
+    upcall_line[upcall_count] = FNR
   } else {
     table_error("no such kind of line: " kind)
   }
@@ -175,6 +182,39 @@ function excepted(file, target,   i) {
     if (holds(exception_from[i], file) && holds(exception_to[i], target))
       return 1
   return 0
+}
+
+# Whether a file of the tree holds a text ("" when it cannot be read).
+function file_names(path, text,   line, found) {
+  found = 0
+  while ((getline line < (tree "/" path)) > 0)
+    if (index(line, text)) {
+      found = 1
+      break
+    }
+  close(tree "/" path)
+  return found
+}
+
+# Every upward call the table lists is declared in its header, below the
+# folder that defines it, and defined where the table says.
+function check_upcalls(   i, from, to) {
+  for (i = 1; i <= upcall_count; i++) {
+    from = window_of(upcall_header[i])
+    to = window_of(upcall_definer[i])
+    if (!file_names(upcall_header[i], upcall_name[i] "(")) {
+      printf "%s:%d: %s does not declare %s\n", table_name, upcall_line[i], upcall_header[i], upcall_name[i]
+      breaches++
+    }
+    if (!file_names(upcall_definer[i], upcall_name[i] "(")) {
+      printf "%s:%d: %s does not define %s\n", table_name, upcall_line[i], upcall_definer[i], upcall_name[i]
+      breaches++
+    }
+    if (from == "" || to == "" || window_level[from] >= window_level[to]) {
+      printf "%s:%d: the call %s does not lead from a window folder up to a higher one\n", table_name, upcall_line[i], upcall_name[i]
+      breaches++
+    }
+  }
 }
 
 function exists(path,   line, result) {
@@ -384,6 +424,13 @@ function hacking_block(   i, name) {
   print wrapped("Window folders, lowest first: " window_order_doc() ". A window folder includes only folders on lower levels (" \
     (window_order_enforced ? "checked" : "not checked yet") "; " (exception_count + 0) " exception" (exception_count == 1 ? "" : "s") \
     "). " not_program_summary(), "")
+  if (upcall_count > 0) {
+    print ""
+    print "Calls from a window folder up to a higher one, declared in the lower folder and defined in the higher:"
+    print ""
+    for (i = 1; i <= upcall_count; i++)
+      printf "- `%s` (`%s`, defined in `%s`)\n", upcall_name[i], upcall_header[i], upcall_definer[i]
+  }
 }
 
 # Words wrapped into lines of at most 120 characters, the later ones indented.
@@ -547,6 +594,7 @@ END {
   read_lists()
   for (i = 1; i <= source_count; i++)
     check_source(sources[i])
+  check_upcalls()
   if (mode == "report") {
     window_report()
     exit 0

@@ -87,6 +87,15 @@ write_docs() { # tree
 # outside libraries used by their layers, the tests, the benchmarks and the tools.
 write_clean_tree() { # tree
   local tree=$1
+  local kind header call definer
+  # The upward calls the table lists, declared and defined as it says.
+  while IFS='|' read -r kind header call definer; do
+    [[ $(echo $kind) == window-upcall ]] || continue
+    header=$(echo $header) call=$(echo $call) definer=$(echo $definer)
+    mkdir -p "$tree/${header%/*}" "$tree/${definer%/*}"
+    printf 'void %s();\n' "$call" >>"$tree/$header"
+    printf 'void %s() {}\n' "$call" >>"$tree/$definer"
+  done <"$TABLE"
   mkdir -p "$tree"/{platform/{core,data,gdi,speech,forms,help},questiondb,widgets,questionwindow,contents,appearance/art}
   mkdir -p "$tree"/{tests/platform/data,bench,data/tools,build/questionwindow}
   mkdir -p "$tree"/{platform/com,controls/{runtime,locale,base,dateinput},tests/controls}
@@ -207,6 +216,8 @@ self_test_window_order() { # scratch
   local table=$1/order.table tree=$1/order case file text verdict output failures=0
   sed 's/^window-order-enforced | no$/window-order-enforced | yes/' "$TABLE" >"$table"
   printf 'window-exception | questionwindow/frmMain.h | contents/frmContents.h\n' >>"$table"
+  printf 'window-upcall | appearance/Upward.h | undeclaredCall | contents/Upward.cpp\n' >>"$table"
+  printf 'window-upcall | contents/Upward.h | downwardCall | appearance/Upward.cpp\n' >>"$table"
   local cases=(
     'fails|appearance/frmSkin.cpp|#include "questionwindow/frmMain.h"'
     'fails|printing/frmPrint.cpp|#include "editing/frmEdit.h"'
@@ -218,6 +229,10 @@ self_test_window_order() { # scratch
     mkdir -p "$tree/${file%/*}"
     printf '%s\n' "$text" >"$tree/$file"
   done
+  mkdir -p "$tree/contents"
+  printf 'void undeclaredCall() {}\n' >"$tree/contents/Upward.cpp"
+  printf 'void downwardCall();\n' >"$tree/contents/Upward.h"
+  printf 'void downwardCall() {}\n' >"$tree/appearance/Upward.cpp"
   output=$(TABLE=$table check_tree "$tree")
   for case in "${cases[@]}"; do
     IFS='|' read -r verdict file text <<<"$case"
@@ -226,6 +241,13 @@ self_test_window_order() { # scratch
       failures=$((failures + 1))
     elif [[ $verdict == passes ]] && grep -q "^$file:" <<<"$output"; then
       echo "self-test: with the window order, $file with '$text' failed"
+      failures=$((failures + 1))
+    fi
+  done
+  for text in 'appearance/Upward.h does not declare undeclaredCall' 'the call downwardCall does not lead'; do
+    if ! grep -qF -- "$text" <<<"$output"; then
+      echo "self-test: the window order's check lacks '$text':"
+      echo "$output"
       failures=$((failures + 1))
     fi
   done
