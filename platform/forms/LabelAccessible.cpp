@@ -1,19 +1,10 @@
 #include "platform/forms/LabelAccessible.h"
 
+#include "platform/forms/AccessibleFactory.h"
 #include "platform/forms/Captions.h"
 #include "platform/forms/FlatButton.h"
 
 namespace forms {
-
-namespace {
-
-QAccessibleInterface* interfaceFor(const QString&, QObject* object)
-{
-    auto* label = qobject_cast<Label*>(object);
-    return label ? new LabelAccessible(label) : nullptr; // Qt's accessibility cache owns it
-}
-
-} // namespace
 
 LabelAccessible::LabelAccessible(Label* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
 
@@ -67,7 +58,7 @@ QStringList LabelAccessible::keyBindingsForAction(const QString& actionName) con
 
 void installLabelAccessibility()
 {
-    QAccessible::installFactory(interfaceFor);
+    installAccessibleFactory<Label, LabelAccessible>();
 }
 
 } // namespace forms

@@ -1,18 +1,9 @@
 #include "platform/forms/Qv3dLabelAccessible.h"
 
+#include "platform/forms/AccessibleFactory.h"
 #include "platform/forms/Qv3dLabel.h"
 
 namespace forms {
-
-namespace {
-
-QAccessibleInterface* interfaceFor(const QString&, QObject* object)
-{
-    auto* label = qobject_cast<Qv3dLabel*>(object);
-    return label ? new Qv3dLabelAccessible(label) : nullptr; // Qt's accessibility cache owns it
-}
-
-} // namespace
 
 Qv3dLabelAccessible::Qv3dLabelAccessible(Qv3dLabel* label) : QAccessibleWidget(label, QAccessible::Button) {}
 
@@ -54,7 +45,7 @@ QStringList Qv3dLabelAccessible::keyBindingsForAction(const QString& actionName)
 
 void installQv3dLabelAccessibility()
 {
-    QAccessible::installFactory(interfaceFor);
+    installAccessibleFactory<Qv3dLabel, Qv3dLabelAccessible>();
 }
 
 } // namespace forms
