@@ -38,8 +38,10 @@ QStringList LabelAccessible::actionNames() const
 
 void LabelAccessible::doAction(const QString& actionName)
 {
+    // The press runs from the event loop, as a button's click does: a step
+    // that opens a box must not hold the reader's call until the box closes.
     if (actionName == pressAction() && label()->isClickable() && label()->isEnabled())
-        label()->press();
+        QMetaObject::invokeMethod(label(), &Label::press, Qt::QueuedConnection);
     else
         QAccessibleWidget::doAction(actionName);
 }

@@ -30,8 +30,10 @@ QStringList Qv3dLabelAccessible::actionNames() const
 
 void Qv3dLabelAccessible::doAction(const QString& actionName)
 {
+    // The press runs from the event loop, as a button's click does: a step
+    // that opens a box must not hold the reader's call until the box closes.
     if (actionName == pressAction())
-        label()->press();
+        QMetaObject::invokeMethod(label(), &Qv3dLabel::press, Qt::QueuedConnection);
     else
         QAccessibleWidget::doAction(actionName);
 }

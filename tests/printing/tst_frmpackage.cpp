@@ -196,6 +196,7 @@ void FrmPackageTest::everyChangeReachesTheRowAtOnce()
         QVERIFY(reader && reader->actionInterface());
         QCOMPARE(reader->role(), QAccessible::Button);
         reader->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCoreApplication::processEvents();
     } else if (change == QLatin1String("title swatch")) {
         boxes().chooseColor(255);
         emit w.colorbox2->click();

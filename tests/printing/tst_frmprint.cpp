@@ -487,6 +487,7 @@ void FrmPrintTest::screenReaderPressesTheButtons()
     else
         boxes().cancelFileDialog();
     actions->doAction(QAccessibleActionInterface::pressAction());
+    QCoreApplication::processEvents();
     checkBoxes();
     QCOMPARE(boxes().shown().size(), 1);
     QCOMPARE(boxes().shown().first().title, boxTitle);

@@ -403,6 +403,7 @@ private slots:
             QVERIFY(reader && reader->actionInterface());
             QCOMPARE(reader->role(), QAccessible::Button);
             reader->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+            QCoreApplication::processEvents();
         } else {
             emit w.lblA[1]->click();
         }

@@ -202,6 +202,8 @@ void AppearanceTest::labelsTellAScreenReaderWhatTheyShowAndDo()
     QCOMPARE(offered, pressable);
     if (actions)
         actions->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(clicks, 0); // the reader is answered before the press runs
+    QCoreApplication::processEvents();
     QCOMPARE(clicks, pressable ? 1 : 0);
 }
 
