@@ -1,4 +1,5 @@
 #include "support/FileQuery.h"
+#include "support/FullDisk.h"
 #include "support/QuestionWindowFixture.h"
 #include "support/SampleChapters.h"
 #include "support/SpellingAnswers.h"
@@ -64,6 +65,15 @@ class tst_Spelling : public QObject {
                        .toLongLong();
         }
         return ids;
+    }
+
+    // The hose chapter with every record spelled correctly, so a test's own
+    // misspellings are the only ones a run meets.
+    void spellHoseChapterCorrectly() const
+    {
+        executeSql(fixture->databasePath(),
+                   "UPDATE table1 SET Question='Which hose is used here?', A='Booster line', B='Attack line', "
+                   "C='Supply line', D='All of the above', Memo='' WHERE Chapter='Fire Hose'");
     }
 
 private slots:
@@ -269,9 +279,7 @@ private slots:
     // and reports how many it made; the set ends on its first record.
     void toolbarRunCorrectsTheSet()
     {
-        executeSql(fixture->databasePath(),
-                   "UPDATE table1 SET Question='Which hose is used here?', A='Booster line', B='Attack line', "
-                   "C='Supply line', D='All of the above', Memo='' WHERE Chapter='Fire Hose'");
+        spellHoseChapterCorrectly();
         const QList<qint64> ids = hoseIds(2);
         executeSql(fixture->databasePath(),
                    QStringLiteral("UPDATE table1 SET Question='Which hydrnat is used here?', C='Supply nozle' WHERE ID=%1")
@@ -316,9 +324,7 @@ private slots:
     // run's own list "lexo.dct".
     void toolbarRunCancelAndAdd()
     {
-        executeSql(fixture->databasePath(),
-                   "UPDATE table1 SET Question='Which hose is used here?', A='Booster line', B='Attack line', "
-                   "C='Supply line', D='All of the above', Memo='' WHERE Chapter='Fire Hose'");
+        spellHoseChapterCorrectly();
         const QList<qint64> ids = hoseIds(2);
         executeSql(fixture->databasePath(),
                    QStringLiteral("UPDATE table1 SET Question='Which hose did Tamsel use?', A='A nozle' WHERE ID=%1")
@@ -342,12 +348,62 @@ private slots:
                  QVariant(QStringLiteral("teh line")));
     }
 
+    // A word added while the run's word list lies on a disk that refuses the
+    // write: the list keeps its bytes, also once there is room again, and the
+    // run ends with a box that names the word and the reason. The list in
+    // the program folder is a link to a file on that disk.
+    void refusedWordIsToldAndTheListKept_data() { testsupport::refusedWriteRows(); }
+    void refusedWordIsToldAndTheListKept()
+    {
+        QFETCH(bool, fullFilesystem);
+        QFETCH(QString, reason);
+        testsupport::RefusingDisk disk(fullFilesystem);
+        if (!disk.ready())
+            QSKIP(qPrintable(disk.whyNot()));
+        const QString list = disk.filePath(QStringLiteral("lexo.dct"));
+        const QByteArray before = "standpipe\nnozzle\nhydrant\n";
+        {
+            QFile file(list);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QCOMPARE(file.write(before), before.size());
+        }
+        const QString inFolder = fixture->folder.filePath(QStringLiteral("lexo.dct"));
+        QFile::remove(inFolder);
+        QVERIFY(QFile::link(list, inFolder));
+        const auto listNow = [&] {
+            QFile file(list);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+
+        spellHoseChapterCorrectly();
+        const QList<qint64> ids = hoseIds(1);
+        executeSql(fixture->databasePath(),
+                   QStringLiteral("UPDATE table1 SET Question='Which hose did Tamsel use?' WHERE ID=%1").arg(ids[0]));
+        auto& w = shownHoseChapter(false);
+
+        testsupport::SpellingAnswers answers;
+        answers.dialog(SpellChecker::Add);
+        fixture->boxes.answer(forms::vbOK);
+        QVERIFY(disk.refuse(4));
+        w.tbToolBar_ButtonClick(QStringLiteral("Spell Check"));
+        QVERIFY(disk.allow());
+        QCOMPARE(answers.askedWords, QStringList{"Tamsel"});
+        QCOMPARE(answers.unexpected, 0);
+        fixture->verifyNoBoxes();
+        QCOMPARE(fixture->boxes.shown().size(), 1);
+        const auto& box = fixture->boxes.shown().last();
+        QVERIFY2(box.text.contains(QLatin1String("could not be kept in the word list:\nTamsel"))
+                     && box.text.contains(reason),
+                 qPrintable(box.text));
+        QCOMPARE(box.icon, int(forms::vbExclamation));
+        QCOMPARE(listNow(), before);
+        QVERIFY(QFileInfo(inFolder).isSymLink());
+    }
+
     // A second run reports only its own corrections.
     void secondRunCountsItsOwn()
     {
-        executeSql(fixture->databasePath(),
-                   "UPDATE table1 SET Question='Which hose is used here?', A='Booster line', B='Attack line', "
-                   "C='Supply line', D='All of the above', Memo='' WHERE Chapter='Fire Hose'");
+        spellHoseChapterCorrectly();
         const QList<qint64> ids = hoseIds(1);
         executeSql(fixture->databasePath(),
                    QStringLiteral("UPDATE table1 SET A='A nozle', B='A hydrnat' WHERE ID=%1").arg(ids[0]));

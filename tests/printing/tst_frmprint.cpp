@@ -1,3 +1,4 @@
+#include "support/FullDisk.h"
 #include "support/ProgramFixture.h"
 
 #include "platform/print/Poppler.h"
@@ -73,6 +74,8 @@ private slots:
     void printsTheChosenCopiesOnceEach_data();
     void printsTheChosenCopiesOnceEach();
     void cancelledPrintDialogPrintsNothing();
+    void refusedWriteKeepsTheEarlierFile_data();
+    void refusedWriteKeepsTheEarlierFile();
     void everyProductSaysWhereLeavingReturns();
     void buttonLooksFollowTheMouse();
     void accessKeysPressTheButtons_data();
@@ -394,6 +397,67 @@ void FrmPrintTest::cancelledPrintDialogPrintsNothing()
     checkBoxes();
     QVERIFY2(boxes().shown().last().text.startsWith(QLatin1String("The test was not printed.")),
              qPrintable(boxes().shown().last().text));
+}
+
+// Printing to a PDF, or saving the test, over an earlier file on a disk that
+// refuses the write: the earlier file keeps its bytes, the box says what was
+// not done, naming the file and the reason, and a refused save does not
+// count as saved. Once there is room, the same step goes through.
+void FrmPrintTest::refusedWriteKeepsTheEarlierFile_data()
+{
+    QTest::addColumn<bool>("save");
+    QTest::addColumn<bool>("fullFilesystem");
+    QTest::addColumn<QString>("reason");
+    const QString noSpace = QStringLiteral("No space left on device");
+    QTest::newRow("print, full file system") << false << true << noSpace;
+    QTest::newRow("print, file size limit") << false << false << QStringLiteral("the file ends early");
+    QTest::newRow("save, full file system") << true << true << noSpace;
+    QTest::newRow("save, file size limit") << true << false << QStringLiteral("File too large");
+}
+
+void FrmPrintTest::refusedWriteKeepsTheEarlierFile()
+{
+    QFETCH(bool, save);
+    QFETCH(bool, fullFilesystem);
+    QFETCH(QString, reason);
+    testsupport::RefusingDisk disk(fullFilesystem, 1024);
+    if (!disk.ready())
+        QSKIP(qPrintable(disk.whyNot()));
+    const QString path = disk.filePath(save ? QStringLiteral("earlier.qfx") : QStringLiteral("earlier.pdf"));
+    // The dialog chooses the earlier file; a refused write is told in a box.
+    const auto writeThroughTheWindow = [&](frmPrint& w, bool refused) {
+        if (save)
+            boxes().chooseFile(path);
+        else
+            boxes().choosePrinting({1, 0, 0, path});
+        if (refused)
+            boxes().answer(forms::vbOK);
+        save ? w.butSave_Click() : w.cmdPrint_Click();
+    };
+    writeThroughTheWindow(showTest(1), false);
+    checkBoxes();
+    const QByteArray before = contentsOf(path);
+    QVERIFY(!before.isEmpty());
+
+    frmPrint& w = showTest(20);
+    QVERIFY(disk.refuse(save ? 16 : before.size() / 2));
+    writeThroughTheWindow(w, true);
+    QVERIFY(disk.allow());
+    checkBoxes();
+    const QString told = boxes().shown().last().text;
+    const QLatin1String notDone = save ? QLatin1String("The test was not saved.")
+                                       : QLatin1String("The test was not printed.");
+    QVERIFY2(told.startsWith(notDone) && told.contains(path) && told.contains(reason), qPrintable(told));
+    QCOMPARE(contentsOf(path), before);
+    QCOMPARE(w.SavedMarker, QStringLiteral("No"));
+
+    writeThroughTheWindow(w, false);
+    checkBoxes();
+    QVERIFY(contentsOf(path) != before);
+    if (save)
+        QCOMPARE(w.SavedMarker, QStringLiteral("Yes"));
+    else
+        QCOMPARE(printtest::pdfPages(path), w.VSPrinter1->pageCount());
 }
 
 // A terminology printout returns to its window; whatever comes after it
