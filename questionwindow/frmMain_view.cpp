@@ -7,7 +7,6 @@
 
 #include "appearance/QuestionStyle.h"
 #include "appearance/frmSkin.h"
-#include "contents/frmContents.h"
 #include "helpmenu/HelpBinding.h"
 #include "helpmenu/frmAbout.h"
 #include "helpmenu/frmBrowser.h"
