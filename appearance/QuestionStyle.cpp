@@ -1,58 +1,8 @@
 #include "appearance/QuestionStyle.h"
 
-#include "platform/forms/Label.h"
-#include "platform/forms/OptionButton.h"
-#include "platform/forms/TextBox.h"
-#include "questionwindow/frmMain.h"
 #include "settings/Settings.h"
 
-#include <array>
-
 namespace appearance {
-
-namespace {
-
-std::array<forms::TextBox*, 6> textBoxes(questionwindow::frmMain& w)
-{
-    return {w.txtQuestion, w.txtA, w.txtB, w.txtC, w.txtD, w.txtNotes};
-}
-
-std::array<forms::OptionButton*, 4> options(questionwindow::frmMain& w)
-{
-    return {w.optA, w.optB, w.optC, w.optD};
-}
-
-} // namespace
-
-void showScreenFont(questionwindow::frmMain& window, const settings::ScreenFont& font)
-{
-    for (forms::TextBox* box : textBoxes(window)) {
-        box->setFontName(font.name);
-        box->setFontBold(font.bold);
-        box->setFontItalic(font.italic);
-        box->setFontSize(font.size);
-    }
-}
-
-void showFontColor(questionwindow::frmMain& window, int rgb)
-{
-    for (forms::TextBox* box : textBoxes(window))
-        box->setForeColor(rgb);
-    window.back->setForeColor(rgb);
-    for (forms::OptionButton* option : options(window))
-        option->setForeColor(rgb);
-    for (int index = 0; index < 4; ++index)
-        window.lblA[index]->setForeColor(rgb);
-}
-
-void showCanvasColor(questionwindow::frmMain& window, int rgb)
-{
-    for (forms::TextBox* box : textBoxes(window))
-        box->setBackColor(rgb);
-    window.back->setBackColor(rgb);
-    for (forms::OptionButton* option : options(window))
-        option->setBackColor(rgb);
-}
 
 settings::ScreenFont storedScreenFont(const QStringList& fields)
 {

@@ -6,22 +6,21 @@
 namespace settings {
 struct ScreenFont;
 }
-namespace questionwindow {
-class frmMain;
-}
 
 namespace appearance {
 
 // How the question window shows the question, its four answers and the
-// notes. Each applies at once, whether the window is shown or hidden.
+// notes. Each applies at once, whether the window is shown or hidden (it is
+// loaded, hidden, when it is not loaded yet). Defined with the window
+// (questionwindow/frmMain_view.cpp), so the appearance never names it.
 
 // The font of the six text boxes; colours stay as they are.
-void showScreenFont(questionwindow::frmMain& window, const settings::ScreenFont& font);
+void showScreenFont(const settings::ScreenFont& font);
 // The text colour of the six boxes, the canvas behind them, the four options
 // and the four answer labels.
-void showFontColor(questionwindow::frmMain& window, int rgb);
+void showFontColor(int rgb);
 // The back colour of the six boxes, the canvas and the four options.
-void showCanvasColor(questionwindow::frmMain& window, int rgb);
+void showCanvasColor(int rgb);
 
 // The screen font as the settings store keeps it in four texts (name,
 // "True"/"False" for bold and italic, size); a field that does not read

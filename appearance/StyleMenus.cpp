@@ -1,18 +1,14 @@
 #include "appearance/StyleMenus.h"
 
 #include "appearance/QuestionStyle.h"
-#include "platform/forms/App.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/FailureRegimes.h"
 #include "platform/forms/TextBox.h"
-#include "questionwindow/frmMain.h"
 #include "settings/Settings.h"
 
 #include <optional>
 
 namespace appearance {
-
-using forms::form;
 
 namespace {
 
@@ -40,7 +36,7 @@ std::optional<forms::FontChoice> chooseScreenFont()
     }
 }
 
-using ShowColor = void (*)(questionwindow::frmMain&, int);
+using ShowColor = void (*)(int);
 using SaveColor = void (*)(int);
 
 void changeColor(int field, ShowColor show, SaveColor save)
@@ -50,7 +46,7 @@ void changeColor(int field, ShowColor show, SaveColor save)
         const std::optional<int> chosen = forms::colorDialog(now);
         if (!chosen)
             return;
-        show(form<questionwindow::frmMain>(), *chosen);
+        show(*chosen);
         save(*chosen);
     });
 }
@@ -62,7 +58,7 @@ void changeScreenFonts()
     const std::optional<forms::FontChoice> chosen = chooseScreenFont();
     if (!chosen)
         return;
-    showScreenFont(form<questionwindow::frmMain>(), {chosen->name, chosen->bold, chosen->italic, chosen->size});
+    showScreenFont({chosen->name, chosen->bold, chosen->italic, chosen->size});
     settings::saveScreenFont(chosen->name, chosen->bold, chosen->italic, chosen->size);
 }
 
@@ -71,7 +67,7 @@ void changeScreenFonts()
 void resetScreenFonts()
 {
     settings::resetScreenFonts();
-    showScreenFont(form<questionwindow::frmMain>(), settings::defaultScreenFont());
+    showScreenFont(settings::defaultScreenFont());
 }
 
 void changeFontColor() { changeColor(4, &showFontColor, &settings::saveFontColor); }

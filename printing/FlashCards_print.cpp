@@ -10,9 +10,9 @@
 #include "platform/print/PrintControl.h"
 #include "printing/PreviewDocument.h"
 #include "printing/QuestionSetPrint.h"
+#include "printing/QuestionWindowCalls.h"
+#include "printing/QuickReport.h"
 #include "printing/frmID.h"
-#include "questionwindow/frmMain.h"
-#include "settings/Markers.h"
 
 namespace printing {
 
@@ -20,19 +20,19 @@ namespace {
 
 ResultsRun resultsRun()
 {
-    auto& main = forms::form<questionwindow::frmMain>();
+    const ScoreSummary score = questionWindowScore();
     auto& users = forms::form<frmID>();
     ResultsRun run;
-    run.startTime = main.txtTimeMe->text();
-    run.finishTime = main.Status->panel(QString(markers::timePanel))->text();
+    run.startTime = score.startTime;
+    run.finishTime = score.finishTime;
     run.user = {users.txtName->text(),  users.txtCompany->text(), users.txtAddress->text(),
                 users.txtCity->text(),  users.txtState->text(),   users.txtZip->text(),
                 users.txtPhone->text(), users.txtFax->text(),     users.txtEmail->text(),
                 users.txtComments->text()};
-    run.correct = main.txtCorrect->text();
-    run.incorrect = main.txtIncorrect->text();
-    run.total = main.txtTotal->text();
-    run.score = main.txtScore->text();
+    run.correct = score.correct;
+    run.incorrect = score.incorrect;
+    run.total = score.total;
+    run.score = score.score;
     return run;
 }
 

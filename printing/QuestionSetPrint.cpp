@@ -8,8 +8,8 @@
 #include "printing/PreviewDocument.h"
 #include "printing/PrintedRows.h"
 #include "printing/frmPackage.h"
+#include "questionsets/QuestionSet.h"
 #include "questionsets/frmSelect.h"
-#include "questionwindow/frmMain.h"
 #include "settings/Markers.h"
 
 namespace printing {
@@ -17,13 +17,13 @@ namespace printing {
 SetToPrint questionWindowSet()
 {
     SetToPrint set;
-    auto& main = forms::form<questionwindow::frmMain>();
-    set.title.marker = main.txtQ->text();
+    questionsets::QuestionSet& shown = questionsets::questionWindow().set;
+    set.title.marker = shown.marker();
     if (set.title.marker == markers::selectedChapters)
         set.title.selectTitle = forms::form<questionsets::frmSelect>().txtTitle->text();
-    if (!main.Data1->hasRecordset())
+    if (!shown.cursor().hasRecordset())
         return set;
-    data::Recordset& records = main.Data1->recordset();
+    data::Recordset& records = shown.cursor().recordset();
     // The chapter of the record the user stands on, before the walk moves it.
     if (records.hasCurrentRecord())
         set.title.currentChapter = fieldText(records, QStringLiteral("Chapter"));

@@ -8,10 +8,9 @@
 #include "printing/frmID.h"
 
 #include "platform/core/RuntimeError.h"
-#include "platform/forms/App.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/FailureRegimes.h"
-#include "questionwindow/frmMain.h"
+#include "printing/QuestionWindowCalls.h"
 
 #include <algorithm>
 
@@ -78,10 +77,7 @@ void frmID::cmdSave_Click()
     }
     bestEffort({
         [&] { fillList(); },
-        [&] {
-            if (forms::App::current().isLoaded<questionwindow::frmMain>())
-                forms::form<questionwindow::frmMain>().Data4->refresh();
-        },
+        [&] { refreshQuestionWindowUsers(); },
     });
     txtLook->setText(storedRow);
     enableBoxes(true);

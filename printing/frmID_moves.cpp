@@ -4,10 +4,9 @@
 #include "printing/frmID.h"
 
 #include "platform/data/Quoting.h"
-#include "platform/forms/App.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/FailureRegimes.h"
-#include "questionwindow/frmMain.h"
+#include "printing/QuestionWindowCalls.h"
 
 namespace printing {
 
@@ -72,7 +71,7 @@ void frmID::cmdReset_Click()
 void frmID::cmdOK_Click()
 {
     Hide();
-    forms::form<questionwindow::frmMain>().txtUser->setText(txtLast->text());
+    showQuestionWindowUser(txtLast->text());
 }
 
 } // namespace printing

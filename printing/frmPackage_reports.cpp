@@ -4,25 +4,24 @@
 
 #include "printing/frmPackage.h"
 
-#include "platform/forms/App.h"
+#include "printing/QuestionWindowCalls.h"
 #include "printing/QuickReport.h"
-#include "questionwindow/frmMain.h"
 
 namespace printing {
 
 void frmPackage::Command1_Click()
 {
-    forms::form<questionwindow::frmMain>().printQuickReport();
+    printing::printQuickReport();
 }
 
 void frmPackage::Pages()
 {
-    forms::form<questionwindow::frmMain>().printQuickReport(PageReferences::included);
+    printing::printQuickReport(PageReferences::included);
 }
 
 void frmPackage::cmdPicture2_Click()
 {
-    forms::form<questionwindow::frmMain>().printPictureAlbum();
+    printing::printPictureAlbum();
 }
 
 } // namespace printing

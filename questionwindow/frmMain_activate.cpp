@@ -8,14 +8,12 @@
 #include "questionwindow/frmMain.h"
 
 #include "appearance/SkinTable.h"
-
-#include "contents/frmContents.h"
-#include "contents/frmContentsBank.h"
 #include "editing/frmBank.h"
 #include "platform/forms/App.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/FailureRegimes.h"
 #include "questionsets/SetLoading.h"
+#include "questionwindow/ContentsCalls.h"
 #include "settings/Markers.h"
 #include "settings/Settings.h"
 
@@ -49,18 +47,6 @@ std::optional<SkinLook> findSkin(const QString& name)
     return std::nullopt;
 }
 
-// The txtK of the contents window the route names; none for another route.
-forms::TextBox* routedChapterBox(const QString& route)
-{
-    if (route == markers::mainContentsRoute)
-        return form<contents::frmContents>().txtK;
-    if (route == markers::bank2Route)
-        return form<contents::frmContents2>().txtK;
-    if (route == markers::bank3Route)
-        return form<contents::frmContents3>().txtK;
-    return nullptr;
-}
-
 } // namespace
 
 void frmMain::Form_Activate()
@@ -91,8 +77,8 @@ void frmMain::Form_Activate()
     applySkin();
 
     bestEffort({[&] {
-        if (forms::TextBox* chapter = routedChapterBox(txtContentsRoute->text()))
-            txtQ->setText(chapter->text());
+        if (const std::optional<QString> chapter = routedChapter(txtContentsRoute->text()))
+            txtQ->setText(*chapter);
     }});
 
     if (txtChapter->text().isEmpty()) {
@@ -226,9 +212,9 @@ bool frmMain::offerNewQuestion()
     cmdNew->setEnabled(false);
     txtNum->setFocus();
     bestEffort({[&] {
-        if (forms::TextBox* chapter = routedChapterBox(txtContentsRoute->text())) {
-            txtChapter->setText(chapter->text());
-            txtQ->setText(chapter->text());
+        if (const std::optional<QString> chapter = routedChapter(txtContentsRoute->text())) {
+            txtChapter->setText(*chapter);
+            txtQ->setText(*chapter);
         }
     }});
     txtNotes->setEnabled(true);

@@ -16,6 +16,7 @@
 #include "printing/PreviewDocument.h"
 #include "printing/PrintSettings.h"
 #include "printing/QuestionSetPrint.h"
+#include "printing/QuestionWindowCalls.h"
 #include "printing/QuickReport.h"
 #include "questiondb/QuestionDatabase.h"
 #include "questionsets/frmSelect.h"
@@ -32,6 +33,14 @@ bool reportComposed(const printing::PackageResult& result)
     printing::tellRefusal(result.refusal);
     printing::tellReplacedSettings(result.replacedSettings);
     return result.composed();
+}
+
+// The score board and the times of the run, as the reports print them.
+printing::ScoreSummary scoreSummary(const frmMain& window)
+{
+    return {window.txtTimeMe->text(),  window.Status->panel(markers::timePanel)->text(),
+            window.txtCorrect->text(), window.txtIncorrect->text(),
+            window.txtTotal->text(),   window.txtScore->text()};
 }
 
 } // namespace
@@ -77,12 +86,7 @@ void frmMain::printQuickReport(printing::PageReferences references)
     {
         const forms::Hourglass busy;
         const printing::SetTitle title = printedSetTitle();
-        const printing::ScoreSummary score{txtTimeMe->text(),
-                                           Status->panel(markers::timePanel)->text(),
-                                           txtCorrect->text(),
-                                           txtIncorrect->text(),
-                                           txtTotal->text(),
-                                           txtScore->text()};
+        const printing::ScoreSummary score = scoreSummary(*this);
         std::vector<printing::AnsweredQuestion> rows;
         walkSet([&] { rows.push_back({printedRecord(), txtSnoop->text()}); });
         if (!rows.empty())
@@ -117,3 +121,19 @@ void frmMain::printPictureAlbum()
 }
 
 } // namespace questionwindow
+
+// ---- What the printing windows ask of the question window (printing/QuestionWindowCalls.h) ----
+
+printing::ScoreSummary printing::questionWindowScore()
+{
+    return questionwindow::scoreSummary(forms::form<questionwindow::frmMain>());
+}
+
+void printing::printQuickReport() { forms::form<questionwindow::frmMain>().printQuickReport(); }
+
+void printing::printQuickReport(PageReferences references)
+{
+    forms::form<questionwindow::frmMain>().printQuickReport(references);
+}
+
+void printing::printPictureAlbum() { forms::form<questionwindow::frmMain>().printPictureAlbum(); }

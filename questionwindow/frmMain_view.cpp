@@ -1,11 +1,12 @@
 // View options, the label colours for light and dark skins, the question
 // widths for the open and closed notes palette, the notes palette item, the
-// stop watch and the clock on the status bar.
+// stop watch, the clock on the status bar, and the text style the main table
+// of contents' font and colour items choose.
 
 #include "questionwindow/frmMain.h"
 
+#include "appearance/QuestionStyle.h"
 #include "appearance/frmSkin.h"
-#include "contents/frmContents.h"
 #include "helpmenu/HelpBinding.h"
 #include "helpmenu/frmAbout.h"
 #include "helpmenu/frmBrowser.h"
@@ -16,6 +17,8 @@
 #include "widgets/XP_ProgressBar.h"
 
 #include <QLocale>
+
+#include <array>
 
 namespace questionwindow {
 
@@ -64,6 +67,17 @@ QString elapsedText(qint64 milliseconds)
         .arg(seconds / 3600, 2, 10, QLatin1Char('0'))
         .arg((seconds / 60) % 60, 2, 10, QLatin1Char('0'))
         .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+// The question, its four answers and the notes: the boxes the text style is for.
+std::array<forms::TextBox*, 6> styledBoxes(frmMain& w)
+{
+    return {w.txtQuestion, w.txtA, w.txtB, w.txtC, w.txtD, w.txtNotes};
+}
+
+std::array<forms::OptionButton*, 4> styledOptions(frmMain& w)
+{
+    return {w.optA, w.optB, w.optC, w.optD};
 }
 
 } // namespace
@@ -257,3 +271,38 @@ void frmMain::mnuAbout_Click() { forms::form<helpmenu::frmAbout>().Show(); }
 void frmMain::mnuSkin_Click() { forms::form<appearance::frmSkin>().Show(); }
 
 } // namespace questionwindow
+
+// ---- Text style (appearance/QuestionStyle.h) ---------------------------------------------
+
+void appearance::showScreenFont(const settings::ScreenFont& font)
+{
+    auto& window = forms::form<questionwindow::frmMain>();
+    for (forms::TextBox* box : questionwindow::styledBoxes(window)) {
+        box->setFontName(font.name);
+        box->setFontBold(font.bold);
+        box->setFontItalic(font.italic);
+        box->setFontSize(font.size);
+    }
+}
+
+void appearance::showFontColor(int rgb)
+{
+    auto& window = forms::form<questionwindow::frmMain>();
+    for (forms::TextBox* box : questionwindow::styledBoxes(window))
+        box->setForeColor(rgb);
+    window.back->setForeColor(rgb);
+    for (forms::OptionButton* option : questionwindow::styledOptions(window))
+        option->setForeColor(rgb);
+    for (int index = 0; index < 4; ++index)
+        window.lblA[index]->setForeColor(rgb);
+}
+
+void appearance::showCanvasColor(int rgb)
+{
+    auto& window = forms::form<questionwindow::frmMain>();
+    for (forms::TextBox* box : questionwindow::styledBoxes(window))
+        box->setBackColor(rgb);
+    window.back->setBackColor(rgb);
+    for (forms::OptionButton* option : questionwindow::styledOptions(window))
+        option->setBackColor(rgb);
+}
