@@ -66,7 +66,8 @@ printing::PrintedQuestion frmMain::printedRecord() const
             txtD->text(),
             txtAnswer->text(),
             txtNotes->text(),
-            txtChapter->text()};
+            txtChapter->text(),
+            {}}; // the quick report and the album print no picked letter
 }
 
 void frmMain::printQuickReport()
