@@ -1,9 +1,11 @@
-// The question window's end of the question hub: "Transport" remembers the
-// question shown and opens the hub; "Return" goes back to that question.
+// The question window's ways into the editing windows that work on its
+// question: "Edit Screen Images" and the question hub.
+
 #include "questionwindow/frmMain.h"
 
 #include "editing/NewRecordNumbers.h"
 #include "editing/frmBank.h"
+#include "editing/frmStrips.h"
 #include "platform/forms/App.h"
 #include "platform/forms/FailureRegimes.h"
 #include "settings/Markers.h"
@@ -11,6 +13,37 @@
 namespace questionwindow {
 
 using forms::form;
+
+// ==== Edit Screen Images ===========================================================================================
+// The question window's ways into "Edit Screen Images": the two items of the
+// "&Images" menu, and the toolbar's "Camera" key, which runs the first.
+
+namespace {
+
+// Shows the window modeless - its activation step runs first - then brings
+// the tab to the front.
+void showStrips(int tab)
+{
+    editing::frmStrips& strips = forms::form<editing::frmStrips>();
+    strips.Show();
+    strips.SSTab2->setTab(tab);
+}
+
+} // namespace
+
+void frmMain::mnuAddPic_Click()
+{
+    showStrips(0);
+}
+
+void frmMain::mnuVideo_Click()
+{
+    showStrips(1);
+}
+
+// ==== The question hub =============================================================================================
+// The question window's end of the question hub: "Transport" remembers the
+// question shown and opens the hub; "Return" goes back to that question.
 
 void frmMain::cmdAdd_Click()
 {
