@@ -5,9 +5,8 @@
 
 #include "appearance/CurrentSkin.h"
 #include "appearance/SkinTable.h"
-#include "contents/frmContents.h"
-#include "contents/frmContentsBank.h"
 #include "editing/ChapterCount.h"
+#include "editing/ContentsCalls.h"
 #include "editing/NewRecordNumbers.h"
 #include "platform/data/Quoting.h"
 #include "platform/forms/App.h"
@@ -16,7 +15,6 @@
 #include "platform/forms/Frame.h"
 #include "platform/forms/ImageBox.h"
 #include "platform/forms/Label.h"
-#include "platform/forms/Qv3dLabel.h"
 #include "questiondb/Cursors.h"
 #include "questionwindow/frmMain.h"
 #include "settings/Markers.h"
@@ -25,34 +23,6 @@ namespace editing {
 
 using forms::form;
 using questionwindow::frmMain;
-
-namespace {
-
-// The chapter buttons of a bank's table of contents; reading them loads the
-// window hidden, so its buttons carry the stored titles.
-std::vector<forms::Qv3dLabel*> chapterButtons(int bank)
-{
-    const contents::ContentsWindow* window = nullptr;
-    int count = 21;
-    switch (bank) {
-    case 1:
-        window = &form<contents::frmContents>();
-        count = 20;
-        break;
-    case 2:
-        window = &form<contents::frmContents2>();
-        break;
-    default:
-        window = &form<contents::frmContents3>();
-        break;
-    }
-    std::vector<forms::Qv3dLabel*> buttons;
-    for (int number = 1; number <= count; ++number)
-        buttons.push_back(window->cmd(number));
-    return buttons;
-}
-
-} // namespace
 
 // The hub's cursor holds no question until a chapter is picked.
 void frmBank::Form_Load()
@@ -66,9 +36,9 @@ void frmBank::Form_Load()
 void frmBank::listBanks(std::initializer_list<int> banks)
 {
     for (int bank : banks) {
-        for (const forms::Qv3dLabel* button : chapterButtons(bank)) {
-            if (!button->caption().isEmpty())
-                List1->addItem(button->caption());
+        for (const QString& caption : chapterCaptions(bank)) {
+            if (!caption.isEmpty())
+                List1->addItem(caption);
         }
     }
 }
