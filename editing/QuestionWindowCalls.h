@@ -27,7 +27,7 @@ struct QuestionTexts {
     QString b;
     QString c;
     QString d;
-    QString answer;  // the correct letter
+    QString answer; // the correct letter
     QString notes;
     QString level;   // "1" or "2"
     QString picture; // picture file name
@@ -47,7 +47,7 @@ struct TransportedQuestion {
     QuestionTexts texts;
     QString chapter;
     QString number;   // the question number within the chapter
-    bool withPicture; // the copy is marked as showing its picture
+    bool withPicture = false; // the copy is marked as showing its picture
 };
 // The question window's set becomes the whole question table and takes the
 // copy as a new record under a database number no other question holds,
@@ -77,8 +77,8 @@ public:
 
     virtual data::DataControl& cursor() = 0;
     virtual forms::TextBox& pictureName() = 0; // bound: the picture file name
-    virtual forms::TextBox& pictureMark() = 0;  // "2" while the question shows its picture
-    virtual forms::TextBox& videoName() = 0;    // bound: the video file name
+    virtual forms::TextBox& pictureMark() = 0; // "2" while the question shows its picture
+    virtual forms::TextBox& videoName() = 0;   // bound: the video file name
     // The picture shown, and the file it is read from now.
     virtual QImage picture() const = 0;
     virtual void showPicture(const QString& file) = 0;

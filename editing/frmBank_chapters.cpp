@@ -63,8 +63,7 @@ void frmBank::Form_Activate()
     // The whole picture, made small enough for the box and kept in its
     // proportions, rather than its top-left corner at full size.
     if (!question.picture.isNull())
-        pic1->showDrawnPicture(
-            question.picture.scaled(pic1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        pic1->showDrawnPicture(question.picture.scaled(pic1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
     else
         pic1->clearPicture();
     txtNotes->setText(question.texts.notes);

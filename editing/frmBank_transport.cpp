@@ -26,7 +26,7 @@ void frmBank::Command1_Click()
                       forms::vbOKOnly | forms::vbQuestion, QStringLiteral("Brisolt"));
     } else {
         const bool ran = forms::leaveOnError([&] {
-            const QuestionTexts texts{txtQuestion->text(), txtA->text(),     txtB->text(),     txtC->text(),
+            const QuestionTexts texts{txtQuestion->text(), txtA->text(),      txtB->text(),     txtC->text(),
                                       txtD->text(),        txtAnswer->text(), txtNotes->text(), txtLevel->text(),
                                       txtPicture->text(),  txtVideo->text()};
             // A tick the user could not see (the question showed no picture)

@@ -134,7 +134,7 @@ ShownQuestion shownQuestion()
 {
     const frmMain& w = form<frmMain>();
     ShownQuestion shown;
-    shown.texts = {w.txtQuestion->text(), w.txtA->text(),     w.txtB->text(),     w.txtC->text(),
+    shown.texts = {w.txtQuestion->text(), w.txtA->text(),      w.txtB->text(),     w.txtC->text(),
                    w.txtD->text(),        w.txtAnswer->text(), w.txtNotes->text(), w.txtLevel->text(),
                    w.txtFile1->text(),    w.txtVideo1->text()};
     if (w.FXImage1->hasPicture())
