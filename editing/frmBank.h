@@ -31,7 +31,7 @@ namespace editing {
 // Its code: the design (frmBank.cpp), loading, activation, the banks and the
 // chapter list (frmBank_chapters.cpp), and the transport and its way back
 // (frmBank_transport.cpp, with the question window's two buttons in
-// frmMain_transport.cpp).
+// questionwindow/frmMain_editwindows.cpp).
 class frmBank : public forms::Form {
     Q_OBJECT
 public:

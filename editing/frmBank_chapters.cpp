@@ -5,54 +5,20 @@
 
 #include "appearance/CurrentSkin.h"
 #include "appearance/SkinTable.h"
-#include "contents/frmContents.h"
-#include "contents/frmContentsBank.h"
 #include "editing/ChapterCount.h"
+#include "editing/ContentsCalls.h"
 #include "editing/NewRecordNumbers.h"
+#include "editing/QuestionWindowCalls.h"
 #include "platform/data/Quoting.h"
-#include "platform/forms/App.h"
 #include "platform/forms/Appearance.h"
 #include "platform/forms/FailureRegimes.h"
 #include "platform/forms/Frame.h"
-#include "platform/forms/ImageBox.h"
 #include "platform/forms/Label.h"
-#include "platform/forms/Qv3dLabel.h"
 #include "questiondb/Cursors.h"
-#include "questionwindow/frmMain.h"
+#include "questionsets/QuestionSet.h"
 #include "settings/Markers.h"
 
 namespace editing {
-
-using forms::form;
-using questionwindow::frmMain;
-
-namespace {
-
-// The chapter buttons of a bank's table of contents; reading them loads the
-// window hidden, so its buttons carry the stored titles.
-std::vector<forms::Qv3dLabel*> chapterButtons(int bank)
-{
-    const contents::ContentsWindow* window = nullptr;
-    int count = 21;
-    switch (bank) {
-    case 1:
-        window = &form<contents::frmContents>();
-        count = 20;
-        break;
-    case 2:
-        window = &form<contents::frmContents2>();
-        break;
-    default:
-        window = &form<contents::frmContents3>();
-        break;
-    }
-    std::vector<forms::Qv3dLabel*> buttons;
-    for (int number = 1; number <= count; ++number)
-        buttons.push_back(window->cmd(number));
-    return buttons;
-}
-
-} // namespace
 
 // The hub's cursor holds no question until a chapter is picked.
 void frmBank::Form_Load()
@@ -66,9 +32,9 @@ void frmBank::Form_Load()
 void frmBank::listBanks(std::initializer_list<int> banks)
 {
     for (int bank : banks) {
-        for (const forms::Qv3dLabel* button : chapterButtons(bank)) {
-            if (!button->caption().isEmpty())
-                List1->addItem(button->caption());
+        for (const QString& caption : chapterCaptions(bank)) {
+            if (!caption.isEmpty())
+                List1->addItem(caption);
         }
     }
 }
@@ -87,24 +53,23 @@ void frmBank::Form_Activate()
             forms::setForeColorOf(*frame, skin->labelColor);
         chkPic->setForeColor(skin->labelColor);
     }
-    frmMain& question = form<frmMain>();
-    txtQuestion->setText(question.txtQuestion->text());
-    txtA->setText(question.txtA->text());
-    txtB->setText(question.txtB->text());
-    txtC->setText(question.txtC->text());
-    txtD->setText(question.txtD->text());
-    txtAnswer->setText(question.txtAnswer->text());
+    const ShownQuestion question = shownQuestion();
+    txtQuestion->setText(question.texts.question);
+    txtA->setText(question.texts.a);
+    txtB->setText(question.texts.b);
+    txtC->setText(question.texts.c);
+    txtD->setText(question.texts.d);
+    txtAnswer->setText(question.texts.answer);
     // The whole picture, made small enough for the box and kept in its
     // proportions, rather than its top-left corner at full size.
-    if (question.FXImage1->hasPicture())
-        pic1->showDrawnPicture(question.FXImage1->picture().toImage().scaled(pic1->size(), Qt::KeepAspectRatio,
-                                                                             Qt::SmoothTransformation));
+    if (!question.picture.isNull())
+        pic1->showDrawnPicture(question.picture.scaled(pic1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
     else
         pic1->clearPicture();
-    txtNotes->setText(question.txtNotes->text());
-    txtLevel->setText(question.txtLevel->text());
-    txtPicture->setText(question.txtFile1->text());
-    txtVideo->setText(question.txtVideo1->text());
+    txtNotes->setText(question.texts.notes);
+    txtLevel->setText(question.texts.level);
+    txtPicture->setText(question.texts.picture);
+    txtVideo->setText(question.texts.video);
 }
 
 // A click on the option already chosen lists its bank again, once.
@@ -144,7 +109,7 @@ void frmBank::List1_Click()
     const QString chapterQuery =
         QStringLiteral("SELECT * FROM table1 where  Chapter = %1").arg(data::sqlText(txtChapter->text()));
     forms::leaveOnError([&] {
-        form<frmMain>().Data1->setRecordSource(chapterQuery);
+        questionsets::questionWindow().set.cursor().setRecordSource(chapterQuery);
         Data1->setRecordSource(chapterQuery);
         Data1->refresh();
         txtNumber->setText(nextQuestionNumber(lastNumberedQuestion(Data1->recordset(), *txtCheckQuestionNum)));

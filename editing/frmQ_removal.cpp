@@ -6,9 +6,7 @@
 
 #include "editing/frmQ.h"
 
-#include "contents/ChapterButtons.h"
-#include "contents/frmContents.h"
-#include "contents/frmContentsBank.h"
+#include "editing/ContentsCalls.h"
 #include "platform/core/Errors.h"
 #include "platform/core/RuntimeError.h"
 #include "platform/data/Quoting.h"
@@ -24,27 +22,14 @@
 
 namespace editing {
 
-using contents::ContentsWindow;
 using forms::bestEffort;
-using forms::form;
 
 namespace {
 
 const QString speaks = QStringLiteral("Brisolt Speaks");
 
-// The three tables of contents in the order their buttons are searched;
-// touching one that is not loaded loads it, hidden.
-std::vector<ContentsWindow*> allBanks()
-{
-    return {&form<contents::frmContents>(), &form<contents::frmContents2>(), &form<contents::frmContents3>()};
-}
-
-// Each window shows what its titles row holds now.
-void readTitlesAgain(const std::vector<ContentsWindow*>& windows)
-{
-    for (ContentsWindow* window : windows)
-        bestEffort({[&] { window->Data1->refresh(); }});
-}
+// The three banks in the order their buttons are searched.
+constexpr int allBanks[] = {1, 2, 3};
 
 QString chapterListQuery(const QString& title)
 {
@@ -123,25 +108,24 @@ std::optional<platform::RuntimeError> frmQ::removeChapter(const QString& title)
 
     // The windows whose titles row the removal stores; only they show
     // anything new afterwards.
-    std::vector<ContentsWindow*> cleared;
+    std::vector<int> cleared;
     std::optional<platform::RuntimeError> failure;
     {
         const forms::Hourglass busy;
         try {
             // Inside the guard: a bank window loaded here reads the file,
             // which another program may be holding.
-            const std::vector<ContentsWindow*> banks = allBanks();
+            for (int bank : allBanks)
+                loadBank(bank);
             Data2->setRecordSource(questionsets::chapterQuery(title));
             Data2->refresh();
             data::Transaction removal(Data2->recordset());
-            for (ContentsWindow* window : banks) {
+            for (int bank : allBanks) {
                 // A bank window that could not read its titles when it was
                 // loaded (the file held by another program) reads them now.
-                if (!window->Data1->hasRecordset())
-                    window->Data1->refresh();
                 // A window whose store fails is read again too.
-                cleared.push_back(window);
-                if (window->chapters->clearStoredTitle(title) == 0)
+                cleared.push_back(bank);
+                if (clearBankTitle(bank, title, true) == 0)
                     cleared.pop_back();
             }
             Data2->recordset().removeAll();
@@ -153,7 +137,8 @@ std::optional<platform::RuntimeError> frmQ::removeChapter(const QString& title)
             failure = error;
         }
         // After a rollback too: the cursors forget what the transaction did.
-        readTitlesAgain(cleared);
+        for (int bank : cleared)
+            readBankTitlesAgain(bank);
         bestEffort({[&] { Data2->refresh(); }});
         // A list the file cannot give again for now stays as it was.
         bestEffort({[&] {
@@ -187,15 +172,14 @@ void frmQ::Waste_DragDrop(const QString& source)
     const QString title = lstA->text();
     if (title.isEmpty() || source != title)
         return;
-    ContentsWindow& window = bank == QLatin1String("2") ? static_cast<ContentsWindow&>(form<contents::frmContents2>())
-                                                        : form<contents::frmContents3>();
+    const int number = bank == QLatin1String("2") ? 2 : 3;
     try {
-        window.chapters->clearStoredTitle(title);
+        clearBankTitle(number, title, false);
     } catch (const platform::RuntimeError& error) {
         forms::msgBox(QStringLiteral("The caption could not be deleted.\n\n%1").arg(error.description()),
                       forms::vbOKOnly | forms::vbExclamation, QStringLiteral("Brisolt Software"));
     }
-    readTitlesAgain({&window});
+    readBankTitlesAgain(number);
 }
 
 } // namespace editing

@@ -5,8 +5,7 @@
 
 #include "editing/frmQ.h"
 
-#include "contents/ChapterHandOver.h"
-#include "contents/frmContents.h"
+#include "editing/ContentsCalls.h"
 #include "platform/core/RuntimeError.h"
 #include "platform/forms/App.h"
 #include "platform/forms/Dialogs.h"
@@ -49,8 +48,7 @@ void frmQ::lstA_MouseDown(int, int, int, int) { lstA->drag(); }
 void frmQ::lstA_DblClick()
 {
     const QString title = txtChapter->text();
-    forms::form<contents::frmContents>().txtK->setText(title);
-    contents::openChapter(title);
+    openChapterFromPalette(title);
 }
 
 // ---- The title box -------------------------------------------------------------------

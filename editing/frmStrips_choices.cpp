@@ -7,26 +7,25 @@
 #include "editing/frmStrips.h"
 
 #include "editing/MediaFiles.h"
+#include "editing/QuestionWindowCalls.h"
 #include "platform/core/Paths.h"
 #include "platform/core/RuntimeError.h"
+#include "platform/data/DataControl.h"
 #include "platform/forms/App.h"
 #include "platform/forms/Dialogs.h"
 #include "platform/forms/FailureRegimes.h"
-#include "platform/media/MediaPlayer.h"
-#include "questionwindow/frmMain.h"
+#include "platform/forms/TextBox.h"
 
 #include <QDir>
 #include <QFile>
 
-#include <initializer_list>
+#include <memory>
 #include <utility>
 #include <vector>
 
 namespace editing {
 
 using forms::bestEffort;
-using forms::form;
-using questionwindow::frmMain;
 
 namespace {
 
@@ -55,25 +54,19 @@ struct Medium {
 constexpr Medium picture{"d_strip1", "picture"};
 constexpr Medium video{"Video", "video"};
 
-// The question window, when it is loaded. Once the user has left it, a
-// choice here must not load it afresh on the whole bank and change a question
-// nobody sees.
-frmMain* questionWindow()
-{
-    return forms::App::current().isLoaded<frmMain>() ? &form<frmMain>() : nullptr;
-}
-
 // The question window when it stands on a question whose picture or video
 // can be changed; none, the user told why, when it does not.
-frmMain* questionToChange(const Medium& medium)
+// Once the user has left the question window, a choice here must not load
+// it afresh on the whole bank and change a question nobody sees.
+std::unique_ptr<QuestionMedia> questionToChange(const Medium& medium)
 {
     const QString noun = QString::fromLatin1(medium.noun);
-    frmMain* window = questionWindow();
-    if (!window || !window->Data1->hasRecordset() || !window->Data1->recordset().hasCurrentRecord()) {
+    std::unique_ptr<QuestionMedia> window = questionMedia();
+    if (!window || !window->cursor().hasRecordset() || !window->cursor().recordset().hasCurrentRecord()) {
         tell(QStringLiteral("There is no question on the question window to change the %1 of.").arg(noun));
         return nullptr;
     }
-    data::Recordset& records = window->Data1->recordset();
+    data::Recordset& records = window->cursor().recordset();
     // A question still being entered is stored by its own Save; storing it
     // from here would leave the question window entering a question that
     // is already in the bank.
@@ -95,14 +88,14 @@ frmMain* questionToChange(const Medium& medium)
 // Writes new texts into bound boxes of the question window and stores the
 // record. When the store fails the user is told, the boxes get their texts
 // back and the record is left as it was; returns false then.
-bool storeInQuestion(frmMain& w, const Medium& medium, std::vector<std::pair<forms::TextBox*, QString>> changes)
+bool storeInQuestion(QuestionMedia& w, const Medium& medium, std::vector<std::pair<forms::TextBox*, QString>> changes)
 {
     std::vector<std::pair<forms::TextBox*, QString>> before;
     for (const auto& [box, text] : changes) {
         before.emplace_back(box, box->text());
         box->setText(text);
     }
-    data::Recordset& records = w.Data1->recordset();
+    data::Recordset& records = w.cursor().recordset();
     try {
         records.edit();
         records.update();
@@ -123,11 +116,11 @@ bool storeInQuestion(frmMain& w, const Medium& medium, std::vector<std::pair<for
 // Moves off the record and back, so the question window runs its
 // record-change step on the stored record; on the set's last record the
 // move forward reaches the end and the move back returns.
-void redisplayRecord(frmMain& w)
+void redisplayRecord(QuestionMedia& w)
 {
     bestEffort({
-        [&] { w.Data1->recordset().moveNext(); },
-        [&] { w.Data1->recordset().movePrevious(); },
+        [&] { w.cursor().recordset().moveNext(); },
+        [&] { w.cursor().recordset().movePrevious(); },
     });
 }
 
@@ -163,18 +156,18 @@ void frmStrips::Form_Activate()
         [&] { Dir2->setPath(videoFolder()); },
         [&] { txtFile4->setText(QString()); },
     });
-    frmMain* window = questionWindow();
+    const std::unique_ptr<QuestionMedia> window = questionMedia();
     if (!window)
         return;
-    frmMain& w = *window;
+    QuestionMedia& w = *window;
     bestEffort({[&] {
-        const QVariant stored = w.Data1->recordset().field(QString::fromLatin1(picture.field)).value();
+        const QVariant stored = w.cursor().recordset().field(QString::fromLatin1(picture.field)).value();
         if (!stored.isNull() && !stored.toString().isEmpty())
-            Image1->showDrawnPicture(w.FXImage1->picture().toImage());
+            Image1->showDrawnPicture(w.picture());
     }});
     bestEffort({
-        [&] { txtFile1->setText(w.txtFile1->text()); },
-        [&] { txtFileName2->setText(w.txtVideo->text()); },
+        [&] { txtFile1->setText(w.pictureName().text()); },
+        [&] { txtFileName2->setText(w.videoPath()); },
     });
 }
 
@@ -193,10 +186,10 @@ void frmStrips::Dir2_Change()
 void frmStrips::File1_Click()
 {
     const QString chosen = File1->fileName();
-    frmMain* window = chosen.isEmpty() ? nullptr : questionToChange(picture);
+    const std::unique_ptr<QuestionMedia> window = chosen.isEmpty() ? nullptr : questionToChange(picture);
     if (!window)
         return;
-    frmMain& w = *window;
+    QuestionMedia& w = *window;
     if (!isPictureFile(QDir(File1->path()).filePath(chosen))) {
         tell(QStringLiteral("\"%1\" is not a picture the program can show, so it was not given to the question. "
                             "Choose a JPEG picture.")
@@ -207,7 +200,7 @@ void frmStrips::File1_Click()
     const QString name = nameInFolder(*File1, pictureFolder(), picture, copied);
     if (name.isEmpty())
         return;
-    if (!storeInQuestion(w, picture, {{w.txtFile1, name}, {w.txtPicBox, QStringLiteral("2")}})) {
+    if (!storeInQuestion(w, picture, {{&w.pictureName(), name}, {&w.pictureMark(), QStringLiteral("2")}})) {
         if (copied)
             QFile::remove(QDir(pictureFolder()).filePath(name));
         return;
@@ -221,8 +214,8 @@ void frmStrips::File1_Click()
         [&] { File1->setPath(Dir1->path()); },
     });
     txtFileName->setText(QDir(File1->path()).filePath(name));
-    w.FXImage1->setPicture(txtFileName->text());
-    Image1->showDrawnPicture(w.FXImage1->picture().toImage());
+    w.showPicture(txtFileName->text());
+    Image1->showDrawnPicture(w.picture());
     redisplayRecord(w);
 }
 
@@ -231,15 +224,15 @@ void frmStrips::File1_Click()
 void frmStrips::File2_Click()
 {
     const QString chosen = File2->fileName();
-    frmMain* window = chosen.isEmpty() ? nullptr : questionToChange(video);
+    const std::unique_ptr<QuestionMedia> window = chosen.isEmpty() ? nullptr : questionToChange(video);
     if (!window)
         return;
-    frmMain& w = *window;
+    QuestionMedia& w = *window;
     bool copied = false;
     const QString name = nameInFolder(*File2, videoFolder(), video, copied);
     if (name.isEmpty())
         return;
-    if (!storeInQuestion(w, video, {{w.txtVideo1, name}})) {
+    if (!storeInQuestion(w, video, {{&w.videoName(), name}})) {
         if (copied)
             QFile::remove(QDir(videoFolder()).filePath(name));
         return;
@@ -251,8 +244,7 @@ void frmStrips::File2_Click()
     txtFileName2->setText(QDir(File2->path()).filePath(name));
     // The player gets the video just chosen, composed the way the question
     // window's record display composes it.
-    w.txtVideo->setText(platform::joinProgramPath(w.File1Path, QStringLiteral("Video/") + name));
-    w.Video->setFileName(w.txtVideo->text());
+    w.setVideo(name);
     redisplayRecord(w);
 }
 
@@ -260,51 +252,48 @@ void frmStrips::File2_Click()
 
 void frmStrips::Command4_Click()
 {
-    frmMain* window = questionToChange(picture);
+    const std::unique_ptr<QuestionMedia> window = questionToChange(picture);
     if (!window)
         return;
-    frmMain& w = *window;
+    QuestionMedia& w = *window;
     if (forms::msgBox(QStringLiteral("Do You Really Want To Delete This Image?"), forms::vbYesNoCancel, title)
         != forms::vbYes)
         return;
     // A question without a picture no longer says it has one.
-    std::vector<std::pair<forms::TextBox*, QString>> changes{{w.txtFile1, QString()}};
-    if (w.txtPicBox->text() == QLatin1String("2"))
-        changes.emplace_back(w.txtPicBox, QStringLiteral("1"));
+    std::vector<std::pair<forms::TextBox*, QString>> changes{{&w.pictureName(), QString()}};
+    if (w.pictureMark().text() == QLatin1String("2"))
+        changes.emplace_back(&w.pictureMark(), QStringLiteral("1"));
     if (!storeInQuestion(w, picture, std::move(changes)))
         return;
     // Nothing is left to show: the picture goes, and so do its show and
     // hide buttons, as for a question that never had one.
-    for (QWidget* shown : std::initializer_list<QWidget*>{w.FXImage1, w.cmdShow, w.cmdHide})
-        shown->setVisible(false);
+    w.hidePicture();
     Image1->setPicture(forms::App::current().file(QStringLiteral("\\pictures\\blank.jpg")));
 }
 
 void frmStrips::Command12_Click()
 {
-    frmMain* window = questionToChange(video);
+    const std::unique_ptr<QuestionMedia> window = questionToChange(video);
     if (!window)
         return;
-    frmMain& w = *window;
-    if (!storeInQuestion(w, video, {{w.txtVideo1, QString()}}))
+    QuestionMedia& w = *window;
+    if (!storeInQuestion(w, video, {{&w.videoName(), QString()}}))
         return;
     txtFile4->setText(QString());
     txtFileName2->setText(QString());
-    w.txtVideo->setText(QString());
-    w.Video->setFileName(QString());
+    w.setVideo(QString());
     redisplayRecord(w);
     // No video left to offer, as for a question that never had one.
-    for (QWidget* shown : std::initializer_list<QWidget*>{w.cmdShowVideo, w.cmdHideVideo, w.fraVideo})
-        shown->setVisible(false);
+    w.hideVideo();
 }
 
 // ---- "&OK" -----------------------------------------------------------------------------
 
 void frmStrips::Command1_Click()
 {
-    frmMain* window = questionWindow();
+    const std::unique_ptr<QuestionMedia> window = questionMedia();
     if (window && !txtFile4->text().isEmpty())
-        window->cmdShowVideo->setVisible(true);
+        window->offerVideo();
     Unload();
 }
 

@@ -5,7 +5,7 @@
 #include <optional>
 
 // What the question window asks of the tables of contents that hand it its
-// sets. Defined with them (contents/ContentsCalls.cpp), so the question
+// sets. Defined with them (contents/CallsFromQuestionWindow.cpp), so the question
 // window never names them.
 namespace questionwindow {
 

@@ -47,8 +47,7 @@ namespace questionwindow {
 // the moves through it, the answers and their scoring, the memories kept in
 // the question records, and the speaking character that reads along.
 //
-// The window's code is spread over files by behaviour, all in this folder
-// but for the editing files:
+// The window's code is spread over files by behaviour, all in this folder:
 //   frmMain.cpp           the design, and frmMain_bars.cpp its menus, toolbar and status bar
 //   frmMain_load.cpp      the load step;  frmMain_activate.cpp  the activation step
 //   frmMain_display.cpp   record display and moves
@@ -61,8 +60,9 @@ namespace questionwindow {
 //   frmMain_presentation.cpp, frmMain_reader.cpp   the speaking character
 //   frmMain_dateinput.cpp the date-input control;  frmMain_terms.cpp  terminology
 //   frmMain_users.cpp     users;  frmMain_package.cpp, frmMain_reports.cpp  printing
-//   editing/frmMain_*.cpp the edit lock, records, fields, relabelling, spelling,
-//                         thesaurus, pictures and videos, and the question hub
+//   frmMain_editing.cpp   the edit lock, fields, records and relabelling
+//   frmMain_languageaids.cpp  spelling and the thesaurus
+//   frmMain_editwindows.cpp   the ways into pictures and videos and the question hub
 // The set shown is one questionsets::QuestionSet over Data1 and the set's
 // hidden boxes; the set loaders work on it, never on the window.
 class frmMain : public forms::Form, public questionsets::SetDisplay {
