@@ -78,8 +78,7 @@ void openWholeBank()
             window.questionSet().setMarker(markers::wholeBank);
             window.questionSet().setQuery(QStringLiteral("table1 "));
             window.questionSet().countStep();
-            window.mnuRenumber->setEnabled(true);
-            window.mnuReNumChap->setEnabled(false);
+            window.offerWholeBankRenumbering();
         },
         // Named again after the activation, for the same reason as a chapter.
         [](frmMain& window) { window.questionSet().setMarker(markers::wholeBank); });

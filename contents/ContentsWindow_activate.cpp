@@ -48,7 +48,7 @@ void ContentsWindow::Form_Activate()
             if (bank() != 1)
                 setTwoLineCaptions(chapters->all());
         },
-        [&] { forms::form<questionwindow::frmMain>().txtContentsRoute->setText(markers::contentsRoute(bank())); },
+        [&] { forms::form<questionwindow::frmMain>().setContentsRoute(markers::contentsRoute(bank())); },
     });
 }
 

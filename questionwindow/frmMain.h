@@ -307,6 +307,11 @@ public:
 
     // The question set the window shows, over Data1 and the set's hidden boxes.
     questionsets::QuestionSet& questionSet() { return *set_; }
+    // The table of contents the window returns to ("1", "2", "3"), as the
+    // one activated last names it.
+    void setContentsRoute(const QString& route);
+    // A whole-bank set offers the database renumbering, never the chapter one.
+    void offerWholeBankRenumbering();
 
     // ---- Handlers: record display and moves -------------------------------
     void cmdFirst_Click();

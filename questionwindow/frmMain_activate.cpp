@@ -49,6 +49,8 @@ std::optional<SkinLook> findSkin(const QString& name)
 
 } // namespace
 
+void frmMain::setContentsRoute(const QString& route) { txtContentsRoute->setText(route); }
+
 void frmMain::Form_Activate()
 {
     // The set's last number, for "That was the last question.", read without

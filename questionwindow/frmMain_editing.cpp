@@ -587,6 +587,12 @@ void frmMain::mnuRenumber_Click()
 // would repeat numbers its other questions keep, and a set of several
 // chapters (the whole bank after a transport, a review) would run one
 // sequence through all of them.
+void frmMain::offerWholeBankRenumbering()
+{
+    mnuRenumber->setEnabled(true);
+    mnuReNumChap->setEnabled(false);
+}
+
 void frmMain::mnuReNumChap_Click()
 {
     if (!hasRecords(*this))
