@@ -1,7 +1,7 @@
-#include "SearchIndex.h"
+#include "platform/data/SearchIndex.h"
 
-#include "Connection.h"
 #include "platform/core/RuntimeError.h"
+#include "platform/data/Connection.h"
 
 #include <algorithm>
 #include <functional>
