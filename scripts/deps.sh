@@ -17,6 +17,8 @@ packages=(
   poppler-utils xvfb xauth
   # The start-up bench watches the X display for the first window of a new process.
   libxcb1-dev
+  # scripts/check-format.sh holds the program's code to .clang-format.
+  clang-format
 )
 
 missing=()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/base/Log.h"
+
 #include <QtGlobal>
 
 #include <exception>
@@ -18,9 +20,9 @@ bool contained(const char* where, Step&& step) noexcept
         step();
         return true;
     } catch (const std::exception& error) {
-        qWarning("%s: %s", where, error.what());
+        qCWarning(baseLog, "%s: %s", where, error.what());
     } catch (...) {
-        qWarning("%s: an unknown exception", where);
+        qCWarning(baseLog, "%s: an unknown exception", where);
     }
     return false;
 }

@@ -1,5 +1,7 @@
 #include "platform/core/Fault.h"
 
+#include "platform/core/Log.h"
+
 #include <QDebug>
 
 #include <exception>
@@ -23,7 +25,7 @@ void reportFault(const QString& where, const QString& what)
     if (handler)
         handler(where, what);
     else
-        qCritical().noquote() << "Programming fault in" << where << ':' << what;
+        qCCritical(coreLog).noquote() << "Programming fault in" << where << ':' << what;
 }
 
 QString reportCurrentException(const QString& where)

@@ -1,7 +1,7 @@
-#include "Connection.h"
+#include "platform/data/Connection.h"
 
-#include "LikePattern.h"
 #include "platform/core/Errors.h"
+#include "platform/data/LikePattern.h"
 
 #include <QDir>
 #include <QFileInfo>

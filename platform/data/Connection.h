@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Schema.h"
-#include "Statement.h"
 #include "platform/core/RuntimeError.h"
+#include "platform/data/Schema.h"
+#include "platform/data/Statement.h"
 
 #include <QHash>
 #include <QMultiHash>

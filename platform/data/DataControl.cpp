@@ -1,8 +1,8 @@
-#include "DataControl.h"
+#include "platform/data/DataControl.h"
 
-#include "Connection.h"
-#include "ValueConversion.h"
 #include "platform/core/Errors.h"
+#include "platform/data/Connection.h"
+#include "platform/data/ValueConversion.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "BoundControl.h"
-#include "Recordset.h"
-#include "RecordsetObserver.h"
-#include "StoreFailure.h"
 #include "platform/core/RuntimeError.h"
+#include "platform/data/BoundControl.h"
+#include "platform/data/Recordset.h"
+#include "platform/data/RecordsetObserver.h"
+#include "platform/data/StoreFailure.h"
 
 #include <QObject>
 #include <QString>

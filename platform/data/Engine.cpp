@@ -1,8 +1,8 @@
-#include "Engine.h"
+#include "platform/data/Engine.h"
 
-#include "Connection.h"
-#include "SearchIndex.h"
 #include "platform/core/Errors.h"
+#include "platform/data/Connection.h"
+#include "platform/data/SearchIndex.h"
 
 namespace data {
 

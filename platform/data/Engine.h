@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Recordset.h"
+#include "platform/data/Recordset.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "Field.h"
+#include "platform/data/Field.h"
 
-#include "Recordset.h"
+#include "platform/data/Recordset.h"
 
 namespace data {
 

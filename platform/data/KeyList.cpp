@@ -1,4 +1,4 @@
-#include "KeyList.h"
+#include "platform/data/KeyList.h"
 
 namespace data {
 

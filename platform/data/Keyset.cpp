@@ -1,7 +1,7 @@
-#include "Keyset.h"
+#include "platform/data/Keyset.h"
 
-#include "Connection.h"
-#include "Statement.h"
+#include "platform/data/Connection.h"
+#include "platform/data/Statement.h"
 
 #include <algorithm>
 

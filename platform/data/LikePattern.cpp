@@ -1,4 +1,4 @@
-#include "LikePattern.h"
+#include "platform/data/LikePattern.h"
 
 #include <QChar>
 

@@ -1,10 +1,10 @@
-#include "QueryTranslator.h"
+#include "platform/data/QueryTranslator.h"
 
-#include "Connection.h"
-#include "LikePattern.h"
-#include "SearchIndex.h"
-#include "SqlTokens.h"
 #include "platform/core/Errors.h"
+#include "platform/data/Connection.h"
+#include "platform/data/LikePattern.h"
+#include "platform/data/SearchIndex.h"
+#include "platform/data/SqlTokens.h"
 
 #include <optional>
 

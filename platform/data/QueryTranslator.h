@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Schema.h"
+#include "platform/data/Schema.h"
 
 #include <QByteArray>
 #include <QString>

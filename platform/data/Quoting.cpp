@@ -1,4 +1,4 @@
-#include "Quoting.h"
+#include "platform/data/Quoting.h"
 
 #include <algorithm>
 #include <limits>

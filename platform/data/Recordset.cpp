@@ -1,9 +1,9 @@
-#include "Recordset.h"
+#include "platform/data/Recordset.h"
 
-#include "Connection.h"
-#include "KeyList.h"
-#include "ValueConversion.h"
 #include "platform/core/Errors.h"
+#include "platform/data/Connection.h"
+#include "platform/data/KeyList.h"
+#include "platform/data/ValueConversion.h"
 
 #include <algorithm>
 #include <unordered_set>

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "Field.h"
-#include "Keyset.h"
-#include "QueryTranslator.h"
-#include "RecordsetObserver.h"
-#include "RowBlock.h"
 #include "platform/core/RuntimeError.h"
+#include "platform/data/Field.h"
+#include "platform/data/Keyset.h"
+#include "platform/data/QueryTranslator.h"
+#include "platform/data/RecordsetObserver.h"
+#include "platform/data/RowBlock.h"
 
 #include <QList>
 #include <QString>

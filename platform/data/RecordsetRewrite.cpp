@@ -2,12 +2,12 @@
 // one JSON array, so a block of thousands of rows costs one step of SQLite
 // rather than one per row.
 
-#include "Recordset.h"
+#include "platform/data/Recordset.h"
 
-#include "Connection.h"
-#include "KeyList.h"
-#include "ValueConversion.h"
 #include "platform/core/Errors.h"
+#include "platform/data/Connection.h"
+#include "platform/data/KeyList.h"
+#include "platform/data/ValueConversion.h"
 
 namespace data {
 

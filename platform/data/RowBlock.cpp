@@ -1,7 +1,7 @@
-#include "RowBlock.h"
+#include "platform/data/RowBlock.h"
 
-#include "Connection.h"
-#include "Statement.h"
+#include "platform/data/Connection.h"
+#include "platform/data/Statement.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Keyset.h"
-#include "Schema.h"
+#include "platform/data/Keyset.h"
+#include "platform/data/Schema.h"
 
 #include <QVariant>
 

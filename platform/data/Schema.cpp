@@ -1,4 +1,4 @@
-#include "Schema.h"
+#include "platform/data/Schema.h"
 
 #include <sqlite3.h>
 

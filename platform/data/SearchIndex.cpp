@@ -1,7 +1,8 @@
-#include "SearchIndex.h"
+#include "platform/data/SearchIndex.h"
 
-#include "Connection.h"
 #include "platform/core/RuntimeError.h"
+#include "platform/data/Connection.h"
+#include "platform/data/Log.h"
 
 #include <algorithm>
 #include <functional>
@@ -166,7 +167,9 @@ bool buildSearchIndex(Connection& connection, const TableInfo& table, const std:
         connection.execute(triggers.constData());
         transaction.commit();
         return true;
-    } catch (const platform::RuntimeError&) {
+    } catch (const platform::RuntimeError& error) {
+        // Searches go on without the index, only slower.
+        qCDebug(dataLog).noquote() << "no search index for" << table.name << '-' << error.description();
         return false;
     }
 }

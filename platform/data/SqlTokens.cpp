@@ -1,4 +1,4 @@
-#include "SqlTokens.h"
+#include "platform/data/SqlTokens.h"
 
 #include "platform/core/Errors.h"
 

@@ -1,6 +1,6 @@
-#include "Statement.h"
+#include "platform/data/Statement.h"
 
-#include "Connection.h"
+#include "platform/data/Connection.h"
 
 #include <sqlite3.h>
 

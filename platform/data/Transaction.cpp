@@ -1,8 +1,8 @@
-#include "Transaction.h"
+#include "platform/data/Transaction.h"
 
-#include "Connection.h"
-#include "Recordset.h"
 #include "platform/core/Errors.h"
+#include "platform/data/Connection.h"
+#include "platform/data/Recordset.h"
 
 namespace data {
 

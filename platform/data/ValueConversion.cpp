@@ -1,7 +1,7 @@
-#include "ValueConversion.h"
+#include "platform/data/ValueConversion.h"
 
-#include "Schema.h"
 #include "platform/core/Errors.h"
+#include "platform/data/Schema.h"
 
 #include <QLocale>
 

@@ -4,6 +4,7 @@
 #include "platform/data/DataControl.h"
 #include "platform/forms/App.h"
 #include "platform/forms/Dialogs.h"
+#include "platform/forms/Log.h"
 #include "platform/forms/StoreFailureReport.h"
 
 #include <QCloseEvent>
@@ -55,6 +56,8 @@ void Form::storePendingEdits(PendingRows rows)
             if (Dialogs::current())
                 msgBox(QStringLiteral("The changes on this window could not be saved.\n\n%1").arg(error.description()),
                        vbOKOnly | vbExclamation, QStringLiteral("Brisolt Software"));
+            else
+                qCDebug(formsLog).noquote() << objectName() << "closed without its changes -" << error.description();
         }
     }
 }

@@ -6,6 +6,7 @@
 #include "platform/com/Persist.h"
 #include "platform/hosting/ControlLibraries.h"
 #include "platform/hosting/HostSite.h"
+#include "platform/hosting/Log.h"
 
 #include <QIODevice>
 #include <QResizeEvent>
@@ -47,7 +48,7 @@ bool ControlHost::fail(const QString& why)
 {
     release();
     problem_ = QStringLiteral("%1: %2").arg(objectName(), why);
-    qCWarning(controlsLog).noquote() << problem_;
+    qCWarning(hostingLog).noquote() << problem_;
     return false;
 }
 

@@ -1,13 +1,12 @@
 #include "platform/hosting/ControlLibraries.h"
 
 #include "platform/com/Registration.h"
+#include "platform/hosting/Log.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 namespace hosting {
-
-Q_LOGGING_CATEGORY(controlsLog, "drillbook.controls")
 
 QStringList shippedControlLibraries()
 {
@@ -32,7 +31,7 @@ QStringList registerControlLibraries(const QString& folder, const QStringList& n
             }
         }
         if (!line.isEmpty()) {
-            qCWarning(controlsLog).noquote() << line;
+            qCWarning(hostingLog).noquote() << line;
             passedOver << line;
         }
     }

@@ -1,12 +1,9 @@
 #pragma once
 
-#include <QLoggingCategory>
 #include <QString>
 #include <QStringList>
 
 namespace hosting {
-
-Q_DECLARE_LOGGING_CATEGORY(controlsLog)
 
 // The control libraries the program ships in its folder, by file name.
 QStringList shippedControlLibraries();

@@ -1,5 +1,6 @@
 #include "platform/speech/SpeechEngine.h"
 
+#include "platform/speech/Log.h"
 #include "platform/speech/PacedSpeech.h"
 #include "platform/speech/Synthesizer.h"
 
@@ -25,6 +26,8 @@ SpeechEngine::SpeechEngine(Synthesis synthesis, QObject* parent)
                 synthesizerAvailable_ = synthesizer_->available();
             },
             Qt::BlockingQueuedConnection);
+        if (!synthesizerAvailable_)
+            qCDebug(speechLog) << "espeak-ng did not start; the characters speak at a reading pace without sound";
     }
 }
 
