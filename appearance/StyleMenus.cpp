@@ -70,8 +70,14 @@ void resetScreenFonts()
     showScreenFont(settings::defaultScreenFont());
 }
 
-void changeFontColor() { changeColor(4, &showFontColor, &settings::saveFontColor); }
+void changeFontColor()
+{
+    changeColor(4, &showFontColor, &settings::saveFontColor);
+}
 
-void changeCanvasColor() { changeColor(5, &showCanvasColor, &settings::saveCanvasColor); }
+void changeCanvasColor()
+{
+    changeColor(5, &showCanvasColor, &settings::saveCanvasColor);
+}
 
 } // namespace appearance

@@ -25,12 +25,12 @@ class frmSkin : public forms::Form {
 public:
     frmSkin();
 
-    data::DataControl* Data1;        // Table13: the flags row, with the chooser's own copy of the pick
-    forms::TextBox* txtSkin;         // Table13.skin: the name picked last in the chooser
-    forms::ListBox* List1;           // the offered skins, in the table's order
-    forms::ImageBox* fxSkin;         // the picked skin's own picture
+    data::DataControl* Data1;             // Table13: the flags row, with the chooser's own copy of the pick
+    forms::TextBox* txtSkin;              // Table13.skin: the name picked last in the chooser
+    forms::ListBox* List1;                // the offered skins, in the table's order
+    forms::ImageBox* fxSkin;              // the picked skin's own picture
     appearance::SkinBackground* FXImage1; // the chooser's background
-    forms::CommandButton* Command1;  // "E&xit"
+    forms::CommandButton* Command1;       // "E&xit"
 
     void List1_Click();
     void Command1_Click();

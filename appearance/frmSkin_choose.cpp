@@ -25,7 +25,10 @@ namespace {
 // The chooser's own background until a skin is clicked, whatever is stored.
 const QLatin1String chooserBackground("\\images\\paper2.jpg");
 
-QString programFile(QLatin1String relative) { return forms::App::current().file(relative); }
+QString programFile(QLatin1String relative)
+{
+    return forms::App::current().file(relative);
+}
 
 } // namespace
 

@@ -8,7 +8,10 @@ namespace contents {
 
 using forms::Qv3dLabel;
 
-bool needsTwoLines(const QString& caption) { return caption.size() > oneLineCaptionLength; }
+bool needsTwoLines(const QString& caption)
+{
+    return caption.size() > oneLineCaptionLength;
+}
 
 void setTwoLineCaptions(std::span<Qv3dLabel* const> buttons)
 {

@@ -40,7 +40,8 @@ ChapterButtons::ChapterButtons(QWidget* canvas, int bank, int count, data::DataC
         connect(button, &Qv3dLabel::mouseDown, this, [this, number](int, int, int, int) { cmd_MouseDown(number); });
         connect(button, &Qv3dLabel::mouseUp, this, [this, number](int, int, int, int) { cmd_MouseUp(number); });
         connect(button, &Qv3dLabel::click, this, [this, number] { cmd_Click(number); });
-        connect(button, &Qv3dLabel::dragDrop, this, [this, number](const QString& title) { cmd_DragDrop(number, title); });
+        connect(button, &Qv3dLabel::dragDrop, this,
+                [this, number](const QString& title) { cmd_DragDrop(number, title); });
         buttons_.push_back(button);
     }
 }

@@ -11,7 +11,7 @@ class DataControl;
 namespace forms {
 class Qv3dLabel;
 class TextBox;
-}
+} // namespace forms
 
 namespace contents {
 

@@ -38,9 +38,9 @@ void handOver(const SetStep& loadSet, const SetStep& describeSet)
         const forms::Hourglass busy;
         loadSet(form<frmMain>());
     } catch (const platform::RuntimeError& error) {
-        forms::msgBox(QStringLiteral("The questions cannot be read from the question database.\n\n%1")
-                          .arg(error.description()),
-                      forms::vbOKOnly | forms::vbExclamation, QStringLiteral("Brisolt Software"));
+        forms::msgBox(
+            QStringLiteral("The questions cannot be read from the question database.\n\n%1").arg(error.description()),
+            forms::vbOKOnly | forms::vbExclamation, QStringLiteral("Brisolt Software"));
         return;
     }
     const QPointer<frmMain> window = &form<frmMain>();

@@ -87,7 +87,10 @@ void ContentsWindow::buildButtons(QWidget& canvas)
     ReSize1->setObjectName(QStringLiteral("ReSize1"));
 }
 
-Qv3dLabel* ContentsWindow::cmd(int number) const { return chapters->button(number); }
+Qv3dLabel* ContentsWindow::cmd(int number) const
+{
+    return chapters->button(number);
+}
 
 std::vector<Qv3dLabel*> ContentsWindow::labelButtons() const
 {

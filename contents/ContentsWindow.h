@@ -34,10 +34,10 @@ struct WindowButtonCaptions {
 // What sets one table of contents apart from the others.
 struct ContentsDesign {
     forms::WindowShape shape;
-    int bank;         // 1, 2 or 3: the titles' fields and the route marker
+    int bank; // 1, 2 or 3: the titles' fields and the route marker
     int chapterCount;
-    int chapterRows;  // chapter buttons in a column
-    int top;          // pixels: the first chapter button and the first window button
+    int chapterRows; // chapter buttons in a column
+    int top;         // pixels: the first chapter button and the first window button
     WindowButtonCaptions testBank2;
     WindowButtonCaptions testBank3;
     const char* bankPanel;
@@ -64,9 +64,9 @@ public:
 
     // ---- Cursor and hidden boxes --------------------------------------------------------
     // Each window makes and binds them in its own design.
-    data::DataControl* Data1;   // Table3: this bank's chapter titles
-    forms::TextBox* txtK;       // caption of the chapter button last pressed, or "Snore"
-    forms::TextBox* txtSkin;    // the skin this window paints with
+    data::DataControl* Data1; // Table3: this bank's chapter titles
+    forms::TextBox* txtK;     // caption of the chapter button last pressed, or "Snore"
+    forms::TextBox* txtSkin;  // the skin this window paints with
     forms::TextBox* txtBalloon;
     forms::TextBox* txtVoice;
 
@@ -99,12 +99,12 @@ public:
     forms::Menu* mnuTerminology; // "Terminology"
     forms::Menu* mnuEnd;         // "&End"
     forms::Menu* mnuOptions;
-    forms::Menu* mnuPallete;     // "Show Chapter Palette"
-    forms::Menu* mnuSkins;       // "Change Interface Skin"
+    forms::Menu* mnuPallete; // "Show Chapter Palette"
+    forms::Menu* mnuSkins;   // "Change Interface Skin"
     forms::Menu* mnuHelp;
-    forms::Menu* mnuContents;    // "Contents"
-    forms::Menu* mnuWeb;         // "Connect To Brisolt Website"
-    forms::Menu* mnuAbout;       // "About"
+    forms::Menu* mnuContents; // "Contents"
+    forms::Menu* mnuWeb;      // "Connect To Brisolt Website"
+    forms::Menu* mnuAbout;    // "About"
 
     // ---- Public methods: the caption colour of the coloured buttons ---------------------------
     void BlackButtons();
@@ -147,7 +147,7 @@ protected:
     // stand at the head of File and in the middle of Options.
     template <class W>
     static void buildContentsMenus(W& window, std::vector<forms::MenuItem<W>> fileHead,
-                           std::vector<forms::MenuItem<W>> optionsMiddle);
+                                   std::vector<forms::MenuItem<W>> optionsMiddle);
 
     // Each activation re-reads the titles, runs the window's own steps,
     // paints the skin and names this window in the question window's route
@@ -164,7 +164,7 @@ private:
 
 template <class W>
 void ContentsWindow::buildContentsMenus(W& window, std::vector<forms::MenuItem<W>> fileHead,
-                                std::vector<forms::MenuItem<W>> optionsMiddle)
+                                        std::vector<forms::MenuItem<W>> optionsMiddle)
 {
     std::vector<forms::MenuItem<W>> file = std::move(fileHead);
     file.insert(file.end(), {

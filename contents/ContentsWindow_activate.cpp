@@ -52,10 +52,19 @@ void ContentsWindow::Form_Activate()
     });
 }
 
-void ContentsWindow::BlackButtons() { setCaptionColors(coloredButtons(), appearance::blackColor); }
+void ContentsWindow::BlackButtons()
+{
+    setCaptionColors(coloredButtons(), appearance::blackColor);
+}
 
-void ContentsWindow::RedButtons() { setCaptionColors(coloredButtons(), 255); }
+void ContentsWindow::RedButtons()
+{
+    setCaptionColors(coloredButtons(), 255);
+}
 
-void ContentsWindow::WhiteButtons() { setCaptionColors(coloredButtons(), appearance::whiteColor); }
+void ContentsWindow::WhiteButtons()
+{
+    setCaptionColors(coloredButtons(), appearance::whiteColor);
+}
 
 } // namespace contents

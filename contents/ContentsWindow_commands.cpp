@@ -31,7 +31,10 @@ void ContentsWindow::cmdAll_Click()
 
 // ---- Exit and closing ------------------------------------------------------------------
 
-void ContentsWindow::cmdExit_Click() { forms::App::current().end(); }
+void ContentsWindow::cmdExit_Click()
+{
+    forms::App::current().end();
+}
 
 // Closing any table of contents ends the program: with the speech components
 // still to be installed it would otherwise leave the program running with no
@@ -43,16 +46,34 @@ void ContentsWindow::Form_Unload(int&)
 
 // ---- Held-down look -------------------------------------------------------------------
 
-void ContentsWindow::cmdAll_MouseDown() { holdDown(*cmdAll); }
-void ContentsWindow::cmdAll_MouseUp() { release(*cmdAll, QStringLiteral("The Entire Test")); }
-void ContentsWindow::cmdExit_MouseDown() { holdDown(*cmdExit); }
-void ContentsWindow::cmdExit_MouseUp() { release(*cmdExit, QStringLiteral("Exit")); }
-void ContentsWindow::cmdTestBank2_MouseDown() { holdDown(*cmdTestBank2); }
+void ContentsWindow::cmdAll_MouseDown()
+{
+    holdDown(*cmdAll);
+}
+void ContentsWindow::cmdAll_MouseUp()
+{
+    release(*cmdAll, QStringLiteral("The Entire Test"));
+}
+void ContentsWindow::cmdExit_MouseDown()
+{
+    holdDown(*cmdExit);
+}
+void ContentsWindow::cmdExit_MouseUp()
+{
+    release(*cmdExit, QStringLiteral("Exit"));
+}
+void ContentsWindow::cmdTestBank2_MouseDown()
+{
+    holdDown(*cmdTestBank2);
+}
 void ContentsWindow::cmdTestBank2_MouseUp()
 {
     release(*cmdTestBank2, QString::fromUtf8(design_.testBank2.released));
 }
-void ContentsWindow::cmdTestBank3_MouseDown() { holdDown(*cmdTestBank3); }
+void ContentsWindow::cmdTestBank3_MouseDown()
+{
+    holdDown(*cmdTestBank3);
+}
 void ContentsWindow::cmdTestBank3_MouseUp()
 {
     release(*cmdTestBank3, QString::fromUtf8(design_.testBank3.released));
@@ -62,16 +83,34 @@ void ContentsWindow::cmdTestBank3_MouseUp()
 // End and Contents do nothing unless the window gives them a step: the
 // bank windows' End and Contents carry no action.
 
-void ContentsWindow::mnuTerminology_Click() { form<printing::frmSearch>().showToBrowse(); }
+void ContentsWindow::mnuTerminology_Click()
+{
+    form<printing::frmSearch>().showToBrowse();
+}
 void ContentsWindow::mnuEnd_Click() {}
-void ContentsWindow::mnuPallete_Click() { form<editing::frmQ>().Show(); }
-void ContentsWindow::mnuSkins_Click() { form<appearance::frmSkin>().Show(); }
+void ContentsWindow::mnuPallete_Click()
+{
+    form<editing::frmQ>().Show();
+}
+void ContentsWindow::mnuSkins_Click()
+{
+    form<appearance::frmSkin>().Show();
+}
 void ContentsWindow::mnuContents_Click() {}
-void ContentsWindow::mnuWeb_Click() { form<helpmenu::frmBrowser>().Show(); }
-void ContentsWindow::mnuAbout_Click() { form<helpmenu::frmAbout>().Show(); }
+void ContentsWindow::mnuWeb_Click()
+{
+    form<helpmenu::frmBrowser>().Show();
+}
+void ContentsWindow::mnuAbout_Click()
+{
+    form<helpmenu::frmAbout>().Show();
+}
 
 // ---- Clock --------------------------------------------------------------------------------
 
-void ContentsWindow::Timer1_Timer() { showClock(*Status, timeSource_ ? timeSource_() : QTime::currentTime()); }
+void ContentsWindow::Timer1_Timer()
+{
+    showClock(*Status, timeSource_ ? timeSource_() : QTime::currentTime());
+}
 
 } // namespace contents

@@ -15,10 +15,16 @@ using forms::form;
 
 namespace {
 
-QString booleanText(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
+QString booleanText(bool value)
+{
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
 
 // Single-precision text as the store keeps sizes: "8", "10.5".
-QString sizeText(double size) { return QString::number(static_cast<float>(size), 'g', 7); }
+QString sizeText(double size)
+{
+    return QString::number(static_cast<float>(size), 'g', 7);
+}
 
 void saveWithEdit(forms::TextBox* box, const QString& value)
 {
@@ -30,12 +36,30 @@ void saveWithEdit(forms::TextBox* box, const QString& value)
 
 } // namespace
 
-QString skinName() { return form<frmContents>().txtSkin->text(); }
-QString answerModeWord() { return form<frmContents>().txtState->text(); }
-QString screenSize() { return form<frmContents>().txtRes->text(); }
-QString balloon() { return form<frmContents>().txtBalloon->text(); }
-QString showImages() { return form<frmContents>().txtShowImages->text(); }
-QString screenStyleField(int index) { return form<frmContents>().txtFont[index]->text(); }
+QString skinName()
+{
+    return form<frmContents>().txtSkin->text();
+}
+QString answerModeWord()
+{
+    return form<frmContents>().txtState->text();
+}
+QString screenSize()
+{
+    return form<frmContents>().txtRes->text();
+}
+QString balloon()
+{
+    return form<frmContents>().txtBalloon->text();
+}
+QString showImages()
+{
+    return form<frmContents>().txtShowImages->text();
+}
+QString screenStyleField(int index)
+{
+    return form<frmContents>().txtFont[index]->text();
+}
 
 void saveAnswerMode(const QString& word)
 {
@@ -54,9 +78,15 @@ void saveSkin(const QString& skinName)
     contents.Data3->refresh();
 }
 
-void saveShowImages(const QString& yesNo) { saveWithEdit(form<frmContents>().txtShowImages, yesNo); }
+void saveShowImages(const QString& yesNo)
+{
+    saveWithEdit(form<frmContents>().txtShowImages, yesNo);
+}
 
-void saveBalloon(const QString& yesNo) { saveWithEdit(form<frmContents>().txtBalloon, yesNo); }
+void saveBalloon(const QString& yesNo)
+{
+    saveWithEdit(form<frmContents>().txtBalloon, yesNo);
+}
 
 void saveScreenFont(const QString& name, bool bold, bool italic, double size)
 {
@@ -68,7 +98,10 @@ void saveScreenFont(const QString& name, bool bold, bool italic, double size)
     contents.Data4->updateRecord();
 }
 
-ScreenFont defaultScreenFont() { return {QStringLiteral("MS Sans Serif"), false, false, 8}; }
+ScreenFont defaultScreenFont()
+{
+    return {QStringLiteral("MS Sans Serif"), false, false, 8};
+}
 
 void resetScreenFonts()
 {

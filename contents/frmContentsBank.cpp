@@ -29,12 +29,12 @@ constexpr ContentsDesign userBank(forms::WindowShape shape, int bank, WindowButt
 
 const ContentsDesign& design(int bank)
 {
-    static const ContentsDesign bankII = userBank({"frmContents2", "Test Bank II", QSize(1024, 768),
-                                                   forms::Start::FittedToScreen},
-                                                  2, {"Text Bank 3", "Test Bank 3"}, "Test Bank #2");
-    static const ContentsDesign bankIII = userBank({"frmContents3", "Test Bank III", QSize(1024, 768),
-                                                    forms::Start::FittedToScreen},
-                                                   3, {"Text Bank 2", "Test Bank 2"}, "Test Bank #3");
+    static const ContentsDesign bankII =
+        userBank({"frmContents2", "Test Bank II", QSize(1024, 768), forms::Start::FittedToScreen}, 2,
+                 {"Text Bank 3", "Test Bank 3"}, "Test Bank #2");
+    static const ContentsDesign bankIII =
+        userBank({"frmContents3", "Test Bank III", QSize(1024, 768), forms::Start::FittedToScreen}, 3,
+                 {"Text Bank 2", "Test Bank 2"}, "Test Bank #3");
     return bank == 2 ? bankII : bankIII;
 }
 

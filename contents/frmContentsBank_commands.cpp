@@ -10,7 +10,10 @@ namespace contents {
 
 using forms::form;
 
-void frmContentsBank::cmdTestBank2_Click() { form<frmContents>().Show(); }
+void frmContentsBank::cmdTestBank2_Click()
+{
+    form<frmContents>().Show();
+}
 
 void frmContentsBank::cmdTestBank3_Click()
 {

@@ -38,11 +38,11 @@ public:
 
     static constexpr int handOverInterval = 12500; // milliseconds
 
-    forms::ImageBox* FXImage1;   // the start-up picture, over the whole window
-    forms::TextBox* txtRes;      // hidden: the screen-size text, " 1024 x 768"
-    media::WavePlayer* Wav1;     // the start-up sound
-    XPStyle* XPStyle1;           // the program's look, held while the splash exists
-    forms::Timer* Timer1;        // the hand-over
+    forms::ImageBox* FXImage1; // the start-up picture, over the whole window
+    forms::TextBox* txtRes;    // hidden: the screen-size text, " 1024 x 768"
+    media::WavePlayer* Wav1;   // the start-up sound
+    XPStyle* XPStyle1;         // the program's look, held while the splash exists
+    forms::Timer* Timer1;      // the hand-over
 
     void Timer1_Timer();
 

@@ -46,7 +46,7 @@ ShownQuestion shownQuestion();
 struct TransportedQuestion {
     QuestionTexts texts;
     QString chapter;
-    QString number;   // the question number within the chapter
+    QString number;           // the question number within the chapter
     bool withPicture = false; // the copy is marked as showing its picture
 };
 // The question window's set becomes the whole question table and takes the

@@ -23,8 +23,7 @@ void fitCaption(forms::Frame& frame)
 {
     constexpr int margins = 16;
     QFont font = frame.font();
-    while (font.pointSizeF() > 6
-           && QFontMetrics(font).horizontalAdvance(frame.caption()) + margins > frame.width())
+    while (font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(frame.caption()) + margins > frame.width())
         font.setPointSizeF(font.pointSizeF() - 0.5);
     if (font != frame.font())
         frame.setFont(font);
@@ -88,9 +87,9 @@ frmBank::frmBank()
         const char* caption;
         forms::Twips place;
     } labels[] = {
-        {"Answer A", {240, 1560, 1200, 240}}, {"Answer B", {240, 2160, 1200, 240}},
-        {"Answer C", {240, 2760, 1200, 240}}, {"Answer D", {240, 3360, 1200, 240}},
-        {"Notes", {240, 3960, 1200, 240}},    {"Picture File Name", {120, 5940, 1800, 240}},
+        {"Answer A", {240, 1560, 1200, 240}},        {"Answer B", {240, 2160, 1200, 240}},
+        {"Answer C", {240, 2760, 1200, 240}},        {"Answer D", {240, 3360, 1200, 240}},
+        {"Notes", {240, 3960, 1200, 240}},           {"Picture File Name", {120, 5940, 1800, 240}},
         {"Video File Name", {120, 6300, 1800, 240}},
     };
     for (const auto& row : labels) {
@@ -99,7 +98,12 @@ frmBank::frmBank()
     }
 
     static const forms::BoxDesign<W> boxes[] = {
-        {&W::txtQuestion, "txtQuestion", "Question", {240, 360, 5280, 1140}, nullptr, nullptr,
+        {&W::txtQuestion,
+         "txtQuestion",
+         "Question",
+         {240, 360, 5280, 1140},
+         nullptr,
+         nullptr,
          forms::TextBox::MultiLine},
         {&W::txtA, "txtA", "Answer A", {1440, 1500, 4080, 540}, nullptr, nullptr, forms::TextBox::MultiLine},
         {&W::txtB, "txtB", "Answer B", {1440, 2100, 4080, 540}, nullptr, nullptr, forms::TextBox::MultiLine},
@@ -147,9 +151,9 @@ frmBank::frmBank()
 
     designBankOptions(*banksFrame);
 
-    forms::setTabOrder(*this, {"List1", "txtNumber", "chkPic", "Command1", "Command2", "txtChapter", "txtQuestion",
-                               "txtA", "txtB", "txtC", "txtD", "txtNotes", "txtAnswer", "txtLevel", "txtPicture",
-                               "txtVideo"});
+    forms::setTabOrder(*this,
+                       {"List1", "txtNumber", "chkPic", "Command1", "Command2", "txtChapter", "txtQuestion", "txtA",
+                        "txtB", "txtC", "txtD", "txtNotes", "txtAnswer", "txtLevel", "txtPicture", "txtVideo"});
 
     // A larger window (maximised) shows the hub larger; a smaller one scrolls.
     // Made last, so it takes every control's design place, the hosted

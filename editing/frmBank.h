@@ -39,9 +39,9 @@ public:
     ~frmBank() override;
 
     // ---- Cursor and hidden boxes ------------------------------------------------
-    data::DataControl* Data1;              // a chapter's questions, for its last question number
-    forms::TextBox* txtCheckQuestionNum;   // bound to Data1's qnum
-    forms::TextBox* txtLook;               // "Transport" after a chapter click or a transport, "txtLook" otherwise
+    data::DataControl* Data1;            // a chapter's questions, for its last question number
+    forms::TextBox* txtCheckQuestionNum; // bound to Data1's qnum
+    forms::TextBox* txtLook;             // "Transport" after a chapter click or a transport, "txtLook" otherwise
 
     // ---- The question being copied ------------------------------------------------
     forms::TextBox* txtQuestion;
@@ -49,7 +49,7 @@ public:
     forms::TextBox* txtB;
     forms::TextBox* txtC;
     forms::TextBox* txtD;
-    forms::TextBox* txtAnswer;  // the correct letter
+    forms::TextBox* txtAnswer; // the correct letter
     forms::TextBox* txtNotes;
     forms::TextBox* txtLevel;   // "1" or "2"
     forms::TextBox* txtPicture; // picture file name
@@ -57,10 +57,10 @@ public:
     forms::PictureBox* pic1;    // the picture the question window shows
 
     // ---- Where it goes ------------------------------------------------------------
-    forms::TextBox* txtChapter; // the chapter title the copy gets
-    forms::ListBox* List1;      // the chapter titles of the chosen bank or banks
-    forms::TextBox* txtNumber;  // the question number the copy gets; the user may change it
-    forms::CheckBox* chkPic;    // "Include Picture?": shown only for a question that shows a picture
+    forms::TextBox* txtChapter;         // the chapter title the copy gets
+    forms::ListBox* List1;              // the chapter titles of the chosen bank or banks
+    forms::TextBox* txtNumber;          // the question number the copy gets; the user may change it
+    forms::CheckBox* chkPic;            // "Include Picture?": shown only for a question that shows a picture
     hosting::ControlHost* optTestBank1; // "Show Question Bank 1"
     hosting::ControlHost* optTestBank2; // "Show Question Bank 2"
     hosting::ControlHost* optTestBank3; // "Show Question Bank 3"
@@ -68,7 +68,7 @@ public:
 
     forms::CommandButton* Command1;       // "Transport Question"
     forms::CommandButton* Command2;       // "&Cancel", also the Escape key
-    appearance::SkinBackground* FXImage1;   // the skin's picture behind every control
+    appearance::SkinBackground* FXImage1; // the skin's picture behind every control
     forms::ReSize* ReSize1;               // grows the controls with the window
 
     // ---- Steps ----------------------------------------------------------------------

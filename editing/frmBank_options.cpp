@@ -35,7 +35,8 @@ void frmBank::designBankOptions(QWidget& frame)
             frame, row.name, forms::rectFromTwips(row.place.left, row.place.top, row.place.width, row.place.height),
             QStringLiteral(":/editing/frmBank_%1.bin").arg(name));
         host->setAccessibleName(QString::fromLatin1(row.accessibleName));
-        host->onEvent(hosting::optionButtonEvents, hosting::optionButtonClick, [this, click = row.click] { (this->*click)(); });
+        host->onEvent(hosting::optionButtonEvents, hosting::optionButtonClick,
+                      [this, click = row.click] { (this->*click)(); });
         this->*row.member = host;
     }
 }

@@ -42,14 +42,14 @@ public:
     forms::TextBox* txtLocate; // bank of the table of contents activated last: "1", "2" or "3"
 
     // ---- Controls ---------------------------------------------------------------
-    forms::CommandButton* cmdNew;    // "&Add New"
-    forms::CommandButton* cmdSave;   // "&Save"
-    forms::CommandButton* cmdDelete; // "&Delete", also the Escape key: removes the chapter
-    forms::CommandButton* cmdExit;   // "&Cancel": hides the palette
-    forms::TextBox* txtChapter;      // the title chosen in the list, or the one being typed
-    forms::ListBox* lstA;            // the chapter list; a press drags the chosen title
-    forms::PictureBox* Waste;        // drop: clear only the caption
-    forms::PictureBox* Image1;       // drop: remove the chapter
+    forms::CommandButton* cmdNew;         // "&Add New"
+    forms::CommandButton* cmdSave;        // "&Save"
+    forms::CommandButton* cmdDelete;      // "&Delete", also the Escape key: removes the chapter
+    forms::CommandButton* cmdExit;        // "&Cancel": hides the palette
+    forms::TextBox* txtChapter;           // the title chosen in the list, or the one being typed
+    forms::ListBox* lstA;                 // the chapter list; a press drags the chosen title
+    forms::PictureBox* Waste;             // drop: clear only the caption
+    forms::PictureBox* Image1;            // drop: remove the chapter
     appearance::SkinBackground* FXImage1; // the skin's picture behind every control
 
     // ---- Steps ----------------------------------------------------------------------

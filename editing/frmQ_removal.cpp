@@ -57,9 +57,9 @@ void frmQ::cmdDelete_Click()
         return;
     }
     Hide();
-    const int answer = forms::msgBox(QStringLiteral("Are you sure you would like to delete this chapter ") + title +
-                                         QStringLiteral(" and all of its questions???") + QChar(10) +
-                                         QStringLiteral("WARNING!!! This procedure is irreversible!!!"),
+    const int answer = forms::msgBox(QStringLiteral("Are you sure you would like to delete this chapter ") + title
+                                         + QStringLiteral(" and all of its questions???") + QChar(10)
+                                         + QStringLiteral("WARNING!!! This procedure is irreversible!!!"),
                                      forms::vbYesNoCancel | forms::vbCritical | forms::vbDefaultButton1, speaks);
     if (answer != forms::vbYes) {
         Show();
@@ -152,7 +152,10 @@ std::optional<platform::RuntimeError> frmQ::removeChapter(const QString& title)
 }
 
 // Whatever is dropped on the book, even while "&Delete" is disabled.
-void frmQ::Image1_DragDrop(const QString&) { cmdDelete_Click(); }
+void frmQ::Image1_DragDrop(const QString&)
+{
+    cmdDelete_Click();
+}
 
 // ---- Caption removal --------------------------------------------------------------------
 

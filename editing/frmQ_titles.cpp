@@ -40,7 +40,10 @@ void frmQ::lstA_Click()
 
 // Any button drags; an empty list has nothing to drag. The drop is the
 // target's: a chapter button, the waste basket or the crossed-out book.
-void frmQ::lstA_MouseDown(int, int, int, int) { lstA->drag(); }
+void frmQ::lstA_MouseDown(int, int, int, int)
+{
+    lstA->drag();
+}
 
 // Opens the chapter as a chapter button does: the set, its count, its last
 // question and the set marker all name this chapter, whichever table of

@@ -33,7 +33,7 @@ public:
     forms::TabControl* SSTab2; // tab 0 "Picture", tab 1 "Video"
 
     // ---- Picture tab --------------------------------------------------------
-    forms::Label* Label1;           // "Path"
+    forms::Label* Label1; // "Path"
     forms::DirListBox* Dir1;
     forms::FileListBox* File1;      // "*.jpg" of Dir1's folder
     forms::TextBox* txtFile1;       // the picture's file name
@@ -42,19 +42,19 @@ public:
     forms::CommandButton* Command4; // "Delete Image"
 
     // ---- Video tab ----------------------------------------------------------
-    forms::Label* Label2;            // "Path"
+    forms::Label* Label2; // "Path"
     forms::DirListBox* Dir2;
-    forms::FileListBox* File2;       // "*.wmv ;*.mpg" of Dir2's folder
-    forms::Label* Label3;            // "File Name"
+    forms::FileListBox* File2; // "*.wmv ;*.mpg" of Dir2's folder
+    forms::Label* Label3;      // "File Name"
     // The video chosen since the window was last activated, "" for none:
     // "&OK" offers the question window's "Show Video" only after a choice.
     forms::TextBox* txtFile4;
     forms::TextBox* txtFileName2;    // full path of the video
     forms::CommandButton* Command12; // "Delete Video"
 
-    hosting::ControlHost* optLead1;  // "Lead 1", from the control library
-    forms::CommandButton* Command1;  // "&OK"; Esc presses it
-    forms::ImageBox* FXImage1;       // the window's background
+    hosting::ControlHost* optLead1; // "Lead 1", from the control library
+    forms::CommandButton* Command1; // "&OK"; Esc presses it
+    forms::ImageBox* FXImage1;      // the window's background
 
     void Dir1_Change();
     void Dir2_Change();

@@ -48,8 +48,8 @@ void tell(const QString& text)
 
 // What the question record keeps of a chosen file: a picture or a video.
 struct Medium {
-    const char* field;   // the record's field
-    const char* noun;    // "picture", "video"
+    const char* field; // the record's field
+    const char* noun;  // "picture", "video"
 };
 constexpr Medium picture{"d_strip1", "picture"};
 constexpr Medium video{"Video", "video"};

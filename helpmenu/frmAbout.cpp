@@ -60,10 +60,10 @@ forms::Label* label(QWidget* parent, const char* name, int left, int top, int wi
 frmAbout::frmAbout()
 {
     // A fixed tool window whose title bar carries no text.
-    forms::shapeWindow(*this, {"frmAbout", "", forms::rectFromTwips(0, 0, 6480, 3840).size(), forms::Start::CentredOnScreen,
-                               true,
-                               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                                   Qt::MSWindowsFixedSizeDialogHint});
+    forms::shapeWindow(*this, {"frmAbout", "", forms::rectFromTwips(0, 0, 6480, 3840).size(),
+                               forms::Start::CentredOnScreen, true,
+                               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                                   | Qt::MSWindowsFixedSizeDialogHint});
     setAccessibleName(QStringLiteral("About"));
 
     auto* canvas = new QWidget(this);
@@ -95,16 +95,23 @@ frmAbout::frmAbout()
 
     lblDisclaimer = label(canvas, "lblDisclaimer", 240, 2640, 4260, 1020);
     lblDisclaimer->setWordWrap(true);
-    lblDisclaimer->setCaption(QStringLiteral(
-        "The program, its question banks and its help are the work of the drillbook authors. "
-        "Questions are for study only; check your department's procedures. Updated with this version."));
+    lblDisclaimer->setCaption(
+        QStringLiteral("The program, its question banks and its help are the work of the drillbook authors. "
+                       "Questions are for study only; check your department's procedures. Updated with this version."));
     QFont small = lblDisclaimer->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     lblDisclaimer->setFont(small);
 
     using Self = frmAbout;
     static const forms::ButtonDesign<Self> buttons[] = {
-        {&Self::cmdOK, "cmdOK", "OK", {4740, 2640, 1500, 375}, &Self::cmdOK_Click, "", "", forms::Default | forms::Cancel},
+        {&Self::cmdOK,
+         "cmdOK",
+         "OK",
+         {4740, 2640, 1500, 375},
+         &Self::cmdOK_Click,
+         "",
+         "",
+         forms::Default | forms::Cancel},
         {&Self::cmdSysInfo, "cmdSysInfo", "&System Info...", {4740, 3120, 1500, 375}, &Self::cmdSysInfo_Click},
     };
     forms::buildButtons(*this, *canvas, buttons);
@@ -117,9 +124,15 @@ void frmAbout::Form_Load()
                                                    : QCoreApplication::applicationName());
 }
 
-void frmAbout::cmdOK_Click() { Unload(); }
+void frmAbout::cmdOK_Click()
+{
+    Unload();
+}
 
-void frmAbout::cmdSysInfo_Click() { StartSysInfo(); }
+void frmAbout::cmdSysInfo_Click()
+{
+    StartSysInfo();
+}
 
 void frmAbout::StartSysInfo()
 {

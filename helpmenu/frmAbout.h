@@ -34,8 +34,8 @@ public:
 
     // Where the system records its system-information program, and the
     // program's file name inside the tools folder of the second key.
-    static const QString systemInformationKey;   // value "Path": the program's full path
-    static const QString toolsLocationKey;       // value "SystemInformation": a folder
+    static const QString systemInformationKey; // value "Path": the program's full path
+    static const QString toolsLocationKey;     // value "SystemInformation": a folder
     static const QString systemInformationProgram;
 
     forms::Label* lblTitle;

@@ -80,8 +80,8 @@ QWidget* tabPage(const QImage& emblem, const QList<QWidget*>& lines, QWidget* pa
 
 frmBrowser::frmBrowser() : opener_(&frmBrowser::openInSystemBrowser)
 {
-    forms::shapeWindow(*this, {"frmBrowser", "Connect To Brisolt On The Internet", QSize(560, 380),
-                               forms::Start::CentredOnScreen});
+    forms::shapeWindow(
+        *this, {"frmBrowser", "Connect To Brisolt On The Internet", QSize(560, 380), forms::Start::CentredOnScreen});
 
     QWidget* front = layOverSkinBackground(*this, FXImage1);
     auto* column = new QVBoxLayout(front);
@@ -101,21 +101,22 @@ frmBrowser::frmBrowser() : opener_(&frmBrowser::openInSystemBrowser)
     SSTab1->setDocumentMode(false);
     {
         auto* page = new QWidget;
-        SSTab1->addTab(tabPage(emblem,
-                               {pageLabel(page, "lblWebsite", QStringLiteral("Brisolt Software's Flagship Website"), true),
-                                pageLabel(page, "lblProducts",
-                                          QStringLiteral("Complete Information About All Brisolt Software Products"))},
-                               page),
-                       QStringLiteral("Brisolt Website"));
+        SSTab1->addTab(
+            tabPage(emblem,
+                    {pageLabel(page, "lblWebsite", QStringLiteral("Brisolt Software's Flagship Website"), true),
+                     pageLabel(page, "lblProducts",
+                               QStringLiteral("Complete Information About All Brisolt Software Products"))},
+                    page),
+            QStringLiteral("Brisolt Website"));
     }
     {
         auto* page = new QWidget;
-        SSTab1->addTab(tabPage(emblem,
-                               {pageLabel(page, "lblDemo",
-                                          QStringLiteral("Download Free Demo Versions Of All Brisolt Software Products."),
-                                          true)},
-                               page),
-                       QStringLiteral("Demo Library"));
+        SSTab1->addTab(
+            tabPage(emblem,
+                    {pageLabel(page, "lblDemo",
+                               QStringLiteral("Download Free Demo Versions Of All Brisolt Software Products."), true)},
+                    page),
+            QStringLiteral("Demo Library"));
     }
     {
         auto* page = new QWidget;
@@ -125,25 +126,26 @@ frmBrowser::frmBrowser() : opener_(&frmBrowser::openInSystemBrowser)
         link.setBold(true);
         lblSupportAddress->setFont(link);
         SSTab1->addTab(
-            tabPage(emblem,
-                    {pageLabel(page, "lblTrouble",
-                               QStringLiteral("Most of the technical supports answers that we get are answered on our "
-                                              "Trouble Shooting page.  You should review this page before calling "
-                                              "Technical Support.")),
-                     pageLabel(page, "lblEmail",
-                               QStringLiteral("You can also e-mail support questions by accessing the following site:")),
-                     lblSupportAddress},
-                    page),
+            tabPage(
+                emblem,
+                {pageLabel(page, "lblTrouble",
+                           QStringLiteral("Most of the technical supports answers that we get are answered on our "
+                                          "Trouble Shooting page.  You should review this page before calling "
+                                          "Technical Support.")),
+                 pageLabel(page, "lblEmail",
+                           QStringLiteral("You can also e-mail support questions by accessing the following site:")),
+                 lblSupportAddress},
+                page),
             QStringLiteral("Tech Support"));
     }
     {
         auto* page = new QWidget;
-        SSTab1->addTab(tabPage(emblem,
-                               {pageLabel(page, "lblContact",
-                                          QStringLiteral("Contact Numbers For Various Departments Of Brisolt Software"),
-                                          true)},
-                               page),
-                       QStringLiteral("Contact Brisolt"));
+        SSTab1->addTab(
+            tabPage(emblem,
+                    {pageLabel(page, "lblContact",
+                               QStringLiteral("Contact Numbers For Various Departments Of Brisolt Software"), true)},
+                    page),
+            QStringLiteral("Contact Brisolt"));
     }
     column->addWidget(SSTab1, 1);
     connect(SSTab1, &QTabWidget::currentChanged, this, &frmBrowser::SSTab1_Click);
@@ -195,7 +197,10 @@ void frmBrowser::Command1_Click()
     ShellToBrowser(this, address, 0);
 }
 
-void frmBrowser::Command2_Click() { Unload(); }
+void frmBrowser::Command2_Click()
+{
+    Unload();
+}
 
 bool frmBrowser::ShellToBrowser(QWidget* window, const QString& address, int showCommand)
 {
@@ -204,14 +209,14 @@ bool frmBrowser::ShellToBrowser(QWidget* window, const QString& address, int sho
         return true;
     const QString title = forms::Dialogs::current() ? forms::Dialogs::current()->applicationTitle() : QString();
     if (result == noAssociation) {
-        forms::msgBox(title + QStringLiteral(" could not find a file association for ") + address +
-                          QStringLiteral(" on your system. You should check that your browser") +
-                          QStringLiteral("is correctly installed and associated with this type of file."),
+        forms::msgBox(title + QStringLiteral(" could not find a file association for ") + address
+                          + QStringLiteral(" on your system. You should check that your browser")
+                          + QStringLiteral("is correctly installed and associated with this type of file."),
                       forms::vbOKOnly | forms::vbExclamation, QStringLiteral("Browser Unavailable"));
     } else {
-        forms::msgBox(title + QStringLiteral(" had a problem running your web browser.") +
-                          QStringLiteral("You should check that your browser is correctly installed.") +
-                          QStringLiteral("(Error") + QString::number(result) + QStringLiteral(")"),
+        forms::msgBox(title + QStringLiteral(" had a problem running your web browser.")
+                          + QStringLiteral("You should check that your browser is correctly installed.")
+                          + QStringLiteral("(Error") + QString::number(result) + QStringLiteral(")"),
                       forms::vbOKOnly | forms::vbExclamation, QStringLiteral("Browser Unavailable"));
     }
     return false;
@@ -237,7 +242,7 @@ bool frmBrowser::isWebAddress(const QUrl& url)
 {
     const QString scheme = url.scheme();
     const bool web = scheme.compare(QLatin1String("http"), Qt::CaseInsensitive) == 0
-        || scheme.compare(QLatin1String("https"), Qt::CaseInsensitive) == 0;
+                     || scheme.compare(QLatin1String("https"), Qt::CaseInsensitive) == 0;
     return web && !url.host().isEmpty();
 }
 

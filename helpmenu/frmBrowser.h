@@ -42,12 +42,12 @@ public:
 
     frmBrowser();
 
-    forms::TextBox* txtWeb;         // the address to open
-    QTabWidget* SSTab1;             // the four pages
-    forms::CommandButton* Command1; // opens the address
-    forms::CommandButton* Command2; // "E&xit"
-    appearance::SkinBackground* FXImage1;       // the window's background, from the skin
-    forms::Label* lblSupportAddress; // the support page's address on tab 2
+    forms::TextBox* txtWeb;               // the address to open
+    QTabWidget* SSTab1;                   // the four pages
+    forms::CommandButton* Command1;       // opens the address
+    forms::CommandButton* Command2;       // "E&xit"
+    appearance::SkinBackground* FXImage1; // the window's background, from the skin
+    forms::Label* lblSupportAddress;      // the support page's address on tab 2
 
     void SSTab1_Click();
     void Command1_Click();

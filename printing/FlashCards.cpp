@@ -58,8 +58,7 @@ std::optional<QString> cardText(const PrintedQuestion& question, CardSide side)
     return std::nullopt;
 }
 
-PackageResult composeFlashCards(print::Composer& composer, const std::vector<PrintedQuestion>& questions,
-                                CardSide side)
+PackageResult composeFlashCards(print::Composer& composer, const std::vector<PrintedQuestion>& questions, CardSide side)
 {
     if (questions.empty())
         return {emptySetRefusal(), {}};

@@ -25,10 +25,9 @@ ResultsRun resultsRun()
     ResultsRun run;
     run.startTime = score.startTime;
     run.finishTime = score.finishTime;
-    run.user = {users.txtName->text(),  users.txtCompany->text(), users.txtAddress->text(),
-                users.txtCity->text(),  users.txtState->text(),   users.txtZip->text(),
-                users.txtPhone->text(), users.txtFax->text(),     users.txtEmail->text(),
-                users.txtComments->text()};
+    run.user = {users.txtName->text(),  users.txtCompany->text(), users.txtAddress->text(), users.txtCity->text(),
+                users.txtState->text(), users.txtZip->text(),     users.txtPhone->text(),   users.txtFax->text(),
+                users.txtEmail->text(), users.txtComments->text()};
     run.correct = score.correct;
     run.incorrect = score.incorrect;
     run.total = score.total;

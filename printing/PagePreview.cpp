@@ -74,9 +74,7 @@ private:
     int drawn_ = 0;
 };
 
-PagePreview::PagePreview(QWidget* parent)
-    : QScrollArea(parent)
-    , stack_(new PageStack(this))
+PagePreview::PagePreview(QWidget* parent) : QScrollArea(parent), stack_(new PageStack(this))
 {
     setWidget(stack_);
     setAlignment(Qt::AlignHCenter);

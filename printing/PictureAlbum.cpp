@@ -88,8 +88,8 @@ QString albumTitle(const SetTitle& title)
 
 QString albumCellText(int number, const PrintedQuestion& q)
 {
-    return br + QString::number(number) + QStringLiteral(") ") + q.question + br + br + QStringLiteral("A) ") + q.a
-        + br + QStringLiteral("B) ") + q.b + br + QStringLiteral("C) ") + q.c + br + QStringLiteral("D) ") + q.d;
+    return br + QString::number(number) + QStringLiteral(") ") + q.question + br + br + QStringLiteral("A) ") + q.a + br
+           + QStringLiteral("B) ") + q.b + br + QStringLiteral("C) ") + q.c + br + QStringLiteral("D) ") + q.d;
 }
 
 PackageResult composePictureAlbum(print::Composer& composer, const std::vector<AlbumQuestion>& questions,

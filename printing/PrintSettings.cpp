@@ -32,8 +32,7 @@ void applyNumber(const QString& text, const QString& fallback, const QString& na
         try {
             set(value);
             return;
-        } catch (const platform::RuntimeError&) {
-        }
+        } catch (const platform::RuntimeError&) {}
     }
     replaced << name;
     if constexpr (std::is_floating_point_v<Number>)
@@ -60,8 +59,7 @@ PrintSettings readPrintSettings(data::Recordset& row)
 PrintSettings storedPrintSettings()
 {
     data::Recordset row;
-    row.open(data::Connection::open(questiondb::databasePath(forms::App::current().path())),
-             QStringLiteral("Table6"));
+    row.open(data::Connection::open(questiondb::databasePath(forms::App::current().path())), QStringLiteral("Table6"));
     if (row.recordCount() == 0)
         return PrintSettings{};
     return readPrintSettings(row);

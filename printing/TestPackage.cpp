@@ -42,7 +42,10 @@ QString entryOf(int number, const PrintedQuestion& q, TestVariant variant)
 
 // The sheet's cells: a letter or the key's X, each five characters wide, so
 // the X stands where the sheet prints the correct letter.
-QString cell(const QString& mark) { return mark + QStringLiteral("    "); }
+QString cell(const QString& mark)
+{
+    return mark + QStringLiteral("    ");
+}
 
 void startFormProduct(print::Composer& composer, const PrintSettings& settings, const QString& defaultHeader,
                       QStringList& replaced)
@@ -95,9 +98,15 @@ QString answerListTitle(const SetTitle& title, const QString& firstChapter)
     return QStringLiteral("These Are The Answers For:  ") + firstChapter;
 }
 
-QString answerSheetHeader() { return QStringLiteral("Name:                ") + formTail; }
+QString answerSheetHeader()
+{
+    return QStringLiteral("Name:                ") + formTail;
+}
 
-QString correctionKeyHeader() { return QStringLiteral("Test                ") + formTail; }
+QString correctionKeyHeader()
+{
+    return QStringLiteral("Test                ") + formTail;
+}
 
 QStringList composeTest(print::Composer& composer, const std::vector<PrintedQuestion>& questions,
                         const PrintSettings& settings, TestVariant variant, const SetTitle& title)
@@ -183,8 +192,7 @@ QStringList composeCorrectionKey(print::Composer& composer, const std::vector<Pr
 }
 
 PackageResult composeTestPackage(print::Composer& composer, const std::vector<PrintedQuestion>& questions,
-                                 const PrintSettings& settings, const PackageChoices& choices,
-                                 const SetTitle& title)
+                                 const PrintSettings& settings, const PackageChoices& choices, const SetTitle& title)
 {
     PackageResult result;
     if (questions.empty()) {

@@ -68,8 +68,7 @@ QString replacedSettingsNotice(const QStringList& replaced);
 // of its own and each numbering its questions from 1. With nothing chosen the
 // document is empty. An empty set is refused.
 PackageResult composeTestPackage(print::Composer& composer, const std::vector<PrintedQuestion>& questions,
-                                 const PrintSettings& settings, const PackageChoices& choices,
-                                 const SetTitle& title);
+                                 const PrintSettings& settings, const PackageChoices& choices, const SetTitle& title);
 
 // The products one by one, composing at the cursor of a started document.
 // Each returns the settings it had to replace.

@@ -46,7 +46,7 @@ QString resultsEntry(int number, const PrintedQuestion& q, const QString& name)
     // The question window clears a pick to a blank: that is no answer either.
     if (q.picked.trimmed().isEmpty()) {
         return entry + name + QStringLiteral(" Did Not Answer This Question") + br
-            + QStringLiteral("The Correct Answer is - ") + br + correctPart(q);
+               + QStringLiteral("The Correct Answer is - ") + br + correctPart(q);
     }
     const QString* picked = answerOf(q, q.picked);
     if (!picked)

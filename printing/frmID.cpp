@@ -67,8 +67,7 @@ frmID::frmID()
         {&W::txtPhone, "txtPhone", "Phone", row(7), &W::Data1, "phone"},
         {&W::txtFax, "txtFax", "Fax", row(8), &W::Data1, "fax"},
         {&W::txtEmail, "txtEmail", "E-Mail", row(9), &W::Data1, "email"},
-        {&W::txtComments, "txtComments", "Comments", row(10, 1050), &W::Data1, "comments",
-         forms::TextBox::MultiLine},
+        {&W::txtComments, "txtComments", "Comments", row(10, 1050), &W::Data1, "comments", forms::TextBox::MultiLine},
     };
     forms::buildBoxes(*this, canvas, boxes);
     for (int i = 0; i < int(std::size(boxes)); ++i) {
@@ -78,8 +77,8 @@ frmID::frmID()
                                 boxHeight - 30);
         Label1.add(i, caption);
     }
-    for (forms::TextBox* box : {txtName, txtLast, txtCompany, txtAddress, txtCity, txtState, txtZip, txtPhone,
-                                txtFax, txtEmail})
+    for (forms::TextBox* box :
+         {txtName, txtLast, txtCompany, txtAddress, txtCity, txtState, txtZip, txtPhone, txtFax, txtEmail})
         connect(box, &forms::TextBox::keyPress, this, &W::userBox_KeyPress);
 
     List1 = new forms::ListBox(&canvas);
@@ -93,24 +92,39 @@ frmID::frmID()
     static const forms::ButtonDesign<W> buttons[] = {
         {&W::cmdFirst, "cmdFirst", "First", {listLeft, moves, buttonWidth, buttonHeight}, &W::cmdFirst_Click},
         {&W::cmdBack, "cmdBack", "<Back<", {secondButton, moves, buttonWidth, buttonHeight}, &W::cmdBack_Click},
-        {&W::cmdNext, "cmdNext", ">Next>", {listLeft, moves + buttonHeight + 60, buttonWidth, buttonHeight},
+        {&W::cmdNext,
+         "cmdNext",
+         ">Next>",
+         {listLeft, moves + buttonHeight + 60, buttonWidth, buttonHeight},
          &W::cmdNext_Click},
-        {&W::cmdLast, "cmdLast", "Last", {secondButton, moves + buttonHeight + 60, buttonWidth, buttonHeight},
+        {&W::cmdLast,
+         "cmdLast",
+         "Last",
+         {secondButton, moves + buttonHeight + 60, buttonWidth, buttonHeight},
          &W::cmdLast_Click},
         {&W::cmdNew, "cmdNew", "&New", {listLeft, edits, buttonWidth, buttonHeight}, &W::cmdNew_Click},
         {&W::cmdSave, "cmdSave", "&Save", {secondButton, edits, buttonWidth, buttonHeight}, &W::cmdSave_Click},
-        {&W::cmdDelete, "cmdDelete", "Delete", {listLeft, edits + buttonHeight + 60, buttonWidth, buttonHeight},
+        {&W::cmdDelete,
+         "cmdDelete",
+         "Delete",
+         {listLeft, edits + buttonHeight + 60, buttonWidth, buttonHeight},
          &W::cmdDelete_Click},
-        {&W::cmdReset, "cmdReset", "Reset", {secondButton, edits + buttonHeight + 60, buttonWidth, buttonHeight},
+        {&W::cmdReset,
+         "cmdReset",
+         "Reset",
+         {secondButton, edits + buttonHeight + 60, buttonWidth, buttonHeight},
          &W::cmdReset_Click},
-        {&W::cmdOK, "cmdOK", "&OK", {listLeft, edits + 2 * (buttonHeight + 60), 2 * buttonWidth + 60, buttonHeight},
+        {&W::cmdOK,
+         "cmdOK",
+         "&OK",
+         {listLeft, edits + 2 * (buttonHeight + 60), 2 * buttonWidth + 60, buttonHeight},
          &W::cmdOK_Click},
     };
     forms::buildButtons(*this, canvas, buttons);
 
-    forms::setTabOrder(*this, {"txtName", "txtLast", "txtCompany", "txtAddress", "txtCity", "txtState", "txtZip",
-                               "txtPhone", "txtFax", "txtEmail", "txtComments", "List1", "cmdFirst", "cmdBack",
-                               "cmdNext", "cmdLast", "cmdNew", "cmdSave", "cmdDelete", "cmdReset", "cmdOK"});
+    forms::setTabOrder(*this, {"txtName",  "txtLast", "txtCompany", "txtAddress",  "txtCity",   "txtState", "txtZip",
+                               "txtPhone", "txtFax",  "txtEmail",   "txtComments", "List1",     "cmdFirst", "cmdBack",
+                               "cmdNext",  "cmdLast", "cmdNew",     "cmdSave",     "cmdDelete", "cmdReset", "cmdOK"});
 }
 
 frmID::~frmID() = default;

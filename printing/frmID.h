@@ -62,7 +62,7 @@ public:
     forms::CommandButton* cmdDelete;          // "Delete"
     forms::CommandButton* cmdReset;           // "Reset": every user again
     forms::CommandButton* cmdOK;              // "&OK"
-    appearance::SkinBackground* FXImage1;       // the skin's picture behind every control
+    appearance::SkinBackground* FXImage1;     // the skin's picture behind every control
 
     // ---- Public methods -------------------------------------------------------
     void LockStuff();   // only Save offered: a changed row waits to be saved

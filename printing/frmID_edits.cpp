@@ -96,9 +96,8 @@ void frmID::Data1_Validate(int /*action*/, bool& save)
 void frmID::cmdDelete_Click()
 {
     forms::beep();
-    const int answer =
-        forms::msgBox(QStringLiteral("Do You Really Want To Delete This User?"), forms::vbYesNoCancel,
-                      QStringLiteral("Brisolt"));
+    const int answer = forms::msgBox(QStringLiteral("Do You Really Want To Delete This User?"), forms::vbYesNoCancel,
+                                     QStringLiteral("Brisolt"));
     if (answer == forms::vbYes && showsUser()) {
         try {
             data::Recordset& users = Data1->recordset();

@@ -69,10 +69,12 @@ frmPackage::frmPackage()
     designSettings(canvas);
     designTitleOptions(canvas);
 
-    forms::setTabOrder(*this, {"opt1", "opt2", "opt3", "opt4", "chk1", "chk2", "chk3", "chkResults", "optside1",
-                               "optside2", "Command5", "Command1", "cmdPicture2", "cmdCancel", "txtFont", "txtSize",
-                               "cmdFont", "Command6", "txtHeaderfont", "txtHeaderSize", "cmdHeaderFont",
-                               "cmdHeaderColor", "List1", "optDefault", "optCustom", "txtHeaderTitle"});
+    forms::setTabOrder(*this,
+                       {"opt1",          "opt2",          "opt3",          "opt4",           "chk1",     "chk2",
+                        "chk3",          "chkResults",    "optside1",      "optside2",       "Command5", "Command1",
+                        "cmdPicture2",   "cmdCancel",     "txtFont",       "txtSize",        "cmdFont",  "Command6",
+                        "txtHeaderfont", "txtHeaderSize", "cmdHeaderFont", "cmdHeaderColor", "List1",    "optDefault",
+                        "optCustom",     "txtHeaderTitle"});
 }
 
 frmPackage::~frmPackage() = default;
@@ -87,7 +89,11 @@ void frmPackage::designChoices(QWidget& canvas)
         {&W::opt1, "opt1", "Print\\Save Test Without Answers", {120, 240, choiceWidth, 300}, &W::opt1_Click},
         {&W::opt2, "opt2", "Print\\Save Test With Answers", {120, 585, choiceWidth, 300}, &W::opt2_Click},
         {&W::opt3, "opt3", "Print\\Save Test With Notes But No Answers", {120, 930, choiceWidth, 300}, &W::opt3_Click},
-        {&W::opt4, "opt4", "Print\\Save Test With Notes And With Answers", {120, 1275, choiceWidth, 300}, &W::opt4_Click},
+        {&W::opt4,
+         "opt4",
+         "Print\\Save Test With Notes And With Answers",
+         {120, 1275, choiceWidth, 300},
+         &W::opt4_Click},
     };
     forms::buildButtons(*this, *fraTest, variants);
     static const forms::ButtonDesign<W, forms::CheckBox> lists[] = {
@@ -117,8 +123,14 @@ void frmPackage::designBuilding(QWidget& canvas)
     forms::setGeometryTwips(*ProgressBar1, 240, 5160, 4560, 300);
 
     static const forms::ButtonDesign<W> buttons[] = {
-        {&W::Command5, "Command5", "&Build Test Package ", {240, 5580, 2220, 420}, &W::Command5_Click,
-         "Construct A Written Test Package", "", forms::Disabled},
+        {&W::Command5,
+         "Command5",
+         "&Build Test Package ",
+         {240, 5580, 2220, 420},
+         &W::Command5_Click,
+         "Construct A Written Test Package",
+         "",
+         forms::Disabled},
         {&W::Command1, "Command1", "Quick Report", {2580, 5580, 2220, 420}, &W::Command1_Click},
         {&W::cmdPicture2, "cmdPicture2", "Print Picture Album", {240, 6120, 2220, 420}, &W::cmdPicture2_Click},
         {&W::cmdCancel, "cmdCancel", "E&xit", {2580, 6120, 2220, 420}, &W::cmdCancel_Click},
@@ -154,8 +166,14 @@ void frmPackage::designSettings(QWidget& canvas)
         {&W::txtSize, "txtSize", "Printer Font Size", {8400, 1035, 1560, 315}, &W::Data1, "size"},
         {&W::txtHeaderfont, "txtHeaderfont", "Title Font Name", {5040, 2595, 3240, 315}, &W::Data1, "headerfont"},
         {&W::txtHeaderSize, "txtHeaderSize", "Title Font Size", {8400, 2595, 1560, 315}, &W::Data1, "headersize"},
-        {&W::txtHeaderTitle, "txtHeaderTitle", "Test Title", {5040, 5895, 4920, 315}, &W::Data1, "headertitle",
-         forms::TextBox::SingleLine, forms::Disabled},
+        {&W::txtHeaderTitle,
+         "txtHeaderTitle",
+         "Test Title",
+         {5040, 5895, 4920, 315},
+         &W::Data1,
+         "headertitle",
+         forms::TextBox::SingleLine,
+         forms::Disabled},
     };
     forms::buildBoxes(*this, canvas, boxes);
     static const forms::HiddenBoxDesign<W> hidden[] = {
@@ -170,16 +188,28 @@ void frmPackage::designSettings(QWidget& canvas)
     static const forms::ButtonDesign<W> buttons[] = {
         {&W::cmdFont, "cmdFont", "Change Font Name", {5040, 1410, 2400, 360}, &W::cmdFont_Click},
         {&W::Command6, "Command6", "Change Font Color", {5040, 1830, 2400, 360}, &W::Command6_Click},
-        {&W::cmdHeaderFont, "cmdHeaderFont", "Change Title Font", {5040, 2970, 2400, 360}, &W::cmdHeaderFont_Click,
+        {&W::cmdHeaderFont,
+         "cmdHeaderFont",
+         "Change Title Font",
+         {5040, 2970, 2400, 360},
+         &W::cmdHeaderFont_Click,
          "Changes Header Font Style"},
-        {&W::cmdHeaderColor, "cmdHeaderColor", "Change Title Text Color", {5040, 3390, 2400, 360},
+        {&W::cmdHeaderColor,
+         "cmdHeaderColor",
+         "Change Title Text Color",
+         {5040, 3390, 2400, 360},
          &W::cmdHeaderColor_Click},
     };
     forms::buildButtons(*this, canvas, buttons);
 
     static const forms::ButtonDesign<W, forms::Label> swatches[] = {
         {&W::colorbox, "colorbox", "", {9360, 1830, 600, 360}, &W::colorbox_Click, "Change Font Color", "Text colour"},
-        {&W::colorbox2, "colorbox2", "", {9360, 3390, 600, 360}, &W::colorbox2_Click, "Change Title Text Color",
+        {&W::colorbox2,
+         "colorbox2",
+         "",
+         {9360, 3390, 600, 360},
+         &W::colorbox2_Click,
+         "Change Title Text Color",
          "Title colour"},
     };
     forms::buildButtons(*this, canvas, swatches);

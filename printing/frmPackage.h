@@ -43,7 +43,7 @@ public:
     ~frmPackage() override;
 
     // ---- The print settings row ---------------------------------------------
-    data::DataControl* Data1; // Table6
+    data::DataControl* Data1;       // Table6
     forms::TextBox* txtFont;        // body font name
     forms::TextBox* txtSize;        // body font size, the text of a number
     forms::TextBox* txtColor;       // hidden: body text colour, decimal
@@ -64,7 +64,7 @@ public:
     forms::CheckBox* chk2;     // answer sheet
     forms::CheckBox* chk3;     // answer sheet correction key
     forms::CheckBox* chkResults;
-    forms::Frame* fraCards;    // "Create Flashcards"
+    forms::Frame* fraCards; // "Create Flashcards"
     forms::OptionButton* optside1;
     forms::OptionButton* optside2;
 
@@ -77,8 +77,8 @@ public:
     forms::Frame* fraTitle;               // "Test Title"
     // Option buttons of the control library, one group; empty places
     // when the library is missing.
-    hosting::ControlHost* optDefault;     // "Use Default Title"
-    hosting::ControlHost* optCustom;      // "Custom Title"
+    hosting::ControlHost* optDefault; // "Use Default Title"
+    hosting::ControlHost* optCustom;  // "Custom Title"
     forms::Label* Label1;
     forms::Label* Label2;
     forms::Label* Label3;
@@ -151,7 +151,6 @@ private:
     void clearFlashcards();
     void clearTestsAndLists();
     bool storing_ = false;
-
 };
 
 // Moves the package window's bar while the window is shown; a window not

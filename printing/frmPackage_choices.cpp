@@ -30,12 +30,30 @@ void frmPackage::opt1_Click()
     clearFlashcards();
 }
 
-void frmPackage::opt2_Click() { opt1_Click(); }
-void frmPackage::opt3_Click() { opt1_Click(); }
-void frmPackage::opt4_Click() { opt1_Click(); }
-void frmPackage::chk1_Click() { opt1_Click(); }
-void frmPackage::chk2_Click() { opt1_Click(); }
-void frmPackage::chk3_Click() { opt1_Click(); }
+void frmPackage::opt2_Click()
+{
+    opt1_Click();
+}
+void frmPackage::opt3_Click()
+{
+    opt1_Click();
+}
+void frmPackage::opt4_Click()
+{
+    opt1_Click();
+}
+void frmPackage::chk1_Click()
+{
+    opt1_Click();
+}
+void frmPackage::chk2_Click()
+{
+    opt1_Click();
+}
+void frmPackage::chk3_Click()
+{
+    opt1_Click();
+}
 
 void frmPackage::chkResults_Click()
 {

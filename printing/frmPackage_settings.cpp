@@ -23,12 +23,15 @@ using forms::bestEffort;
 namespace {
 
 // The border names in the list's order; a name's place is its frame style.
-constexpr std::array<QLatin1StringView, 6> borders{
-    QLatin1StringView("No Border"), QLatin1StringView("Bottom"), QLatin1StringView("Top"),
-    QLatin1StringView("Top And Bottom"), QLatin1StringView("Box"), QLatin1StringView("Columns")};
+constexpr std::array<QLatin1StringView, 6> borders{QLatin1StringView("No Border"), QLatin1StringView("Bottom"),
+                                                   QLatin1StringView("Top"),       QLatin1StringView("Top And Bottom"),
+                                                   QLatin1StringView("Box"),       QLatin1StringView("Columns")};
 
 // A size as the row keeps it: the text of a single-precision number.
-QString sizeText(double size) { return QString::number(static_cast<float>(size), 'g', 7); }
+QString sizeText(double size)
+{
+    return QString::number(static_cast<float>(size), 'g', 7);
+}
 
 void setLabelColours(frmPackage& window, int colour)
 {
@@ -73,9 +76,15 @@ void frmPackage::Form_Activate()
     }});
 }
 
-void frmPackage::BlackType() { setLabelColours(*this, 0); }
+void frmPackage::BlackType()
+{
+    setLabelColours(*this, 0);
+}
 
-void frmPackage::WhiteType() { setLabelColours(*this, appearance::whiteColor); }
+void frmPackage::WhiteType()
+{
+    setLabelColours(*this, appearance::whiteColor);
+}
 
 // The row is written whole, so a box changed by a step that then stops half
 // way is stored all the same. A file that refuses is told once per change;
@@ -125,8 +134,7 @@ using NameSetter = void (print::Composer::*)(const QString&);
 using SizeSetter = void (print::Composer::*)(double);
 using ColourSetter = void (print::Composer::*)(qint64);
 
-void takeFont(const QString& title, forms::TextBox& name, forms::TextBox& size, NameSetter setName,
-              SizeSetter setSize)
+void takeFont(const QString& title, forms::TextBox& name, forms::TextBox& size, NameSetter setName, SizeSetter setSize)
 {
     const std::optional<forms::FontChoice> font = forms::fontDialog(title);
     if (!font)
@@ -165,13 +173,25 @@ void frmPackage::cmdHeaderFont_Click()
              &print::Composer::setHeaderFontSize);
 }
 
-void frmPackage::Command6_Click() { takeColour(*txtColor, *colorbox, &print::Composer::setBodyTextColor); }
+void frmPackage::Command6_Click()
+{
+    takeColour(*txtColor, *colorbox, &print::Composer::setBodyTextColor);
+}
 
-void frmPackage::cmdHeaderColor_Click() { takeColour(*txtColor2, *colorbox2, &print::Composer::setHeaderTextColor); }
+void frmPackage::cmdHeaderColor_Click()
+{
+    takeColour(*txtColor2, *colorbox2, &print::Composer::setHeaderTextColor);
+}
 
-void frmPackage::colorbox_Click() { Command6_Click(); }
+void frmPackage::colorbox_Click()
+{
+    Command6_Click();
+}
 
-void frmPackage::colorbox2_Click() { cmdHeaderColor_Click(); }
+void frmPackage::colorbox2_Click()
+{
+    cmdHeaderColor_Click();
+}
 
 // ---- The page border -----------------------------------------------------------------------
 
@@ -189,6 +209,9 @@ void frmPackage::List1_Click()
 }
 
 // The settings are in the row already; leaving stores nothing more.
-void frmPackage::cmdCancel_Click() { Unload(); }
+void frmPackage::cmdCancel_Click()
+{
+    Unload();
+}
 
 } // namespace printing

@@ -51,6 +51,9 @@ void frmPrint::Form_Unload(int& /*cancel*/)
         leaveTerminologyPrintout();
 }
 
-void frmPrint::leaveTerminologyPrintout() { forms::form<frmSearch>().Show(); }
+void frmPrint::leaveTerminologyPrintout()
+{
+    forms::form<frmSearch>().Show();
+}
 
 } // namespace printing

@@ -33,7 +33,10 @@ void frmSearch::cmdGet_Click()
     forms::leaveOnError([&] { showLookup(term); });
 }
 
-void frmSearch::List1_Click() { cmdGet_Click(); }
+void frmSearch::List1_Click()
+{
+    cmdGet_Click();
+}
 
 // The term found is looked up even when it was selected already, so the
 // labels always show what the typing found.
@@ -91,6 +94,9 @@ int frmSearch::exactEntry(const QString& typed) const
     return -1;
 }
 
-void frmSearch::cmdCancel_Click() { Unload(); }
+void frmSearch::cmdCancel_Click()
+{
+    Unload();
+}
 
 } // namespace printing

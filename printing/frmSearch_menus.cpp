@@ -33,7 +33,10 @@ std::optional<int> askTermCount()
 } // namespace
 
 // The glossary leaves the window in sight behind the preview.
-void frmSearch::mnuPrintGlossary_Click() { printTerms(TermPrintout::glossary, 0); }
+void frmSearch::mnuPrintGlossary_Click()
+{
+    printTerms(TermPrintout::glossary, 0);
+}
 
 void frmSearch::mnuPrintRandom_Click()
 {
@@ -88,9 +91,21 @@ void frmSearch::showProgress(double percent)
     forms::bestEffort({[&] { ProgressBar1->setValue(int(gdi::roundHalfEven(percent))); }});
 }
 
-void frmSearch::mnuShoPackage_Click() { forms::form<frmPackage>().Show(); }
-void frmSearch::mnuEnd_Click() { forms::App::current().end(); }
-void frmSearch::mnuContents_Click() { helpmenu::ShowHelpContents(); }
-void frmSearch::mnuAbout_Click() { forms::form<helpmenu::frmAbout>().Show(); }
+void frmSearch::mnuShoPackage_Click()
+{
+    forms::form<frmPackage>().Show();
+}
+void frmSearch::mnuEnd_Click()
+{
+    forms::App::current().end();
+}
+void frmSearch::mnuContents_Click()
+{
+    helpmenu::ShowHelpContents();
+}
+void frmSearch::mnuAbout_Click()
+{
+    forms::form<helpmenu::frmAbout>().Show();
+}
 
 } // namespace printing

@@ -24,8 +24,8 @@ CountAnswer readCountAnswer(const QString& typed, NumberUse use)
 
 void refuseNumber(const QString& typed, NumberUse use, const QString& title)
 {
-    const QString what = use == NumberUse::Count ? QStringLiteral("a number of questions")
-                                                 : QStringLiteral("a question number");
+    const QString what =
+        use == NumberUse::Count ? QStringLiteral("a number of questions") : QStringLiteral("a question number");
     forms::msgBox(QStringLiteral("\"") + typed + QStringLiteral("\" is not ") + what
                       + QStringLiteral(". Please enter a whole number greater than 0."),
                   forms::vbOKOnly + forms::vbExclamation, title);

@@ -22,7 +22,8 @@ QString keywordQuery(const QStringList& fields, const QString& keyword)
 
 QString keywordMissText(const QString& keyword)
 {
-    return keyword + QStringLiteral(" - Does not appear anywhere in your question database. Would you like to search again?");
+    return keyword
+           + QStringLiteral(" - Does not appear anywhere in your question database. Would you like to search again?");
 }
 
 } // namespace questionsets

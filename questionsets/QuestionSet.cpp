@@ -7,24 +7,32 @@
 
 namespace questionsets {
 
-QuestionSet::QuestionSet(const Parts& parts, SetDisplay& display)
-    : parts_(parts)
-    , display_(display)
-{
-}
+QuestionSet::QuestionSet(const Parts& parts, SetDisplay& display) : parts_(parts), display_(display) {}
 
-QString QuestionSet::recordSource() const { return parts_.cursor->recordSource(); }
+QString QuestionSet::recordSource() const
+{
+    return parts_.cursor->recordSource();
+}
 
 bool QuestionSet::hasRecords() const
 {
     return parts_.cursor->hasRecordset() && parts_.cursor->recordset().recordCount() > 0;
 }
 
-void QuestionSet::setCaption(const QString& caption) { parts_.status->panel(markers::chapterPanel)->setText(caption); }
+void QuestionSet::setCaption(const QString& caption)
+{
+    parts_.status->panel(markers::chapterPanel)->setText(caption);
+}
 
-QString QuestionSet::marker() const { return parts_.marker->text(); }
+QString QuestionSet::marker() const
+{
+    return parts_.marker->text();
+}
 
-void QuestionSet::setMarker(const QString& marker) { parts_.marker->setText(marker); }
+void QuestionSet::setMarker(const QString& marker)
+{
+    parts_.marker->setText(marker);
+}
 
 // The pick, the verdict and the counted-once flag belong to the question
 // they were given on: whatever set comes next starts on a question not yet
@@ -36,7 +44,10 @@ void QuestionSet::setQuery(const QString& recordSource)
     display_.startFreshQuestion();
 }
 
-void QuestionSet::randomRequery(const QString& randomQuery) { setQuery(randomQuery); }
+void QuestionSet::randomRequery(const QString& randomQuery)
+{
+    setQuery(randomQuery);
+}
 
 // An empty set has no last record to move to; its count is simply 0.
 void QuestionSet::countStep()
@@ -82,9 +93,15 @@ void QuestionSet::markInPlace()
     parts_.lastMark->setText(last.isNull() ? QString() : last.toString());
 }
 
-void QuestionSet::displayRecord() { display_.recordDisplay(); }
+void QuestionSet::displayRecord()
+{
+    display_.recordDisplay();
+}
 
-bool QuestionSet::emptySetTest() const { return parts_.chapter->text().isEmpty(); }
+bool QuestionSet::emptySetTest() const
+{
+    return parts_.chapter->text().isEmpty();
+}
 
 void QuestionSet::settleNewSet()
 {
@@ -93,18 +110,39 @@ void QuestionSet::settleNewSet()
     displayRecord();
 }
 
-QString QuestionSet::chapter() const { return parts_.chapter->text(); }
+QString QuestionSet::chapter() const
+{
+    return parts_.chapter->text();
+}
 
-QString QuestionSet::count() const { return parts_.count->text(); }
+QString QuestionSet::count() const
+{
+    return parts_.count->text();
+}
 
-QString QuestionSet::lastMark() const { return parts_.lastMark->text(); }
+QString QuestionSet::lastMark() const
+{
+    return parts_.lastMark->text();
+}
 
-QString QuestionSet::route() const { return parts_.route->text(); }
+QString QuestionSet::route() const
+{
+    return parts_.route->text();
+}
 
-void QuestionSet::setRoute(const QString& route) { parts_.route->setText(route); }
+void QuestionSet::setRoute(const QString& route)
+{
+    parts_.route->setText(route);
+}
 
-QString QuestionSet::answerMode() const { return parts_.answerMode->text(); }
+QString QuestionSet::answerMode() const
+{
+    return parts_.answerMode->text();
+}
 
-void QuestionSet::setAnswerMode(const QString& code) { parts_.answerMode->setText(code); }
+void QuestionSet::setAnswerMode(const QString& code)
+{
+    parts_.answerMode->setText(code);
+}
 
 } // namespace questionsets

@@ -11,7 +11,7 @@ namespace forms {
 class Form;
 class StatusBar;
 class TextBox;
-}
+} // namespace forms
 
 namespace questionsets {
 
@@ -36,15 +36,15 @@ class QuestionSet {
 public:
     // The window's controls the set works through; all of them outlive it.
     struct Parts {
-        data::DataControl* cursor;   // the set's records
-        forms::TextBox* call;        // bound: the current record's database number
-        forms::TextBox* chapter;     // bound: the current record's chapter; empty exactly without a record
-        forms::TextBox* marker;      // a chapter title, "Snore", "Sneeze", "YAYAYA"
-        forms::TextBox* count;       // records in the set
-        forms::TextBox* lastMark;    // database number of the set's last record
-        forms::TextBox* route;       // level filter "1", "2", else both levels
-        forms::TextBox* answerMode;  // answer-mode code "U", "DU", "S", "D", "F"
-        forms::StatusBar* status;    // its panel "Chapter" holds the caption
+        data::DataControl* cursor;  // the set's records
+        forms::TextBox* call;       // bound: the current record's database number
+        forms::TextBox* chapter;    // bound: the current record's chapter; empty exactly without a record
+        forms::TextBox* marker;     // a chapter title, "Snore", "Sneeze", "YAYAYA"
+        forms::TextBox* count;      // records in the set
+        forms::TextBox* lastMark;   // database number of the set's last record
+        forms::TextBox* route;      // level filter "1", "2", else both levels
+        forms::TextBox* answerMode; // answer-mode code "U", "DU", "S", "D", "F"
+        forms::StatusBar* status;   // its panel "Chapter" holds the caption
     };
 
     QuestionSet(const Parts& parts, SetDisplay& display);

@@ -20,9 +20,12 @@ namespace {
 QString levelCondition(Level level)
 {
     switch (level) {
-    case Level::One: return QStringLiteral(" And FF = ") + data::sqlText(markers::levelOne);
-    case Level::Two: return QStringLiteral(" And FF = ") + data::sqlText(markers::levelTwo);
-    case Level::Both: break;
+    case Level::One:
+        return QStringLiteral(" And FF = ") + data::sqlText(markers::levelOne);
+    case Level::Two:
+        return QStringLiteral(" And FF = ") + data::sqlText(markers::levelTwo);
+    case Level::Both:
+        break;
     }
     return {};
 }

@@ -19,8 +19,8 @@ namespace {
 
 // The question fields a saved row keeps, each from the set's field of the
 // same name; the record's key, picked letter, picture and video are not kept.
-const char* const keptFields[] = {"Call", "Answer", "QNUM", "Question", "A", "B", "C", "D",
-                                  "E", "Chapter", "X", "Memo", "Page", "FF", "Elephant"};
+const char* const keptFields[] = {"Call", "Answer",  "QNUM", "Question", "A",    "B",  "C",       "D",
+                                  "E",    "Chapter", "X",    "Memo",     "Page", "FF", "Elephant"};
 
 } // namespace
 

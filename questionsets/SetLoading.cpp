@@ -9,11 +9,17 @@ using data::sqlText;
 
 namespace {
 
-QString levelText(Level level) { return level == Level::One ? markers::levelOne : markers::levelTwo; }
+QString levelText(Level level)
+{
+    return level == Level::One ? markers::levelOne : markers::levelTwo;
+}
 
 } // namespace
 
-QString chapterQuery(const QString& title) { return QStringLiteral("SELECT * FROM table1 where Chapter=") + sqlText(title); }
+QString chapterQuery(const QString& title)
+{
+    return QStringLiteral("SELECT * FROM table1 where Chapter=") + sqlText(title);
+}
 
 Level levelOf(const QString& route)
 {

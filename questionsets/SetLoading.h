@@ -20,9 +20,9 @@ Level levelOf(const QString& route);
 
 // The set menus of the question window. A marker other than "Snore" is
 // taken as a chapter title.
-QString orderQuery(const QString& marker);       // "Order Questions"
-QString randomizeQuery(const QString& marker);   // "Randomize Questions"
-QString resetLevelsQuery(const QString& marker); // "Reset To Display Both Levels"
+QString orderQuery(const QString& marker);         // "Order Questions"
+QString randomizeQuery(const QString& marker);     // "Randomize Questions"
+QString resetLevelsQuery(const QString& marker);   // "Reset To Display Both Levels"
 QString resetChapterQuery(const QString& chapter); // "Reset Chapter"
 // The random tests keep the first `count` rows of a random order.
 QString currentChapterTestQuery(int count, const QString& chapter, Level level);

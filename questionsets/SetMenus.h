@@ -43,9 +43,9 @@ bool showLevel(QuestionSet& set, const QString& level);
 // Each keeps to the level filter; false when there is nothing to review (the
 // user was told).
 
-bool showDrillSet(QuestionSet& set);      // questions marked when answered wrongly
-bool showChapterWrong(QuestionSet& set);  // wrongly answered questions of the chapter on screen
-bool showAllWrong(QuestionSet& set);      // every wrongly answered question
+bool showDrillSet(QuestionSet& set);     // questions marked when answered wrongly
+bool showChapterWrong(QuestionSet& set); // wrongly answered questions of the chapter on screen
+bool showAllWrong(QuestionSet& set);     // every wrongly answered question
 
 // ---- Number searches (NumberSearch.cpp) ----------------------------------------------
 

@@ -37,8 +37,8 @@ void onButtonFace(QWidget& control)
 frmSelect::frmSelect()
 {
     const QSize design = forms::rectFromTwips(0, 0, designWidth, designHeight).size();
-    forms::shapeWindow(*this, {"frmSelect", "Create A Random Test From Multiple Chapters", design,
-                               forms::Start::CentredOnScreen});
+    forms::shapeWindow(
+        *this, {"frmSelect", "Create A Random Test From Multiple Chapters", design, forms::Start::CentredOnScreen});
     QWidget& canvas = *forms::makeScrollingCanvas(*this, design);
 
     fxBack = new appearance::SkinBackground(&canvas);
@@ -57,8 +57,8 @@ frmSelect::frmSelect()
     designChapterLists(canvas);
     designTestOptions(canvas);
 
-    forms::setTabOrder(*this, {"List1", "List2", "cmdClear", "chkTitle", "txtTitle", "opt1", "opt2", "optAll",
-                               "txtNum", "cmdCreate", "cmdExit"});
+    forms::setTabOrder(*this, {"List1", "List2", "cmdClear", "chkTitle", "txtTitle", "opt1", "opt2", "optAll", "txtNum",
+                               "cmdCreate", "cmdExit"});
 }
 
 frmSelect::~frmSelect() = default;
@@ -84,7 +84,11 @@ void frmSelect::designChapterLists(QWidget& canvas)
         void (W::*dragDrop)(const QString&);
     } lists[] = {
         {&W::List1, "List1", "Available Chapters", {240, 420, 3255, 2790}, &W::List1_MouseDown, &W::List1_DragDrop},
-        {&W::List2, "List2", "Chapters To Include In Random Test", {3720, 420, 3255, 2790}, &W::List2_MouseDown,
+        {&W::List2,
+         "List2",
+         "Chapters To Include In Random Test",
+         {3720, 420, 3255, 2790},
+         &W::List2_MouseDown,
          &W::List2_DragDrop},
     };
     const QPixmap dragIcon = QPixmap::fromImage(art::chapterDragPicture());
@@ -101,7 +105,13 @@ void frmSelect::designChapterLists(QWidget& canvas)
     }
 
     static const forms::BoxDesign<W> boxes[] = {
-        {&W::txtCount, "txtCount", "Chapter Count", {7200, 420, 735, 375}, nullptr, nullptr, forms::TextBox::SingleLine,
+        {&W::txtCount,
+         "txtCount",
+         "Chapter Count",
+         {7200, 420, 735, 375},
+         nullptr,
+         nullptr,
+         forms::TextBox::SingleLine,
          forms::Locked},
     };
     forms::buildBoxes(*this, canvas, boxes);

@@ -37,21 +37,21 @@ public:
     ~frmSelect() override;
 
     // ---- The chapter list -------------------------------------------------
-    data::DataControl* Data1;    // Table4, the chapter list
-    forms::TextBox* txtChapter;  // hidden, bound to Data1's Chapter while the list is filled
+    data::DataControl* Data1;   // Table4, the chapter list
+    forms::TextBox* txtChapter; // hidden, bound to Data1's Chapter while the list is filled
 
     // ---- Choosing chapters ------------------------------------------------
-    forms::Label* Label1;        // "Available Chapters"
-    forms::ListBox* List1;       // chapters that can still be chosen
-    forms::Label* Label2;        // "Chapters To Include In Random Test"
-    forms::ListBox* List2;       // the chosen chapters, in the order they were dropped
-    forms::Label* Label3;        // "Chapter Count"
-    forms::TextBox* txtCount;    // the number of chosen chapters, "0" to "24"
+    forms::Label* Label1;     // "Available Chapters"
+    forms::ListBox* List1;    // chapters that can still be chosen
+    forms::Label* Label2;     // "Chapters To Include In Random Test"
+    forms::ListBox* List2;    // the chosen chapters, in the order they were dropped
+    forms::Label* Label3;     // "Chapter Count"
+    forms::TextBox* txtCount; // the number of chosen chapters, "0" to "24"
     forms::CommandButton* cmdClear;
 
     // ---- Title, level and size of the test ----------------------------------
-    forms::CheckBox* chkTitle;   // opens and closes the title box
-    forms::TextBox* txtTitle;    // "Enter Test Title Here!" until the check box is first used
+    forms::CheckBox* chkTitle; // opens and closes the title box
+    forms::TextBox* txtTitle;  // "Enter Test Title Here!" until the check box is first used
     forms::Frame* fraLevel;
     forms::OptionButton* opt1;   // "Level 1"
     forms::OptionButton* opt2;   // "Level 2"

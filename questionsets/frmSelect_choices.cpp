@@ -14,9 +14,15 @@ using forms::leaveOnError;
 
 // A press anywhere on a list drags it, whichever button; an empty list has
 // nothing to drag.
-void frmSelect::List1_MouseDown(int, int, int, int) { List1->drag(); }
+void frmSelect::List1_MouseDown(int, int, int, int)
+{
+    List1->drag();
+}
 
-void frmSelect::List2_MouseDown(int, int, int, int) { List2->drag(); }
+void frmSelect::List2_MouseDown(int, int, int, int)
+{
+    List2->drag();
+}
 
 void frmSelect::List2_DragDrop(const QString& source)
 {
@@ -75,6 +81,9 @@ void frmSelect::chkTitle_Click()
     }
 }
 
-void frmSelect::cmdExit_Click() { Unload(); }
+void frmSelect::cmdExit_Click()
+{
+    Unload();
+}
 
 } // namespace questionsets

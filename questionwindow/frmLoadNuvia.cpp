@@ -36,7 +36,13 @@ frmLoadNuvia::frmLoadNuvia()
 
     using W = frmLoadNuvia;
     static const forms::BoxDesign<W> boxes[] = {
-        {&W::Text1, "Text1", "Instructions", {120, 120, 7080, 1620}, nullptr, nullptr, forms::TextBox::MultiLine,
+        {&W::Text1,
+         "Text1",
+         "Instructions",
+         {120, 120, 7080, 1620},
+         nullptr,
+         nullptr,
+         forms::TextBox::MultiLine,
          forms::Locked},
     };
     forms::buildBoxes(*this, *canvas, boxes);

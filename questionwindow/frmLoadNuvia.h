@@ -28,9 +28,9 @@ class frmLoadNuvia : public forms::Form {
 public:
     frmLoadNuvia();
 
-    forms::TextBox* Text1;         // the instructions, locked
-    forms::OptionButton* Option1;  // "Windows XP"
-    forms::OptionButton* Option2;  // "Windows 95, 98, NT, 2000,98 SE, Windows ME"
+    forms::TextBox* Text1;          // the instructions, locked
+    forms::OptionButton* Option1;   // "Windows XP"
+    forms::OptionButton* Option2;   // "Windows 95, 98, NT, 2000,98 SE, Windows ME"
     forms::CommandButton* Command1; // "Install"
 
     void Command1_Click();

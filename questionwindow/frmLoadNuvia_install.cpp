@@ -33,8 +33,8 @@ void frmLoadNuvia::Command1_Click()
     const QString title = QStringLiteral("Brisolt Speaks");
     const QStringList installers = speechInstallers(choice());
     if (installers.isEmpty()) {
-        forms::msgBox(QStringLiteral("You must first choose your operating system"), forms::vbOKOnly | forms::vbCritical,
-                      title);
+        forms::msgBox(QStringLiteral("You must first choose your operating system"),
+                      forms::vbOKOnly | forms::vbCritical, title);
         return;
     }
     forms::App& app = forms::App::current();
@@ -42,9 +42,9 @@ void frmLoadNuvia::Command1_Click()
         try {
             platform::shell(app.file(platform::programPath(installer)));
         } catch (const platform::RuntimeError& error) {
-            forms::msgBox(QStringLiteral("The speech components could not be installed.\n\n%1")
-                              .arg(error.description()),
-                          forms::vbOKOnly | forms::vbCritical, title);
+            forms::msgBox(
+                QStringLiteral("The speech components could not be installed.\n\n%1").arg(error.description()),
+                forms::vbOKOnly | forms::vbCritical, title);
             return;
         }
     }

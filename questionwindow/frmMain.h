@@ -32,11 +32,11 @@ namespace printing {
 struct PrintedQuestion;
 struct SetTitle;
 enum class PageReferences;
-}
+} // namespace printing
 namespace speech {
 class Character;
 class CharacterControl;
-}
+} // namespace speech
 namespace spell {
 class SpellChecker;
 }
@@ -80,25 +80,25 @@ public:
     data::DataControl* Data6; // never opened
 
     // Boxes bound to Data1's fields.
-    forms::TextBox* txtCall;      // Call: "Database #"
-    forms::TextBox* txtNum;       // QNUM: "Question #"
-    forms::TextBox* txtChapter;   // Chapter; empty exactly when the set has no current record
-    forms::TextBox* txtLevel;     // FF
-    forms::TextBox* txtQuestion;  // Question
-    forms::TextBox* txtA;         // A
-    forms::TextBox* txtB;         // B
-    forms::TextBox* txtC;         // C
-    forms::TextBox* txtD;         // D
-    forms::TextBox* txtAnswer;    // Answer: the correct letter, hidden while answering
-    forms::TextBox* txtNotes;     // Memo
-    forms::TextBox* txtSnoop;     // Snoop: the letter picked last
-    forms::TextBox* txtX;         // x: "Y" wrong, "N" right
-    forms::TextBox* txtElephant;  // Elephant: "X" marked for drill
-    forms::TextBox* txtPicBox;    // picbox
-    forms::TextBox* txtReturn;    // ID
-    forms::TextBox* txtFile1;     // d_strip1: picture file name
-    forms::TextBox* txtVideo1;    // Video: video file name
-    forms::PictureBox* Picture1;  // picture held in the row
+    forms::TextBox* txtCall;     // Call: "Database #"
+    forms::TextBox* txtNum;      // QNUM: "Question #"
+    forms::TextBox* txtChapter;  // Chapter; empty exactly when the set has no current record
+    forms::TextBox* txtLevel;    // FF
+    forms::TextBox* txtQuestion; // Question
+    forms::TextBox* txtA;        // A
+    forms::TextBox* txtB;        // B
+    forms::TextBox* txtC;        // C
+    forms::TextBox* txtD;        // D
+    forms::TextBox* txtAnswer;   // Answer: the correct letter, hidden while answering
+    forms::TextBox* txtNotes;    // Memo
+    forms::TextBox* txtSnoop;    // Snoop: the letter picked last
+    forms::TextBox* txtX;        // x: "Y" wrong, "N" right
+    forms::TextBox* txtElephant; // Elephant: "X" marked for drill
+    forms::TextBox* txtPicBox;   // picbox
+    forms::TextBox* txtReturn;   // ID
+    forms::TextBox* txtFile1;    // d_strip1: picture file name
+    forms::TextBox* txtVideo1;   // Video: video file name
+    forms::PictureBox* Picture1; // picture held in the row
 
     forms::TextBox* txtCheckqnum; // Data2: qnum
 
@@ -121,21 +121,21 @@ public:
     forms::TextBox* txtCloneTotal;
 
     // ---- Set bookkeeping and markers (hidden) ------------------------------
-    forms::TextBox* txtQ;              // set marker: a chapter title, "Snore", "Sneeze", "YAYAYA"
-    forms::TextBox* txtCount;          // records in the set
-    forms::TextBox* txtMark;           // Call of the set's last record
-    forms::TextBox* txtRoute;          // level filter "1", "2", else both
-    forms::TextBox* txtContentsRoute;  // "1", "2", "3": the contents window activated last
-    forms::TextBox* txtBe;             // answer-mode code "U", "DU", "S", "D", "F"
-    forms::TextBox* txtClone;          // saved session marker
-    forms::TextBox* txtReturn2;        // transport return key
-    forms::TextBox* txtNew;            // "New" while a new question is entered
-    forms::TextBox* txtAlreadyAnswered;// counted-once flag "1" / "2"
-    forms::TextBox* txtTimeMe;         // when the window was last activated
-    forms::TextBox* txtTime;           // last stop-watch text
-    forms::TextBox* txtFileName;       // full picture path
-    forms::TextBox* txtVideo;          // full video path
-    forms::TextBox* txtPresent;        // the character's last reading: "Nuvia" or "Presentation"
+    forms::TextBox* txtQ;               // set marker: a chapter title, "Snore", "Sneeze", "YAYAYA"
+    forms::TextBox* txtCount;           // records in the set
+    forms::TextBox* txtMark;            // Call of the set's last record
+    forms::TextBox* txtRoute;           // level filter "1", "2", else both
+    forms::TextBox* txtContentsRoute;   // "1", "2", "3": the contents window activated last
+    forms::TextBox* txtBe;              // answer-mode code "U", "DU", "S", "D", "F"
+    forms::TextBox* txtClone;           // saved session marker
+    forms::TextBox* txtReturn2;         // transport return key
+    forms::TextBox* txtNew;             // "New" while a new question is entered
+    forms::TextBox* txtAlreadyAnswered; // counted-once flag "1" / "2"
+    forms::TextBox* txtTimeMe;          // when the window was last activated
+    forms::TextBox* txtTime;            // last stop-watch text
+    forms::TextBox* txtFileName;        // full picture path
+    forms::TextBox* txtVideo;           // full video path
+    forms::TextBox* txtPresent;         // the character's last reading: "Nuvia" or "Presentation"
 
     // Record copies: follow every move; reading aloud and printing use them.
     forms::TextBox* txtQuestion2;
@@ -147,7 +147,7 @@ public:
     forms::TextBox* txtNotes2;
 
     // ---- Score board and verdicts ----------------------------------------
-    forms::TextBox* txtUser;            // current user's last name
+    forms::TextBox* txtUser; // current user's last name
     forms::TextBox* txtCorrect;
     forms::TextBox* txtIncorrect;
     forms::TextBox* txtTotal;
@@ -156,7 +156,7 @@ public:
     forms::TextBox* txtSA;              // verdict "Correct" / "Incorrect"
     forms::Frame* fraSpeed;             // Turbo verdict frame
     forms::TextBox* txtSpeed;
-    forms::Frame* fraTurbo;             // frame with the label "TurboAnswer"
+    forms::Frame* fraTurbo; // frame with the label "TurboAnswer"
 
     // ---- Answers ---------------------------------------------------------
     forms::OptionButton* optA;
@@ -188,53 +188,53 @@ public:
     forms::CommandButton* cmdSave;
     forms::CommandButton* cmdNew;
     forms::CommandButton* cmdDelete;
-    forms::CommandButton* cmdShow;       // "Show Picture"
-    forms::CommandButton* cmdHide;       // "Hide Picture"
+    forms::CommandButton* cmdShow; // "Show Picture"
+    forms::CommandButton* cmdHide; // "Hide Picture"
     forms::CommandButton* cmdShowVideo;
     forms::CommandButton* cmdHideVideo;
-    forms::CommandButton* cmdShowNotes;  // "Notes"
-    forms::CommandButton* cmdNotes;      // "Hide" on the notes palette
-    forms::CommandButton* cmdSnoop;      // "Clear Snoop" on the notes palette
-    forms::CommandButton* cmdScore;      // "Take A Peak At Your Score"
-    forms::CommandButton* cmdCheat;      // "Hide Your Score Again"
-    forms::CommandButton* cmdTerms;      // "Terminology"
-    forms::CommandButton* cmdNuvia;      // "Nuvia Read"
-    forms::CommandButton* cmdNuviaStop;  // "Nuvia Stop"
-    forms::CommandButton* cmdReadAll;    // "Presentation"
-    forms::CommandButton* cmdAdd;        // "Transport"
-    forms::CommandButton* cmdReturn;     // "Return"
+    forms::CommandButton* cmdShowNotes; // "Notes"
+    forms::CommandButton* cmdNotes;     // "Hide" on the notes palette
+    forms::CommandButton* cmdSnoop;     // "Clear Snoop" on the notes palette
+    forms::CommandButton* cmdScore;     // "Take A Peak At Your Score"
+    forms::CommandButton* cmdCheat;     // "Hide Your Score Again"
+    forms::CommandButton* cmdTerms;     // "Terminology"
+    forms::CommandButton* cmdNuvia;     // "Nuvia Read"
+    forms::CommandButton* cmdNuviaStop; // "Nuvia Stop"
+    forms::CommandButton* cmdReadAll;   // "Presentation"
+    forms::CommandButton* cmdAdd;       // "Transport"
+    forms::CommandButton* cmdReturn;    // "Return"
 
     // ---- Pictures, video, notes, background ------------------------------
     forms::ImageBox* skin;     // the skin picture behind everything
     forms::ImageBox* FXImage1; // the question's picture file
     forms::Frame* fraVideo;
     media::MediaPlayer* Video;
-    forms::Frame* fraNotes;    // the notes palette
-    QString Dir1Path;          // the folder list's path: the program folder
-    QString File1Path;         // the file list's path: base of picture and video paths
+    forms::Frame* fraNotes; // the notes palette
+    QString Dir1Path;       // the folder list's path: the program folder
+    QString File1Path;      // the file list's path: base of picture and video paths
 
     // ---- Progress, pace, clock, bars, character --------------------------
     XP_ProgressBar* ProgressBar1;
-    forms::Slider* Slider1;    // reading pace in seconds
-    forms::Timer* Timer2;      // the clock, 500 ms
-    forms::Timer* Timer3;      // read-aloud answer pause
-    forms::StatusBar* Status;  // panels "Chapter", (maker), "Watch", "Time", "State"
+    forms::Slider* Slider1;   // reading pace in seconds
+    forms::Timer* Timer2;     // the clock, 500 ms
+    forms::Timer* Timer3;     // read-aloud answer pause
+    forms::StatusBar* Status; // panels "Chapter", (maker), "Watch", "Time", "State"
     forms::Toolbar* tbToolBar;
     speech::CharacterControl* Agent1;
     hosting::ControlHost* QvDateInput1; // the date-input control; empty without its library
 
     // ---- Menus -----------------------------------------------------------
     forms::Menu* mnuFile;
-    forms::Menu* mnuUser;       // "Enter User Information"
-    forms::Menu* mnuBuild;      // "Build Test Package"
-    forms::Menu* mnuEnd;        // "End"
+    forms::Menu* mnuUser;  // "Enter User Information"
+    forms::Menu* mnuBuild; // "Build Test Package"
+    forms::Menu* mnuEnd;   // "End"
     forms::Menu* mnuEdit;
     forms::Menu* mnuCut;
     forms::Menu* mnuCopy;
     forms::Menu* mnuPaste;
-    forms::Menu* mnuRenumber;   // "Re-Number Database Number"
-    forms::Menu* mnuReNumChap;  // "Re-Number Chapter Numbers"
-    forms::Menu* mnuRelabel;    // "Re-Label Chapter Title"
+    forms::Menu* mnuRenumber;  // "Re-Number Database Number"
+    forms::Menu* mnuReNumChap; // "Re-Number Chapter Numbers"
+    forms::Menu* mnuRelabel;   // "Re-Label Chapter Title"
     forms::Menu* mnuView;
     forms::Menu* mnuChap;
     forms::Menu* mnuData;
@@ -246,13 +246,13 @@ public:
     forms::Menu* mnuStatus;
     forms::Menu* mnuAll;
     forms::Menu* mnuOptions;
-    forms::Menu* mnuKwed;              // "Search Questions For Keywords"
-    forms::Menu* mnuChapterNumSearch;  // "Search For A Specific Chapter Question Number"
-    forms::Menu* mnuDatabaseNum;       // "Search For A Specific Database Question Number"
+    forms::Menu* mnuKwed;             // "Search Questions For Keywords"
+    forms::Menu* mnuChapterNumSearch; // "Search For A Specific Chapter Question Number"
+    forms::Menu* mnuDatabaseNum;      // "Search For A Specific Database Question Number"
     forms::Menu* mnuResetChapter;
     forms::Menu* mnuSaveThisSession;
     forms::Menu* mnuLastSession;
-    forms::Menu* mnuRecord;            // "Clear Snoop Memory On Exit"
+    forms::Menu* mnuRecord; // "Clear Snoop Memory On Exit"
     forms::Menu* mnuUse;
     forms::Menu* mnuBypass;
     forms::Menu* mnuSpeed;
@@ -261,23 +261,23 @@ public:
     forms::Menu* mnuFlash;
     forms::ControlArray<forms::Menu> mnuStart; // 0 "Start Stop Watch", 1 "Stop Stop Watch"
     forms::Menu* mnuSkin;
-    forms::Menu* mnuPictures;          // "&Images"
-    forms::Menu* mnuAddPicture;        // "Add Picture To Question"
-    forms::Menu* mnuAddVideo;          // "Add Video To Question"
+    forms::Menu* mnuPictures;                       // "&Images"
+    forms::Menu* mnuAddPicture;                     // "Add Picture To Question"
+    forms::Menu* mnuAddVideo;                       // "Add Video To Question"
     forms::ControlArray<forms::Menu> mnuImagesShow; // presentation pictures on / off
     forms::Menu* mnuQuestions;
     forms::Menu* mnuLock;
     forms::Menu* mnuUnlock;
-    forms::Menu* mnuFF1;               // "Display Level 1 Questions Only"
-    forms::Menu* mnuFF2;               // "Display Level 2 Questions Only"
-    forms::Menu* mnuReset;             // "Reset To Display Both Levels"
-    forms::Menu* mnuAddNotes;          // "View Notes Palette"
-    forms::Menu* mnuX;                 // "Display Incorrectly Answered Questions - By Chapter"
-    forms::Menu* mnuX2;                // "Display All Incorrectly Answered Questions"
-    forms::Menu* mnuClear;             // "Clear Memory"
-    forms::Menu* mnuElephant1;         // "Drill Questions Saved In Elephant Mode"
+    forms::Menu* mnuFF1;       // "Display Level 1 Questions Only"
+    forms::Menu* mnuFF2;       // "Display Level 2 Questions Only"
+    forms::Menu* mnuReset;     // "Reset To Display Both Levels"
+    forms::Menu* mnuAddNotes;  // "View Notes Palette"
+    forms::Menu* mnuX;         // "Display Incorrectly Answered Questions - By Chapter"
+    forms::Menu* mnuX2;        // "Display All Incorrectly Answered Questions"
+    forms::Menu* mnuClear;     // "Clear Memory"
+    forms::Menu* mnuElephant1; // "Drill Questions Saved In Elephant Mode"
     forms::Menu* mnuResetDatabase;
-    forms::Menu* mnuMemory;            // "Clear Elephant Mode Memory"
+    forms::Menu* mnuMemory; // "Clear Elephant Mode Memory"
     forms::Menu* mnuCurrent;
     forms::Menu* mnuMultiple;
     forms::Menu* mnuEntire;
@@ -289,8 +289,8 @@ public:
     forms::Menu* mnuShowBalloon;
     forms::Menu* mnuHideBalloon;
     forms::Menu* mnuNuviaTells;
-    forms::Menu* mnuNuviaAct;          // hidden
-    forms::Menu* mnuBot;               // "Nuvia Clipboard Reader"
+    forms::Menu* mnuNuviaAct; // hidden
+    forms::Menu* mnuBot;      // "Nuvia Clipboard Reader"
     forms::Menu* mnuHelp;
     forms::Menu* mnuContents;
     forms::Menu* mnuWebsite;
@@ -380,10 +380,10 @@ public:
     void cmdNuvia_Click();
     void cmdNuviaStop_Click();
     void Agent1_Bookmark(int tag);
-    void cmdReadAll_Click();         // one presentation item
+    void cmdReadAll_Click();          // one presentation item
     void Video_PlayEnded(int result); // the result is not read
-    void mnuReadNuvia_Click();       // the read-aloud mode: reads the current record
-    void Timer3_Timer();             // the answer pause is over
+    void mnuReadNuvia_Click();        // the read-aloud mode: reads the current record
+    void Timer3_Timer();              // the answer pause is over
     void mnuHideNuvia_Click();
     void mnuUseNuvia_Click();
     void mnuShowBalloon_Click();
@@ -467,12 +467,12 @@ private:
     // A file under the file list's folder (the program folder): subfolder and name.
     QString fileListPath(const QString& subfolder, const QString& name) const;
     void enablePictureDrag();
-    void prepareMove();             // options cleared, correct answer and verdict hidden
-    void refreshNotesButton();      // "Notes" shown exactly when the record has notes
+    void prepareMove();        // options cleared, correct answer and verdict hidden
+    void refreshNotesButton(); // "Notes" shown exactly when the record has notes
     void hideAnswersForFlashCards();
     void replayAnswerMode();
     void applySkin();
-    bool offerNewQuestion();        // false when declined: the window was unloaded
+    bool offerNewQuestion(); // false when declined: the window was unloaded
     void activationDisplay();
     void walkSet(const std::function<void()>& eachRecord);
     void recountSet();

@@ -49,7 +49,10 @@ std::optional<SkinLook> findSkin(const QString& name)
 
 } // namespace
 
-void frmMain::setContentsRoute(const QString& route) { txtContentsRoute->setText(route); }
+void frmMain::setContentsRoute(const QString& route)
+{
+    txtContentsRoute->setText(route);
+}
 
 void frmMain::Form_Activate()
 {

@@ -69,9 +69,8 @@ void applyLayout(frmMain& w, const ModeLayout& mode)
     for (QWidget* box : {static_cast<QWidget*>(w.txtCorrect), static_cast<QWidget*>(w.txtIncorrect),
                          static_cast<QWidget*>(w.txtTotal), static_cast<QWidget*>(w.txtScore)})
         setShown(box, mode.scoreBoxes);
-    for (QWidget* choice : {static_cast<QWidget*>(w.txtA), static_cast<QWidget*>(w.txtB),
-                            static_cast<QWidget*>(w.txtC), static_cast<QWidget*>(w.txtD),
-                            static_cast<QWidget*>(w.optA), static_cast<QWidget*>(w.optB),
+    for (QWidget* choice : {static_cast<QWidget*>(w.txtA), static_cast<QWidget*>(w.txtB), static_cast<QWidget*>(w.txtC),
+                            static_cast<QWidget*>(w.txtD), static_cast<QWidget*>(w.optA), static_cast<QWidget*>(w.optB),
                             static_cast<QWidget*>(w.optC), static_cast<QWidget*>(w.optD)})
         setShown(choice, mode.answerChoices);
     for (int index : w.lblA.indexes())
@@ -107,36 +106,34 @@ void switchMode(frmMain& w, const ModeLayout& mode)
 void frmMain::mnuUse_Click()
 {
     switchMode(*this, {markers::useAnswerWord, QStringLiteral("Using Answer Button"), markers::useAnswerCode, false,
-                       &frmMain::mnuUse,
-                       true, true, true, false, false, true, false, false, false, true, true, true});
+                       &frmMain::mnuUse, true, true, true, false, false, true, false, false, false, true, true, true});
 }
 
 void frmMain::mnuBypass_Click()
 {
-    switchMode(*this, {markers::bypassWord, QStringLiteral("Bypassing Answer Button"), markers::bypassCode,
-                       false, &frmMain::mnuBypass,
-                       true, true, false, false, false, true, false, false, false, true, true, true});
+    switchMode(*this,
+               {markers::bypassWord, QStringLiteral("Bypassing Answer Button"), markers::bypassCode, false,
+                &frmMain::mnuBypass, true, true, false, false, false, true, false, false, false, true, true, true});
 }
 
 void frmMain::mnuSpeed_Click()
 {
-    switchMode(*this, {markers::turboWord, QStringLiteral("Turbo Answer"), markers::turboCode, true,
-                       &frmMain::mnuSpeed,
+    switchMode(*this, {markers::turboWord, QStringLiteral("Turbo Answer"), markers::turboCode, true, &frmMain::mnuSpeed,
                        false, false, false, false, false, false, unchanged, true, unchanged, true, unchanged, true});
 }
 
 void frmMain::mnuTell_Click()
 {
-    switchMode(*this, {markers::hideScoreWord, QStringLiteral("Hiding Score"), markers::hideScoreCode, true,
-                       &frmMain::mnuTell,
-                       false, false, false, true, unchanged, false, false, false, false, false, true, unchanged});
+    switchMode(*this,
+               {markers::hideScoreWord, QStringLiteral("Hiding Score"), markers::hideScoreCode, true, &frmMain::mnuTell,
+                false, false, false, true, unchanged, false, false, false, false, false, true, unchanged});
 }
 
 void frmMain::mnuFlash_Click()
 {
-    switchMode(*this, {markers::flashCardWord, QStringLiteral("Flash Card Mode"), markers::flashCardCode, false,
-                       &frmMain::mnuFlash,
-                       true, true, true, false, false, true, false, false, false, true, false, true});
+    switchMode(*this,
+               {markers::flashCardWord, QStringLiteral("Flash Card Mode"), markers::flashCardCode, false,
+                &frmMain::mnuFlash, true, true, true, false, false, true, false, false, false, true, false, true});
 }
 
 } // namespace questionwindow

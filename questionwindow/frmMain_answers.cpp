@@ -23,7 +23,6 @@ constexpr int verdictRed = 255;     // "Incorrect" in both
 constexpr QLatin1String nextQuestionTag("\\mrk=5\\");
 constexpr QLatin1String lastQuestionTag("\\mrk=6\\");
 
-
 void stop(speech::Character* character)
 {
     if (character)
@@ -36,7 +35,10 @@ void speak(speech::Character* character, const QString& text)
         character->speak(text);
 }
 
-QString letterOf(int index) { return QString(QLatin1Char(char('A' + index))); }
+QString letterOf(int index)
+{
+    return QString(QLatin1Char(char('A' + index)));
+}
 
 // Sub-step: the letter of the selected option, empty with none selected.
 QString pickedLetter(const frmMain& w)
@@ -50,7 +52,10 @@ QString pickedLetter(const frmMain& w)
     return picked;
 }
 
-bool isLastQuestion(const frmMain& w) { return w.txtCall->text() == w.txtMark->text(); }
+bool isLastQuestion(const frmMain& w)
+{
+    return w.txtCall->text() == w.txtMark->text();
+}
 
 void addOne(forms::TextBox* counter)
 {
@@ -131,8 +136,8 @@ void judgeAndSpeak(frmMain& w, const QString& letter, speech::Character* speaker
         w.txtSA->setText(QStringLiteral("Incorrect"));
         w.txtSA->setForeColor(verdictRed);
         stop(speaker);
-        speak(speaker, QStringLiteral("That is incorrect. The correct Answer is ") + w.txtAnswer->text()
-                             + QLatin1Char('.'));
+        speak(speaker,
+              QStringLiteral("That is incorrect. The correct Answer is ") + w.txtAnswer->text() + QLatin1Char('.'));
         const forms::TextBox* answers[] = {w.txtA, w.txtB, w.txtC, w.txtD};
         const int correct = answerIndex(w.txtAnswer->text());
         if (correct >= 0) {
@@ -154,10 +159,22 @@ void judgeAndSpeak(frmMain& w, const QString& letter, speech::Character* speaker
 
 } // namespace
 
-void frmMain::optA_Click() { pickAnswer(QStringLiteral("A")); }
-void frmMain::optB_Click() { pickAnswer(QStringLiteral("B")); }
-void frmMain::optC_Click() { pickAnswer(QStringLiteral("C")); }
-void frmMain::optD_Click() { pickAnswer(QStringLiteral("D")); }
+void frmMain::optA_Click()
+{
+    pickAnswer(QStringLiteral("A"));
+}
+void frmMain::optB_Click()
+{
+    pickAnswer(QStringLiteral("B"));
+}
+void frmMain::optC_Click()
+{
+    pickAnswer(QStringLiteral("C"));
+}
+void frmMain::optD_Click()
+{
+    pickAnswer(QStringLiteral("D"));
+}
 
 void frmMain::pickAnswer(const QString& letter)
 {
@@ -232,8 +249,8 @@ void frmMain::cmdAnswer_Click()
             speak(speaker, QStringLiteral("Incorrect"));
             cmdNuvia->setVisible(true);
             cmdNuviaStop->setVisible(false);
-            speak(speaker, QStringLiteral(" The correct answer should have been ") + txtAnswer->text()
-                                 + QLatin1Char('.'));
+            speak(speaker,
+                  QStringLiteral(" The correct answer should have been ") + txtAnswer->text() + QLatin1Char('.'));
             const forms::TextBox* copies[] = {txtA2, txtB2, txtC2, txtD2};
             const int correct = answerIndex(txtAnswer->text());
             if (correct >= 0)
@@ -262,12 +279,11 @@ void frmMain::cmdAnswer_Click()
 
 void frmMain::cmdScore_Click()
 {
-    const QString question = QStringLiteral("Do You Really Think It Is Necessary To Cheat And Look At Your Score")
-                             + QLatin1Char('\n')
-                             + QStringLiteral("Wouldn't It Be Better To Endure The Pressures Of The Unknown?")
-                             + QLatin1Char('\n')
-                             + QStringLiteral("If That Is Too Much Pressure For You Then Go Ahead And Just Click Yes. "
-                                              "If Not, Click On No And Forge Ahead");
+    const QString question =
+        QStringLiteral("Do You Really Think It Is Necessary To Cheat And Look At Your Score") + QLatin1Char('\n')
+        + QStringLiteral("Wouldn't It Be Better To Endure The Pressures Of The Unknown?") + QLatin1Char('\n')
+        + QStringLiteral("If That Is Too Much Pressure For You Then Go Ahead And Just Click Yes. "
+                         "If Not, Click On No And Forge Ahead");
     const QString title = QStringLiteral("Brisolt Speaks");
     if (forms::msgBox(question, forms::vbYesNoCancel, title) != forms::vbYes) {
         forms::msgBox(QStringLiteral("You Are Bold!"), forms::vbOKOnly + forms::vbExclamation, title);

@@ -288,9 +288,9 @@ void frmMain::loadQuestionPicture()
     const QString path = txtFileName->text();
     if (FXImage1->setPicture(path) || txtFile1->text().isEmpty())
         return;
-    FXImage1->showNote(QStringLiteral("The picture cannot be shown: the file \"%1\" is %2.")
-                           .arg(txtFile1->text(), QFileInfo(path).isFile() ? QStringLiteral("damaged")
-                                                                          : QStringLiteral("missing")));
+    FXImage1->showNote(
+        QStringLiteral("The picture cannot be shown: the file \"%1\" is %2.")
+            .arg(txtFile1->text(), QFileInfo(path).isFile() ? QStringLiteral("damaged") : QStringLiteral("missing")));
 }
 
 void frmMain::cmdShow_Click()

@@ -56,8 +56,8 @@ void frmMain::setEditLock(bool locked)
 {
     // The panel says which way the lock went, so it never still reads
     // "Questions Locked" over questions open to typing.
-    Status->panel(markers::chapterPanel)->setText(locked ? QStringLiteral("Questions Locked")
-                                                         : QStringLiteral("Questions Unlocked"));
+    Status->panel(markers::chapterPanel)
+        ->setText(locked ? QStringLiteral("Questions Locked") : QStringLiteral("Questions Unlocked"));
     for (forms::CommandButton* button : {cmdSave, cmdNew, cmdDelete})
         button->setEnabled(!locked);
     for (forms::TextBox* box : {txtChapter, txtQuestion, txtAnswer, txtCall, txtA, txtB, txtC, txtD, txtNotes, txtNum})
@@ -123,11 +123,11 @@ constexpr int black = 0;
 // The six edit boxes and what their events do.
 struct EditBox {
     forms::TextBox* frmMain::*box;
-    const char* letter;  // txtFocus
-    const char* word;    // txtClip
-    bool typingColour;   // typing colours the flag box
-    bool leavingEdits;   // leaving the box counts as a change
-    int answer;          // the answer a click on it picks while locked; -1 none
+    const char* letter; // txtFocus
+    const char* word;   // txtClip
+    bool typingColour;  // typing colours the flag box
+    bool leavingEdits;  // leaving the box counts as a change
+    int answer;         // the answer a click on it picks while locked; -1 none
 };
 
 constexpr EditBox editBoxes[] = {
@@ -335,9 +335,9 @@ bool runOrTell(const QString& consequence, const forms::Statement& step)
         }
     });
     if (failure) {
-        forms::msgBox(QStringLiteral("%1\n\nError %2: %3").arg(consequence).arg(failure->number()).arg(
-                          failure->description()),
-                      forms::vbOKOnly | forms::vbExclamation, QStringLiteral("Brisolt Software"));
+        forms::msgBox(
+            QStringLiteral("%1\n\nError %2: %3").arg(consequence).arg(failure->number()).arg(failure->description()),
+            forms::vbOKOnly | forms::vbExclamation, QStringLiteral("Brisolt Software"));
     }
     return ran;
 }
@@ -416,8 +416,7 @@ void frmMain::cmdDelete_Click()
                                      forms::vbYesNoCancel, QStringLiteral("Brisolt"));
     const QString chapter = txtChapter->text().isEmpty() ? txtQ->text() : txtChapter->text();
     if (answer == forms::vbYes) {
-        if (!runOrTell(QStringLiteral("The question could not be deleted."),
-                       [&] { Data1->recordset().deleteRow(); }))
+        if (!runOrTell(QStringLiteral("The question could not be deleted."), [&] { Data1->recordset().deleteRow(); }))
             return;
         // The question before takes its place; the first one's follower takes the first's.
         bestEffort({
@@ -436,8 +435,8 @@ void frmMain::cmdDelete_Click()
     if (!Data1->hasRecordset() || Data1->recordset().recordCount() > 0)
         return;
 
-    const int add = forms::msgBox(QStringLiteral("No Records, Add Some?"), forms::vbYesNoCancel,
-                                  QStringLiteral("Brisolt Speaks"));
+    const int add =
+        forms::msgBox(QStringLiteral("No Records, Add Some?"), forms::vbYesNoCancel, QStringLiteral("Brisolt Speaks"));
     if (add != forms::vbYes) {
         Unload();
         return;

@@ -149,7 +149,7 @@ void frmMain::spellCheckSet()
                       forms::vbOKOnly + forms::vbExclamation);
     if (VSSpell1->errorsHandled() > 0)
         forms::msgBox(QStringLiteral("Done spell checking. ") + QString::number(VSSpell1->errorsHandled())
-                      + QStringLiteral(" typing errors handled."),
+                          + QStringLiteral(" typing errors handled."),
                       forms::vbOKOnly);
 }
 

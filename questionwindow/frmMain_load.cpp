@@ -93,7 +93,8 @@ void frmMain::Form_Load()
     for (const char* key : {"Bold", "Italic", "Underline", "Align Left", "Center", "Align Right"})
         bestEffort({[&] { tbToolBar->button(QString::fromLatin1(key))->setEnabled(false); }});
 
-    bestEffort({[&] { Agent1->load(markers::characterName, forms::App::current().file(QStringLiteral("\\tamsel.acs"))); }});
+    bestEffort(
+        {[&] { Agent1->load(markers::characterName, forms::App::current().file(QStringLiteral("\\tamsel.acs"))); }});
 
     // Balloon and presentation pictures: the item on offer is the opposite of
     // the stored choice; any other stored text leaves both items offered.

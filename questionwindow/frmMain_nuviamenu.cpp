@@ -60,7 +60,10 @@ void frmMain::mnuHideBalloon_Click()
     mnuHideBalloon->setVisible(false);
 }
 
-void frmMain::mnuNuviaTells_Click() { mnuNuviaTells->setChecked(!mnuNuviaTells->checked()); }
+void frmMain::mnuNuviaTells_Click()
+{
+    mnuNuviaTells->setChecked(!mnuNuviaTells->checked());
+}
 
 void frmMain::mnuImagesShow_Click(int /*index*/)
 {

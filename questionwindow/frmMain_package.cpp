@@ -7,6 +7,9 @@
 
 namespace questionwindow {
 
-void frmMain::mnuBuild_Click() { forms::form<printing::frmPackage>().Show(); }
+void frmMain::mnuBuild_Click()
+{
+    forms::form<printing::frmPackage>().Show();
+}
 
 } // namespace questionwindow

@@ -7,6 +7,9 @@
 
 namespace questionwindow {
 
-void frmMain::mnuBot_Click() { forms::form<frmSpeak>().Show(); }
+void frmMain::mnuBot_Click()
+{
+    forms::form<frmSpeak>().Show();
+}
 
 } // namespace questionwindow

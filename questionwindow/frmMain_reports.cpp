@@ -77,8 +77,7 @@ void frmMain::printQuickReport()
     // Cancel leaves the print document as it was.
     if (answer == forms::vbCancel)
         return;
-    printQuickReport(answer == forms::vbYes ? printing::PageReferences::included
-                                            : printing::PageReferences::leftOut);
+    printQuickReport(answer == forms::vbYes ? printing::PageReferences::included : printing::PageReferences::leftOut);
 }
 
 void frmMain::printQuickReport(printing::PageReferences references)
@@ -92,8 +91,8 @@ void frmMain::printQuickReport(printing::PageReferences references)
         walkSet([&] { rows.push_back({printedRecord(), txtSnoop->text()}); });
         if (!rows.empty())
             Data1->recordset().moveFirst();
-        result = printing::composeQuickReport(printing::printDocument(), rows, printing::storedPrintSettings(),
-                                              score, title, references);
+        result = printing::composeQuickReport(printing::printDocument(), rows, printing::storedPrintSettings(), score,
+                                              title, references);
     }
     if (reportComposed(result))
         printing::showDocument(printing::constructedTestPackage, printing::Return::toCaller);
@@ -114,8 +113,8 @@ void frmMain::printPictureAlbum()
         if (!questions.empty())
             Data1->recordset().moveFirst();
         printing::AlbumPictures pictures;
-        result = printing::composePictureAlbum(printing::printDocument(), questions,
-                                               printing::storedPrintSettings(), title, pictures);
+        result = printing::composePictureAlbum(printing::printDocument(), questions, printing::storedPrintSettings(),
+                                               title, pictures);
     }
     if (reportComposed(result))
         printing::showDocument(printing::constructedTestPackage, printing::Return::toCaller);
@@ -130,11 +129,17 @@ printing::ScoreSummary printing::questionWindowScore()
     return questionwindow::scoreSummary(forms::form<questionwindow::frmMain>());
 }
 
-void printing::printQuickReport() { forms::form<questionwindow::frmMain>().printQuickReport(); }
+void printing::printQuickReport()
+{
+    forms::form<questionwindow::frmMain>().printQuickReport();
+}
 
 void printing::printQuickReport(PageReferences references)
 {
     forms::form<questionwindow::frmMain>().printQuickReport(references);
 }
 
-void printing::printPictureAlbum() { forms::form<questionwindow::frmMain>().printPictureAlbum(); }
+void printing::printPictureAlbum()
+{
+    forms::form<questionwindow::frmMain>().printPictureAlbum();
+}

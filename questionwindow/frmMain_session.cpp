@@ -51,8 +51,7 @@ void frmMain::mnuSaveThisSession_Click()
             if (answer != forms::vbYes)
                 return;
             questionsets::replaceSavedSession(
-                questionSet(), *Data5,
-                {txtCorrect->text(), txtIncorrect->text(), txtScore->text(), txtTotal->text()});
+                questionSet(), *Data5, {txtCorrect->text(), txtIncorrect->text(), txtScore->text(), txtTotal->text()});
             cmdHide->setVisible(false);
             cmdShow->setVisible(false);
         }

@@ -28,19 +28,37 @@ void frmMain::mnuRand_Click()
     mnuOrder->setEnabled(true);
 }
 
-void frmMain::mnuCurrent_Click() { questionsets::drawChapterTest(questionSet()); }
+void frmMain::mnuCurrent_Click()
+{
+    questionsets::drawChapterTest(questionSet());
+}
 
 // The test is built in a window of its own, which keeps its choices between
 // tests.
-void frmMain::mnuMultiple_Click() { forms::form<questionsets::frmSelect>().Show(); }
+void frmMain::mnuMultiple_Click()
+{
+    forms::form<questionsets::frmSelect>().Show();
+}
 
-void frmMain::mnuEntire_Click() { questionsets::drawBankTest(questionSet()); }
+void frmMain::mnuEntire_Click()
+{
+    questionsets::drawBankTest(questionSet());
+}
 
-void frmMain::mnuReset_Click() { questionsets::resetLevels(questionSet()); }
+void frmMain::mnuReset_Click()
+{
+    questionsets::resetLevels(questionSet());
+}
 
-void frmMain::mnuResetChapter_Click() { questionsets::resetChapter(questionSet()); }
+void frmMain::mnuResetChapter_Click()
+{
+    questionsets::resetChapter(questionSet());
+}
 
-void frmMain::mnuResetDatabase_Click() { questionsets::resetToBank(questionSet()); }
+void frmMain::mnuResetDatabase_Click()
+{
+    questionsets::resetToBank(questionSet());
+}
 
 // ---- One level: without its questions the user goes back to the contents ------------
 
@@ -78,9 +96,15 @@ void frmMain::mnuX2_Click()
 
 // ---- Searches ------------------------------------------------------------------------
 
-void frmMain::mnuChapterNumSearch_Click() { questionsets::searchChapterNumber(questionSet()); }
+void frmMain::mnuChapterNumSearch_Click()
+{
+    questionsets::searchChapterNumber(questionSet());
+}
 
-void frmMain::mnuDatabaseNum_Click() { questionsets::searchDatabaseNumber(questionSet()); }
+void frmMain::mnuDatabaseNum_Click()
+{
+    questionsets::searchDatabaseNumber(questionSet());
+}
 
 // The window's progress bar tells how far a first search indexed the bank; a
 // search the user gives up after a miss closes the window.

@@ -10,7 +10,10 @@
 
 namespace questionwindow {
 
-void frmMain::cmdTerms_Click() { forms::form<printing::frmSearch>().showToBrowse(); }
+void frmMain::cmdTerms_Click()
+{
+    forms::form<printing::frmSearch>().showToBrowse();
+}
 
 // The selection travels on the clipboard; with no question field marked the
 // clipboard stays empty and the library opens without a lookup to show.

@@ -83,7 +83,7 @@ void frmMain::tbToolBar_ButtonClick(const QString& key)
                               : key == QLatin1String("Center")   ? Qt::AlignHCenter
                                                                  : Qt::AlignRight);
         }
-    // The lock keys run crosswise: "Lock" shows while locked and unlocks.
+        // The lock keys run crosswise: "Lock" shows while locked and unlocks.
     } else if (key == QLatin1String("Unlock")) {
         bestEffort({
             [&] { tbToolBar->button(QStringLiteral("Lock"))->setVisible(true); },

@@ -9,7 +9,10 @@
 
 namespace questionwindow {
 
-void frmMain::mnuUser_Click() { forms::form<printing::frmID>().Show(); }
+void frmMain::mnuUser_Click()
+{
+    forms::form<printing::frmID>().Show();
+}
 
 } // namespace questionwindow
 

@@ -240,8 +240,7 @@ QString frmMain::timeText(const QTime& time)
 
 QString frmMain::generalDateText(const QDateTime& moment)
 {
-    return QLocale::system().toString(moment.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
-           timeText(moment.time());
+    return QLocale::system().toString(moment.date(), QLocale::ShortFormat) + QLatin1Char(' ') + timeText(moment.time());
 }
 
 // Writes the panel only when the time text changed, about once a second.
@@ -265,10 +264,22 @@ void frmMain::Status_PanelClick(int index)
 }
 
 // Help menu: windows that open beside the question window.
-void frmMain::mnuContents_Click() { helpmenu::ShowHelpContents(); }
-void frmMain::mnuWebsite_Click() { forms::form<helpmenu::frmBrowser>().Show(); }
-void frmMain::mnuAbout_Click() { forms::form<helpmenu::frmAbout>().Show(); }
-void frmMain::mnuSkin_Click() { forms::form<appearance::frmSkin>().Show(); }
+void frmMain::mnuContents_Click()
+{
+    helpmenu::ShowHelpContents();
+}
+void frmMain::mnuWebsite_Click()
+{
+    forms::form<helpmenu::frmBrowser>().Show();
+}
+void frmMain::mnuAbout_Click()
+{
+    forms::form<helpmenu::frmAbout>().Show();
+}
+void frmMain::mnuSkin_Click()
+{
+    forms::form<appearance::frmSkin>().Show();
+}
 
 } // namespace questionwindow
 

@@ -18,8 +18,8 @@ frmSpeak::frmSpeak()
     // as the buttons so none is cut at its bottom edge.
     forms::shapeWindow(*this, {"frmSpeak", "Nuvia Reads", forms::rectFromTwips(0, 0, 2055, 375).size(),
                                forms::Start::AsPlaced, true,
-                               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint});
+                               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                                   | Qt::MSWindowsFixedSizeDialogHint});
     auto* canvas = new QWidget(this);
     setCentralWidget(canvas);
 
@@ -35,8 +35,7 @@ frmSpeak::frmSpeak()
     };
     forms::buildButtons(*this, *canvas, buttons);
     static const forms::BoxDesign<W> boxes[] = {
-        {&W::txtSpeak, "txtSpeak", "Text read aloud", {0, 960, 2055, 735}, nullptr, nullptr,
-         forms::TextBox::MultiLine},
+        {&W::txtSpeak, "txtSpeak", "Text read aloud", {0, 960, 2055, 735}, nullptr, nullptr, forms::TextBox::MultiLine},
         {&W::Text1, "Text1", "Closing marker", {0, 1800, 1215, 285}},
     };
     forms::buildBoxes(*this, *canvas, boxes);

@@ -26,7 +26,10 @@ QString readerSpeech(const QString& boxText)
     return boxText;
 }
 
-speech::Character& frmSpeak::character() const { return Agent1->character(markers::characterName); }
+speech::Character& frmSpeak::character() const
+{
+    return Agent1->character(markers::characterName);
+}
 
 // Without its character the reader says so once and is not put above the
 // other windows; its buttons then do nothing.

@@ -11,19 +11,19 @@ namespace markers {
 
 // ---- Set marker: frmMain.txtQ, and the pressed caption txtK of every contents window
 // Any other text is a chapter title.
-inline constexpr QLatin1StringView wholeBank{"Snore"};   // the whole question table
-inline constexpr QLatin1StringView drillSet{"Sneeze"};   // the drill set, or every wrongly answered question
-inline constexpr QLatin1StringView chapterWrong{"YAYAYA"}; // the wrongly answered questions of one chapter
+inline constexpr QLatin1StringView wholeBank{"Snore"};         // the whole question table
+inline constexpr QLatin1StringView drillSet{"Sneeze"};         // the drill set, or every wrongly answered question
+inline constexpr QLatin1StringView chapterWrong{"YAYAYA"};     // the wrongly answered questions of one chapter
 inline constexpr QLatin1StringView unlockedByNumber{"Unlock"}; // unlocked by a double click on the database number
 // Never written by a set; the printed titles still honour it with the multi-chapter test's title.
 inline constexpr QLatin1StringView selectedChapters{"Select"};
 
 // ---- Answer-mode code: frmMain.txtBe, read by every answer step
-inline constexpr QLatin1StringView useAnswerCode{"U"};     // judged by the Answer button
-inline constexpr QLatin1StringView bypassCode{"DU"};       // judged and spoken at the pick
-inline constexpr QLatin1StringView turboCode{"S"};         // judged at the pick, verdict kept in the Turbo box
-inline constexpr QLatin1StringView hideScoreCode{"D"};     // judged at the pick, score hidden
-inline constexpr QLatin1StringView flashCardCode{"F"};     // no verdict: the Answer button turns the card
+inline constexpr QLatin1StringView useAnswerCode{"U"}; // judged by the Answer button
+inline constexpr QLatin1StringView bypassCode{"DU"};   // judged and spoken at the pick
+inline constexpr QLatin1StringView turboCode{"S"};     // judged at the pick, verdict kept in the Turbo box
+inline constexpr QLatin1StringView hideScoreCode{"D"}; // judged at the pick, score hidden
+inline constexpr QLatin1StringView flashCardCode{"F"}; // no verdict: the Answer button turns the card
 
 // ---- Answer-mode word: frmContents.txtState, the stored answer mode
 inline constexpr QLatin1StringView useAnswerWord{"Use"};
@@ -49,7 +49,7 @@ inline constexpr QLatin1StringView levelOne{"1"};
 inline constexpr QLatin1StringView levelTwo{"2"};
 
 // ---- Counted-once flag: frmMain.txtAlreadyAnswered
-inline constexpr QLatin1StringView notYetCounted{"1"}; // the next verdict on this question counts
+inline constexpr QLatin1StringView notYetCounted{"1"};  // the next verdict on this question counts
 inline constexpr QLatin1StringView alreadyCounted{"2"}; // this visit's verdict has been counted
 
 // ---- Record memories: the stored x, Elephant and picbox, and frmMain.txtNew
@@ -62,7 +62,7 @@ inline constexpr QLatin1StringView pictureShown{"2"};   // picbox: the question 
 inline constexpr QLatin1StringView noPictureShown{"1"}; // picbox: a picture, if any, stays hidden
 
 // ---- Question hub: frmBank.txtLook
-inline constexpr QLatin1StringView hubIdle{"txtLook"};     // the hub was activated or cancelled
+inline constexpr QLatin1StringView hubIdle{"txtLook"};        // the hub was activated or cancelled
 inline constexpr QLatin1StringView hubTransport{"Transport"}; // a chapter was picked, or a transport ran
 
 // ---- Saved session: frmMain.txtClone after a load, and the Clone field of every saved row
@@ -70,15 +70,15 @@ inline constexpr QLatin1StringView sessionLoaded{"Cloning"};
 inline constexpr QLatin1StringView savedSessionRow{"CloneItBaby"};
 
 // ---- Last reading: frmMain.txtPresent
-inline constexpr QLatin1StringView readButtonReading{"Nuvia"};        // the read button's reading
+inline constexpr QLatin1StringView readButtonReading{"Nuvia"};          // the read button's reading
 inline constexpr QLatin1StringView presentationReading{"Presentation"}; // the presentation
 
 // ---- Print preview route: frmPrint.txtRoute; any other text returns nowhere
 inline constexpr QLatin1StringView terminologyRoute{"Terms"}; // leaving the preview shows the terminology window
 
 // ---- Terminology lookup marker: frmSearch.txtClip; any other text looks the clipboard up
-inline constexpr QLatin1StringView browseTerms{"Cat"};          // the activation looks nothing up
-inline constexpr QLatin1StringView lookUpClipboardTerm{"Dog"};  // the question window's "Terms" key
+inline constexpr QLatin1StringView browseTerms{"Cat"};         // the activation looks nothing up
+inline constexpr QLatin1StringView lookUpClipboardTerm{"Dog"}; // the question window's "Terms" key
 
 // ---- Status panel keys
 inline constexpr QLatin1StringView chapterPanel{"Chapter"}; // question window: the set or the last action

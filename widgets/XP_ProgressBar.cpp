@@ -54,8 +54,7 @@ ColorRef BlendColor(ColorRef a, ColorRef b, int k)
 
 } // namespace
 
-XP_ProgressBar::XP_ProgressBar(QWidget* parent)
-    : QWidget(parent), surface_(&ownSurface_)
+XP_ProgressBar::XP_ProgressBar(QWidget* parent) : QWidget(parent), surface_(&ownSurface_)
 {
     // Every paint covers the whole bar from the buffer.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -246,8 +245,7 @@ void XP_ProgressBar::resizeEvent(QResizeEvent*)
     setHdc();
 }
 
-void XP_ProgressBar::pDraw(gdi::DeviceContext& hdc, int xSrc, int ySrc, int width, int height, int xDest,
-                           int yDest)
+void XP_ProgressBar::pDraw(gdi::DeviceContext& hdc, int xSrc, int ySrc, int width, int height, int xDest, int yDest)
 {
     if (!buffer_)
         return;
@@ -316,13 +314,27 @@ void XP_ProgressBar::render()
     FillSolid(client_, style_ == 6 ? black : white);
 
     switch (drawingStyle()) {
-    case 3: DrawStyleFlat(); break;
-    case 4: DrawStyleEtched(); break;
-    case 5: DrawStyleFramed(); break;
-    case 6: DrawStyleDark(); break;
-    case 7: DrawStyleHatch(); break;
-    case 8: DrawStylePattern(); break;
-    case 9: DrawStyleGlass(); break;
+    case 3:
+        DrawStyleFlat();
+        break;
+    case 4:
+        DrawStyleEtched();
+        break;
+    case 5:
+        DrawStyleFramed();
+        break;
+    case 6:
+        DrawStyleDark();
+        break;
+    case 7:
+        DrawStyleHatch();
+        break;
+    case 8:
+        DrawStylePattern();
+        break;
+    case 9:
+        DrawStyleGlass();
+        break;
     default:
         LayoutBar();
         DrawBarBody();
@@ -490,17 +502,33 @@ void XP_ProgressBar::DrawFrame3D()
     const ColorRef inner = rgb(119, 119, 119);
     const Dot dots[] = {
         // top left
-        {0, 0, white}, {0, 1, edge1}, {0, 2, edge2}, {1, 0, edge3}, {1, 1, inner}, {2, 0, edge2},
+        {0, 0, white},
+        {0, 1, edge1},
+        {0, 2, edge2},
+        {1, 0, edge3},
+        {1, 1, inner},
+        {2, 0, edge2},
         {2, 2, frameShadow},
         // bottom left
-        {0, B - 1, white}, {1, B - 1, edge1}, {2, B - 1, edge2}, {0, B - 3, edge2}, {0, B - 2, edge3},
+        {0, B - 1, white},
+        {1, B - 1, edge1},
+        {2, B - 1, edge2},
+        {0, B - 3, edge2},
+        {0, B - 2, edge3},
         {1, B - 2, inner},
         // top right
-        {R - 1, 0, white}, {R - 1, 1, frameShadow}, {R - 1, 2, edge2}, {R - 2, 2, frameShadow},
+        {R - 1, 0, white},
+        {R - 1, 1, frameShadow},
+        {R - 1, 2, edge2},
+        {R - 2, 2, frameShadow},
         {R - 2, 1, frameBorder},
         // bottom right
-        {R - 1, B - 1, white}, {R - 1, B - 2, frameShadow}, {R - 1, B - 3, edge2}, {R - 2, B - 2, inner},
-        {R - 2, B - 1, frameShadow}, {R - 3, B - 1, edge2},
+        {R - 1, B - 1, white},
+        {R - 1, B - 2, frameShadow},
+        {R - 1, B - 3, edge2},
+        {R - 2, B - 2, inner},
+        {R - 2, B - 1, frameShadow},
+        {R - 3, B - 1, edge2},
     };
     for (const Dot& dot : dots)
         surface_->setPixel(dot.x, dot.y, dot.colour);
@@ -585,8 +613,8 @@ void XP_ProgressBar::DrawStyleGlass()
 
 void XP_ProgressBar::DrawPercentText()
 {
-    const QString text = style_ == 2 ? QStringLiteral("Searching..")
-                                     : QString::number(drawnPercent()) + QStringLiteral(" %");
+    const QString text =
+        style_ == 2 ? QStringLiteral("Searching..") : QString::number(drawnPercent()) + QStringLiteral(" %");
     if (!showText_)
         return;
 

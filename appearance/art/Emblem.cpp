@@ -16,7 +16,10 @@ const QColor darkBrass(120, 78, 20);
 
 } // namespace
 
-QColor brass() { return QColor(232, 184, 84); }
+QColor brass()
+{
+    return QColor(232, 184, 84);
+}
 
 void paintEmblem(QPainter& painter, const QRectF& box)
 {

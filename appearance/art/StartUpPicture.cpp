@@ -24,8 +24,8 @@ QPainterPath flameTongue(QPointF base, qreal width, qreal height, qreal lean)
     QPainterPath path;
     const QPointF tip(base.x() + lean, base.y() - height);
     path.moveTo(base.x() - width / 2, base.y());
-    path.cubicTo(base.x() - width * 0.55, base.y() - height * 0.45, tip.x() - width * 0.25, tip.y() + height * 0.35, tip.x(),
-                 tip.y());
+    path.cubicTo(base.x() - width * 0.55, base.y() - height * 0.45, tip.x() - width * 0.25, tip.y() + height * 0.35,
+                 tip.x(), tip.y());
     path.cubicTo(tip.x() + width * 0.05, tip.y() + height * 0.40, base.x() + width * 0.60, base.y() - height * 0.35,
                  base.x() + width / 2, base.y());
     path.closeSubpath();
@@ -37,9 +37,9 @@ void paintFlames(QPainter& painter, const QRectF& area)
     // Heights and leans of a fixed row of tongues, so the picture is the same on every start.
     static constexpr struct {
         qreal x, height, lean;
-    } tongues[] = {{0.02, 0.70, 8},   {0.08, 0.95, -6}, {0.14, 0.60, 10}, {0.20, 0.85, 4},  {0.27, 0.55, -8},
-                   {0.33, 0.78, 6},   {0.40, 0.50, -4}, {0.47, 0.72, 9},  {0.54, 0.58, -7}, {0.61, 0.88, 5},
-                   {0.68, 0.62, -9},  {0.75, 0.98, 7},  {0.82, 0.66, -5}, {0.89, 0.90, 8},  {0.96, 0.74, -6}};
+    } tongues[] = {{0.02, 0.70, 8},  {0.08, 0.95, -6}, {0.14, 0.60, 10}, {0.20, 0.85, 4},  {0.27, 0.55, -8},
+                   {0.33, 0.78, 6},  {0.40, 0.50, -4}, {0.47, 0.72, 9},  {0.54, 0.58, -7}, {0.61, 0.88, 5},
+                   {0.68, 0.62, -9}, {0.75, 0.98, 7},  {0.82, 0.66, -5}, {0.89, 0.90, 8},  {0.96, 0.74, -6}};
     const qreal tongueWidth = area.width() / 9.0;
     for (int layer = 0; layer < 2; ++layer) {
         const qreal scale = layer == 0 ? 1.0 : 0.62;
@@ -50,8 +50,10 @@ void paintFlames(QPainter& painter, const QRectF& area)
         painter.setPen(Qt::NoPen);
         painter.setBrush(fire);
         for (const auto& tongue : tongues) {
-            const QPointF base(area.left() + tongue.x * area.width() + (layer ? tongueWidth * 0.2 : 0), area.bottom() + 2);
-            painter.drawPath(flameTongue(base, tongueWidth * scale, area.height() * tongue.height * scale, tongue.lean * scale));
+            const QPointF base(area.left() + tongue.x * area.width() + (layer ? tongueWidth * 0.2 : 0),
+                               area.bottom() + 2);
+            painter.drawPath(
+                flameTongue(base, tongueWidth * scale, area.height() * tongue.height * scale, tongue.lean * scale));
         }
     }
 }
@@ -73,8 +75,8 @@ void paintLadder(QPainter& painter, QPointF foot, QPointF head, qreal spread, co
     }
 }
 
-void drawText(QPainter& painter, const QRectF& box, int flags, const QString& text, const QFont& font, const QColor& colour,
-              qreal shadow)
+void drawText(QPainter& painter, const QRectF& box, int flags, const QString& text, const QFont& font,
+              const QColor& colour, qreal shadow)
 {
     painter.setFont(font);
     if (shadow > 0) {
@@ -169,13 +171,15 @@ QImage startUpPicture(const QSize& size, const QString& versionText)
     fitToWidth(subject, subjectLines[0], int(h * 0.045), textColumn.width());
     const qreal lineHeight = QFontMetricsF(subject).height();
     for (int line = 0; line < 2; ++line)
-        drawText(painter,
-                 QRectF(textColumn.left(), textColumn.top() + h * 0.30 + line * lineHeight, textColumn.width(), lineHeight),
-                 Qt::AlignLeft | Qt::AlignVCenter, subjectLines[line], subject, QColor(255, 240, 214), 2);
+        drawText(
+            painter,
+            QRectF(textColumn.left(), textColumn.top() + h * 0.30 + line * lineHeight, textColumn.width(), lineHeight),
+            Qt::AlignLeft | Qt::AlignVCenter, subjectLines[line], subject, QColor(255, 240, 214), 2);
 
     QFont details(family);
     details.setPixelSize(int(h * 0.030));
-    drawText(painter, QRectF(textColumn.left(), textColumn.top() + h * 0.30 + 2.6 * lineHeight, textColumn.width(), h * 0.12),
+    drawText(painter,
+             QRectF(textColumn.left(), textColumn.top() + h * 0.30 + 2.6 * lineHeight, textColumn.width(), h * 0.12),
              Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
              QStringLiteral("Chapter question banks \u2022 five answer modes \u2022 drill and review sets \u2022 "
                             "random tests \u2022 terminology library"),
@@ -185,8 +189,8 @@ QImage startUpPicture(const QSize& size, const QString& versionText)
     footer.setPixelSize(int(h * 0.028));
     footer.setBold(true);
     const QRectF footerBox(w * 0.05, h - h * 0.095, w * 0.90, h * 0.05);
-    drawText(painter, footerBox, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Loading the question banks\u2026"), footer,
-             QColor(255, 248, 236), 2);
+    drawText(painter, footerBox, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Loading the question banks\u2026"),
+             footer, QColor(255, 248, 236), 2);
     drawText(painter, footerBox, Qt::AlignRight | Qt::AlignVCenter, versionText, footer, QColor(255, 248, 236), 2);
     painter.end();
     return image;

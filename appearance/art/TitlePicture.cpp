@@ -48,8 +48,8 @@ QImage titlePicture(const QSize& size)
     flame.setColorAt(0.0, QColor(255, 214, 90));
     flame.setColorAt(0.55, QColor(236, 112, 28));
     flame.setColorAt(1.0, QColor(168, 24, 18));
-    drawOutlinedText(painter, QStringLiteral("drillbook"), name, width / 2, height * 0.60, flame,
-                     QColor(50, 12, 8), 2.0);
+    drawOutlinedText(painter, QStringLiteral("drillbook"), name, width / 2, height * 0.60, flame, QColor(50, 12, 8),
+                     2.0);
 
     // A rule between the name and the line below it.
     const qreal ruleY = height * 0.71;
@@ -60,8 +60,8 @@ QImage titlePicture(const QSize& size)
     line.setBold(true);
     line.setPixelSize(int(height * 0.18));
     line.setLetterSpacing(QFont::AbsoluteSpacing, 0.8);
-    drawOutlinedText(painter, QStringLiteral("Fire Fighter I & II Certification Study"), line, width / 2,
-                     height * 0.93, QColor(255, 250, 240), QColor(40, 20, 16), 1.6);
+    drawOutlinedText(painter, QStringLiteral("Fire Fighter I & II Certification Study"), line, width / 2, height * 0.93,
+                     QColor(255, 250, 240), QColor(40, 20, 16), 1.6);
     painter.end();
     return image;
 }

@@ -8,8 +8,28 @@ namespace art {
 namespace {
 
 enum class Picture {
-    New = 1, Open, Save, Print, Cut, Copy, Paste, Find, Camera, SpellCheck, Notes, Terms, Unlock, Lock, Help, Thesaurus,
-    Bold, Italic, Underline, AlignLeft, Center, AlignRight
+    New = 1,
+    Open,
+    Save,
+    Print,
+    Cut,
+    Copy,
+    Paste,
+    Find,
+    Camera,
+    SpellCheck,
+    Notes,
+    Terms,
+    Unlock,
+    Lock,
+    Help,
+    Thesaurus,
+    Bold,
+    Italic,
+    Underline,
+    AlignLeft,
+    Center,
+    AlignRight
 };
 
 void drawPage(QPainter& p, const QRectF& r)

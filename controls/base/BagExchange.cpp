@@ -75,8 +75,8 @@ bool BagExchange::pictureValue(const char* key, com::Ptr<com::Picture>& value)
     }
     const QVariant stored = bag_->value(name);
     const QByteArray bytes = stored.typeId() == QMetaType::QString
-        ? QByteArray::fromBase64(stored.toString().toLatin1())
-        : stored.toByteArray();
+                                 ? QByteArray::fromBase64(stored.toString().toLatin1())
+                                 : stored.toByteArray();
     value = pictureOf(bytes);
     return true;
 }
@@ -98,7 +98,7 @@ bool BagExchange::extent(QSize& himetric, const QSize& fallback)
 {
     std::int32_t width = himetric.width(), height = himetric.height();
     const bool ok = number<std::int32_t>("_ExtentX", width, fallback.width())
-        & number<std::int32_t>("_ExtentY", height, fallback.height());
+                    & number<std::int32_t>("_ExtentY", height, fallback.height());
     himetric = QSize(width, height);
     return ok;
 }

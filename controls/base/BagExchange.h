@@ -39,19 +39,51 @@ private:
 class ResetExchange final : public PropExchange {
 public:
     bool isLoading() const override { return true; }
-    bool version(std::uint32_t& value, std::uint32_t current) override { value = current; return true; }
-    bool shortValue(const char*, std::int16_t& v, std::int16_t f) override { v = f; return true; }
-    bool longValue(const char*, std::int32_t& v, std::int32_t f) override { v = f; return true; }
-    bool boolValue(const char*, std::int32_t& v, std::int32_t f) override { v = f; return true; }
-    bool colorValue(const char*, std::uint32_t& v, std::uint32_t f) override { v = f; return true; }
-    bool stringValue(const char*, QByteArray& v, const QByteArray& f) override { v = f; return true; }
+    bool version(std::uint32_t& value, std::uint32_t current) override
+    {
+        value = current;
+        return true;
+    }
+    bool shortValue(const char*, std::int16_t& v, std::int16_t f) override
+    {
+        v = f;
+        return true;
+    }
+    bool longValue(const char*, std::int32_t& v, std::int32_t f) override
+    {
+        v = f;
+        return true;
+    }
+    bool boolValue(const char*, std::int32_t& v, std::int32_t f) override
+    {
+        v = f;
+        return true;
+    }
+    bool colorValue(const char*, std::uint32_t& v, std::uint32_t f) override
+    {
+        v = f;
+        return true;
+    }
+    bool stringValue(const char*, QByteArray& v, const QByteArray& f) override
+    {
+        v = f;
+        return true;
+    }
     bool pictureValue(const char*, com::Ptr<com::Picture>& v) override
     {
         v = com::makePicture(com::PictureType::None);
         return true;
     }
-    bool fontValue(const char*, QFont& v, const QFont& f) override { v = f; return true; }
-    bool extent(QSize& h, const QSize& f) override { h = f; return true; }
+    bool fontValue(const char*, QFont& v, const QFont& f) override
+    {
+        v = f;
+        return true;
+    }
+    bool extent(QSize& h, const QSize& f) override
+    {
+        h = f;
+        return true;
+    }
 };
 
 } // namespace controls

@@ -63,8 +63,7 @@ void announce(QAccessibleEvent& event)
 
 ControlAccessible::ControlAccessible(QWidget* window, HostedControl& control)
     : QAccessibleWidget(window, control.accessibleRole()), control_(control)
-{
-}
+{}
 
 QAccessible::Role ControlAccessible::role() const
 {

@@ -34,7 +34,8 @@ const DispatchTable<HostedControl>& stockTable()
          [](HostedControl& c, const Variant& v) { c.setEnabled(argBool(v)); }},
         {stock::hWnd, "hWnd",
          [](HostedControl& c) { return Variant::i4(c.window() ? std::int32_t(c.window()->winId() & 0x7FFFFFFF) : 0); }},
-        {stock::refresh, "Refresh", nullptr, nullptr, [](HostedControl& c, std::span<Variant>) {
+        {stock::refresh, "Refresh", nullptr, nullptr,
+         [](HostedControl& c, std::span<Variant>) {
              if (c.window())
                  c.window()->repaint();
              return Variant();
@@ -291,7 +292,8 @@ void HostedControl::doPropExchange(PropExchange& exchange)
         // No window is wider or taller than 16-bit coordinates reach; a
         // larger stored extent is damage, and the control keeps its size.
         const QSize pixels(qvrun::xHimetricToPixels(himetric.width()), qvrun::yHimetricToPixels(himetric.height()));
-        if (pixels.width() > 0 && pixels.height() > 0 && pixels.width() <= kLargestSide && pixels.height() <= kLargestSide)
+        if (pixels.width() > 0 && pixels.height() > 0 && pixels.width() <= kLargestSide
+            && pixels.height() <= kLargestSide)
             size_ = pixels;
     }
     exchange.colorValue("BackColor", backColor_, 0x8000000F);
@@ -370,8 +372,14 @@ bool HostedControl::preTranslateKey(const QKeyEvent&)
     return false;
 }
 
-void HostedControl::onKeyDown(QKeyEvent& key) { key.ignore(); }
-void HostedControl::onKeyUp(QKeyEvent& key) { key.ignore(); }
+void HostedControl::onKeyDown(QKeyEvent& key)
+{
+    key.ignore();
+}
+void HostedControl::onKeyUp(QKeyEvent& key)
+{
+    key.ignore();
+}
 
 void HostedControl::onSetCursor()
 {

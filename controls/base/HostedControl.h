@@ -43,9 +43,8 @@ inline constexpr com::DispId aboutBox = -552;
 // and the announcement of bound-property changes, its events' connection
 // point, and a window that paints through onDraw. A control class adds its
 // own dispatch members and events and draws itself.
-class HostedControl : public com::Object<com::Dispatch, com::ConnectionPointContainer, com::Control,
-                                         com::PersistStream, com::PersistPropertyBag,
-                                         com::SpecifyPropertyPages, com::OleObject> {
+class HostedControl : public com::Object<com::Dispatch, com::ConnectionPointContainer, com::Control, com::PersistStream,
+                                         com::PersistPropertyBag, com::SpecifyPropertyPages, com::OleObject> {
 public:
     explicit HostedControl(const com::Guid& eventInterface);
 

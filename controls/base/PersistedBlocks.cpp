@@ -35,8 +35,7 @@ com::Ptr<com::Picture> pictureOf(const QByteArray& bytes)
     in >> type >> width >> height;
     QImage image;
     const qsizetype header = 12;
-    if (in.status() != QDataStream::Ok || (type != 1 && type != 3)
-        || !image.loadFromData(bytes.mid(header), "PNG"))
+    if (in.status() != QDataStream::Ok || (type != 1 && type != 3) || !image.loadFromData(bytes.mid(header), "PNG"))
         return com::makePicture(com::PictureType::None);
     return com::makePicture(com::PictureType(type), image);
 }

@@ -24,10 +24,7 @@ public:
         if (frame_)
             frame_->updateApply();
     }
-    void showMessage(const QString& title, const QString& text) override
-    {
-        QMessageBox::warning(frame_, title, text);
-    }
+    void showMessage(const QString& title, const QString& text) override { QMessageBox::warning(frame_, title, text); }
 
 private:
     QPointer<PropertyFrame> frame_;
@@ -39,7 +36,8 @@ PropertyFrame::PropertyFrame(QWidget* parent, const QString& caption, std::span<
 {
     setWindowTitle(caption);
     tabs_ = new QTabWidget(this);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Apply, this);
+    auto* buttons =
+        new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Apply, this);
     apply_ = buttons->button(QDialogButtonBox::Apply);
     connect(buttons, &QDialogButtonBox::accepted, this, &PropertyFrame::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &PropertyFrame::reject);

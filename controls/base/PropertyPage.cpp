@@ -282,8 +282,10 @@ bool PropertyPage::fieldValue(const PageField& field, QWidget* widget, Variant* 
         const int number = static_cast<QLineEdit*>(widget)->text().trimmed().toInt(&ok);
         const bool ranged = field.lowest != INT_MIN || field.highest != INT_MAX;
         if (!ok || number < field.lowest || number > field.highest) {
-            *message = ranged ? QStringLiteral("Please enter an integer between %1 and %2.").arg(field.lowest).arg(field.highest)
-                              : QStringLiteral("Please enter an integer.");
+            *message =
+                ranged
+                    ? QStringLiteral("Please enter an integer between %1 and %2.").arg(field.lowest).arg(field.highest)
+                    : QStringLiteral("Please enter an integer.");
             return false;
         }
         *value = Variant::i4(number);
@@ -339,7 +341,8 @@ Result PropertyPage::apply()
             // Every object gets the value, even when one before refused it.
             for (std::size_t n = 0; pageTakesIt && n < objects_.size(); ++n) {
                 ErrorInfo info;
-                if (failed(putProperty(objects_[n].get(), QString::fromLatin1(field.property), value, &info)) && taken) {
+                if (failed(putProperty(objects_[n].get(), QString::fromLatin1(field.property), value, &info))
+                    && taken) {
                     message = info.description.isEmpty() ? QString::fromLatin1(kInvalidValue) : info.description;
                     taken = false;
                 }

@@ -24,10 +24,10 @@ struct NamedColor {
 // Colours are kept blue-green-red, as the properties hold them; a system
 // colour is its index with the top bit set.
 const NamedColor standardColors[] = {
-    {"Black", 0x000000},  {"Maroon", 0x000080}, {"Green", 0x008000},   {"Olive", 0x008080},
-    {"Navy", 0x800000},   {"Purple", 0x800080}, {"Teal", 0x808000},    {"Gray", 0x808080},
-    {"Silver", 0xC0C0C0}, {"Red", 0x0000FF},    {"Lime", 0x00FF00},    {"Yellow", 0x00FFFF},
-    {"Blue", 0xFF0000},   {"Fuchsia", 0xFF00FF}, {"Aqua", 0xFFFF00},   {"White", 0xFFFFFF},
+    {"Black", 0x000000},  {"Maroon", 0x000080},  {"Green", 0x008000}, {"Olive", 0x008080},
+    {"Navy", 0x800000},   {"Purple", 0x800080},  {"Teal", 0x808000},  {"Gray", 0x808080},
+    {"Silver", 0xC0C0C0}, {"Red", 0x0000FF},     {"Lime", 0x00FF00},  {"Yellow", 0x00FFFF},
+    {"Blue", 0xFF0000},   {"Fuchsia", 0xFF00FF}, {"Aqua", 0xFFFF00},  {"White", 0xFFFFFF},
 };
 
 const NamedColor systemColors[] = {
@@ -71,8 +71,7 @@ QIcon swatch(std::uint32_t color)
 
 StockColorPage::StockColorPage(std::span<const char* const> properties)
     : PropertyPage(hidden(static_cast<OwnedDesign&>(*this), "Color", FieldKind::Integer, properties).design)
-{
-}
+{}
 
 void StockColorPage::onCreated(QWidget* window)
 {

@@ -16,8 +16,7 @@ namespace controls {
 StockPicturePage::StockPicturePage(std::span<const char* const> properties)
     : PropertyPage(hidden(static_cast<OwnedDesign&>(*this), "Picture", FieldKind::Text, properties).design),
       values_(properties.size())
-{
-}
+{}
 
 void StockPicturePage::onCreated(QWidget* window)
 {
@@ -52,7 +51,7 @@ void StockPicturePage::onCreated(QWidget* window)
             return;
         }
         const auto type = file.endsWith(QLatin1String(".ico"), Qt::CaseInsensitive) ? com::PictureType::Icon
-                                                                                     : com::PictureType::Bitmap;
+                                                                                    : com::PictureType::Bitmap;
         const auto picture = com::makePicture(type, image);
         choose(com::Variant::object(picture.get(), com::VarType::Dispatch));
     });

@@ -4,7 +4,6 @@
 
 #include <QIODevice>
 
-
 namespace controls {
 
 namespace {

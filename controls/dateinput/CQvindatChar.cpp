@@ -31,7 +31,10 @@ int currentFieldLength(const dateinput::DateEngine& e)
 
 } // namespace
 
-void CQvindatCtrl::beep() const { qvrun::messageBeep(); }
+void CQvindatCtrl::beep() const
+{
+    qvrun::messageBeep();
+}
 
 void CQvindatCtrl::OnChar(char typed, bool ctrl)
 {

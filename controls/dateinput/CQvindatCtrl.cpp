@@ -21,14 +21,22 @@ namespace {
 constexpr std::int16_t kSlash = 47;
 
 // A value from lowest to highest.
-bool within(int value, int lowest, int highest) { return value >= lowest && value <= highest; }
+bool within(int value, int lowest, int highest)
+{
+    return value >= lowest && value <= highest;
+}
 
 // The frame's properties as this control numbers them.
-constexpr controls::FrameIds kFrameIds{
-    .borderColor = dispid::BorderColor, .fillColor = dispid::FillColor, .lightColor = dispid::LightColor,
-    .shadowColor = dispid::ShadowColor, .textColor = dispid::TextColor, .alignment = dispid::Alignment,
-    .bevelSize = dispid::BevelSize, .bevelStyle = dispid::BevelStyle, .borderStyle = dispid::BorderStyle,
-    .fontStyle = dispid::FontStyle};
+constexpr controls::FrameIds kFrameIds{.borderColor = dispid::BorderColor,
+                                       .fillColor = dispid::FillColor,
+                                       .lightColor = dispid::LightColor,
+                                       .shadowColor = dispid::ShadowColor,
+                                       .textColor = dispid::TextColor,
+                                       .alignment = dispid::Alignment,
+                                       .bevelSize = dispid::BevelSize,
+                                       .bevelStyle = dispid::BevelStyle,
+                                       .borderStyle = dispid::BorderStyle,
+                                       .fontStyle = dispid::FontStyle};
 
 } // namespace
 
@@ -96,7 +104,7 @@ void CQvindatCtrl::takeText()
 bool CQvindatCtrl::partsWithinBounds(const dateinput::DateParts& d) const
 {
     return within(d.month, p_.minMonth, p_.maxMonth) && within(d.day, p_.minDay, p_.maxDay)
-        && within(d.year, p_.minYear, p_.maxYear);
+           && within(d.year, p_.minYear, p_.maxYear);
 }
 
 com::Result CQvindatCtrl::createWindow(QWidget* parent, const QRect& rect, QWidget** out)
@@ -201,32 +209,49 @@ void CQvindatCtrl::setShort(int id, std::int16_t v)
         setMousePointer(v, id);
         p_.mousePointer = v;
         return;
-    case dispid::Spin: return ranged(p_.spin, 0, 2);
-    case dispid::Indent: return ranged(p_.indent, 0, INT16_MAX);
-    case dispid::CaretHeight: return caretShape(p_.caretHeight);
-    case dispid::CaretWidth: return caretShape(p_.caretWidth);
+    case dispid::Spin:
+        return ranged(p_.spin, 0, 2);
+    case dispid::Indent:
+        return ranged(p_.indent, 0, INT16_MAX);
+    case dispid::CaretHeight:
+        return caretShape(p_.caretHeight);
+    case dispid::CaretWidth:
+        return caretShape(p_.caretWidth);
     case dispid::CaretStyle:
         if (!within(v, 0, 2))
             refuse();
         return caretShape(p_.caretStyle);
-    case dispid::CaretVAlign: return ranged(p_.caretVAlign, 0, 2);
-    case dispid::CaretInterval: return caretShape(p_.caretInterval);
-    case dispid::VAlignment: return ranged(p_.vAlignment, 0, 2);
+    case dispid::CaretVAlign:
+        return ranged(p_.caretVAlign, 0, 2);
+    case dispid::CaretInterval:
+        return caretShape(p_.caretInterval);
+    case dispid::VAlignment:
+        return ranged(p_.vAlignment, 0, 2);
     // The bounds keep Min at or below Max both ways.
-    case dispid::MaxDay: return ranged(p_.maxDay, std::max<int>(1, p_.minDay), 31);
-    case dispid::MaxMonth: return ranged(p_.maxMonth, std::max<int>(1, p_.minMonth), 12);
-    case dispid::MaxYear: return ranged(p_.maxYear, p_.minYear, 9999);
-    case dispid::MinDay: return ranged(p_.minDay, 0, p_.maxDay);
-    case dispid::MinMonth: return ranged(p_.minMonth, 0, p_.maxMonth);
-    case dispid::MinYear: return ranged(p_.minYear, 0, p_.maxYear);
+    case dispid::MaxDay:
+        return ranged(p_.maxDay, std::max<int>(1, p_.minDay), 31);
+    case dispid::MaxMonth:
+        return ranged(p_.maxMonth, std::max<int>(1, p_.minMonth), 12);
+    case dispid::MaxYear:
+        return ranged(p_.maxYear, p_.minYear, 9999);
+    case dispid::MinDay:
+        return ranged(p_.minDay, 0, p_.maxDay);
+    case dispid::MinMonth:
+        return ranged(p_.minMonth, 0, p_.maxMonth);
+    case dispid::MinYear:
+        return ranged(p_.minYear, 0, p_.maxYear);
     case dispid::Separator:
         p_.separator = v;
         invalidate();
         return;
-    case dispid::CurrentYear: return stored(p_.currentYear);
-    case dispid::CurrentDay: return stored(p_.currentDay);
-    case dispid::CurrentMonth: return stored(p_.currentMonth);
-    default: throw AutomationError{kMemberNotFound, {}, 0};
+    case dispid::CurrentYear:
+        return stored(p_.currentYear);
+    case dispid::CurrentDay:
+        return stored(p_.currentDay);
+    case dispid::CurrentMonth:
+        return stored(p_.currentMonth);
+    default:
+        throw AutomationError{kMemberNotFound, {}, 0};
     }
 }
 
@@ -234,12 +259,21 @@ void CQvindatCtrl::setLong(int id, std::int32_t v)
 {
     std::int32_t* member = nullptr;
     switch (id) {
-    case dispid::SpinDelay: member = &p_.spinDelay; break;
-    case dispid::SpinSpeed: member = &p_.spinSpeed; break;
-    case dispid::SpinChange: member = &p_.spinChange; break;
-    case dispid::SelStart: return setSelStart(v);
-    case dispid::SelLength: return setSelLength(v);
-    default: throw AutomationError{kMemberNotFound, {}, 0};
+    case dispid::SpinDelay:
+        member = &p_.spinDelay;
+        break;
+    case dispid::SpinSpeed:
+        member = &p_.spinSpeed;
+        break;
+    case dispid::SpinChange:
+        member = &p_.spinChange;
+        break;
+    case dispid::SelStart:
+        return setSelStart(v);
+    case dispid::SelLength:
+        return setSelLength(v);
+    default:
+        throw AutomationError{kMemberNotFound, {}, 0};
     }
     if (v < 0)
         refuse();
@@ -263,12 +297,22 @@ void CQvindatCtrl::setColor(int id, std::uint32_t v)
 void CQvindatCtrl::setBool(int id, std::int32_t v)
 {
     switch (id) {
-    case dispid::ReadOnly: p_.readOnly = v; break;
-    case dispid::AutoHScroll: p_.autoHScroll = v; break;
-    case dispid::CaretVisible: p_.caretVisible = v; break;
-    case dispid::FocusSelect: p_.focusSelect = v ? -1 : 0; break;
-    case dispid::AllowBlank: return setAllowBlank(v != 0);
-    default: throw AutomationError{kMemberNotFound, {}, 0};
+    case dispid::ReadOnly:
+        p_.readOnly = v;
+        break;
+    case dispid::AutoHScroll:
+        p_.autoHScroll = v;
+        break;
+    case dispid::CaretVisible:
+        p_.caretVisible = v;
+        break;
+    case dispid::FocusSelect:
+        p_.focusSelect = v ? -1 : 0;
+        break;
+    case dispid::AllowBlank:
+        return setAllowBlank(v != 0);
+    default:
+        throw AutomationError{kMemberNotFound, {}, 0};
     }
     changed(id);
 }
@@ -294,7 +338,7 @@ void CQvindatCtrl::setText(const QByteArray& given)
     e.text.assign(text.constData(), std::size_t(text.size()));
     constexpr auto wholeDays = dateinput::DayDigits::given;
     const bool passes = partsWithinBounds(e.ParseEditText(e.text, wholeDays))
-        && e.ReformatText(dateinput::parsePlain, wholeDays) == dateinput::dateAccepted;
+                        && e.ReformatText(dateinput::parsePlain, wholeDays) == dateinput::dateAccepted;
     e.incompleteFlag = false;
     if (!passes) {
         // Cancel and InvalidText come back by reference in their slots.
@@ -335,7 +379,8 @@ void CQvindatCtrl::setLanguage(const QByteArray& code)
         if (index < 0)
             return; // no code: nothing changes
         p_.languageNumber = std::int16_t(index);
-        p_.language = QByteArray(dateinput::languageCode(index).data(), qsizetype(dateinput::languageCode(index).size()));
+        p_.language =
+            QByteArray(dateinput::languageCode(index).data(), qsizetype(dateinput::languageCode(index).size()));
     }
     if (!window())
         return;

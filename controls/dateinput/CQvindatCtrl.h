@@ -173,7 +173,7 @@ private:
     Properties p_{};
     QRect spinUp_;
     QRect spinDown_;
-    int spinHeld_ = 0; // 1 the up button, 2 the down button
+    int spinHeld_ = 0;  // 1 the up button, 2 the down button
     int mouseMode_ = 0; // 1 selecting with the mouse, 2 and 3 a spin button held
     bool focus_ = false;
     bool keyDown_ = false;
@@ -182,7 +182,6 @@ private:
     // Fires SpinDelay after a press, then every SpinSpeed while the button
     // is held; the container's own event loop keeps running in between.
     QTimer spinTimer_;
-
 };
 
 } // namespace qvindat

@@ -16,18 +16,23 @@ using controls::singleByteIn;
 using controls::singleByteOut;
 
 #define QV_SHORT(NAME, FIELD) controls::shortMember<Ctrl, dispid::NAME, &P::FIELD>(#NAME)
-#define QV_LONG(NAME, FIELD)                                                                    \
-    Member<Ctrl>{dispid::NAME, #NAME, [](Ctrl& c) { return Variant::i4(c.properties().FIELD); }, \
-                 [](Ctrl& c, const Variant& v) { c.setLong(dispid::NAME, argI4(v)); }}
+#define QV_LONG(NAME, FIELD)                                                                                           \
+    Member<Ctrl>                                                                                                       \
+    {                                                                                                                  \
+        dispid::NAME, #NAME, [](Ctrl& c) { return Variant::i4(c.properties().FIELD); },                                \
+            [](Ctrl& c, const Variant& v) { c.setLong(dispid::NAME, argI4(v)); }                                       \
+    }
 #define QV_COLOR(NAME, FIELD) controls::colorMember<Ctrl, dispid::NAME, &P::FIELD>(#NAME)
 // Booleans are kept as the value given, and read back as that value.
-#define QV_BOOL(NAME, FIELD)                                                                    \
-    Member<Ctrl>{dispid::NAME, #NAME, [](Ctrl& c) { return Variant::i4(c.properties().FIELD); }, \
-                 [](Ctrl& c, const Variant& v) { c.setBool(dispid::NAME, argI4(v)); }}
+#define QV_BOOL(NAME, FIELD)                                                                                           \
+    Member<Ctrl>                                                                                                       \
+    {                                                                                                                  \
+        dispid::NAME, #NAME, [](Ctrl& c) { return Variant::i4(c.properties().FIELD); },                                \
+            [](Ctrl& c, const Variant& v) { c.setBool(dispid::NAME, argI4(v)); }                                       \
+    }
 // Font members read the stock font, at run time only; a set is not announced.
-#define QV_FONT_FLAG(NAME, GET, SET)                                                                        \
-    controls::fontFlagMember<Ctrl, dispid::NAME, &QFont::GET, &QFont::SET, controls::FontNotice::unannounced>( \
-        #NAME)
+#define QV_FONT_FLAG(NAME, GET, SET)                                                                                   \
+    controls::fontFlagMember<Ctrl, dispid::NAME, &QFont::GET, &QFont::SET, controls::FontNotice::unannounced>(#NAME)
 
 const DispatchTable<Ctrl>& table()
 {

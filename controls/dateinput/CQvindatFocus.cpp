@@ -15,7 +15,10 @@ namespace qvindat {
 
 namespace {
 
-bool within(int value, int lowest, int highest) { return value >= lowest && value <= highest; }
+bool within(int value, int lowest, int highest)
+{
+    return value >= lowest && value <= highest;
+}
 
 } // namespace
 

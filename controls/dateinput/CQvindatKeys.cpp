@@ -40,7 +40,7 @@ char typedCharacter(const QKeyEvent& key)
 bool isCaretKey(int k)
 {
     return k == Qt::Key_Left || k == Qt::Key_Right || k == Qt::Key_Up || k == Qt::Key_Down || k == Qt::Key_Home
-        || k == Qt::Key_End || k == Qt::Key_Backspace || k == Qt::Key_Insert || k == Qt::Key_Delete;
+           || k == Qt::Key_End || k == Qt::Key_Backspace || k == Qt::Key_Insert || k == Qt::Key_Delete;
 }
 
 } // namespace
@@ -109,15 +109,21 @@ void CQvindatCtrl::onKeyDown(QKeyEvent& key)
     const QByteArray before = p_.text;
     bool changeFired = false;
     switch (k) {
-    case Qt::Key_End: moveEnd(shift); break;
-    case Qt::Key_Home: moveHome(shift); break;
+    case Qt::Key_End:
+        moveEnd(shift);
+        break;
+    case Qt::Key_Home:
+        moveHome(shift);
+        break;
     case Qt::Key_Insert:
         if (ctrl)
             copySelection();
         else if (shift && !p_.readOnly)
             changeFired = paste();
         break;
-    case Qt::Key_Delete: deleteKey(shift); break;
+    case Qt::Key_Delete:
+        deleteKey(shift);
+        break;
     case Qt::Key_C:
         if (ctrl)
             copySelection();
@@ -130,7 +136,8 @@ void CQvindatCtrl::onKeyDown(QKeyEvent& key)
         if (ctrl)
             cut();
         break;
-    default: break;
+    default:
+        break;
     }
     if (!changeFired && p_.text != before)
         fireEvent(event::Change);

@@ -61,8 +61,8 @@ void CQvindatCtrl::onDraw(QPainter& painter, const QRect& bounds, const QRect&)
     painter.save();
     const int borderWidth = p.borderStyle != 0 ? 1 : 0;
     qvrun::drawFrame(window(), painter, p.bevelSize, borderWidth, p.borderStyle, p.bevelStyle,
-                     p.bevelStyle == 0 ? 3 : 0, 0, p.shadowColor, p.lightColor, p.fillColor, p.borderColor, 0,
-                     true, 1, 0, 0, 0, bounds);
+                     p.bevelStyle == 0 ? 3 : 0, 0, p.shadowColor, p.lightColor, p.fillColor, p.borderColor, 0, true, 1,
+                     0, 0, 0, bounds);
     const TextLayout layout = layoutText(bounds);
 
     spinUp_ = spinDown_ = QRect();
@@ -90,8 +90,7 @@ void CQvindatCtrl::onDraw(QPainter& painter, const QRect& bounds, const QRect&)
         // A disabled control at run time shows its text flat and grey.
         const bool greyed = !enabled() && ambientUserMode();
         qvrun::draw3dText(painter, p.text.constData() + layout.first, shownLength, place, flags,
-                          greyed ? 0 : p.fontStyle, greyed ? kDisabledText : p.textColor, p.lightColor,
-                          p.shadowColor);
+                          greyed ? 0 : p.fontStyle, greyed ? kDisabledText : p.textColor, p.lightColor, p.shadowColor);
     }
 
     // The selection shows only while the control has the focus.

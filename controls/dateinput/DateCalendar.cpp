@@ -40,7 +40,10 @@ bool julianDayToParts(long n, DateParts& date)
     return true;
 }
 
-bool IsLeapYear(int year) { return year % 400 == 0 || (year % 4 == 0 && year % 100 != 0); }
+bool IsLeapYear(int year)
+{
+    return year % 400 == 0 || (year % 4 == 0 && year % 100 != 0);
+}
 
 int monthLength(int month, int year)
 {

@@ -35,7 +35,10 @@ int DateEngine::currentKind() const
     return currentField >= 0 && currentField < fieldSlots ? fields_[currentField].kind : -1;
 }
 
-void DateEngine::LoadLanguageNames() { names_.load(languageNumber, services_.intl); }
+void DateEngine::LoadLanguageNames()
+{
+    names_.load(languageNumber, services_.intl);
+}
 
 bool DateEngine::ValidateDate(DateParts& date, int mode)
 {
@@ -43,8 +46,7 @@ bool DateEngine::ValidateDate(DateParts& date, int mode)
     if (services_.normalise(record) == -1)
         return false;
     const DateParts normal{static_cast<std::int16_t>(std::min(record.month + 1, 12)),
-                           static_cast<std::int16_t>(std::min(record.day, 31)),
-                           static_cast<std::int16_t>(record.year)};
+                           static_cast<std::int16_t>(std::min(record.day, 31)), static_cast<std::int16_t>(record.year)};
     if (mode == parseNormalised) {
         date = normal;
         setCurrentYear(date.year);

@@ -39,10 +39,10 @@ inline constexpr int dateInvalid = 380;
 
 // How a text that reads as an invalid date is treated.
 enum ParseMode {
-    parsePlain = 0,         // refused
-    parseInvalidToday = 1,  // becomes today's date
-    parseRepair = 2,        // the field to repair is put right
-    parseNormalised = 3,    // taken as the normaliser carries it
+    parsePlain = 0,        // refused
+    parseInvalidToday = 1, // becomes today's date
+    parseRepair = 2,       // the field to repair is put right
+    parseNormalised = 3,   // taken as the normaliser carries it
 };
 
 // Where a text being read comes from. A typed digit before a separator is
@@ -79,22 +79,22 @@ public:
     explicit DateEngine(DateServices services);
 
     // ---- The control's state that the engine reads and writes ----
-    std::string text;              // Text: the date as shown
-    std::int16_t dateFormat = 0;   // DateFormat 0-7
+    std::string text;                // Text: the date as shown
+    std::int16_t dateFormat = 0;     // DateFormat 0-7
     std::int16_t previousFormat = 0; // the format Text was last written in
     std::int16_t languageNumber = 0;
     bool allowBlank = false;
     bool readOnly = false;
     DateBounds bounds;
-    bool zeroFlag = false;         // blank parts show as zeros
-    bool incompleteFlag = false;   // a text with a blank part is reported, not completed
+    bool zeroFlag = false;       // blank parts show as zeros
+    bool incompleteFlag = false; // a text with a blank part is reported, not completed
     std::int16_t rememberedYear = 0;
     int fieldToRepair = -1;
     int currentField = 0;
     int caretOffset = 0;
     int caretPosition = 0;
     int selectionLength = 0;
-    bool digitStarted = false;     // a typed digit started a field that is not complete yet
+    bool digitStarted = false; // a typed digit started a field that is not complete yet
 
     std::int16_t currentYear() const { return currentYear_; }
     void setCurrentYear(std::int16_t year);

@@ -9,12 +9,21 @@ namespace dateinput {
 
 namespace {
 
-bool isTokenLetter(char c) { return c == 'M' || c == 'd' || c == 'y'; }
+bool isTokenLetter(char c)
+{
+    return c == 'M' || c == 'd' || c == 'y';
+}
 
 // The letters the long-date rewrite treats as tokens, in either case.
-bool isLongDateLetter(char c) { return c == 'd' || c == 'D' || c == 'M' || c == 'm' || c == 'y' || c == 'Y'; }
+bool isLongDateLetter(char c)
+{
+    return c == 'd' || c == 'D' || c == 'M' || c == 'm' || c == 'y' || c == 'Y';
+}
 
-bool isLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool isLetter(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
 
 int kindOfRun(char letter, int length)
 {

@@ -8,21 +8,33 @@
 namespace dateinput {
 
 // Kinds of the fields of a displayed date, one per pattern token.
-inline constexpr int kindWeekday = 0;       // dddd
-inline constexpr int kindWeekdayShort = 1;  // ddd
+inline constexpr int kindWeekday = 0;        // dddd
+inline constexpr int kindWeekdayShort = 1;   // ddd
 inline constexpr int kindMonthShortName = 2; // MMM
-inline constexpr int kindMonthName = 3;     // MMMM
-inline constexpr int kindMonth2 = 4;        // MM
-inline constexpr int kindMonth = 5;         // M
-inline constexpr int kindYear4 = 6;         // yyyy
-inline constexpr int kindYear2 = 7;         // yy
-inline constexpr int kindDay2 = 8;          // dd
-inline constexpr int kindDay = 9;           // d
+inline constexpr int kindMonthName = 3;      // MMMM
+inline constexpr int kindMonth2 = 4;         // MM
+inline constexpr int kindMonth = 5;          // M
+inline constexpr int kindYear4 = 6;          // yyyy
+inline constexpr int kindYear2 = 7;          // yy
+inline constexpr int kindDay2 = 8;           // dd
+inline constexpr int kindDay = 9;            // d
 
-inline bool isMonthKind(int kind) { return kind >= kindMonthShortName && kind <= kindMonth; }
-inline bool isYearKind(int kind) { return kind == kindYear4 || kind == kindYear2; }
-inline bool isDayKind(int kind) { return kind == kindDay2 || kind == kindDay; }
-inline bool isWeekdayKind(int kind) { return kind == kindWeekday || kind == kindWeekdayShort; }
+inline bool isMonthKind(int kind)
+{
+    return kind >= kindMonthShortName && kind <= kindMonth;
+}
+inline bool isYearKind(int kind)
+{
+    return kind == kindYear4 || kind == kindYear2;
+}
+inline bool isDayKind(int kind)
+{
+    return kind == kindDay2 || kind == kindDay;
+}
+inline bool isWeekdayKind(int kind)
+{
+    return kind == kindWeekday || kind == kindWeekdayShort;
+}
 
 // DateFormatConstants
 enum DateFormat {
@@ -46,10 +58,10 @@ inline constexpr int maxRunLength = 20;
 // One step through a pattern.
 struct PatternItem {
     enum Type { token, literal, other } type = other;
-    int kind = 0;             // token: its kind
-    int runLength = 0;        // token: its letters
-    std::string_view text;    // literal: the characters between the quotes; other: the character
-    std::size_t next = 0;     // where the next item starts
+    int kind = 0;          // token: its kind
+    int runLength = 0;     // token: its letters
+    std::string_view text; // literal: the characters between the quotes; other: the character
+    std::size_t next = 0;  // where the next item starts
 };
 
 // The item at pos (pos < pattern.size()). An unclosed quote runs to the end.

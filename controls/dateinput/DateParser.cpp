@@ -6,10 +6,16 @@ namespace dateinput {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // Names are read as every character from "A" up, accented letters included.
-bool isNameChar(char c) { return static_cast<unsigned char>(c) >= 65; }
+bool isNameChar(char c)
+{
+    return static_cast<unsigned char>(c) >= 65;
+}
 
 std::string_view takeNameChars(const std::string& work, std::size_t& at)
 {

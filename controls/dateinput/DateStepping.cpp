@@ -12,8 +12,8 @@ using StepBounds = PartBounds;
 
 StepBounds stepBounds(const DateBounds& b)
 {
-    return {std::max<int>(b.minDay, 1),   b.maxDay, std::max<int>(b.minMonth, 1),
-            b.maxMonth, std::max<int>(b.minYear, 1), std::max<int>(b.maxYear, 1)};
+    return {std::max<int>(b.minDay, 1), b.maxDay, std::max<int>(b.minMonth, 1), b.maxMonth, std::max<int>(b.minYear, 1),
+            std::max<int>(b.maxYear, 1)};
 }
 
 struct Date {
@@ -110,8 +110,8 @@ void DateEngine::StepFieldAtCaret(int step)
     // kept. A four-digit display shows the whole year, which stands as read.
     int year = parts.year;
     const bool twoDigits = IsTwoDigitYearFormat(dateFormat);
-    if (twoDigits && (dateFormat == formatGeneral || dateFormat == formatMediumty || dateFormat == formatShortty) &&
-        year < 100)
+    if (twoDigits && (dateFormat == formatGeneral || dateFormat == formatMediumty || dateFormat == formatShortty)
+        && year < 100)
         year += 1900;
     if (twoDigits && rememberedYear > year && step != 0)
         year = rememberedYear;

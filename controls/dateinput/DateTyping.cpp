@@ -11,9 +11,15 @@ namespace dateinput {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
-bool between(char c, char lowest, char highest) { return c >= lowest && c <= highest; }
+bool between(char c, char lowest, char highest)
+{
+    return c >= lowest && c <= highest;
+}
 
 // The capital of a single-byte letter (ASCII and the accented letters of the
 // Windows Western code page).
@@ -199,8 +205,8 @@ bool DateEngine::AcceptFieldChar(char& c)
             return at < static_cast<int>(text.size()) && c == text[static_cast<std::size_t>(at)];
         if (offset == 0)
             c = toCapital(c);
-        std::string prefix = text.substr(static_cast<std::size_t>(field.start),
-                                         static_cast<std::size_t>(std::max(0, offset)));
+        std::string prefix =
+            text.substr(static_cast<std::size_t>(field.start), static_cast<std::size_t>(std::max(0, offset)));
         prefix += c;
         // With the 31st typed before the month, June cannot be meant.
         const int day = anywhere(isDayKind);

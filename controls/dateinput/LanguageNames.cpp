@@ -24,8 +24,8 @@ struct NameBlock {
 constexpr NameBlock english = {
     {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"},
     {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"},
-    {"January", "February", "March", "April", "May", "June", "July", "August", "September", "October",
-     "November", "December"},
+    {"January", "February", "March", "April", "May", "June", "July", "August", "September", "October", "November",
+     "December"},
     {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"},
 };
 
@@ -33,8 +33,8 @@ constexpr NameBlock english = {
 constexpr NameBlock french = {
     {"Dimanche", "Lundi", "Mardi", "Mercredi", "Jeudi", "Vendredi", "Samedi"},
     {"Dim", "Lun", "Mar", "Mer", "Jeu", "Ven", "Sam"},
-    {"Janvier", "F\351vrier", "Mars", "Avril", "Mai", "Juin", "Juillet", "Ao\373t", "Septembre", "Octobre",
-     "Novembre", "D\351cembre"},
+    {"Janvier", "F\351vrier", "Mars", "Avril", "Mai", "Juin", "Juillet", "Ao\373t", "Septembre", "Octobre", "Novembre",
+     "D\351cembre"},
     {"Jan", "F\351v", "Mar", "Avr", "Mai", "Jui", "Juil", "Ao\373", "Sep", "Oct", "Nov", "D\351c"},
 };
 
@@ -50,8 +50,8 @@ constexpr NameBlock italian = {
 constexpr NameBlock portuguese = {
     {"Domingo ", "Segunda-feira", "Terca-feira", "Quarta-feira", "Quinta-feira", "Sexta-feira", "S\341bado"},
     {"Dom", "Seg", "T\352r", "Qua", "Qui", "Sex", "Sab"},
-    {"Janeiro", "Fevereiro", "Mar\347o", "Abril", "Maio", "Junho", "Julho", "Agosto", "Setembro", "Outubro",
-     "Novembro", "Dezembro"},
+    {"Janeiro", "Fevereiro", "Mar\347o", "Abril", "Maio", "Junho", "Julho", "Agosto", "Setembro", "Outubro", "Novembro",
+     "Dezembro"},
     {"Jan", "Fev", "Mar", "Apr", "Mai", "Jun", "Jul", "Ago", "Set", "Out", "Nov", "Dez"},
 };
 
@@ -59,16 +59,16 @@ constexpr NameBlock portuguese = {
 constexpr NameBlock german = {
     {"Sonntag", "Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag"},
     {"Son", "Mon", "Die", "Mit", "Don", "Fre", "Sam"},
-    {"Januar", "Februar", "M\344rz", "April", "Mai", "Juni", "Juli", "August", "September", "Oktober",
-     "November", "Dezember"},
+    {"Januar", "Februar", "M\344rz", "April", "Mai", "Juni", "Juli", "August", "September", "Oktober", "November",
+     "Dezember"},
     {"Jan", "Feb", "M\344r", "Apr", "Mai", "Jun", "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"},
 };
 
 constexpr NameBlock dutch = {
     {"Zondag", "Maandag", "Dinsdag", "Woensdag", "Donderdag", "Vrijdag", "Zaterdag"},
     {"Zon", "Maa", "Din", "Woe", "Don", "Vri", "Zat"},
-    {"Januari", "Februari", "Maart", "April", "Mei", "Juni", "Juli", "Augustus", "September", "Oktober",
-     "November", "December"},
+    {"Januari", "Februari", "Maart", "April", "Mei", "Juni", "Juli", "Augustus", "September", "Oktober", "November",
+     "December"},
     {"Jan", "Feb", "Maa", "Apr", "Mei", "Jun", "Jul", "Aug", "Sep", "Okt", "Nov", "Dec"},
 };
 
@@ -76,8 +76,8 @@ constexpr NameBlock dutch = {
 constexpr NameBlock swedish = {
     {"S\366ndag", "M\345ndag", "Tisdag", "Onsdag", "Torsdag", "Fredag", "L\366rdag"},
     {"S\366n", "M\345n", "Tis", "Ons", "Tor", "Fre", "L\366r"},
-    {"Januari", "Febrauri", "Mars", "April", "Maj", "Juni", "Juli", "Augusti", "September", "Oktober",
-     "November", "December"},
+    {"Januari", "Febrauri", "Mars", "April", "Maj", "Juni", "Juli", "Augusti", "September", "Oktober", "November",
+     "December"},
     {"Jan", "Feb", "Mar", "Apr", "Maj", "Jun", "Jul", "Aug", "Sep", "Okt", "Nov", "Dec"},
 };
 
@@ -85,8 +85,8 @@ constexpr NameBlock swedish = {
 constexpr NameBlock danish = {
     {"S\370ndag", "Mandag", "Tirsdag", "Onsdag", "Torsdag", "Fredag", "L\370rdag"},
     {"S\370n", "Man", "Tir", "Ons", "Tor", "Fre", "L\370r"},
-    {"Januar", "Februar", "Marts", "April", "Maj", "Juni", "Juli", "August", "September", "Oktober",
-     "November", "December"},
+    {"Januar", "Februar", "Marts", "April", "Maj", "Juni", "Juli", "August", "September", "Oktober", "November",
+     "December"},
     {"Jan", "Feb", "Mar", "Apr", "Maj", "Jun", "Jul", "Aug", "Sep", "Okt", "Nov", "Dec"},
 };
 
@@ -94,16 +94,16 @@ constexpr NameBlock danish = {
 constexpr NameBlock norwegian = {
     {"S\370ndag", "Mandag", "Tirsdag", "Onsdag", "Torsdag", "Fredag", "L\370rdag"},
     {"S\370n", "Man", "Tir", "Ons", "Tor", "Fre", "L\370r"},
-    {"Januar", "Febraur", "Mars", "April", "Mai", "Juni", "Juli", "August", "September", "Oktober",
-     "November", "Desember"},
+    {"Januar", "Febraur", "Mars", "April", "Mai", "Juni", "Juli", "August", "September", "Oktober", "November",
+     "Desember"},
     {"Jan", "Feb", "Mar", "Apr", "Mai", "Jun", "Jul", "Aug", "Sep", "Okt", "Nov", "Des"},
 };
 
 constexpr NameBlock serboCroatian = {
     {"Nedelja", "Ponjedeljak", "Utorak", "Srijeda", "Cetvrtak", "Petak", "Subota"},
     {"Ned", "Pon", "Uto", "Sri", "Cet", "Pet", "Sub"},
-    {"Sijecanj", "Veljaca", "Ozujak", "Travanj", "Svibanj", "Lipanj", "Srpanj", "Kolovoz", "Rujan",
-     "Listopad", "Studeni", "Prosinac"},
+    {"Sijecanj", "Veljaca", "Ozujak", "Travanj", "Svibanj", "Lipanj", "Srpanj", "Kolovoz", "Rujan", "Listopad",
+     "Studeni", "Prosinac"},
     {"Sij", "Vel", "Ozu", "Tra", "Svi", "Lip", "Srp", "Kol", "Ruj", "Lis", "Stu", "Pro"},
 };
 
@@ -111,24 +111,24 @@ constexpr NameBlock serboCroatian = {
 constexpr NameBlock finnish = {
     {"Sunnuntai", "Maanantai", "Tiistai", "Keskiviikko", "Torstai", "Perjantai", "Lauantai"},
     {"Sun", "Maa", "Tii", "Kes", "Tor", "Per", "Lau"},
-    {"Tammikuu", "Helmikuu", "Maaliskuu", "Huhtikuu", "Toukokuu", "Kes\344kuu", "Hein\344kuu", "Elokuu",
-     "Syyskuu", "Lokakuu", "Marraskuu", "Joulukuu"},
+    {"Tammikuu", "Helmikuu", "Maaliskuu", "Huhtikuu", "Toukokuu", "Kes\344kuu", "Hein\344kuu", "Elokuu", "Syyskuu",
+     "Lokakuu", "Marraskuu", "Joulukuu"},
     {"Tam", "Hel", "Maa", "Huh", "Tou", "Kes", "Hei", "Elo", "Syy", "Lok", "Mar", "Jou"},
 };
 
 constexpr NameBlock esperanto = {
     {"Dimanco", "Lundo", "Mardo", "Merkredo", "Jaudo", "Vendredo", "Sabato"},
     {"Dim", "Lun", "Mar", "Mer", "Jau", "Ven", "Sab"},
-    {"Januaro", "Februaro", "Marto", "Aprilo", "Majo", "Junio", "Julio", "Augusto", "Septembro", "Oktobro",
-     "Novembro", "Decembro"},
+    {"Januaro", "Februaro", "Marto", "Aprilo", "Majo", "Junio", "Julio", "Augusto", "Septembro", "Oktobro", "Novembro",
+     "Decembro"},
     {"Jan", "Feb", "Mar", "Apr", "Maj", "Jun", "Jul", "Aug", "Sep", "Okt", "Nov", "Dec"},
 };
 
 constexpr NameBlock spanish = {
     {"Domingo", "Lunes", "Martes", "Miercoles", "Jueves", "Viernes", "Sabado"},
     {"Dom", "Lun", "Mar", "Mie", "Jue", "Vie", "Sab"},
-    {"Enero", "Febrero", "Marzo", "Abril", "Mayo", "Junio", "Julio", "Agosto", "Septiembre", "Octubre",
-     "Noviembre", "Diciembre"},
+    {"Enero", "Febrero", "Marzo", "Abril", "Mayo", "Junio", "Julio", "Agosto", "Septiembre", "Octubre", "Noviembre",
+     "Diciembre"},
     {"Ene", "Feb", "Mar", "Abr", "May", "Jun", "Jul", "Ago", "Sep", "Oct", "Nov", "Dic"},
 };
 
@@ -137,15 +137,15 @@ constexpr NameBlock spanish = {
 constexpr NameBlock icelandic = {
     {"Sunnudagur", "M\337nudagur", "_ri_judagur", "Mi_vikudagur", "Fimmtudagur", "F\367studagur", "Laugardagur"},
     {"Sun", "M\337n", "_ri", "Mi_", "Fim", "F\367s", "Lau"},
-    {"Jan\267ar", "Febr\267ar", "Mars", "Apr_l", "Ma_", "J\267n_", "J\267l_", "Ag\267st", "September",
-     "Okt\367ber", "N_vember", "Desember"},
+    {"Jan\267ar", "Febr\267ar", "Mars", "Apr_l", "Ma_", "J\267n_", "J\267l_", "Ag\267st", "September", "Okt\367ber",
+     "N_vember", "Desember"},
     {"Jan", "Feb", "Mars", "Apr", "Ma_", "J\267n_", "J\267l_", "Ag", "Sept", "Okt", "N_v", "Des"},
 };
 
 // The block of each language number; 0 has none of its own.
 constexpr std::array<const NameBlock*, languageCodeCount> blocks = {
-    nullptr,     &danish,  &german,  &english, &english,    &spanish, &spanish,   &finnish,    &french,
-    &french,     &icelandic, &italian, &dutch, &norwegian, &portuguese, &swedish, &esperanto, &serboCroatian,
+    nullptr, &danish,    &german,  &english, &english,   &spanish,    &spanish, &finnish,   &french,
+    &french, &icelandic, &italian, &dutch,   &norwegian, &portuguese, &swedish, &esperanto, &serboCroatian,
 };
 
 unsigned char foldCase(unsigned char c)
@@ -156,11 +156,16 @@ unsigned char foldCase(unsigned char c)
     if (c >= 0xE0 && c <= 0xFE && c != 0xF7)
         return c - 0x20;
     switch (c) {
-    case 0x9A: return 0x8A; // s caron
-    case 0x9C: return 0x8C; // oe
-    case 0x9E: return 0x8E; // z caron
-    case 0xFF: return 0x9F; // y diaeresis
-    default: return c;
+    case 0x9A:
+        return 0x8A; // s caron
+    case 0x9C:
+        return 0x8C; // oe
+    case 0x9E:
+        return 0x8E; // z caron
+    case 0xFF:
+        return 0x9F; // y diaeresis
+    default:
+        return c;
     }
 }
 
@@ -242,12 +247,30 @@ void LanguageNames::load(int languageNumber, const IntlReader& intl)
     loaded_ = number;
 }
 
-std::string_view LanguageNames::weekday(int weekday) const { return at(weekdays_, weekday); }
-std::string_view LanguageNames::weekdayShort(int weekday) const { return at(weekdaysShort_, weekday); }
-std::string_view LanguageNames::month(int month) const { return at(months_, month - 1); }
-std::string_view LanguageNames::monthShort(int month) const { return at(monthsShort_, month - 1); }
+std::string_view LanguageNames::weekday(int weekday) const
+{
+    return at(weekdays_, weekday);
+}
+std::string_view LanguageNames::weekdayShort(int weekday) const
+{
+    return at(weekdaysShort_, weekday);
+}
+std::string_view LanguageNames::month(int month) const
+{
+    return at(months_, month - 1);
+}
+std::string_view LanguageNames::monthShort(int month) const
+{
+    return at(monthsShort_, month - 1);
+}
 
-int LanguageNames::MonthFromName(std::string_view text) const { return matchMonth(months_, text); }
-int LanguageNames::MonthFromShortName(std::string_view text) const { return matchMonth(monthsShort_, text); }
+int LanguageNames::MonthFromName(std::string_view text) const
+{
+    return matchMonth(months_, text);
+}
+int LanguageNames::MonthFromShortName(std::string_view text) const
+{
+    return matchMonth(monthsShort_, text);
+}
 
 } // namespace dateinput

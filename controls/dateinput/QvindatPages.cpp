@@ -18,21 +18,33 @@ using controls::PageField;
 namespace {
 
 const char* const languageCodes[] = {
-    "0  - WWW", "1  - DAN", "2  - DEU", "3  - ENG", "4  - ENU", "5  - ESN", "6  - ESP", "7  - FIN", "8  - FRA",
+    "0  - WWW", "1  - DAN", "2  - DEU", "3  - ENG", "4  - ENU", "5  - ESN",   "6  - ESP", "7  - FIN", "8  - FRA",
     "9  - FRC", "10 - ISL", "11 - ITA", "12 - NLD", "13 - NOR", "14 - PTG  ", "15 - SVE", "16 - EPT", "17 - SER",
 };
 const char* const languageNames[] = {
-    "0  - Control Panel", "1  - Danish",     "2  - German",    "3  - UK English",      "4  - US English",
-    "5  - New Spanish",   "6  - Old Spanish", "7  - Finnish",  "8  - French",          "9  - French Canadian",
-    "10 - Icelandic",     "11 - Italian",    "12 - Dutch",     "13 - Norwegian",       "14 - Portuguese",
-    "15 - Swedish",       "16 - Esperanto",  "17 - Serbo-Croation",
+    "0  - Control Panel", "1  - Danish",      "2  - German",         "3  - UK English", "4  - US English",
+    "5  - New Spanish",   "6  - Old Spanish", "7  - Finnish",        "8  - French",     "9  - French Canadian",
+    "10 - Icelandic",     "11 - Italian",     "12 - Dutch",          "13 - Norwegian",  "14 - Portuguese",
+    "15 - Swedish",       "16 - Esperanto",   "17 - Serbo-Croation",
 };
 
 // Two columns of labelled fields, a row every 18 units.
-constexpr QRect leftLabel(int y) { return {5, y + 2, 41, 8}; }
-constexpr QRect leftField(int y) { return {47, y, 46, 12}; }
-constexpr QRect rightLabel(int y) { return {98, y + 2, 72, 8}; }
-constexpr QRect rightField(int y) { return {171, y, 74, 12}; }
+constexpr QRect leftLabel(int y)
+{
+    return {5, y + 2, 41, 8};
+}
+constexpr QRect leftField(int y)
+{
+    return {47, y, 46, 12};
+}
+constexpr QRect rightLabel(int y)
+{
+    return {98, y + 2, 72, 8};
+}
+constexpr QRect rightField(int y)
+{
+    return {171, y, 74, 12};
+}
 
 const PageField generalFields[] = {
     {202, FieldKind::Check, "Auto&HScroll", "AutoHScroll", {}, {5, 76, 88, 10}},
@@ -63,10 +75,22 @@ const char* const dateFormats[] = {
 
 // Two columns from y 13 to 83.
 constexpr int rows[] = {13, 30, 48, 65, 83};
-constexpr QRect listLabel(int row) { return {11, rows[row] + 2, 43, 8}; }
-constexpr QRect listField(int row) { return {55, rows[row], 72, 12}; }
-constexpr QRect numberLabel(int row) { return {131, rows[row] + 2, 47, 8}; }
-constexpr QRect numberField(int row) { return {179, rows[row], 64, 12}; }
+constexpr QRect listLabel(int row)
+{
+    return {11, rows[row] + 2, 43, 8};
+}
+constexpr QRect listField(int row)
+{
+    return {55, rows[row], 72, 12};
+}
+constexpr QRect numberLabel(int row)
+{
+    return {131, rows[row] + 2, 47, 8};
+}
+constexpr QRect numberField(int row)
+{
+    return {179, rows[row], 64, 12};
+}
 
 const PageField appearanceFields[] = {
     {202, FieldKind::ListIndex, "A&lignment :", "Alignment", listLabel(0), listField(0), alignments},
@@ -109,8 +133,8 @@ bool CQvindatPropPage::fieldValue(const PageField& field, QWidget* widget, com::
 AppearancePPG::AppearancePPG() : PropertyPage(appearancePage) {}
 
 // The control's colour properties, as the stock colour page lists them.
-const char* const colorProperties[] = {"BackColor", "ForeColor", "BorderColor", "FillColor",
-                                       "LightColor", "ShadowColor", "TextColor", "CaretColor"};
+const char* const colorProperties[] = {"BackColor",  "ForeColor",   "BorderColor", "FillColor",
+                                       "LightColor", "ShadowColor", "TextColor",   "CaretColor"};
 
 std::vector<com::Guid> CQvindatCtrl::propertyPageClasses() const
 {

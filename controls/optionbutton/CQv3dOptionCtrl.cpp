@@ -16,16 +16,27 @@ using namespace com;
 
 namespace {
 
-bool within(int value, int lowest, int highest) { return value >= lowest && value <= highest; }
+bool within(int value, int lowest, int highest)
+{
+    return value >= lowest && value <= highest;
+}
 
-Ptr<Picture> emptyPicture() { return makePicture(PictureType::None); }
+Ptr<Picture> emptyPicture()
+{
+    return makePicture(PictureType::None);
+}
 
 // The frame's properties as this control numbers them.
-constexpr controls::FrameIds kFrameIds{
-    .borderColor = dispid::BorderColor, .fillColor = dispid::FillColor, .lightColor = dispid::LightColor,
-    .shadowColor = dispid::ShadowColor, .textColor = dispid::TextColor, .alignment = dispid::Alignment,
-    .bevelSize = dispid::BevelSize, .bevelStyle = dispid::BevelStyle, .borderStyle = dispid::BorderStyle,
-    .fontStyle = dispid::FontStyle};
+constexpr controls::FrameIds kFrameIds{.borderColor = dispid::BorderColor,
+                                       .fillColor = dispid::FillColor,
+                                       .lightColor = dispid::LightColor,
+                                       .shadowColor = dispid::ShadowColor,
+                                       .textColor = dispid::TextColor,
+                                       .alignment = dispid::Alignment,
+                                       .bevelSize = dispid::BevelSize,
+                                       .bevelStyle = dispid::BevelStyle,
+                                       .borderStyle = dispid::BorderStyle,
+                                       .fontStyle = dispid::FontStyle};
 
 } // namespace
 
@@ -78,12 +89,17 @@ QString CQv3dOptionCtrl::userTypeName() const
 Ptr<Picture>& CQv3dOptionCtrl::pictureHolder(int id)
 {
     switch (id) {
-    case dispid::PictureChecked: return pictureChecked_;
-    case dispid::PictureUnchecked: return pictureUnchecked_;
-    case dispid::PicturePressed: return picturePressed_;
+    case dispid::PictureChecked:
+        return pictureChecked_;
+    case dispid::PictureUnchecked:
+        return pictureUnchecked_;
+    case dispid::PicturePressed:
+        return picturePressed_;
     case dispid::PictureGrayed:
-    case dispid::PictureGreyed: return pictureGrayed_;
-    default: return picture_;
+    case dispid::PictureGreyed:
+        return pictureGrayed_;
+    default:
+        return picture_;
     }
 }
 
@@ -130,12 +146,18 @@ void CQv3dOptionCtrl::setShort(int id, std::int16_t v)
         p_.mousePointer = v;
         invalidate();
         return;
-    case dispid::BoxSize: return ranged(p_.boxSize, 0, INT16_MAX);
-    case dispid::WallPaper: return ranged(p_.wallPaper, 0, 2);
-    case dispid::BoxAlignment: return ranged(p_.boxAlignment, 0, 1);
-    case dispid::Group: return ranged(p_.group, 0, INT16_MAX);
-    case dispid::DataStyle: return ranged(p_.dataStyle, 0, 1);
-    default: throw AutomationError{kMemberNotFound, {}, 0};
+    case dispid::BoxSize:
+        return ranged(p_.boxSize, 0, INT16_MAX);
+    case dispid::WallPaper:
+        return ranged(p_.wallPaper, 0, 2);
+    case dispid::BoxAlignment:
+        return ranged(p_.boxAlignment, 0, 1);
+    case dispid::Group:
+        return ranged(p_.group, 0, INT16_MAX);
+    case dispid::DataStyle:
+        return ranged(p_.dataStyle, 0, 1);
+    default:
+        throw AutomationError{kMemberNotFound, {}, 0};
     }
 }
 
@@ -151,12 +173,23 @@ void CQv3dOptionCtrl::setColor(int id, std::uint32_t v)
 void CQv3dOptionCtrl::setBool(int id, std::int32_t v)
 {
     switch (id) {
-    case dispid::AutoSize: p_.autoSize = v; break;
-    case dispid::FontTransparent: p_.fontTransparent = v; break;
-    case dispid::Multiline: p_.multiline = v; break;
-    case dispid::CheckBox2d: p_.checkBox2d = v; break;
-    case dispid::DataStyleCaseSens: p_.dataStyleCaseSens = v; break;
-    default: throw AutomationError{kMemberNotFound, {}, 0};
+    case dispid::AutoSize:
+        p_.autoSize = v;
+        break;
+    case dispid::FontTransparent:
+        p_.fontTransparent = v;
+        break;
+    case dispid::Multiline:
+        p_.multiline = v;
+        break;
+    case dispid::CheckBox2d:
+        p_.checkBox2d = v;
+        break;
+    case dispid::DataStyleCaseSens:
+        p_.dataStyleCaseSens = v;
+        break;
+    default:
+        throw AutomationError{kMemberNotFound, {}, 0};
     }
     changed(id);
 }

@@ -15,18 +15,30 @@ namespace {
 #define QV_SHORT(NAME, FIELD) controls::shortMember<Ctrl, dispid::NAME, &P::FIELD>(#NAME)
 #define QV_COLOR(NAME, FIELD) controls::colorMember<Ctrl, dispid::NAME, &P::FIELD>(#NAME)
 // Booleans read back as -1 and 0.
-#define QV_BOOL(NAME, FIELD)                                                                             \
-    Member<Ctrl>{dispid::NAME, #NAME, [](Ctrl& c) { return Variant::boolean(c.properties().FIELD != 0); }, \
-                 [](Ctrl& c, const Variant& v) { c.setBool(dispid::NAME, argBool(v) ? -1 : 0); }}
-#define QV_PICTURE(NAME)                                                                           \
-    Member<Ctrl>{dispid::NAME, #NAME,                                                              \
-                 [](Ctrl& c) { return Variant::object(c.picture(dispid::NAME).get(), VarType::Dispatch); }, \
-                 [](Ctrl& c, const Variant& v) {                                                   \
-                     c.setPicture(dispid::NAME, controls::pictureArgument(v).get(), dispid::NAME); \
-                 }}
+#define QV_BOOL(NAME, FIELD)                                                                                           \
+    Member<Ctrl>                                                                                                       \
+    {                                                                                                                  \
+        dispid::NAME, #NAME, [](Ctrl& c) { return Variant::boolean(c.properties().FIELD != 0); },                      \
+            [](Ctrl& c, const Variant& v) { c.setBool(dispid::NAME, argBool(v) ? -1 : 0); }                            \
+    }
+#define QV_PICTURE(NAME)                                                                                               \
+    Member<Ctrl>                                                                                                       \
+    {                                                                                                                  \
+        dispid::NAME, #NAME,                                                                                           \
+            [](Ctrl& c) { return Variant::object(c.picture(dispid::NAME).get(), VarType::Dispatch); },                 \
+            [](Ctrl& c, const Variant& v) {                                                                            \
+                c.setPicture(dispid::NAME, controls::pictureArgument(v).get(), dispid::NAME);                          \
+            }                                                                                                          \
+    }
 
-Variant readValue(Ctrl& c) { return Variant::i2(c.valueRead()); }
-void writeValue(Ctrl& c, const Variant& v) { c.setValue(argI2(v)); }
+Variant readValue(Ctrl& c)
+{
+    return Variant::i2(c.valueRead());
+}
+void writeValue(Ctrl& c, const Variant& v)
+{
+    c.setValue(argI2(v));
+}
 
 const DispatchTable<Ctrl>& table()
 {
@@ -37,7 +49,8 @@ const DispatchTable<Ctrl>& table()
         controls::fontFlagMember<Ctrl, dispid::FontItalic, &QFont::italic, &QFont::setItalic>("FontItalic"),
         controls::fontNameMember<Ctrl, dispid::FontName>(),
         controls::fontSizeMember<Ctrl, dispid::FontSize>(),
-        controls::fontFlagMember<Ctrl, dispid::FontStrikethru, &QFont::strikeOut, &QFont::setStrikeOut>("FontStrikethru"),
+        controls::fontFlagMember<Ctrl, dispid::FontStrikethru, &QFont::strikeOut, &QFont::setStrikeOut>(
+            "FontStrikethru"),
         controls::fontFlagMember<Ctrl, dispid::FontUnderline, &QFont::underline, &QFont::setUnderline>("FontUnderline"),
         QV_SHORT(Alignment, alignment),
         QV_BOOL(AutoSize, autoSize),
@@ -92,8 +105,7 @@ Result CQv3dOptionCtrl::ownIdOfName(const QString& name, DispId* id)
     return table().idOfName(name, id);
 }
 
-Result CQv3dOptionCtrl::invokeOwn(DispId id, InvokeKind kind, std::span<Variant> args, Variant* result,
-                                  ErrorInfo* info)
+Result CQv3dOptionCtrl::invokeOwn(DispId id, InvokeKind kind, std::span<Variant> args, Variant* result, ErrorInfo* info)
 {
     return table().invoke(*this, id, kind, args, result, info);
 }

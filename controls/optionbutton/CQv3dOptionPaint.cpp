@@ -27,7 +27,7 @@ bool isValid(const Ptr<Picture>& picture)
         return false;
     const PictureType type = picture->type();
     return (type == PictureType::Bitmap || type == PictureType::Icon || type == PictureType::Metafile)
-        && !picture->image().isNull();
+           && !picture->image().isNull();
 }
 
 void renderPicture(QPainter& dc, const Ptr<Picture>& picture, const QRect& rect, int wallPaper,
@@ -107,9 +107,9 @@ void CQv3dOptionCtrl::DrawOptionButton(QPainter& dc, int action, bool pressed, c
     }
 
     const int borderWidth = p_.borderStyle != 0 ? 1 : 0;
-    qvrun::drawFrame(window(), dc, p_.bevelSize, borderWidth, p_.borderStyle, p_.bevelStyle,
-                     p_.bevelStyle == 0 ? 3 : 0, pictureValid ? 0 : -1, p_.shadowColor, p_.lightColor,
-                     p_.fillColor, p_.borderColor, 0, p_.autoSize != 0, action, p_.wallPaper, 0, 0, item);
+    qvrun::drawFrame(window(), dc, p_.bevelSize, borderWidth, p_.borderStyle, p_.bevelStyle, p_.bevelStyle == 0 ? 3 : 0,
+                     pictureValid ? 0 : -1, p_.shadowColor, p_.lightColor, p_.fillColor, p_.borderColor, 0,
+                     p_.autoSize != 0, action, p_.wallPaper, 0, 0, item);
     if (pictureValid)
         renderPicture(dc, picture_, qvrun::innerRect(item, p_.bevelStyle, p_.bevelSize, borderWidth), p_.wallPaper,
                       p_.fillColor);
@@ -197,8 +197,8 @@ void CQv3dOptionCtrl::DrawOptionButton(QPainter& dc, int action, bool pressed, c
         const QRect rect = captionRect(item);
         dc.setFont(font());
         if (!p_.caption.isEmpty()) {
-            unsigned flags = p_.multiline ? unsigned(qvrun::kTextWordBreak)
-                                          : unsigned(qvrun::kTextSingleLine | qvrun::kTextVCenter);
+            unsigned flags =
+                p_.multiline ? unsigned(qvrun::kTextWordBreak) : unsigned(qvrun::kTextSingleLine | qvrun::kTextVCenter);
             if (p_.alignment == 1)
                 flags |= qvrun::kTextRight;
             else if (p_.alignment == 2)
@@ -219,9 +219,12 @@ void CQv3dOptionCtrl::DrawOptionButton(QPainter& dc, int action, bool pressed, c
                 style = qvrun::kInsetLight;
             }
             if (!p_.fontTransparent) {
-                const int align = (p_.multiline ? Qt::TextWordWrap | Qt::AlignTop : Qt::AlignVCenter | Qt::TextSingleLine)
-                                  | (p_.alignment == 1 ? Qt::AlignRight : p_.alignment == 2 ? Qt::AlignHCenter : Qt::AlignLeft)
-                                  | Qt::TextShowMnemonic;
+                const int align =
+                    (p_.multiline ? Qt::TextWordWrap | Qt::AlignTop : Qt::AlignVCenter | Qt::TextSingleLine)
+                    | (p_.alignment == 1   ? Qt::AlignRight
+                       : p_.alignment == 2 ? Qt::AlignHCenter
+                                           : Qt::AlignLeft)
+                    | Qt::TextShowMnemonic;
                 dc.fillRect(dc.boundingRect(rect, align, QString::fromLatin1(p_.caption)).intersected(rect), fill);
             }
             qvrun::draw3dText(dc, p_.caption.constData(), -1, rect, flags, style, textColor, p_.lightColor,

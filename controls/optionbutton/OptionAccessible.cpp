@@ -70,7 +70,8 @@ QString OptionAccessible::text(QAccessible::Text t) const
         const char mnemonic = CQv3dOptionCtrl::mnemonicOf(c->properties().caption);
         return mnemonic ? QStringLiteral("Alt+") + QChar::fromLatin1(mnemonic) : QString();
     }
-    default: return QAccessibleWidget::text(t);
+    default:
+        return QAccessibleWidget::text(t);
     }
 }
 

@@ -31,7 +31,10 @@ constexpr int kValueList = 213;
 
 // A drop-down list's rectangle: the dialog gives the height of its open
 // list; closed it is one line high.
-constexpr QRect listRect(int x, int y, int width) { return {x, y, width, 12}; }
+constexpr QRect listRect(int x, int y, int width)
+{
+    return {x, y, width, 12};
+}
 
 const PageField generalFields[] = {
     {kAlignmentList, FieldKind::ListIndex, "Alignmen&t:", "Alignment", {5, 24, 48, 8}, listRect(57, 22, 104)},
@@ -49,8 +52,8 @@ const PageField generalFields[] = {
 const controls::PageDesign generalPage{"General", {250, 110}, generalFields};
 
 // The order the user tabs through the General page.
-constexpr int generalTabOrder[] = {218, kAlignmentList, kBoxAlignmentList, kFontStyleList, kValueList,
-                                   kWallpaperList, 202, 215, 203, 214};
+constexpr int generalTabOrder[] = {
+    218, kAlignmentList, kBoxAlignmentList, kFontStyleList, kValueList, kWallpaperList, 202, 215, 203, 214};
 
 // The enumerations that fill the General page's lists.
 struct EnumList {
@@ -158,7 +161,7 @@ void CQv3dOptionPropPage2::onCreated(QWidget*)
 }
 
 // The control's colour properties, as the stock colour page lists them.
-const char* const colorProperties[] = {"BackColor", "ForeColor", "BorderColor", "FillColor",
+const char* const colorProperties[] = {"BackColor",  "ForeColor",   "BorderColor", "FillColor",
                                        "LightColor", "ShadowColor", "TextColor"};
 // Its picture properties, as the stock picture page lists them.
 const char* const pictureProperties[] = {"Picture", "PictureChecked", "PictureUnchecked", "PicturePressed",

@@ -19,10 +19,10 @@ const EnumMember fontStyles[] = {{0, "qvFontStyleNone"},
                                  {3, "qvFontStyleLowered"},
                                  {4, "qvFontStyleLoweredShading"}};
 const EnumMember mousePointers[] = {
-    {0, "qvDefault"},     {1, "qvArrow"},         {2, "qvCross"},           {3, "qvIBeam"},     {4, "qvIcon"},
-    {5, "qvSize"},        {6, "qvSizeNESW"},      {7, "qvSizeNS"},          {8, "qvSizeNWSE"},  {9, "qvSizeEW"},
-    {10, "qvUpArrow"},    {11, "qvHourglass"},    {12, "qvNoDrop"},         {13, "qvArrowHourglass"},
-    {14, "qvArrowQuestion"}, {15, "qvSizeAll"},   {99, "qvCustom"},
+    {0, "qvDefault"},  {1, "qvArrow"},      {2, "qvCross"},   {3, "qvIBeam"},           {4, "qvIcon"},
+    {5, "qvSize"},     {6, "qvSizeNESW"},   {7, "qvSizeNS"},  {8, "qvSizeNWSE"},        {9, "qvSizeEW"},
+    {10, "qvUpArrow"}, {11, "qvHourglass"}, {12, "qvNoDrop"}, {13, "qvArrowHourglass"}, {14, "qvArrowQuestion"},
+    {15, "qvSizeAll"}, {99, "qvCustom"},
 };
 const EnumMember wallpapers[] = {{0, "qvWallPaperStrBlt"}, {1, "qvWallPaperBitblt"}, {2, "qvWallPaperReplicate"}};
 const EnumMember boxAlignments[] = {{0, "_BoxAlignLeft"}, {1, "_BoxAlignRight"}};
@@ -30,10 +30,14 @@ const EnumMember dataStyles[] = {{0, "_Boolean"}, {1, "_String"}};
 const EnumMember values[] = {{0, "_Unchecked"}, {1, "_Checked"}};
 
 const TypeDescription library[] = {
-    {"AlignmentConstants", alignments},     {"BorderStyleConstants", borderStyles},
-    {"ExtBevelStyleConstants", bevelStyles}, {"FontStyleConstants", fontStyles},
-    {"MousePointerConstants", mousePointers}, {"WallpaperConstants", wallpapers},
-    {"BoxAlignConstants", boxAlignments},   {"DataStyleConstants", dataStyles},
+    {"AlignmentConstants", alignments},
+    {"BorderStyleConstants", borderStyles},
+    {"ExtBevelStyleConstants", bevelStyles},
+    {"FontStyleConstants", fontStyles},
+    {"MousePointerConstants", mousePointers},
+    {"WallpaperConstants", wallpapers},
+    {"BoxAlignConstants", boxAlignments},
+    {"DataStyleConstants", dataStyles},
     {"ValueConstants", values},
 };
 

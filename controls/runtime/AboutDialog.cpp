@@ -13,7 +13,8 @@ CQvAboutDlg::CQvAboutDlg(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("CQvAboutDlg"));
     auto* layout = new QVBoxLayout(this);
     auto* text = new QLabel(QStringLiteral("drillbook date-input and option-button controls\n"
-                                           "Version 1.0"), this);
+                                           "Version 1.0"),
+                            this);
     text->setObjectName(QStringLiteral("lblAbout"));
     layout->addWidget(text);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);

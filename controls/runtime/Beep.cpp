@@ -22,6 +22,9 @@ void messageBeep()
         QApplication::beep();
 }
 
-void setBeepHandler(std::function<void()> handler) { beepHandler() = std::move(handler); }
+void setBeepHandler(std::function<void()> handler)
+{
+    beepHandler() = std::move(handler);
+}
 
 } // namespace qvrun

@@ -34,8 +34,7 @@ QImage caretBitmap(int height, int width, const QColor& color, int style, const 
 
 Caret::Caret(QWidget* window, int height, int width, const QColor& color, int style, int blinkInterval,
              const QColor& background)
-    : QObject(window), window_(window),
-      bitmap_(caretBitmap(height, width <= 0 ? 2 : width, color, style, background)),
+    : QObject(window), window_(window), bitmap_(caretBitmap(height, width <= 0 ? 2 : width, color, style, background)),
       interval_(blinkInterval == 0 ? QApplication::cursorFlashTime() / 2 : blinkInterval)
 {
     connect(&timer_, &QTimer::timeout, this, &Caret::blink);

@@ -6,7 +6,10 @@ namespace qvrun {
 
 namespace {
 
-constexpr std::int64_t floorDiv(std::int64_t a, std::int64_t b) { return a / b - (a % b != 0 && (a < 0) != (b < 0)); }
+constexpr std::int64_t floorDiv(std::int64_t a, std::int64_t b)
+{
+    return a / b - (a % b != 0 && (a < 0) != (b < 0));
+}
 
 // Day number from a date, for any whole month and day (the classic integer
 // formula, good for every year the controls allow).
@@ -31,7 +34,10 @@ constexpr void fromDayNumber(std::int64_t jdn, std::int64_t& year, std::int64_t&
     year = 100 * b + d - 4800 + floorDiv(m, 10);
 }
 
-constexpr bool inCalendar(std::int64_t year) { return year >= 1 && year <= 9999; }
+constexpr bool inCalendar(std::int64_t year)
+{
+    return year >= 1 && year <= 9999;
+}
 
 } // namespace
 

@@ -92,9 +92,9 @@ void draw3dText(QPainter& dc, const char* text, int length, const QRect& rect, u
     dc.restore();
 }
 
-void drawFrame(QWidget*, QPainter& dc, int bevelSize, int borderWidth, int borderStyle, int bevelStyle, int,
-               int, std::uint32_t shadowColor, std::uint32_t lightColor, std::uint32_t fillColor,
-               std::uint32_t borderColor, int, bool, int, int, int, int, const QRect& rect)
+void drawFrame(QWidget*, QPainter& dc, int bevelSize, int borderWidth, int borderStyle, int bevelStyle, int, int,
+               std::uint32_t shadowColor, std::uint32_t lightColor, std::uint32_t fillColor, std::uint32_t borderColor,
+               int, bool, int, int, int, int, const QRect& rect)
 {
     dc.save();
     dc.setRenderHint(QPainter::Antialiasing, false);
@@ -125,8 +125,12 @@ void drawFrame(QWidget*, QPainter& dc, int bevelSize, int borderWidth, int borde
     const QColor shadow = toColor(shadowColor);
     const int size = std::max(0, bevelSize);
     switch (bevelStyle) {
-    case kBevelLowered: gdi::drawBevel(dc, r, size, shadow, light); break;
-    case kBevelRaised: gdi::drawBevel(dc, r, size, light, shadow); break;
+    case kBevelLowered:
+        gdi::drawBevel(dc, r, size, shadow, light);
+        break;
+    case kBevelRaised:
+        gdi::drawBevel(dc, r, size, light, shadow);
+        break;
     case kBevelChiseled: {
         // A groove: the outer half cut down, the inner half standing up.
         const int outer = (size + 1) / 2;
@@ -140,7 +144,8 @@ void drawFrame(QWidget*, QPainter& dc, int bevelSize, int borderWidth, int borde
     case kBevelShadowedLeft:
         drawShadow(dc, r, size, shadow, true);
         break;
-    default: break;
+    default:
+        break;
     }
     dc.restore();
 }

@@ -53,9 +53,9 @@ QVRUN_EXPORT void draw3dText(QPainter& dc, const char* text, int length, const Q
 // option controls fix are accepted and have no effect here.
 QVRUN_EXPORT void drawFrame(QWidget* window, QPainter& dc, int bevelSize, int borderWidth, int borderStyle,
                             int bevelStyle, int bevelFlags, int pictureState, std::uint32_t shadowColor,
-                            std::uint32_t lightColor, std::uint32_t fillColor, std::uint32_t borderColor,
-                            int reserved1, bool autoSize, int drawAction, int wallpaper, int reserved2,
-                            int reserved3, const QRect& rect);
+                            std::uint32_t lightColor, std::uint32_t fillColor, std::uint32_t borderColor, int reserved1,
+                            bool autoSize, int drawAction, int wallpaper, int reserved2, int reserved3,
+                            const QRect& rect);
 
 // The area inside bevel, border and inset: a shadowed bevel is taken off
 // its two sides only.

@@ -14,9 +14,15 @@ void CQVPictureHolder::render(QPainter& dc, const QRect& rect, int wallPaper, in
     dc.fillRect(rect, toColor(background));
     if (!picture_.isNull()) {
         switch (wallPaper) {
-        case kStretch: dc.drawImage(rect, picture_); break;
-        case kTile: dc.drawTiledPixmap(rect, QPixmap::fromImage(picture_)); break;
-        default: dc.drawImage(rect.topLeft(), picture_); break;
+        case kStretch:
+            dc.drawImage(rect, picture_);
+            break;
+        case kTile:
+            dc.drawTiledPixmap(rect, QPixmap::fromImage(picture_));
+            break;
+        default:
+            dc.drawImage(rect.topLeft(), picture_);
+            break;
         }
     }
     dc.restore();

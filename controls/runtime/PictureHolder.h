@@ -24,8 +24,8 @@ public:
     // Fills the rectangle with the background and the picture in the mode:
     // stretched over it, copied once at its top left, or tiled from there.
     // The fixed arguments are kept in the order the controls pass them.
-    void render(QPainter& dc, const QRect& rect, int wallPaper, int reserved1, int reserved2,
-                std::uint32_t background, std::uint32_t rasterOperation, int reserved3) const;
+    void render(QPainter& dc, const QRect& rect, int wallPaper, int reserved1, int reserved2, std::uint32_t background,
+                std::uint32_t rasterOperation, int reserved3) const;
 
 private:
     QImage picture_;

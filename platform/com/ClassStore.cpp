@@ -11,7 +11,10 @@ namespace com {
 
 namespace {
 
-QString classGroup(const Guid& clsid) { return QStringLiteral("CLSID/") + clsid.toString(); }
+QString classGroup(const Guid& clsid)
+{
+    return QStringLiteral("CLSID/") + clsid.toString();
+}
 
 constexpr auto kProgIds = "ProgID";
 
@@ -23,7 +26,7 @@ QString ClassStore::defaultPath()
     if (!redirected.isEmpty())
         return redirected;
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-        + QStringLiteral("/drillbook/classes.ini");
+           + QStringLiteral("/drillbook/classes.ini");
 }
 
 ClassStore::ClassStore(QString path) : path_(std::move(path)) {}
@@ -32,8 +35,7 @@ Result ClassStore::add(const ClassRecord& record)
 {
     if (record.clsid.isNull() || record.library.isEmpty())
         return kInvalidArgument;
-    if (find(record.clsid) == record
-        && (record.progId.isEmpty() || classOfProgId(record.progId) == record.clsid))
+    if (find(record.clsid) == record && (record.progId.isEmpty() || classOfProgId(record.progId) == record.clsid))
         return kOk;
     if (!QDir().mkpath(QFileInfo(path_).absolutePath()))
         return kRegistrationFailed;

@@ -53,38 +53,40 @@ public:
     Result invoke(T& self, DispId id, InvokeKind kind, std::span<Variant> args, Variant* result,
                   ErrorInfo* info) const noexcept
     {
-        return guarded([&]() -> Result {
-            const Member<T>* member = find(id);
-            if (!member)
-                return kMemberNotFound;
-            switch (kind) {
-            case InvokeKind::Put:
-                if (!member->put)
+        return guarded(
+            [&]() -> Result {
+                const Member<T>* member = find(id);
+                if (!member)
                     return kMemberNotFound;
-                if (args.size() != 1)
-                    return kBadArgumentCount;
-                member->put(self, args[0]);
-                return kOk;
-            case InvokeKind::Get:
-            case InvokeKind::Method:
-                if (member->call) {
-                    Variant value = member->call(self, args);
+                switch (kind) {
+                case InvokeKind::Put:
+                    if (!member->put)
+                        return kMemberNotFound;
+                    if (args.size() != 1)
+                        return kBadArgumentCount;
+                    member->put(self, args[0]);
+                    return kOk;
+                case InvokeKind::Get:
+                case InvokeKind::Method:
+                    if (member->call) {
+                        Variant value = member->call(self, args);
+                        if (result)
+                            *result = value;
+                        return kOk;
+                    }
+                    if (!member->get)
+                        return kMemberNotFound;
+                    if (!args.empty())
+                        return kBadArgumentCount;
                     if (result)
-                        *result = value;
+                        *result = member->get(self);
+                    else
+                        member->get(self);
                     return kOk;
                 }
-                if (!member->get)
-                    return kMemberNotFound;
-                if (!args.empty())
-                    return kBadArgumentCount;
-                if (result)
-                    *result = member->get(self);
-                else
-                    member->get(self);
-                return kOk;
-            }
-            return kMemberNotFound;
-        }, info);
+                return kMemberNotFound;
+            },
+            info);
     }
 
 private:

@@ -15,7 +15,8 @@ public:
 
     // Attaches a new sink to the source's point for the event interface;
     // nothing when the source offers no such point.
-    static Ptr<EventSink> attach(Unknown* source, const Guid& eventInterface, Handler handler, Result* outcome = nullptr);
+    static Ptr<EventSink> attach(Unknown* source, const Guid& eventInterface, Handler handler,
+                                 Result* outcome = nullptr);
     void detach();
 
     Result idOfName(const QString& name, DispId* id) override;

@@ -6,7 +6,8 @@ namespace com {
 
 QString Guid::toString() const
 {
-    QString text = QStringLiteral("{%1-%2-%3-").arg(data1, 8, 16, QLatin1Char('0'))
+    QString text = QStringLiteral("{%1-%2-%3-")
+                       .arg(data1, 8, 16, QLatin1Char('0'))
                        .arg(data2, 4, 16, QLatin1Char('0'))
                        .arg(data3, 4, 16, QLatin1Char('0'));
     for (int i = 0; i < 8; ++i) {

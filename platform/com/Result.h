@@ -10,7 +10,10 @@ namespace com {
 // control's error reaches its container unchanged.
 using Result = std::int32_t;
 
-constexpr Result result(std::uint32_t bits) { return static_cast<Result>(bits); }
+constexpr Result result(std::uint32_t bits)
+{
+    return static_cast<Result>(bits);
+}
 
 inline constexpr Result kOk = 0;
 inline constexpr Result kFalse = 1;
@@ -36,10 +39,19 @@ inline constexpr Result kRegistrationFailed = result(0x80040201);
 inline constexpr Result kLibraryNotLoaded = result(0x8007007E);
 inline constexpr Result kEntryPointMissing = result(0x8007007F);
 
-constexpr bool succeeded(Result r) { return r >= 0; }
-constexpr bool failed(Result r) { return r < 0; }
+constexpr bool succeeded(Result r)
+{
+    return r >= 0;
+}
+constexpr bool failed(Result r)
+{
+    return r < 0;
+}
 
 // Automation errors a control raises with a number of its own.
-constexpr Result automationError(int number) { return result(0x800A0000u | std::uint32_t(number & 0xFFFF)); }
+constexpr Result automationError(int number)
+{
+    return result(0x800A0000u | std::uint32_t(number & 0xFFFF));
+}
 
 } // namespace com

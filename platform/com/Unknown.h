@@ -30,14 +30,27 @@ public:
     Ptr() = default;
     Ptr(std::nullptr_t) {}
     // Takes a new reference to an interface someone else holds.
-    explicit Ptr(T* p) : p_(p) { if (p_) p_->addRef(); }
+    explicit Ptr(T* p) : p_(p)
+    {
+        if (p_)
+            p_->addRef();
+    }
     Ptr(const Ptr& other) : Ptr(other.p_) {}
     Ptr(Ptr&& other) noexcept : p_(std::exchange(other.p_, nullptr)) {}
     ~Ptr() { reset(); }
-    Ptr& operator=(Ptr other) noexcept { std::swap(p_, other.p_); return *this; }
+    Ptr& operator=(Ptr other) noexcept
+    {
+        std::swap(p_, other.p_);
+        return *this;
+    }
 
     // Takes over a reference that was handed out (an out parameter's).
-    static Ptr adopt(T* p) { Ptr ptr; ptr.p_ = p; return ptr; }
+    static Ptr adopt(T* p)
+    {
+        Ptr ptr;
+        ptr.p_ = p;
+        return ptr;
+    }
 
     // The interface of type U that the object behind any other offers, or nothing.
     template <class U>
@@ -49,14 +62,22 @@ public:
         return adopt(static_cast<T*>(out));
     }
 
-    void reset() { if (auto* p = std::exchange(p_, nullptr)) p->release(); }
+    void reset()
+    {
+        if (auto* p = std::exchange(p_, nullptr))
+            p->release();
+    }
     T* get() const { return p_; }
     T* operator->() const { return p_; }
     explicit operator bool() const { return p_ != nullptr; }
     // Hands the reference to an out parameter.
     T* detach() { return std::exchange(p_, nullptr); }
     // For a call that fills an out parameter.
-    void** out() { reset(); return reinterpret_cast<void**>(&p_); }
+    void** out()
+    {
+        reset();
+        return reinterpret_cast<void**>(&p_);
+    }
 
 private:
     T* p_ = nullptr;

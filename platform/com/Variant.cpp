@@ -15,12 +15,48 @@ double roundForInteger(double value)
 
 } // namespace
 
-Variant Variant::i2(std::int16_t value) { Variant v; v.type_ = VarType::I2; v.number_ = value; return v; }
-Variant Variant::i4(std::int32_t value) { Variant v; v.type_ = VarType::I4; v.number_ = value; return v; }
-Variant Variant::r4(float value) { Variant v; v.type_ = VarType::R4; v.number_ = value; return v; }
-Variant Variant::r8(double value) { Variant v; v.type_ = VarType::R8; v.number_ = value; return v; }
-Variant Variant::boolean(bool value) { Variant v; v.type_ = VarType::Bool; v.number_ = value ? -1 : 0; return v; }
-Variant Variant::string(const QString& value) { Variant v; v.type_ = VarType::String; v.text_ = value; return v; }
+Variant Variant::i2(std::int16_t value)
+{
+    Variant v;
+    v.type_ = VarType::I2;
+    v.number_ = value;
+    return v;
+}
+Variant Variant::i4(std::int32_t value)
+{
+    Variant v;
+    v.type_ = VarType::I4;
+    v.number_ = value;
+    return v;
+}
+Variant Variant::r4(float value)
+{
+    Variant v;
+    v.type_ = VarType::R4;
+    v.number_ = value;
+    return v;
+}
+Variant Variant::r8(double value)
+{
+    Variant v;
+    v.type_ = VarType::R8;
+    v.number_ = value;
+    return v;
+}
+Variant Variant::boolean(bool value)
+{
+    Variant v;
+    v.type_ = VarType::Bool;
+    v.number_ = value ? -1 : 0;
+    return v;
+}
+Variant Variant::string(const QString& value)
+{
+    Variant v;
+    v.type_ = VarType::String;
+    v.text_ = value;
+    return v;
+}
 Variant Variant::object(Unknown* value, VarType kind)
 {
     Variant v;
@@ -32,8 +68,14 @@ Variant Variant::object(Unknown* value, VarType kind)
 Result Variant::toR8(double* out) const
 {
     switch (type_) {
-    case VarType::Empty: *out = 0; return kOk;
-    case VarType::I2: case VarType::I4: case VarType::R4: case VarType::R8: case VarType::Bool:
+    case VarType::Empty:
+        *out = 0;
+        return kOk;
+    case VarType::I2:
+    case VarType::I4:
+    case VarType::R4:
+    case VarType::R8:
+    case VarType::Bool:
         *out = number_;
         return kOk;
     case VarType::String: {
@@ -44,7 +86,8 @@ Result Variant::toR8(double* out) const
         *out = value;
         return kOk;
     }
-    default: return kTypeMismatch;
+    default:
+        return kTypeMismatch;
     }
 }
 
@@ -87,8 +130,14 @@ Result Variant::toBool(bool* out) const
 {
     if (type_ == VarType::String) {
         const QString word = text_.trimmed();
-        if (word.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0) { *out = true; return kOk; }
-        if (word.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0) { *out = false; return kOk; }
+        if (word.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0) {
+            *out = true;
+            return kOk;
+        }
+        if (word.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0) {
+            *out = false;
+            return kOk;
+        }
     }
     double value = 0;
     if (const Result r = toR8(&value); failed(r))
@@ -100,20 +149,34 @@ Result Variant::toBool(bool* out) const
 Result Variant::toText(QString* out) const
 {
     switch (type_) {
-    case VarType::Empty: *out = QString(); return kOk;
-    case VarType::String: *out = text_; return kOk;
-    case VarType::Bool: *out = number_ != 0 ? QStringLiteral("True") : QStringLiteral("False"); return kOk;
-    case VarType::I2: case VarType::I4: *out = QString::number(qint64(number_)); return kOk;
-    case VarType::R4: *out = QString::number(number_, 'g', 7); return kOk;
-    case VarType::R8: *out = QString::number(number_, 'g', 15); return kOk;
-    default: return kTypeMismatch;
+    case VarType::Empty:
+        *out = QString();
+        return kOk;
+    case VarType::String:
+        *out = text_;
+        return kOk;
+    case VarType::Bool:
+        *out = number_ != 0 ? QStringLiteral("True") : QStringLiteral("False");
+        return kOk;
+    case VarType::I2:
+    case VarType::I4:
+        *out = QString::number(qint64(number_));
+        return kOk;
+    case VarType::R4:
+        *out = QString::number(number_, 'g', 7);
+        return kOk;
+    case VarType::R8:
+        *out = QString::number(number_, 'g', 15);
+        return kOk;
+    default:
+        return kTypeMismatch;
     }
 }
 
 bool Variant::operator==(const Variant& other) const
 {
     return type_ == other.type_ && number_ == other.number_ && text_ == other.text_
-        && object_.get() == other.object_.get();
+           && object_.get() == other.object_.get();
 }
 
 } // namespace com

@@ -65,7 +65,8 @@ inline constexpr Text printerError{482, u"Printer error: %1"};
 inline constexpr Text engineFailure{3000, u"Database error: %1"};
 inline constexpr ErrorKind<> updateWithoutEdit{3020, u"Update or CancelUpdate without AddNew or Edit."};
 inline constexpr ErrorKind<> noCurrentRecord{3021, u"No current record."};
-inline constexpr ErrorKind<> duplicateOrInvalid{3022, u"The change would put a duplicate or invalid value into the table."};
+inline constexpr ErrorKind<> duplicateOrInvalid{3022,
+                                                u"The change would put a duplicate or invalid value into the table."};
 inline constexpr Text fileNotFound{3024, u"Could not find file '%1'."};
 inline constexpr ErrorKind<> diskFull{3026, u"Not enough space on disk."};
 inline constexpr ErrorKind<> readOnly{3027, u"Cannot update. Database or object is read-only."};

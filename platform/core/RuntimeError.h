@@ -12,7 +12,8 @@ namespace platform {
 class RuntimeError : public std::runtime_error {
 public:
     RuntimeError(int number, const QString& description)
-        : std::runtime_error(description.toStdString()), number_(number), description_(description) {}
+        : std::runtime_error(description.toStdString()), number_(number), description_(description)
+    {}
 
     int number() const noexcept { return number_; }
     const QString& description() const noexcept { return description_; }

@@ -20,6 +20,9 @@ inline int toPixels(int twips)
 {
     return static_cast<int>(std::lround(static_cast<double>(twips) / twipsPerPixel));
 }
-constexpr int toTwips(int pixels) { return pixels * twipsPerPixel; }
+constexpr int toTwips(int pixels)
+{
+    return pixels * twipsPerPixel;
+}
 
 } // namespace platform

@@ -59,7 +59,7 @@ private:
 bool refusedByFile(int number)
 {
     return number == errors::readOnly.number || number == errors::diskFull.number || number == errors::locked.number
-        || number == errors::cannotOpen.number;
+           || number == errors::cannotOpen.number;
 }
 
 } // namespace
@@ -223,8 +223,8 @@ void DataControl::settlePending(ValidateAction action)
         }
     }
     const QString table = recordset_.tableIdentity();
-    const bool keptHere = std::any_of(unstored_.begin(), unstored_.end(),
-                                      [&](const UnstoredRow& row) { return row.table == table; });
+    const bool keptHere =
+        std::any_of(unstored_.begin(), unstored_.end(), [&](const UnstoredRow& row) { return row.table == table; });
     if (!storeCurrent && !keptHere)
         return;
 
@@ -339,7 +339,8 @@ void DataControl::restoreUnstored()
     std::erase_if(kept->values, [&](const std::pair<QString, QVariant>& entry) {
         bool shown = false;
         for (Binding& binding : bindings_) {
-            if (!isWritable(binding) || recordset_.column(binding.field).name.compare(entry.first, Qt::CaseInsensitive) != 0)
+            if (!isWritable(binding)
+                || recordset_.column(binding.field).name.compare(entry.first, Qt::CaseInsensitive) != 0)
                 continue;
             binding.control->showFieldValue(entry.second);
             binding.control->setDataChanged(true);

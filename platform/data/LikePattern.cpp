@@ -82,7 +82,8 @@ bool containsAscii(std::string_view text, const std::string& needle)
         if (foldAscii(static_cast<unsigned char>(text[i])) != first)
             continue;
         size_t j = 1;
-        while (j < needle.size() && foldAscii(static_cast<unsigned char>(text[i + j])) == static_cast<unsigned char>(needle[j]))
+        while (j < needle.size()
+               && foldAscii(static_cast<unsigned char>(text[i + j])) == static_cast<unsigned char>(needle[j]))
             ++j;
         if (j == needle.size())
             return true;

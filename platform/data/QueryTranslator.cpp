@@ -40,8 +40,7 @@ class ExpressionWriter {
 public:
     ExpressionWriter(const TableInfo& table, const QString& sql, QStringList& parameters)
         : table_(table), sql_(sql), parameters_(parameters)
-    {
-    }
+    {}
 
     QByteArray write(const Tokens& tokens, size_t begin, size_t end, bool orderBy)
     {
@@ -181,8 +180,8 @@ std::optional<ContainsCondition> containsCondition(const Tokens& tokens, size_t 
         if (i + 3 > end)
             return std::nullopt;
         const SqlToken& name = tokens[i];
-        if ((name.kind != SqlToken::Word && name.kind != SqlToken::Bracketed) || !tokens[i + 1].isWord(QLatin1String("LIKE"))
-            || tokens[i + 2].kind != SqlToken::DoubleQuoted)
+        if ((name.kind != SqlToken::Word && name.kind != SqlToken::Bracketed)
+            || !tokens[i + 1].isWord(QLatin1String("LIKE")) || tokens[i + 2].kind != SqlToken::DoubleQuoted)
             return std::nullopt;
         if (found.fields.isEmpty())
             found.pattern = tokens[i + 2].text;
@@ -213,7 +212,8 @@ std::optional<IndexedKeyset> indexedKeyset(const Tokens& tokens, size_t begin, s
     if (!condition)
         return std::nullopt;
     const QByteArray pattern = condition->pattern.toUtf8();
-    const std::optional<LikePattern> compiled = LikePattern::compile(std::string_view(pattern.constData(), size_t(pattern.size())));
+    const std::optional<LikePattern> compiled =
+        LikePattern::compile(std::string_view(pattern.constData(), size_t(pattern.size())));
     if (!compiled)
         return std::nullopt;
     const std::optional<std::string> text = compiled->containedAsciiText();
@@ -227,8 +227,8 @@ std::optional<IndexedKeyset> indexedKeyset(const Tokens& tokens, size_t begin, s
         return std::nullopt;
     const QByteArray matches = "SELECT rowid FROM " + index->quotedName + " WHERE " + index->quotedName + " MATCH ?";
     return IndexedKeyset{matches + QByteArray::number(whereParameters + 1) + " UNION SELECT rowid FROM "
-                             + table.quotedName + " WHERE rowid IN (" + matches + QByteArray::number(whereParameters + 2)
-                             + ") AND (" + where + ") ORDER BY 1",
+                             + table.quotedName + " WHERE rowid IN (" + matches
+                             + QByteArray::number(whereParameters + 2) + ") AND (" + where + ") ORDER BY 1",
                          {*match, nulRowsQuery()}};
 }
 

@@ -604,8 +604,8 @@ void Recordset::findFirst(const QString& criterion)
     const TranslatedCondition condition = translateCondition(criterion, table);
     leave(ValidateAction::Find);
 
-    Statement search =
-        prepareQuery(*connection_, "SELECT rowid FROM " + table.quotedName + " WHERE (" + condition.sql + ")", criterion);
+    Statement search = prepareQuery(
+        *connection_, "SELECT rowid FROM " + table.quotedName + " WHERE (" + condition.sql + ")", criterion);
     for (int i = 0; i < condition.parameters.size(); ++i)
         search.bindText(i + 1, condition.parameters[i]);
     std::unordered_set<qint64> hits;

@@ -59,9 +59,9 @@ void Recordset::writeRows(std::span<const qint64> keys, const QString& field, co
     if (keys.empty())
         return;
     Connection::WriteTransaction transaction(*connection_);
-    Statement change = connection_->prepare("UPDATE " + query_.table->quotedName + " SET " + column.quotedName
-                                            + " = ?2 FROM json_each(?1) AS k WHERE " + query_.table->quotedName
-                                            + ".rowid = k.value");
+    Statement change =
+        connection_->prepare("UPDATE " + query_.table->quotedName + " SET " + column.quotedName
+                             + " = ?2 FROM json_each(?1) AS k WHERE " + query_.table->quotedName + ".rowid = k.value");
     change.bindText(1, QString::fromLatin1(jsonKeyList(keys)));
     change.bind(2, toStoredValue(value, column.type));
     change.step();
@@ -77,8 +77,8 @@ void Recordset::numberRows(std::span<const qint64> keys, const QString& field, q
     // column's own type decides whether the number is stored as text.
     Connection::WriteTransaction transaction(*connection_);
     Statement change = connection_->prepare("UPDATE " + query_.table->quotedName + " SET " + column.quotedName
-                                            + " = ?2 + k.key FROM json_each(?1) AS k WHERE "
-                                            + query_.table->quotedName + ".rowid = k.value");
+                                            + " = ?2 + k.key FROM json_each(?1) AS k WHERE " + query_.table->quotedName
+                                            + ".rowid = k.value");
     change.bindText(1, QString::fromLatin1(jsonKeyList(keys)));
     change.bindInt64(2, firstNumber);
     change.step();

@@ -35,7 +35,8 @@ QByteArray nulMarker(const char* row, const std::vector<const ColumnInfo*>& colu
     return "CASE WHEN " + any + " THEN '" + nulMarkerWord + "' END";
 }
 
-QByteArray joined(const std::vector<const ColumnInfo*>& columns, const std::function<QByteArray(const ColumnInfo&)>& part)
+QByteArray joined(const std::vector<const ColumnInfo*>& columns,
+                  const std::function<QByteArray(const ColumnInfo&)>& part)
 {
     QByteArray out;
     for (const ColumnInfo* column : columns) {
@@ -74,8 +75,8 @@ QString quotedString(const QString& text)
 
 std::optional<SearchIndex> findSearchIndex(Connection& connection, const TableInfo& table)
 {
-    Statement lookup = connection.prepare(
-        "SELECT name FROM sqlite_master WHERE type = 'table' AND name = ?1 COLLATE NOCASE");
+    Statement lookup =
+        connection.prepare("SELECT name FROM sqlite_master WHERE type = 'table' AND name = ?1 COLLATE NOCASE");
     lookup.bindText(1, indexName(table));
     if (!lookup.step())
         return std::nullopt;
@@ -111,31 +112,32 @@ bool buildSearchIndex(Connection& connection, const TableInfo& table, const std:
             return false;
 
         const QByteArray index = quoteIdentifier(indexName(table));
-        const QByteArray names =
-            joined(memo, [](const ColumnInfo& c) { return c.quotedName; }) + ", " + quoteIdentifier(QLatin1String(nulMarkerColumn));
+        const QByteArray names = joined(memo, [](const ColumnInfo& c) { return c.quotedName; }) + ", "
+                                 + quoteIdentifier(QLatin1String(nulMarkerColumn));
         const auto values = [&](const char* row) {
-            return joined(memo, [&](const ColumnInfo& c) { return indexedValue(row, c); }) + ", " + nulMarker(row, memo);
+            return joined(memo, [&](const ColumnInfo& c) { return indexedValue(row, c); }) + ", "
+                   + nulMarker(row, memo);
         };
-        const QByteArray insertNew = "INSERT INTO " + index + " (rowid, " + names + ") VALUES (new.rowid, "
-                                     + values("new") + ");";
+        const QByteArray insertNew =
+            "INSERT INTO " + index + " (rowid, " + names + ") VALUES (new.rowid, " + values("new") + ");";
         const QByteArray deleteOld = "INSERT INTO " + index + " (" + index + ", rowid, " + names
                                      + ") VALUES ('delete', old.rowid, " + values("old") + ");";
         QByteArray changed = "old.rowid IS NOT new.rowid";
         for (const ColumnInfo* column : memo)
             changed += " OR old." + column->quotedName + " IS NOT new." + column->quotedName + " COLLATE BINARY";
-        const auto trigger = [&](const char* suffix) { return quoteIdentifier(indexName(table) + QLatin1String(suffix)); };
+        const auto trigger = [&](const char* suffix) {
+            return quoteIdentifier(indexName(table) + QLatin1String(suffix));
+        };
 
         // No content of its own: the rows stay in the table, the index holds
         // only where each trigram occurs.
         const QByteArray create = "CREATE VIRTUAL TABLE " + index + " USING fts5(" + names
                                   + ", content='', tokenize='trigram case_sensitive 1');";
-        const QByteArray triggers =
-            "CREATE TRIGGER " + trigger("_insert") + " AFTER INSERT ON " + table.quotedName + " BEGIN " + insertNew
-            + " END;"
-            + "CREATE TRIGGER " + trigger("_delete") + " AFTER DELETE ON " + table.quotedName + " BEGIN " + deleteOld
-            + " END;"
-            + "CREATE TRIGGER " + trigger("_update") + " AFTER UPDATE ON " + table.quotedName + " WHEN " + changed
-            + " BEGIN " + deleteOld + insertNew + " END;";
+        const QByteArray triggers = "CREATE TRIGGER " + trigger("_insert") + " AFTER INSERT ON " + table.quotedName
+                                    + " BEGIN " + insertNew + " END;" + "CREATE TRIGGER " + trigger("_delete")
+                                    + " AFTER DELETE ON " + table.quotedName + " BEGIN " + deleteOld + " END;"
+                                    + "CREATE TRIGGER " + trigger("_update") + " AFTER UPDATE ON " + table.quotedName
+                                    + " WHEN " + changed + " BEGIN " + deleteOld + insertNew + " END;";
         Connection::WriteTransaction transaction(connection);
         connection.execute(create.constData());
         // The rows go in by blocks in key order, all in the one store, so
@@ -143,10 +145,11 @@ bool buildSearchIndex(Connection& connection, const TableInfo& table, const std:
         Statement count = connection.prepare("SELECT count(*) FROM " + table.quotedName);
         const qint64 total = count.step() ? count.columnInt64(0) : 0;
         count.reset();
-        Statement blockEnd =
-            connection.prepare("SELECT rowid FROM " + table.quotedName + " WHERE rowid >= ?1 ORDER BY rowid LIMIT 1 OFFSET ?2");
-        Statement fill = connection.prepare("INSERT INTO " + index + " (rowid, " + names + ") SELECT rowid, " + values("t")
-                                            + " FROM " + table.quotedName + " AS t WHERE t.rowid >= ?1 AND t.rowid <= ?2");
+        Statement blockEnd = connection.prepare("SELECT rowid FROM " + table.quotedName
+                                                + " WHERE rowid >= ?1 ORDER BY rowid LIMIT 1 OFFSET ?2");
+        Statement fill =
+            connection.prepare("INSERT INTO " + index + " (rowid, " + names + ") SELECT rowid, " + values("t")
+                               + " FROM " + table.quotedName + " AS t WHERE t.rowid >= ?1 AND t.rowid <= ?2");
         constexpr qint64 lastKey = std::numeric_limits<qint64>::max();
         qint64 first = std::numeric_limits<qint64>::min();
         for (qint64 done = 0; done < total; done += searchIndexBlockRows) {

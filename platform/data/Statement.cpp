@@ -10,8 +10,7 @@ namespace data {
 
 Statement::Statement(std::shared_ptr<Connection> owner, QByteArray sql, sqlite3_stmt* stmt)
     : owner_(std::move(owner)), sql_(std::move(sql)), stmt_(stmt)
-{
-}
+{}
 
 Statement::Statement(Statement&& other) noexcept
     : owner_(std::move(other.owner_)), sql_(std::move(other.sql_)), stmt_(other.stmt_)

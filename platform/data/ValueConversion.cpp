@@ -33,9 +33,8 @@ bool isNumber(const QVariant& value)
 QVariant parseNumber(const QVariant& value)
 {
     if (isNumber(value))
-        return value.typeId() == QMetaType::Double || value.typeId() == QMetaType::Float
-                   ? QVariant(value.toDouble())
-                   : QVariant(value.toLongLong());
+        return value.typeId() == QMetaType::Double || value.typeId() == QMetaType::Float ? QVariant(value.toDouble())
+                                                                                         : QVariant(value.toLongLong());
     const QString text = value.toString().trimmed();
     if (text.isEmpty())
         return QVariant();

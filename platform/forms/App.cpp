@@ -16,8 +16,7 @@ namespace {
 App* running = nullptr;
 }
 
-App::App(const QString& programFolder)
-    : path_(QDir::cleanPath(programFolder)), dialogs_(std::make_unique<Dialogs>())
+App::App(const QString& programFolder) : path_(QDir::cleanPath(programFolder)), dialogs_(std::make_unique<Dialogs>())
 {
     Q_ASSERT_X(!running, "App", "one program at a time");
     running = this;
@@ -41,9 +40,15 @@ App& App::current()
     return *running;
 }
 
-bool App::exists() { return running != nullptr; }
+bool App::exists()
+{
+    return running != nullptr;
+}
 
-QString App::file(const QString& relative) const { return platform::joinProgramPath(path_, relative); }
+QString App::file(const QString& relative) const
+{
+    return platform::joinProgramPath(path_, relative);
+}
 
 void App::showForm(Form& form)
 {
@@ -163,7 +168,10 @@ bool App::unloadForm(Form& form)
     return true;
 }
 
-void App::destroyUnloaded() { unloaded_.clear(); }
+void App::destroyUnloaded()
+{
+    unloaded_.clear();
+}
 
 void App::storePendingEdits()
 {

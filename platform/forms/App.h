@@ -56,7 +56,10 @@ public:
     }
 
     template <class F>
-    bool isLoaded() const { return forms_.count(std::type_index(typeid(F))) != 0; }
+    bool isLoaded() const
+    {
+        return forms_.count(std::type_index(typeid(F))) != 0;
+    }
 
     // The program's active window, or none.
     Form* activeForm() const { return active_; }
@@ -98,6 +101,9 @@ private:
 
 // Shorthand for the windows' code: form<frmMain>().txtQ->setText(...).
 template <class F>
-F& form() { return App::current().form<F>(); }
+F& form()
+{
+    return App::current().form<F>();
+}
 
 } // namespace forms

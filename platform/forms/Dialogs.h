@@ -49,16 +49,16 @@ struct ShownBox {
     enum class Kind { Message, Input, File, Printer, Font, Color };
     Kind kind = Kind::Message;
     QString title;
-    QString text;        // the message, the input box's prompt, or the file dialog's filter
-    int buttons = 0;     // vbOKOnly .. vbRetryCancel
-    int icon = 0;        // 0, vbCritical, vbQuestion, vbExclamation, vbInformation
+    QString text;          // the message, the input box's prompt, or the file dialog's filter
+    int buttons = 0;       // vbOKOnly .. vbRetryCancel
+    int icon = 0;          // 0, vbCritical, vbQuestion, vbExclamation, vbInformation
     int defaultButton = 1; // 1..3
-    QString defaultText; // input box; the file dialog's proposed name
-    QVariant answer;     // what the program received: int, QString (a file's path or a font's name,
-                         // "" cancelled), the copies of a printer dialog (0 cancelled), or the
-                         // colour chosen (-1 cancelled)
-    bool expected = true; // a fitting scripted answer was waiting for it
-    QString problem;     // why it was unexpected
+    QString defaultText;   // input box; the file dialog's proposed name
+    QVariant answer;       // what the program received: int, QString (a file's path or a font's name,
+                           // "" cancelled), the copies of a printer dialog (0 cancelled), or the
+                           // colour chosen (-1 cancelled)
+    bool expected = true;  // a fitting scripted answer was waiting for it
+    QString problem;       // why it was unexpected
 };
 
 // The one way the program shows message and input boxes. The program's App

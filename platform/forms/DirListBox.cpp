@@ -53,7 +53,7 @@ void DirListBox::fill()
     const QIcon closedIcon = style()->standardIcon(QStyle::SP_DirClosedIcon);
 
     QStringList chain;
-    for (QDir dir(path_);; ) {
+    for (QDir dir(path_);;) {
         chain.prepend(dir.absolutePath());
         if (dir.isRoot() || !dir.cdUp())
             break;
@@ -69,8 +69,7 @@ void DirListBox::fill()
             setCurrentItem(entry);
     }
     const QDir open(path_);
-    const QStringList subfolders =
-        open.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    const QStringList subfolders = open.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     for (const QString& name : subfolders)
         add(open.absoluteFilePath(name), int(chain.size()), closedIcon);
 }

@@ -15,8 +15,7 @@ QString placeOf(const std::source_location& where)
 }
 
 // Runs one statement; on failure fills number and description.
-bool runStatement(const Statement& statement, const std::source_location& where, int& number,
-                  QString& description)
+bool runStatement(const Statement& statement, const std::source_location& where, int& number, QString& description)
 {
     try {
         statement();

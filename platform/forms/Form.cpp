@@ -26,11 +26,20 @@ void Form::runLoad()
     Form_Load();
 }
 
-void Form::Show() { App::current().showForm(*this); }
+void Form::Show()
+{
+    App::current().showForm(*this);
+}
 
-void Form::Hide() { App::current().hideForm(*this); }
+void Form::Hide()
+{
+    App::current().hideForm(*this);
+}
 
-bool Form::Unload() { return App::current().unloadForm(*this); }
+bool Form::Unload()
+{
+    return App::current().unloadForm(*this);
+}
 
 bool Form::runUnloadStep()
 {
@@ -46,8 +55,8 @@ void Form::storePendingEdits(PendingRows rows)
     for (data::DataControl* control : findChildren<data::DataControl*>()) {
         try {
             // A question still being entered is only kept by its Save.
-            if (rows == PendingRows::ExistingOnly && control->hasRecordset() &&
-                control->recordset().editMode() == data::Recordset::EditAdd)
+            if (rows == PendingRows::ExistingOnly && control->hasRecordset()
+                && control->recordset().editMode() == data::Recordset::EditAdd)
                 continue;
             control->close();
         } catch (const platform::RuntimeError& error) {

@@ -44,12 +44,11 @@ std::unique_ptr<QKeyEvent> replacementKeyEvent(const QKeyEvent& original, int ke
         break;
     default:
         // Qt's key codes for Latin-1 characters are their upper-case codes.
-        key = keyAscii < 256 ? int(QChar(static_cast<char16_t>(keyAscii)).toUpper().unicode())
-                             : int(Qt::Key_unknown);
+        key = keyAscii < 256 ? int(QChar(static_cast<char16_t>(keyAscii)).toUpper().unicode()) : int(Qt::Key_unknown);
         break;
     }
-    return std::make_unique<QKeyEvent>(original.type(), key, Qt::NoModifier, text,
-                                       original.isAutoRepeat(), original.count());
+    return std::make_unique<QKeyEvent>(original.type(), key, Qt::NoModifier, text, original.isAutoRepeat(),
+                                       original.count());
 }
 
 void sendTabKey()

@@ -167,9 +167,15 @@ void ListBox::setAcceptsEntryDrops(bool on)
     viewport()->setAcceptDrops(on);
 }
 
-void ListBox::dragEnterEvent(QDragEnterEvent* event) { answerTitleDrag(*event, acceptsEntryDrops_); }
+void ListBox::dragEnterEvent(QDragEnterEvent* event)
+{
+    answerTitleDrag(*event, acceptsEntryDrops_);
+}
 
-void ListBox::dragMoveEvent(QDragMoveEvent* event) { answerTitleDrag(*event, acceptsEntryDrops_); }
+void ListBox::dragMoveEvent(QDragMoveEvent* event)
+{
+    answerTitleDrag(*event, acceptsEntryDrops_);
+}
 
 void ListBox::dropEvent(QDropEvent* event)
 {

@@ -24,7 +24,7 @@ MouseArgs mouseArgsOf(const QMouseEvent& event)
     }
     const auto modifiers = event.modifiers();
     args.shift = (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0)
-        | (modifiers & Qt::AltModifier ? 4 : 0);
+                 | (modifiers & Qt::AltModifier ? 4 : 0);
     const QPoint position = event.position().toPoint();
     args.x = toTwips(position.x());
     args.y = toTwips(position.y());

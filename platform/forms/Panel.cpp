@@ -7,8 +7,7 @@
 
 namespace forms {
 
-Panel::Panel(StatusBar* bar, const QString& key)
-    : QObject(bar), bar_(bar), label_(new QLabel(bar)), key_(key)
+Panel::Panel(StatusBar* bar, const QString& key) : QObject(bar), bar_(bar), label_(new QLabel(bar)), key_(key)
 {
     label_->setTextFormat(Qt::PlainText);
     label_->setFrameShape(QFrame::StyledPanel);

@@ -23,7 +23,7 @@ public:
     void setToolTipText(const QString& tip);
     bool visible() const;
     void setVisible(bool visible);
-    int minWidth() const;          // twips
+    int minWidth() const; // twips
     void setMinWidth(int twips);
 
     QLabel* label() const { return label_; }

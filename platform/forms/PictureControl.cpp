@@ -128,9 +128,15 @@ void PictureControl::setAcceptsTitleDrops(bool on)
     setAcceptDrops(on);
 }
 
-void PictureControl::dragEnterEvent(QDragEnterEvent* event) { answerTitleDrag(*event, acceptsTitleDrops_); }
+void PictureControl::dragEnterEvent(QDragEnterEvent* event)
+{
+    answerTitleDrag(*event, acceptsTitleDrops_);
+}
 
-void PictureControl::dragMoveEvent(QDragMoveEvent* event) { answerTitleDrag(*event, acceptsTitleDrops_); }
+void PictureControl::dragMoveEvent(QDragMoveEvent* event)
+{
+    answerTitleDrag(*event, acceptsTitleDrops_);
+}
 
 void PictureControl::dropEvent(QDropEvent* event)
 {

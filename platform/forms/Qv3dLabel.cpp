@@ -298,10 +298,8 @@ const QPixmap& Qv3dLabel::scaledPicture()
 {
     const QSize target = size() * devicePixelRatioF();
     if (scaled_.size() != target) {
-        const QString key = QStringLiteral("qv3d-scaled:%1:%2x%3")
-                                .arg(picture_.cacheKey())
-                                .arg(target.width())
-                                .arg(target.height());
+        const QString key =
+            QStringLiteral("qv3d-scaled:%1:%2x%3").arg(picture_.cacheKey()).arg(target.width()).arg(target.height());
         if (!QPixmapCache::find(key, &scaled_)) {
             scaled_ = picture_.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
             QPixmapCache::insert(key, scaled_);
@@ -410,9 +408,15 @@ void Qv3dLabel::keyPressEvent(QKeyEvent* event)
 // Only a title dragged inside the program is taken. Text from another
 // program (a web page, an editor) would rename the chapter and be stored at
 // once, so it is refused however it is offered.
-void Qv3dLabel::dragEnterEvent(QDragEnterEvent* event) { answerTitleDrag(*event, acceptsTitleDrops_); }
+void Qv3dLabel::dragEnterEvent(QDragEnterEvent* event)
+{
+    answerTitleDrag(*event, acceptsTitleDrops_);
+}
 
-void Qv3dLabel::dragMoveEvent(QDragMoveEvent* event) { answerTitleDrag(*event, acceptsTitleDrops_); }
+void Qv3dLabel::dragMoveEvent(QDragMoveEvent* event)
+{
+    answerTitleDrag(*event, acceptsTitleDrops_);
+}
 
 void Qv3dLabel::dropEvent(QDropEvent* event)
 {

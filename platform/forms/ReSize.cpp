@@ -35,7 +35,10 @@ ReSize::ReSize(QWidget& canvas, const QSize& designSize)
     rescale();
 }
 
-double ReSize::fontScale() const { return std::min(scaleX_, scaleY_); }
+double ReSize::fontScale() const
+{
+    return std::min(scaleX_, scaleY_);
+}
 
 void ReSize::track(QWidget& widget)
 {

@@ -40,8 +40,8 @@ protected:
 private:
     struct Control {
         QPointer<QWidget> widget;
-        QRectF place;    // at the design size
-        QRect applied;   // what this control set last, so its own moves are not read back
+        QRectF place;      // at the design size
+        QRect applied;     // what this control set last, so its own moves are not read back
         double fontPoints; // the control's own font at the design size; 0 when it takes the canvas's
     };
 

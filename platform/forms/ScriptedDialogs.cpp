@@ -3,9 +3,7 @@
 namespace forms {
 
 ScriptedDialogs::ScriptedDialogs()
-    : owned_(std::make_unique<Dialogs>()),
-      dialogs_(owned_.get()),
-      previousCurrent_(Dialogs::current()),
+    : owned_(std::make_unique<Dialogs>()), dialogs_(owned_.get()), previousCurrent_(Dialogs::current()),
       previousScripted_(false)
 {
     Dialogs::setCurrent(dialogs_);

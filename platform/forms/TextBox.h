@@ -79,10 +79,10 @@ private:
     QString text_;
     QString dataField_;
     bool dataChanged_ = false;
-    bool writingEditor_ = false;   // the editor changes because we set it
+    bool writingEditor_ = false;       // the editor changes because we set it
     mutable bool editorStale_ = false; // text_ waits to be laid out until shown
-    bool replayingKey_ = false;    // a replaced key is on its way to the editor
-    bool awayWithWindow_ = false;  // the focus left with the window, not to a control
+    bool replayingKey_ = false;        // a replaced key is on its way to the editor
+    bool awayWithWindow_ = false;      // the focus left with the window, not to a control
 };
 
 // The text box whose editor has the keyboard focus in the program; null when

@@ -6,8 +6,7 @@
 
 namespace forms {
 
-Timer::Timer(QObject* parent, int interval, bool enabled)
-    : QObject(parent), interval_(interval), enabled_(enabled)
+Timer::Timer(QObject* parent, int interval, bool enabled) : QObject(parent), interval_(interval), enabled_(enabled)
 {
     if (interval < 0)
         throw platform::errors::invalidPropertyValue();

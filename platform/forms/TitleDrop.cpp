@@ -10,7 +10,10 @@ namespace forms {
 
 namespace {
 
-QString originMimeType() { return QStringLiteral("application/x-drillbook-drag-origin"); }
+QString originMimeType()
+{
+    return QStringLiteral("application/x-drillbook-drag-origin");
+}
 
 const QByteArray& originMark()
 {
@@ -30,11 +33,17 @@ std::optional<QString> carriedTitle(const QDropEvent& event, bool takesTitles)
     return title;
 }
 
-bool carriesTitle(const QDropEvent& event, bool takesTitles) { return carriedTitle(event, takesTitles).has_value(); }
+bool carriesTitle(const QDropEvent& event, bool takesTitles)
+{
+    return carriedTitle(event, takesTitles).has_value();
+}
 
 } // namespace
 
-void markAsOurs(QMimeData& mime) { mime.setData(originMimeType(), originMark()); }
+void markAsOurs(QMimeData& mime)
+{
+    mime.setData(originMimeType(), originMark());
+}
 
 void answerTitleDrag(QDropEvent& event, bool takesTitles)
 {

@@ -31,8 +31,7 @@ ToolButton* Toolbar::append(const QString& key, ToolButton::Style style)
     return button;
 }
 
-ToolButton* Toolbar::addButton(const QString& key, const QString& toolTipText, int image,
-                               ToolButton::Style style)
+ToolButton* Toolbar::addButton(const QString& key, const QString& toolTipText, int image, ToolButton::Style style)
 {
     if (!key.isEmpty() && hasButton(key))
         throw platform::errors::keyNotUnique();

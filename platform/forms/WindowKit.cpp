@@ -15,7 +15,10 @@ namespace forms {
 
 namespace {
 
-QString text(const char* utf8) { return utf8 ? QString::fromUtf8(utf8) : QString(); }
+QString text(const char* utf8)
+{
+    return utf8 ? QString::fromUtf8(utf8) : QString();
+}
 
 void place(QWidget& control, const Twips& at)
 {
@@ -64,7 +67,10 @@ QRect screenArea()
     return QRect(0, 0, 1024, 768);
 }
 
-void centreOn(QWidget& window, const QRect& area) { window.move(area.center() - window.rect().center()); }
+void centreOn(QWidget& window, const QRect& area)
+{
+    window.move(area.center() - window.rect().center());
+}
 
 void shapeWindow(QMainWindow& window, const WindowShape& shape)
 {
@@ -97,7 +103,10 @@ QWidget* makeScrollingCanvas(QMainWindow& window, const QSize& minimum)
     return canvas;
 }
 
-void coverCanvas(QWidget& canvas, QWidget& cover) { new Cover(canvas, cover); }
+void coverCanvas(QWidget& canvas, QWidget& cover)
+{
+    new Cover(canvas, cover);
+}
 
 // ---- The builders' untyped cores ------------------------------------------------------------
 

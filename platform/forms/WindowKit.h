@@ -60,7 +60,7 @@ struct Twips {
 // ---- The window itself ---------------------------------------------------------------
 
 enum class Start {
-    AsPlaced,       // where the window system puts it
+    AsPlaced, // where the window system puts it
     CentredOnScreen,
     FittedToScreen, // the design size, cut down to what the screen offers
 };
@@ -68,7 +68,7 @@ enum class Start {
 struct WindowShape {
     const char* name;
     const char* caption;
-    QSize size;                 // pixels; the window's outer size unless fixed
+    QSize size; // pixels; the window's outer size unless fixed
     Start start = Start::AsPlaced;
     bool fixedSize = false;     // the size is the client area and cannot change
     Qt::WindowFlags flags = {}; // none: an ordinary top-level window
@@ -206,8 +206,8 @@ TextBox* makeHiddenBox(QWidget& window, const char* name, const char* designText
 TextBox* makeBox(QWidget& parent, const char* name, const char* accessibleName, const Twips& place,
                  TextBox::Lines lines, unsigned state);
 void bind(data::DataControl* cursor, TextBox* box, const char* field);
-void dressButton(QWidget& button, const char* name, const Twips& place, const char* toolTip,
-                 const char* accessibleName, unsigned state);
+void dressButton(QWidget& button, const char* name, const Twips& place, const char* toolTip, const char* accessibleName,
+                 unsigned state);
 void dressCommandButton(CommandButton& button, unsigned state);
 Menu* makeMenuTitle(QMainWindow& window, const char* name, const char* caption);
 Menu* makeMenuItem(Menu& title, const char* name, const char* caption, const QKeySequence& keys, unsigned state);
@@ -275,8 +275,9 @@ void buildMenus(W& window, const Rows& titles)
             if (row.array) {
                 (window.*row.array).add(row.index, item);
                 if (row.indexedClick)
-                    QObject::connect(item, &Menu::click, &window,
-                                     [&window, click = row.indexedClick, index = row.index] { (window.*click)(index); });
+                    QObject::connect(
+                        item, &Menu::click, &window,
+                        [&window, click = row.indexedClick, index = row.index] { (window.*click)(index); });
                 continue;
             }
             if (row.member)

@@ -16,13 +16,28 @@ constexpr ColorRef rgb(int red, int green, int blue)
 {
     return ColorRef(red & 0xFF) | ColorRef(green & 0xFF) << 8 | ColorRef(blue & 0xFF) << 16;
 }
-constexpr int redOf(ColorRef color) { return int(color & 0xFF); }
-constexpr int greenOf(ColorRef color) { return int(color >> 8 & 0xFF); }
-constexpr int blueOf(ColorRef color) { return int(color >> 16 & 0xFF); }
+constexpr int redOf(ColorRef color)
+{
+    return int(color & 0xFF);
+}
+constexpr int greenOf(ColorRef color)
+{
+    return int(color >> 8 & 0xFF);
+}
+constexpr int blueOf(ColorRef color)
+{
+    return int(color >> 16 & 0xFF);
+}
 
 constexpr ColorRef systemColorFlag = 0x80000000u;
-constexpr bool isSystemColor(ColorRef color) { return (color & systemColorFlag) != 0; }
-constexpr ColorRef systemColor(int index) { return systemColorFlag | ColorRef(index); }
+constexpr bool isSystemColor(ColorRef color)
+{
+    return (color & systemColorFlag) != 0;
+}
+constexpr ColorRef systemColor(int index)
+{
+    return systemColorFlag | ColorRef(index);
+}
 
 // The system colour numbers the drawing code uses.
 namespace sys {
@@ -45,9 +60,21 @@ ColorRef sysColor(int index);
 ColorRef resolveColor(ColorRef color);
 
 // An opaque pixel of the colour; the top byte is ignored.
-constexpr QRgb toQRgb(ColorRef color) { return qRgb(redOf(color), greenOf(color), blueOf(color)); }
-constexpr ColorRef fromQRgb(QRgb pixel) { return rgb(qRed(pixel), qGreen(pixel), qBlue(pixel)); }
-inline QColor toQColor(ColorRef color) { return QColor::fromRgb(toQRgb(color)); }
-inline ColorRef fromQColor(const QColor& color) { return rgb(color.red(), color.green(), color.blue()); }
+constexpr QRgb toQRgb(ColorRef color)
+{
+    return qRgb(redOf(color), greenOf(color), blueOf(color));
+}
+constexpr ColorRef fromQRgb(QRgb pixel)
+{
+    return rgb(qRed(pixel), qGreen(pixel), qBlue(pixel));
+}
+inline QColor toQColor(ColorRef color)
+{
+    return QColor::fromRgb(toQRgb(color));
+}
+inline ColorRef fromQColor(const QColor& color)
+{
+    return rgb(color.red(), color.green(), color.blue());
+}
 
 } // namespace gdi

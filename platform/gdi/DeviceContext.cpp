@@ -8,8 +8,7 @@
 
 namespace gdi {
 
-DeviceContext::DeviceContext(QSize size)
-    : bitmap_(size, QImage::Format_RGB32)
+DeviceContext::DeviceContext(QSize size) : bitmap_(size, QImage::Format_RGB32)
 {
     if (!bitmap_.isNull())
         bitmap_.fill(Qt::black); // a new compatible bitmap holds black
@@ -124,8 +123,7 @@ void DeviceContext::frameRect(const Rect& rect, const Brush& brush)
     selectBrush(previous);
 }
 
-void DeviceContext::bitBlt(int xDest, int yDest, int width, int height, const DeviceContext& source, int xSrc,
-                           int ySrc)
+void DeviceContext::bitBlt(int xDest, int yDest, int width, int height, const DeviceContext& source, int xSrc, int ySrc)
 {
     if (isNull() || source.isNull() || width <= 0 || height <= 0)
         return;

@@ -10,19 +10,57 @@ namespace {
 constexpr int none = -1;
 
 // System colour numbers of each line, indexed by the four edge bits.
-constexpr std::array<int, 16> leftTopInner = {
-    none, none, none, none, none, sys::buttonHighlight, sys::buttonHighlight, none,
-    none, sys::darkShadow3D, sys::darkShadow3D, none, none, none, none, none};
-constexpr std::array<int, 16> leftTopOuter = {
-    none, sys::light3D, sys::buttonShadow, none, sys::buttonHighlight, sys::light3D, sys::buttonShadow, none,
-    sys::darkShadow3D, sys::light3D, sys::buttonShadow, none, none, sys::light3D, sys::buttonShadow, none};
+constexpr std::array<int, 16> leftTopInner = {none,
+                                              none,
+                                              none,
+                                              none,
+                                              none,
+                                              sys::buttonHighlight,
+                                              sys::buttonHighlight,
+                                              none,
+                                              none,
+                                              sys::darkShadow3D,
+                                              sys::darkShadow3D,
+                                              none,
+                                              none,
+                                              none,
+                                              none,
+                                              none};
+constexpr std::array<int, 16> leftTopOuter = {none,
+                                              sys::light3D,
+                                              sys::buttonShadow,
+                                              none,
+                                              sys::buttonHighlight,
+                                              sys::light3D,
+                                              sys::buttonShadow,
+                                              none,
+                                              sys::darkShadow3D,
+                                              sys::light3D,
+                                              sys::buttonShadow,
+                                              none,
+                                              none,
+                                              sys::light3D,
+                                              sys::buttonShadow,
+                                              none};
 constexpr std::array<int, 16> rightBottomInner = {
-    none, none, none, none, none, sys::buttonShadow, sys::buttonShadow, none,
-    none, sys::light3D, sys::light3D, none, none, none, none, none};
-constexpr std::array<int, 16> rightBottomOuter = {
-    none, sys::darkShadow3D, sys::buttonHighlight, none, sys::buttonShadow, sys::darkShadow3D,
-    sys::buttonHighlight, none, sys::light3D, sys::darkShadow3D, sys::buttonHighlight, none,
-    none, sys::darkShadow3D, sys::buttonHighlight, none};
+    none, none, none, none, none, sys::buttonShadow, sys::buttonShadow, none, none, sys::light3D, sys::light3D,
+    none, none, none, none, none};
+constexpr std::array<int, 16> rightBottomOuter = {none,
+                                                  sys::darkShadow3D,
+                                                  sys::buttonHighlight,
+                                                  none,
+                                                  sys::buttonShadow,
+                                                  sys::darkShadow3D,
+                                                  sys::buttonHighlight,
+                                                  none,
+                                                  sys::light3D,
+                                                  sys::darkShadow3D,
+                                                  sys::buttonHighlight,
+                                                  none,
+                                                  none,
+                                                  sys::darkShadow3D,
+                                                  sys::buttonHighlight,
+                                                  none};
 
 // A bevel line with both ends drawn, as LineTo draws it: without its end
 // point, so the end goes one pixel on along the line's axis.

@@ -27,14 +27,14 @@ bool HelpFile::parse(const QString& document, const QString& path)
     style_.clear();
 
     static const QRegularExpression titleTag(QStringLiteral("<title>(.*?)</title>"),
-                                             QRegularExpression::CaseInsensitiveOption |
-                                                 QRegularExpression::DotMatchesEverythingOption);
+                                             QRegularExpression::CaseInsensitiveOption
+                                                 | QRegularExpression::DotMatchesEverythingOption);
     static const QRegularExpression styleTag(QStringLiteral("<style[^>]*>.*?</style>"),
-                                             QRegularExpression::CaseInsensitiveOption |
-                                                 QRegularExpression::DotMatchesEverythingOption);
+                                             QRegularExpression::CaseInsensitiveOption
+                                                 | QRegularExpression::DotMatchesEverythingOption);
     static const QRegularExpression heading(QStringLiteral("<h1\\s+id=\"([^\"]+)\"[^>]*>(.*?)</h1>"),
-                                            QRegularExpression::CaseInsensitiveOption |
-                                                QRegularExpression::DotMatchesEverythingOption);
+                                            QRegularExpression::CaseInsensitiveOption
+                                                | QRegularExpression::DotMatchesEverythingOption);
     static const QRegularExpression bodyEnd(QStringLiteral("</body>"), QRegularExpression::CaseInsensitiveOption);
 
     if (const auto found = titleTag.match(document); found.hasMatch())
@@ -64,7 +64,8 @@ bool HelpFile::parse(const QString& document, const QString& path)
 
     if (!index()) {
         topics_.clear();
-        error_ = QStringLiteral("The help file %1 has no table of contents.").arg(path.isEmpty() ? QStringLiteral("given") : path);
+        error_ = QStringLiteral("The help file %1 has no table of contents.")
+                     .arg(path.isEmpty() ? QStringLiteral("given") : path);
         return false;
     }
     return true;

@@ -15,7 +15,10 @@ namespace hosting {
 
 namespace {
 
-QString hex(com::Result r) { return QStringLiteral("0x%1").arg(quint32(r), 8, 16, QLatin1Char('0')); }
+QString hex(com::Result r)
+{
+    return QStringLiteral("0x%1").arg(quint32(r), 8, 16, QLatin1Char('0'));
+}
 
 } // namespace
 
@@ -60,7 +63,8 @@ bool ControlHost::create(const com::Guid& clsid, QIODevice* properties)
     object_ = loader_->create<com::Dispatch>(clsid, &r);
     if (!object_) {
         if (r == com::kClassNotRegistered)
-            return fail(QStringLiteral("the control %1 is not registered; the place stays empty.").arg(clsid.toString()));
+            return fail(
+                QStringLiteral("the control %1 is not registered; the place stays empty.").arg(clsid.toString()));
         const QString detail = loader_->lastLoadError().isEmpty() ? hex(r) : loader_->lastLoadError();
         return fail(QStringLiteral("the control %1 could not be made (%2); the place stays empty.")
                         .arg(clsid.toString(), detail));
@@ -98,11 +102,11 @@ bool ControlHost::onEvent(const com::Guid& events, com::DispId event, std::funct
 {
     if (!object_ || !handler)
         return false;
-    auto sink = com::EventSink::attach(object_.get(), events, [event, handler = std::move(handler)](
-                                                                  com::DispId raised, std::span<com::Variant>) {
-        if (raised == event)
-            handler();
-    });
+    auto sink = com::EventSink::attach(
+        object_.get(), events, [event, handler = std::move(handler)](com::DispId raised, std::span<com::Variant>) {
+            if (raised == event)
+                handler();
+        });
     if (!sink)
         return false;
     sinks_.push_back(std::move(sink));

@@ -105,8 +105,7 @@ private:
 
 HostSite::HostSite(ControlHost& host)
     : host_(&host), extended_(new ExtendedControl(host)), container_(new ContainerObject(host))
-{
-}
+{}
 
 QString HostSite::displayName()
 {

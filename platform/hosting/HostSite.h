@@ -18,8 +18,8 @@ class ControlHost;
 // from the same window from focus coming from elsewhere. Each place keeps
 // the properties a window keeps of its controls (TabStop, TabIndex, Name);
 // every other name reaches the control itself.
-class HostSite final : public com::Object<com::ControlSite, com::ControlEnumeration, com::ObjectContainer,
-                                          com::ExtendedControlSite> {
+class HostSite final
+    : public com::Object<com::ControlSite, com::ControlEnumeration, com::ObjectContainer, com::ExtendedControlSite> {
 public:
     explicit HostSite(ControlHost& host);
 

@@ -24,6 +24,7 @@ inline constexpr com::DispId optionButtonClick = -600;
 // from the properties kept with the window's design. Buttons placed on the
 // same parent form one group. Without the library, or when the properties
 // cannot be read, the place stays empty and the window goes on.
-ControlHost* placeOptionButton(QWidget& parent, const char* name, const QRect& place, const QString& designedProperties);
+ControlHost* placeOptionButton(QWidget& parent, const char* name, const QRect& place,
+                               const QString& designedProperties);
 
 } // namespace hosting

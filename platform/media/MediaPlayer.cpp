@@ -26,7 +26,10 @@ MediaPlayer::~MediaPlayer()
         player_->stop();
 }
 
-bool MediaPlayer::hasPlayableFile() const { return isPlayableFile(fileName_); }
+bool MediaPlayer::hasPlayableFile() const
+{
+    return isPlayableFile(fileName_);
+}
 
 void MediaPlayer::setFileName(const QString& path)
 {

@@ -25,7 +25,10 @@ void WavePlayer::setFileName(const QString& path)
     fileName_ = path;
 }
 
-bool WavePlayer::hasPlayableFile() const { return isPlayableFile(fileName_); }
+bool WavePlayer::hasPlayableFile() const
+{
+    return isPlayableFile(fileName_);
+}
 
 void WavePlayer::play()
 {
@@ -49,6 +52,9 @@ void WavePlayer::stop()
         effect_->stop();
 }
 
-bool WavePlayer::isPlaying() const { return effect_ && effect_->isPlaying(); }
+bool WavePlayer::isPlaying() const
+{
+    return effect_ && effect_->isPlaying();
+}
 
 } // namespace media

@@ -33,11 +33,9 @@ gdi::ColorRef checkedColor(qint64 color)
 } // namespace
 
 Composer::Composer()
-    : body_{QStringLiteral("Arial"), 10.0, false, 0}
-    , header_{QStringLiteral("Arial"), 12.0, false, 0}
-    , setter_(metrics_, layout_.columnWidth(1))
-{
-}
+    : body_{QStringLiteral("Arial"), 10.0, false, 0}, header_{QStringLiteral("Arial"), 12.0, false, 0},
+      setter_(metrics_, layout_.columnWidth(1))
+{}
 
 void Composer::startDocument()
 {
@@ -293,8 +291,8 @@ void Composer::place(Line&& line)
     advanceColumnOrPage(line.height);
     const int left = columnLeft();
     for (Piece& piece : line.pieces) {
-        page_.runs.push_back(TextRun{std::move(piece.text), piece.style, left + qRound(piece.x),
-                                     y_, qCeil(piece.width), line.height, line.ascent});
+        page_.runs.push_back(TextRun{std::move(piece.text), piece.style, left + qRound(piece.x), y_, qCeil(piece.width),
+                                     line.height, line.ascent});
     }
     y_ += line.height;
     deepest_ = qMax(deepest_, y_);

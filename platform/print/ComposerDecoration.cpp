@@ -29,8 +29,8 @@ void Composer::decorate(Page& page)
         if (text.isEmpty())
             return;
         const QString shown = oneLine(text);
-        page.runs.push_back(TextRun{shown, header_, layout_.textLeft(), top, qCeil(font.advance(shown)),
-                                    font.lineHeight, font.ascent});
+        page.runs.push_back(
+            TextRun{shown, header_, layout_.textLeft(), top, qCeil(font.advance(shown)), font.lineHeight, font.ascent});
     };
     line(page.header, layout_.headerTop);
     line(page.footer, layout_.footerBottom - font.lineHeight);
@@ -40,9 +40,9 @@ void Composer::decorate(Page& page)
     const int top = layout_.textTop() - layout_.frameOffset;
     const int bottom = layout_.textBottom() + layout_.frameOffset;
     const bool above = page.frame == PageFrame::top || page.frame == PageFrame::topAndBottom
-        || page.frame == PageFrame::box || page.frame == PageFrame::columns;
+                       || page.frame == PageFrame::box || page.frame == PageFrame::columns;
     const bool below = page.frame == PageFrame::bottom || page.frame == PageFrame::topAndBottom
-        || page.frame == PageFrame::box || page.frame == PageFrame::columns;
+                       || page.frame == PageFrame::box || page.frame == PageFrame::columns;
     const bool sides = page.frame == PageFrame::box || page.frame == PageFrame::columns;
     if (above)
         page.rules.push_back(Rule{left, top, right, top});

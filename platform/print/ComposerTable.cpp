@@ -26,8 +26,8 @@ constexpr int shrinkDivisor = 2;
 // The height of a row: its asked height, at least what its text needs.
 struct RowSize {
     int height = 0;
-    int need = 0;    // the text and padding; never given up
-    int floor = 0;   // the least the row shrinks to for the page
+    int need = 0;  // the text and padding; never given up
+    int floor = 0; // the least the row shrinks to for the page
     bool hasText = false;
 };
 
@@ -58,8 +58,7 @@ void Composer::placeTable(const Table& table)
 {
     if (table.rows <= 0 || table.columns <= 0)
         return;
-    const int width = table.columnWidth > 0 ? table.columnWidth
-                                             : (layout_.textWidth() - table.indent) / table.columns;
+    const int width = table.columnWidth > 0 ? table.columnWidth : (layout_.textWidth() - table.indent) / table.columns;
     const int innerWidth = qMax(1, width - 2 * cellPadding);
     const auto indexOf = [&](int row, int column) { return std::size_t((row - 1) * table.columns + column - 1); };
 
@@ -134,8 +133,7 @@ void Composer::placeTable(const Table& table)
         // A row with text keeps the rows without text below it (its
         // pictures) on its page when they fit a page together.
         int group = size.height;
-        for (int below = row + 1; size.hasText && below <= table.rows && !rows[std::size_t(below - 1)].hasText;
-             ++below)
+        for (int below = row + 1; size.hasText && below <= table.rows && !rows[std::size_t(below - 1)].hasText; ++below)
             group += rows[std::size_t(below - 1)].height;
         if (group > roomLeft() && !atPageTop() && group <= pageRoom)
             nextPage();
@@ -187,8 +185,7 @@ void Composer::placeTable(const Table& table)
                     int pictureWidth = qMin(boxWidth, platform::toTwips(cell.picture.width()));
                     int pictureHeight = qMin(boxHeight, platform::toTwips(cell.picture.height()));
                     if (cell.scalePicture) {
-                        const QSize fitted =
-                            cell.picture.size().scaled(boxWidth, boxHeight, Qt::KeepAspectRatio);
+                        const QSize fitted = cell.picture.size().scaled(boxWidth, boxHeight, Qt::KeepAspectRatio);
                         pictureWidth = qMax(1, fitted.width());
                         pictureHeight = qMax(1, fitted.height());
                     }

@@ -63,7 +63,7 @@ struct PictureItem {
     friend bool operator==(const PictureItem& a, const PictureItem& b)
     {
         return a.x == b.x && a.top == b.top && a.width == b.width && a.height == b.height
-            && a.image.convertToFormat(QImage::Format_ARGB32) == b.image.convertToFormat(QImage::Format_ARGB32);
+               && a.image.convertToFormat(QImage::Format_ARGB32) == b.image.convertToFormat(QImage::Format_ARGB32);
     }
 };
 

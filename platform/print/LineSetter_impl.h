@@ -33,8 +33,7 @@ void LineSetter::add(QStringView text, const TextStyle& style, Sink&& sink)
             qsizetype from = 0;
             while (from < token.size()) {
                 qsizetype count = 1;
-                while (from + count < token.size()
-                       && x_ + font.advance(token.mid(from, count + 1)) <= width_)
+                while (from + count < token.size() && x_ + font.advance(token.mid(from, count + 1)) <= width_)
                     ++count;
                 const QStringView part = token.mid(from, count);
                 append(part, style, font.advance(part));

@@ -59,7 +59,7 @@ QString unfinishedPdf(const QString& target, const QString& written)
 {
     const QStorageInfo disk(QFileInfo(written).absolutePath());
     const QString why = disk.isValid() && disk.bytesAvailable() <= 0 ? QString::fromLocal8Bit(std::strerror(ENOSPC))
-                                                                      : QStringLiteral("the file ends early");
+                                                                     : QStringLiteral("the file ends early");
     return QStringLiteral("the PDF file '%1' could not be written (%2); a file of that name was left as it was")
         .arg(target, why);
 }

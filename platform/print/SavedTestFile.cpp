@@ -53,9 +53,8 @@ void writePayload(QDataStream& out, const Document& document)
                 << pngOf(picture.image);
         out << quint32(page.runs.size());
         for (const TextRun& run : page.runs)
-            out << run.text << run.style.family << run.style.pointSize << run.style.bold
-                << quint32(run.style.color) << qint32(run.x) << qint32(run.top) << qint32(run.width)
-                << qint32(run.height) << qint32(run.baseline);
+            out << run.text << run.style.family << run.style.pointSize << run.style.bold << quint32(run.style.color)
+                << qint32(run.x) << qint32(run.top) << qint32(run.width) << qint32(run.height) << qint32(run.baseline);
     }
 }
 

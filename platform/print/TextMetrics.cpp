@@ -22,11 +22,8 @@ TextMetrics::TextMetrics() = default;
 TextMetrics::~TextMetrics() = default;
 
 TextMetrics::Font::Font(const QFont& font)
-    : metrics(font)
-    , lineHeight(qCeil(metrics.lineSpacing()))
-    , ascent(qCeil(metrics.ascent()))
-{
-}
+    : metrics(font), lineHeight(qCeil(metrics.lineSpacing())), ascent(qCeil(metrics.ascent()))
+{}
 
 double TextMetrics::Font::advance(QStringView text)
 {
@@ -49,7 +46,7 @@ TextMetrics::Font& TextMetrics::font(const TextStyle& style)
         && style.bold == lastStyle_.bold)
         return *last_;
     const QString key = style.family + QLatin1Char('|') + QString::number(style.pointSize)
-        + (style.bold ? QStringLiteral("|b") : QString());
+                        + (style.bold ? QStringLiteral("|b") : QString());
     auto& slot = fonts_[key];
     if (!slot) {
         slot = std::make_unique<Font>(fontOf(style));

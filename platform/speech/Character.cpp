@@ -30,15 +30,10 @@ QPoint startingPosition()
 
 } // namespace
 
-Character::Character(const QString& id, const CharacterDescription& description, SpeechEngine& engine,
-                     RequestLog& log, QObject* parent)
-    : QObject(parent),
-      id_(id),
-      description_(description),
-      engine_(engine),
-      log_(log),
-      player_(std::make_unique<SpeechPlayer>()),
-      window_(std::make_unique<CharacterWindow>(description))
+Character::Character(const QString& id, const CharacterDescription& description, SpeechEngine& engine, RequestLog& log,
+                     QObject* parent)
+    : QObject(parent), id_(id), description_(description), engine_(engine), log_(log),
+      player_(std::make_unique<SpeechPlayer>()), window_(std::make_unique<CharacterWindow>(description))
 {
     window_->moveFigureTo(startingPosition());
     connect(&engine_, &SpeechEngine::prepared, this, &Character::onPrepared);

@@ -113,9 +113,9 @@ CharacterDescription nuviaCharacter()
     CharacterDescription nuvia;
     nuvia.name = QStringLiteral("Nuvia");
     nuvia.voice = {QStringLiteral("en-us"), 165, 55};
-    nuvia.look.helmet = QColor(0xb7, 0x1c, 0x1c);      // fire-service red
-    nuvia.look.coat = QColor(0xc8, 0xa2, 0x6a);        // tan turnout coat
-    nuvia.look.trim = QColor(0xd9, 0xe0, 0x21);        // reflective yellow-green
+    nuvia.look.helmet = QColor(0xb7, 0x1c, 0x1c); // fire-service red
+    nuvia.look.coat = QColor(0xc8, 0xa2, 0x6a);   // tan turnout coat
+    nuvia.look.trim = QColor(0xd9, 0xe0, 0x21);   // reflective yellow-green
     nuvia.look.skin = QColor(0xe8, 0xb9, 0x8a);
     nuvia.look.outline = QColor(0x3b, 0x2a, 0x1e);
     nuvia.look.balloon = QColor(0xff, 0xfb, 0xe6);

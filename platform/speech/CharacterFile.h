@@ -11,7 +11,7 @@ namespace speech {
 struct CharacterLook {
     QColor helmet;
     QColor coat;
-    QColor trim;    // the coat's reflective bands
+    QColor trim; // the coat's reflective bands
     QColor skin;
     QColor outline;
     QColor balloon;

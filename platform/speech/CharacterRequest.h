@@ -16,10 +16,10 @@ struct CharacterRequest {
 
     int id = 0;
     Kind kind = Kind::Show;
-    QPoint position;             // MoveTo
-    TaggedText text;             // Speak
-    Gesture gesture = Gesture::None; // Play
-    quint64 ticket = 0;          // Speak: the engine's ticket for its sound
+    QPoint position;                    // MoveTo
+    TaggedText text;                    // Speak
+    Gesture gesture = Gesture::None;    // Play
+    quint64 ticket = 0;                 // Speak: the engine's ticket for its sound
     std::optional<Utterance> utterance; // Speak and Play: ready to play
 };
 

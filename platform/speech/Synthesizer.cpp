@@ -94,8 +94,8 @@ Utterance Synthesizer::synthesize(const TaggedText& text, const VoiceSettings& v
                                  espeakCHARS_UTF8 | espeakSSML, &identifier, &collector);
         }
         if (segment.mark) {
-            const qint64 at = samples + std::clamp<qint64>(collector.markSample.value_or(collector.samples),
-                                                           0, collector.samples);
+            const qint64 at =
+                samples + std::clamp<qint64>(collector.markSample.value_or(collector.samples), 0, collector.samples);
             utterance.marks.append({*segment.mark, int(at * 1000 / sampleRate_)});
         }
         utterance.pcm += collector.pcm;

@@ -13,8 +13,8 @@ struct Dictionary::Engine {
     Engine(const QString& aff, const QString& dic)
         : hunspell(QFile::encodeName(aff).constData(), QFile::encodeName(dic).constData())
     {
-        utf8 = QString::fromStdString(hunspell.get_dict_encoding()).compare(QLatin1String("UTF-8"),
-                                                                          Qt::CaseInsensitive) == 0;
+        utf8 = QString::fromStdString(hunspell.get_dict_encoding()).compare(QLatin1String("UTF-8"), Qt::CaseInsensitive)
+               == 0;
     }
     std::string encode(const QString& word) const
     {

@@ -103,8 +103,8 @@ private:
     Dictionary dictionary_;
     UserWords userWords_;
     QString mainPath_;
-    QSet<QString> ignored_;               // "Ignore All"
-    QHash<QString, QString> changeAll_;   // "Change All"
+    QSet<QString> ignored_;             // "Ignore All"
+    QHash<QString, QString> changeAll_; // "Change All"
 
     QString word_;
     QStringList suggestions_;
@@ -114,7 +114,7 @@ private:
     QPointer<QWidget> editor_;
     bool checkPending_ = false;
     QString textBeforeKey_;
-    int insertAt_ = 0; // where the closing character lands
+    int insertAt_ = 0;      // where the closing character lands
     bool wordOpen_ = false; // keys went into a word no closing character has ended yet
     bool openBeforeKey_ = false;
 

@@ -43,9 +43,8 @@ SpellDialog::SpellDialog(const QString& word, const QStringList& suggestions, QW
         int code;
     };
     static const ButtonRow buttons[] = {
-        {"Ignore", SpellChecker::Ignore},   {"Ignore All", SpellChecker::IgnoreAll},
-        {"Add", SpellChecker::Add},         {"Change", SpellChecker::Change},
-        {"Change All", SpellChecker::ChangeAll}, {"Cancel", SpellChecker::Cancel},
+        {"Ignore", SpellChecker::Ignore}, {"Ignore All", SpellChecker::IgnoreAll}, {"Add", SpellChecker::Add},
+        {"Change", SpellChecker::Change}, {"Change All", SpellChecker::ChangeAll}, {"Cancel", SpellChecker::Cancel},
     };
     auto* column = new QVBoxLayout;
     for (const ButtonRow& row : buttons) {

@@ -22,7 +22,7 @@ public:
 private:
     QString path_;
     QStringList words_;
-    QByteArray stored_;     // the file as it was read or last written
+    QByteArray stored_; // the file as it was read or last written
     bool unreadable_ = false;
 };
 

@@ -64,10 +64,7 @@ struct ThesaurusFile::Files {
         }
     }
 
-    QString decode(const char* text)
-    {
-        return text ? decoder.decode(QByteArrayView(text)) : QString();
-    }
+    QString decode(const char* text) { return text ? decoder.decode(QByteArrayView(text)) : QString(); }
 
     MyThes reader;
     QString encoding;

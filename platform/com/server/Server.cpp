@@ -63,11 +63,23 @@ QString ownLibraryPath()
 
 } // namespace
 
-ModuleLock::ModuleLock() { ++objectCounter(); }
-ModuleLock::~ModuleLock() { --objectCounter(); }
+ModuleLock::ModuleLock()
+{
+    ++objectCounter();
+}
+ModuleLock::~ModuleLock()
+{
+    --objectCounter();
+}
 
-int liveObjects() { return objectCounter(); }
-int serverLocks() { return lockCounter(); }
+int liveObjects()
+{
+    return objectCounter();
+}
+int serverLocks()
+{
+    return lockCounter();
+}
 
 } // namespace com::server
 
