@@ -36,6 +36,11 @@ void saveWithEdit(forms::TextBox* box, const QString& value)
 
 } // namespace
 
+void openStore()
+{
+    form<frmContents>();
+}
+
 QString skinName()
 {
     return form<frmContents>().txtSkin->text();

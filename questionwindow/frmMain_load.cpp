@@ -68,10 +68,10 @@ int toLong(const QString& text)
 
 void frmMain::Form_Load()
 {
-    // Touching the settings store loads the main table of contents. Its load
-    // may fail (no database); the window is there all the same, so the second
-    // touch finds it and the steps below read its boxes as they are.
-    bestEffort({[&] { settings::skinName(); }});
+    // Opening the settings store loads the main table of contents. Its load
+    // may fail (no database); the window is there all the same, so the
+    // readers below find it and read its boxes as they are.
+    bestEffort({[&] { settings::openStore(); }});
 
     // The character starts in use; the answer-button mode and the stored
     // order are active until a mode or order menu changes them.

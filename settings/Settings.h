@@ -13,6 +13,10 @@ namespace settings {
 // named here); the first touch loads the main table of contents, whose load
 // may fail, as reading its box would.
 
+// Loads the main table of contents that holds the values, as the first
+// reader would; its load may fail, and the window is there all the same.
+void openStore();
+
 QString skinName();
 // "Use", "Bypass", "Turbo", "Dont", "Nuvia", "Flash" or another text.
 QString answerModeWord();

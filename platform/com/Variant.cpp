@@ -15,41 +15,35 @@ double roundForInteger(double value)
 
 } // namespace
 
-Variant Variant::i2(std::int16_t value)
+Variant Variant::numeric(VarType type, double value)
 {
     Variant v;
-    v.type_ = VarType::I2;
+    v.type_ = type;
     v.number_ = value;
     return v;
+}
+
+Variant Variant::i2(std::int16_t value)
+{
+    return numeric(VarType::I2, value);
 }
 Variant Variant::i4(std::int32_t value)
 {
-    Variant v;
-    v.type_ = VarType::I4;
-    v.number_ = value;
-    return v;
+    return numeric(VarType::I4, value);
 }
 Variant Variant::r4(float value)
 {
-    Variant v;
-    v.type_ = VarType::R4;
-    v.number_ = value;
-    return v;
+    return numeric(VarType::R4, value);
 }
 Variant Variant::r8(double value)
 {
-    Variant v;
-    v.type_ = VarType::R8;
-    v.number_ = value;
-    return v;
+    return numeric(VarType::R8, value);
 }
 Variant Variant::boolean(bool value)
 {
-    Variant v;
-    v.type_ = VarType::Bool;
-    v.number_ = value ? -1 : 0;
-    return v;
+    return numeric(VarType::Bool, value ? -1 : 0);
 }
+
 Variant Variant::string(const QString& value)
 {
     Variant v;

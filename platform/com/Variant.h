@@ -57,6 +57,9 @@ public:
     bool operator==(const Variant& other) const;
 
 private:
+    // Every numeric kind keeps its value in number_.
+    static Variant numeric(VarType type, double value);
+
     VarType type_ = VarType::Empty;
     double number_ = 0; // every numeric kind, exactly
     QString text_;
