@@ -97,13 +97,9 @@ frmBank::frmBank()
         forms::setGeometryTwips(*label, row.place.left, row.place.top, row.place.width, row.place.height);
     }
 
+    // clang-format off
     static const forms::BoxDesign<W> boxes[] = {
-        {&W::txtQuestion,
-         "txtQuestion",
-         "Question",
-         {240, 360, 5280, 1140},
-         nullptr,
-         nullptr,
+        {&W::txtQuestion, "txtQuestion", "Question", {240, 360, 5280, 1140}, nullptr, nullptr,
          forms::TextBox::MultiLine},
         {&W::txtA, "txtA", "Answer A", {1440, 1500, 4080, 540}, nullptr, nullptr, forms::TextBox::MultiLine},
         {&W::txtB, "txtB", "Answer B", {1440, 2100, 4080, 540}, nullptr, nullptr, forms::TextBox::MultiLine},
@@ -117,6 +113,7 @@ frmBank::frmBank()
         {&W::txtPicture, "txtPicture", "Picture File Name", {1920, 5940, 3720, 315}},
         {&W::txtVideo, "txtVideo", "Video File Name", {1920, 6300, 3720, 315}},
     };
+    // clang-format on
     forms::buildBoxes(*this, canvas, boxes);
     for (forms::TextBox* box : {txtQuestion, txtA, txtB, txtC, txtD, txtNotes, txtLevel})
         box->setText(QStringLiteral("Text1"));
@@ -151,9 +148,11 @@ frmBank::frmBank()
 
     designBankOptions(*banksFrame);
 
-    forms::setTabOrder(*this,
-                       {"List1", "txtNumber", "chkPic", "Command1", "Command2", "txtChapter", "txtQuestion", "txtA",
-                        "txtB", "txtC", "txtD", "txtNotes", "txtAnswer", "txtLevel", "txtPicture", "txtVideo"});
+    // clang-format off
+    forms::setTabOrder(*this, {"List1", "txtNumber", "chkPic", "Command1", "Command2", "txtChapter", "txtQuestion",
+                               "txtA", "txtB", "txtC", "txtD", "txtNotes", "txtAnswer", "txtLevel", "txtPicture",
+                               "txtVideo"});
+    // clang-format on
 
     // A larger window (maximised) shows the hub larger; a smaller one scrolls.
     // Made last, so it takes every control's design place, the hosted

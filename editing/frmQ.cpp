@@ -44,32 +44,24 @@ frmQ::frmQ()
     };
     forms::buildHiddenBoxes(*this, hidden);
 
+    // clang-format off
     static const forms::ButtonDesign<W> buttons[] = {
         {&W::cmdNew, "cmdNew", "&Add New", {60, 60, 930, 375}, &W::cmdNew_Click},
         {&W::cmdSave, "cmdSave", "&Save", {1035, 60, 930, 375}, &W::cmdSave_Click, "", "", forms::Disabled},
         // Escape removes the chapter while the button is enabled.
-        {&W::cmdDelete,
-         "cmdDelete",
-         "&Delete",
-         {2010, 60, 930, 375},
-         &W::cmdDelete_Click,
-         "",
-         "",
+        {&W::cmdDelete, "cmdDelete", "&Delete", {2010, 60, 930, 375}, &W::cmdDelete_Click, "", "",
          forms::Disabled | forms::Cancel},
         {&W::cmdExit, "cmdExit", "&Cancel", {1035, 2895, 930, 375}, &W::cmdExit_Click},
     };
+    // clang-format on
     forms::buildButtons(*this, canvas, buttons);
 
+    // clang-format off
     static const forms::BoxDesign<W> boxes[] = {
-        {&W::txtChapter,
-         "txtChapter",
-         "Chapter title",
-         {60, 495, 2880, 345},
-         nullptr,
-         nullptr,
-         forms::TextBox::SingleLine,
-         forms::Locked},
+        {&W::txtChapter, "txtChapter", "Chapter title", {60, 495, 2880, 345}, nullptr, nullptr,
+         forms::TextBox::SingleLine, forms::Locked},
     };
+    // clang-format on
     forms::buildBoxes(*this, canvas, boxes);
     showTyping(false);
     txtChapter->setBackColor(0xFFFFFF);

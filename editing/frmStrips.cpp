@@ -86,24 +86,14 @@ void frmStrips::designPictureTab(QWidget& page)
 
     // The names are written by the window alone: a name typed here could
     // never be told from one the record holds.
+    // clang-format off
     static const forms::BoxDesign<W> boxes[] = {
-        {&W::txtFile1,
-         "txtFile1",
-         "Picture file name",
-         {120, 4440, 2895, 375},
-         nullptr,
-         nullptr,
-         forms::TextBox::SingleLine,
-         forms::Locked},
-        {&W::txtFileName,
-         "txtFileName",
-         "Picture path",
-         {3240, 4020, 4695, 375},
-         nullptr,
-         nullptr,
-         forms::TextBox::SingleLine,
-         forms::Locked},
+        {&W::txtFile1, "txtFile1", "Picture file name", {120, 4440, 2895, 375}, nullptr, nullptr,
+         forms::TextBox::SingleLine, forms::Locked},
+        {&W::txtFileName, "txtFileName", "Picture path", {3240, 4020, 4695, 375}, nullptr, nullptr,
+         forms::TextBox::SingleLine, forms::Locked},
     };
+    // clang-format on
     forms::buildBoxes(*this, page, boxes);
 
     Image1 = new forms::ImageBox(&page);
@@ -114,15 +104,12 @@ void frmStrips::designPictureTab(QWidget& page)
     forms::setGeometryTwips(*Image1, 3240, 120, 4695, 3780);
     Image1->showDrawnPicture(art::emptyPreviewPicture());
 
+    // clang-format off
     static const forms::ButtonDesign<W> buttons[] = {
-        {&W::Command4,
-         "Command4",
-         "Delete Image",
-         {6120, 4470, 1815, 435},
-         &W::Command4_Click,
-         "",
+        {&W::Command4, "Command4", "Delete Image", {6120, 4470, 1815, 435}, &W::Command4_Click, "",
          "Delete the question's picture"},
     };
+    // clang-format on
     forms::buildButtons(*this, page, buttons);
 }
 
@@ -143,35 +130,22 @@ void frmStrips::designVideoTab(QWidget& page)
     File2->setPattern(QStringLiteral("*.wmv ;*.mpg"));
     connect(File2, &forms::FileListBox::click, this, &W::File2_Click);
 
+    // clang-format off
     static const forms::BoxDesign<W> boxes[] = {
-        {&W::txtFile4,
-         "txtFile4",
-         "Video file name",
-         {3240, 720, 4695, 375},
-         nullptr,
-         nullptr,
-         forms::TextBox::SingleLine,
-         forms::Locked},
-        {&W::txtFileName2,
-         "txtFileName2",
-         "Video path",
-         {3240, 1200, 4695, 375},
-         nullptr,
-         nullptr,
-         forms::TextBox::SingleLine,
-         forms::Locked},
+        {&W::txtFile4, "txtFile4", "Video file name", {3240, 720, 4695, 375}, nullptr, nullptr,
+         forms::TextBox::SingleLine, forms::Locked},
+        {&W::txtFileName2, "txtFileName2", "Video path", {3240, 1200, 4695, 375}, nullptr, nullptr,
+         forms::TextBox::SingleLine, forms::Locked},
     };
+    // clang-format on
     forms::buildBoxes(*this, page, boxes);
 
+    // clang-format off
     static const forms::ButtonDesign<W> buttons[] = {
-        {&W::Command12,
-         "Command12",
-         "Delete Video",
-         {6120, 1740, 1815, 435},
-         &W::Command12_Click,
-         "",
+        {&W::Command12, "Command12", "Delete Video", {6120, 1740, 1815, 435}, &W::Command12_Click, "",
          "Delete the question's video"},
     };
+    // clang-format on
     forms::buildButtons(*this, page, buttons);
 }
 

@@ -103,17 +103,12 @@ frmAbout::frmAbout()
     lblDisclaimer->setFont(small);
 
     using Self = frmAbout;
+    // clang-format off
     static const forms::ButtonDesign<Self> buttons[] = {
-        {&Self::cmdOK,
-         "cmdOK",
-         "OK",
-         {4740, 2640, 1500, 375},
-         &Self::cmdOK_Click,
-         "",
-         "",
-         forms::Default | forms::Cancel},
+        {&Self::cmdOK, "cmdOK", "OK", {4740, 2640, 1500, 375}, &Self::cmdOK_Click, "", "", forms::Default | forms::Cancel},
         {&Self::cmdSysInfo, "cmdSysInfo", "&System Info...", {4740, 3120, 1500, 375}, &Self::cmdSysInfo_Click},
     };
+    // clang-format on
     forms::buildButtons(*this, *canvas, buttons);
 }
 

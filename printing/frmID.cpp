@@ -89,42 +89,31 @@ frmID::frmID()
 
     constexpr int moves = rowTop + 2640 + 120;
     constexpr int edits = moves + 2 * (buttonHeight + 60) + 120;
+    // clang-format off
     static const forms::ButtonDesign<W> buttons[] = {
         {&W::cmdFirst, "cmdFirst", "First", {listLeft, moves, buttonWidth, buttonHeight}, &W::cmdFirst_Click},
         {&W::cmdBack, "cmdBack", "<Back<", {secondButton, moves, buttonWidth, buttonHeight}, &W::cmdBack_Click},
-        {&W::cmdNext,
-         "cmdNext",
-         ">Next>",
-         {listLeft, moves + buttonHeight + 60, buttonWidth, buttonHeight},
+        {&W::cmdNext, "cmdNext", ">Next>", {listLeft, moves + buttonHeight + 60, buttonWidth, buttonHeight},
          &W::cmdNext_Click},
-        {&W::cmdLast,
-         "cmdLast",
-         "Last",
-         {secondButton, moves + buttonHeight + 60, buttonWidth, buttonHeight},
+        {&W::cmdLast, "cmdLast", "Last", {secondButton, moves + buttonHeight + 60, buttonWidth, buttonHeight},
          &W::cmdLast_Click},
         {&W::cmdNew, "cmdNew", "&New", {listLeft, edits, buttonWidth, buttonHeight}, &W::cmdNew_Click},
         {&W::cmdSave, "cmdSave", "&Save", {secondButton, edits, buttonWidth, buttonHeight}, &W::cmdSave_Click},
-        {&W::cmdDelete,
-         "cmdDelete",
-         "Delete",
-         {listLeft, edits + buttonHeight + 60, buttonWidth, buttonHeight},
+        {&W::cmdDelete, "cmdDelete", "Delete", {listLeft, edits + buttonHeight + 60, buttonWidth, buttonHeight},
          &W::cmdDelete_Click},
-        {&W::cmdReset,
-         "cmdReset",
-         "Reset",
-         {secondButton, edits + buttonHeight + 60, buttonWidth, buttonHeight},
+        {&W::cmdReset, "cmdReset", "Reset", {secondButton, edits + buttonHeight + 60, buttonWidth, buttonHeight},
          &W::cmdReset_Click},
-        {&W::cmdOK,
-         "cmdOK",
-         "&OK",
-         {listLeft, edits + 2 * (buttonHeight + 60), 2 * buttonWidth + 60, buttonHeight},
+        {&W::cmdOK, "cmdOK", "&OK", {listLeft, edits + 2 * (buttonHeight + 60), 2 * buttonWidth + 60, buttonHeight},
          &W::cmdOK_Click},
     };
+    // clang-format on
     forms::buildButtons(*this, canvas, buttons);
 
-    forms::setTabOrder(*this, {"txtName",  "txtLast", "txtCompany", "txtAddress",  "txtCity",   "txtState", "txtZip",
-                               "txtPhone", "txtFax",  "txtEmail",   "txtComments", "List1",     "cmdFirst", "cmdBack",
-                               "cmdNext",  "cmdLast", "cmdNew",     "cmdSave",     "cmdDelete", "cmdReset", "cmdOK"});
+    // clang-format off
+    forms::setTabOrder(*this, {"txtName", "txtLast", "txtCompany", "txtAddress", "txtCity", "txtState", "txtZip",
+                               "txtPhone", "txtFax", "txtEmail", "txtComments", "List1", "cmdFirst", "cmdBack",
+                               "cmdNext", "cmdLast", "cmdNew", "cmdSave", "cmdDelete", "cmdReset", "cmdOK"});
+    // clang-format on
 }
 
 frmID::~frmID() = default;

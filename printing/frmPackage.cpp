@@ -69,12 +69,12 @@ frmPackage::frmPackage()
     designSettings(canvas);
     designTitleOptions(canvas);
 
-    forms::setTabOrder(*this,
-                       {"opt1",          "opt2",          "opt3",          "opt4",           "chk1",     "chk2",
-                        "chk3",          "chkResults",    "optside1",      "optside2",       "Command5", "Command1",
-                        "cmdPicture2",   "cmdCancel",     "txtFont",       "txtSize",        "cmdFont",  "Command6",
-                        "txtHeaderfont", "txtHeaderSize", "cmdHeaderFont", "cmdHeaderColor", "List1",    "optDefault",
-                        "optCustom",     "txtHeaderTitle"});
+    // clang-format off
+    forms::setTabOrder(*this, {"opt1", "opt2", "opt3", "opt4", "chk1", "chk2", "chk3", "chkResults", "optside1",
+                               "optside2", "Command5", "Command1", "cmdPicture2", "cmdCancel", "txtFont", "txtSize",
+                               "cmdFont", "Command6", "txtHeaderfont", "txtHeaderSize", "cmdHeaderFont",
+                               "cmdHeaderColor", "List1", "optDefault", "optCustom", "txtHeaderTitle"});
+    // clang-format on
 }
 
 frmPackage::~frmPackage() = default;
@@ -85,16 +85,14 @@ void frmPackage::designChoices(QWidget& canvas)
 {
     using W = frmPackage;
     fraTest = makeFrame(canvas, "fraTest", "", {240, 780, choiceFrameWidth, 3120});
+    // clang-format off
     static const forms::ButtonDesign<W, forms::OptionButton> variants[] = {
         {&W::opt1, "opt1", "Print\\Save Test Without Answers", {120, 240, choiceWidth, 300}, &W::opt1_Click},
         {&W::opt2, "opt2", "Print\\Save Test With Answers", {120, 585, choiceWidth, 300}, &W::opt2_Click},
         {&W::opt3, "opt3", "Print\\Save Test With Notes But No Answers", {120, 930, choiceWidth, 300}, &W::opt3_Click},
-        {&W::opt4,
-         "opt4",
-         "Print\\Save Test With Notes And With Answers",
-         {120, 1275, choiceWidth, 300},
-         &W::opt4_Click},
+        {&W::opt4, "opt4", "Print\\Save Test With Notes And With Answers", {120, 1275, choiceWidth, 300}, &W::opt4_Click},
     };
+    // clang-format on
     forms::buildButtons(*this, *fraTest, variants);
     static const forms::ButtonDesign<W, forms::CheckBox> lists[] = {
         {&W::chk1, "chk1", "Print\\Save Answers Only", {120, 1680, choiceWidth, 300}, &W::chk1_Click},
@@ -122,19 +120,15 @@ void frmPackage::designBuilding(QWidget& canvas)
     ProgressBar1->setAccessibleName(QStringLiteral("Build progress"));
     forms::setGeometryTwips(*ProgressBar1, 240, 5160, 4560, 300);
 
+    // clang-format off
     static const forms::ButtonDesign<W> buttons[] = {
-        {&W::Command5,
-         "Command5",
-         "&Build Test Package ",
-         {240, 5580, 2220, 420},
-         &W::Command5_Click,
-         "Construct A Written Test Package",
-         "",
-         forms::Disabled},
+        {&W::Command5, "Command5", "&Build Test Package ", {240, 5580, 2220, 420}, &W::Command5_Click,
+         "Construct A Written Test Package", "", forms::Disabled},
         {&W::Command1, "Command1", "Quick Report", {2580, 5580, 2220, 420}, &W::Command1_Click},
         {&W::cmdPicture2, "cmdPicture2", "Print Picture Album", {240, 6120, 2220, 420}, &W::cmdPicture2_Click},
         {&W::cmdCancel, "cmdCancel", "E&xit", {2580, 6120, 2220, 420}, &W::cmdCancel_Click},
     };
+    // clang-format on
     forms::buildButtons(*this, canvas, buttons);
 }
 
@@ -161,20 +155,16 @@ void frmPackage::designSettings(QWidget& canvas)
     for (forms::Label* label : {Label6, Label7})
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
+    // clang-format off
     static const forms::BoxDesign<W> boxes[] = {
         {&W::txtFont, "txtFont", "Printer Font Name", {5040, 1035, 3240, 315}, &W::Data1, "font"},
         {&W::txtSize, "txtSize", "Printer Font Size", {8400, 1035, 1560, 315}, &W::Data1, "size"},
         {&W::txtHeaderfont, "txtHeaderfont", "Title Font Name", {5040, 2595, 3240, 315}, &W::Data1, "headerfont"},
         {&W::txtHeaderSize, "txtHeaderSize", "Title Font Size", {8400, 2595, 1560, 315}, &W::Data1, "headersize"},
-        {&W::txtHeaderTitle,
-         "txtHeaderTitle",
-         "Test Title",
-         {5040, 5895, 4920, 315},
-         &W::Data1,
-         "headertitle",
-         forms::TextBox::SingleLine,
-         forms::Disabled},
+        {&W::txtHeaderTitle, "txtHeaderTitle", "Test Title", {5040, 5895, 4920, 315}, &W::Data1, "headertitle",
+         forms::TextBox::SingleLine, forms::Disabled},
     };
+    // clang-format on
     forms::buildBoxes(*this, canvas, boxes);
     static const forms::HiddenBoxDesign<W> hidden[] = {
         {&W::txtColor, "txtColor", "", &W::Data1, "color"},
@@ -185,33 +175,25 @@ void frmPackage::designSettings(QWidget& canvas)
     for (forms::TextBox* box : {txtFont, txtSize, txtColor, txtHeaderfont, txtHeaderSize, txtColor2, txtHeaderTitle})
         connect(box, &forms::TextBox::change, this, &frmPackage::storeSettings);
 
+    // clang-format off
     static const forms::ButtonDesign<W> buttons[] = {
         {&W::cmdFont, "cmdFont", "Change Font Name", {5040, 1410, 2400, 360}, &W::cmdFont_Click},
         {&W::Command6, "Command6", "Change Font Color", {5040, 1830, 2400, 360}, &W::Command6_Click},
-        {&W::cmdHeaderFont,
-         "cmdHeaderFont",
-         "Change Title Font",
-         {5040, 2970, 2400, 360},
-         &W::cmdHeaderFont_Click,
+        {&W::cmdHeaderFont, "cmdHeaderFont", "Change Title Font", {5040, 2970, 2400, 360}, &W::cmdHeaderFont_Click,
          "Changes Header Font Style"},
-        {&W::cmdHeaderColor,
-         "cmdHeaderColor",
-         "Change Title Text Color",
-         {5040, 3390, 2400, 360},
+        {&W::cmdHeaderColor, "cmdHeaderColor", "Change Title Text Color", {5040, 3390, 2400, 360},
          &W::cmdHeaderColor_Click},
     };
+    // clang-format on
     forms::buildButtons(*this, canvas, buttons);
 
+    // clang-format off
     static const forms::ButtonDesign<W, forms::Label> swatches[] = {
         {&W::colorbox, "colorbox", "", {9360, 1830, 600, 360}, &W::colorbox_Click, "Change Font Color", "Text colour"},
-        {&W::colorbox2,
-         "colorbox2",
-         "",
-         {9360, 3390, 600, 360},
-         &W::colorbox2_Click,
-         "Change Title Text Color",
+        {&W::colorbox2, "colorbox2", "", {9360, 3390, 600, 360}, &W::colorbox2_Click, "Change Title Text Color",
          "Title colour"},
     };
+    // clang-format on
     forms::buildButtons(*this, canvas, swatches);
     for (forms::Label* swatch : {colorbox, colorbox2}) {
         swatch->setFrameStyle(QFrame::Box | QFrame::Plain);

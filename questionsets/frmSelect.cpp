@@ -57,8 +57,10 @@ frmSelect::frmSelect()
     designChapterLists(canvas);
     designTestOptions(canvas);
 
-    forms::setTabOrder(*this, {"List1", "List2", "cmdClear", "chkTitle", "txtTitle", "opt1", "opt2", "optAll", "txtNum",
-                               "cmdCreate", "cmdExit"});
+    // clang-format off
+    forms::setTabOrder(*this, {"List1", "List2", "cmdClear", "chkTitle", "txtTitle", "opt1", "opt2", "optAll",
+                               "txtNum", "cmdCreate", "cmdExit"});
+    // clang-format on
 }
 
 frmSelect::~frmSelect() = default;
@@ -104,16 +106,12 @@ void frmSelect::designChapterLists(QWidget& canvas)
         this->*row.member = list;
     }
 
+    // clang-format off
     static const forms::BoxDesign<W> boxes[] = {
-        {&W::txtCount,
-         "txtCount",
-         "Chapter Count",
-         {7200, 420, 735, 375},
-         nullptr,
-         nullptr,
-         forms::TextBox::SingleLine,
+        {&W::txtCount, "txtCount", "Chapter Count", {7200, 420, 735, 375}, nullptr, nullptr, forms::TextBox::SingleLine,
          forms::Locked},
     };
+    // clang-format on
     forms::buildBoxes(*this, canvas, boxes);
     txtCount->setText(QStringLiteral("0"));
     centreText(*txtCount);

@@ -35,16 +35,12 @@ frmLoadNuvia::frmLoadNuvia()
     canvas->setAutoFillBackground(true);
 
     using W = frmLoadNuvia;
+    // clang-format off
     static const forms::BoxDesign<W> boxes[] = {
-        {&W::Text1,
-         "Text1",
-         "Instructions",
-         {120, 120, 7080, 1620},
-         nullptr,
-         nullptr,
-         forms::TextBox::MultiLine,
+        {&W::Text1, "Text1", "Instructions", {120, 120, 7080, 1620}, nullptr, nullptr, forms::TextBox::MultiLine,
          forms::Locked},
     };
+    // clang-format on
     forms::buildBoxes(*this, *canvas, boxes);
     Text1->setText(QString::fromLatin1(instructions));
     // The six lines fit the box; only the line end after the last would

@@ -65,10 +65,9 @@ void frmMain::designMenus()
 {
     using W = frmMain;
     const auto ctrl = [](Qt::Key key) { return QKeySequence(Qt::CTRL | key); };
+    // clang-format off
     static const forms::MenuTitle<W> menus[] = {
-        {&W::mnuFile,
-         "mnuFile",
-         "&File",
+        {&W::mnuFile, "mnuFile", "&File",
          {
              {"mnuUser", "Enter User Information", &W::mnuUser, &W::mnuUser_Click},
              {"-"},
@@ -76,9 +75,7 @@ void frmMain::designMenus()
              {"-"},
              {"mnuEnd", "End", &W::mnuEnd, &W::mnuEnd_Click},
          }},
-        {&W::mnuEdit,
-         "mnuEdit",
-         "&Edit",
+        {&W::mnuEdit, "mnuEdit", "&Edit",
          {
              {"mnuCut", "Cut", &W::mnuCut, &W::mnuCut_Click, ctrl(Qt::Key_X)},
              {"mnuCopy", "Copy", &W::mnuCopy, &W::mnuCopy_Click, ctrl(Qt::Key_C)},
@@ -90,9 +87,7 @@ void frmMain::designMenus()
              {"mnuRelabel", "Re-Label Chapter Title", &W::mnuRelabel, &W::mnuRelabel_Click},
          }},
         // Every view item starts ticked: the window shows all its parts.
-        {&W::mnuView,
-         "mnuView",
-         "&View",
+        {&W::mnuView, "mnuView", "&View",
          {
              {"mnuChap", "Chapter Name And Question #", &W::mnuChap, &W::mnuChap_Click, {}, forms::Checked},
              {"mnuData", "Database Number", &W::mnuData, &W::mnuData_Click, {}, forms::Checked},
@@ -105,9 +100,7 @@ void frmMain::designMenus()
              {"-"},
              {"mnuAll", "All", &W::mnuAll, &W::mnuAll_Click, ctrl(Qt::Key_A), forms::Checked},
          }},
-        {&W::mnuOptions,
-         "mnuOptions",
-         "&Options",
+        {&W::mnuOptions, "mnuOptions", "&Options",
          {
              {"mnuKwed", "Search Questions For Keywords", &W::mnuKwed, &W::mnuKwed_Click},
              {"-"},
@@ -126,8 +119,7 @@ void frmMain::designMenus()
              {"mnuBypass", "Bypass Answer Button", &W::mnuBypass, &W::mnuBypass_Click},
              {"mnuSpeed", "Turbo Answer", &W::mnuSpeed, &W::mnuSpeed_Click},
              {"mnuTell", "Don't Tell Me How I'm Doing", &W::mnuTell, &W::mnuTell_Click},
-             {"mnuReadNuvia", "Nuvaa Reads Test And Gives You Time To Answer", &W::mnuReadNuvia,
-              &W::mnuReadNuvia_Click},
+             {"mnuReadNuvia", "Nuvaa Reads Test And Gives You Time To Answer", &W::mnuReadNuvia, &W::mnuReadNuvia_Click},
              {"mnuFlash", "Flash Card Mode", &W::mnuFlash, &W::mnuFlash_Click},
              {"-"},
              forms::menuElement(&W::mnuStart, 0, "mnuStart", "Start Stop Watch", &W::mnuStart_Click),
@@ -135,21 +127,17 @@ void frmMain::designMenus()
              {"-"},
              {"mnuSkin", "Change Skin", &W::mnuSkin, &W::mnuSkin_Click},
          }},
-        {&W::mnuPictures,
-         "mnuPictures",
-         "&Images",
+        {&W::mnuPictures, "mnuPictures", "&Images",
          {
              {"mnuAddPicture", "Add Picture To Question", &W::mnuAddPicture, &W::mnuAddPic_Click, ctrl(Qt::Key_Z)},
              {"mnuAddVideo", "Add Video To Question", &W::mnuAddVideo, &W::mnuVideo_Click, ctrl(Qt::Key_M)},
              {"-"},
-             forms::menuElement(&W::mnuImagesShow, 0, "mnuImagesShow", "Automatically Show Images In Presentation Mode",
-                                &W::mnuImagesShow_Click),
+             forms::menuElement(&W::mnuImagesShow, 0, "mnuImagesShow",
+                                "Automatically Show Images In Presentation Mode", &W::mnuImagesShow_Click),
              forms::menuElement(&W::mnuImagesShow, 1, "mnuImagesShow", "Don't Show Images In Presentation Mode",
                                 &W::mnuImagesShow_Click),
          }},
-        {&W::mnuQuestions,
-         "mnuQuestions",
-         "&Questions",
+        {&W::mnuQuestions, "mnuQuestions", "&Questions",
          {
              {"mnuLock", "Lock Questions", &W::mnuLock, &W::mnuLock_Click, ctrl(Qt::Key_L)},
              {"mnuUnlock", "Unlock Questions", &W::mnuUnlock, &W::mnuUnlock_Click, ctrl(Qt::Key_U)},
@@ -176,9 +164,7 @@ void frmMain::designMenus()
              {"mnuOrder", "Order Questions", &W::mnuOrder, &W::mnuOrder_Click, ctrl(Qt::Key_O)},
              {"mnuRand", "Randomize Questions", &W::mnuRand, &W::mnuRand_Click, ctrl(Qt::Key_R)},
          }},
-        {&W::mnuNuvia,
-         "mnuNuvia",
-         "&Nuvia",
+        {&W::mnuNuvia, "mnuNuvia", "&Nuvia",
          {
              {"mnuHideNuvia", "Hide Nuvia", &W::mnuHideNuvia, &W::mnuHideNuvia_Click},
              {"mnuUseNuvia", "Use Nuvia", &W::mnuUseNuvia, &W::mnuUseNuvia_Click},
@@ -186,18 +172,12 @@ void frmMain::designMenus()
              {"mnuShowBalloon", "Show Balloon", &W::mnuShowBalloon, &W::mnuShowBalloon_Click},
              {"mnuHideBalloon", "Hide Balloon", &W::mnuHideBalloon, &W::mnuHideBalloon_Click},
              {"-"},
-             {"mnuNuviaTells",
-              "Nuvia Tells You If You Were Correct If Visible",
-              &W::mnuNuviaTells,
-              &W::mnuNuviaTells_Click,
-              {},
+             {"mnuNuviaTells", "Nuvia Tells You If You Were Correct If Visible", &W::mnuNuviaTells, &W::mnuNuviaTells_Click, {},
               forms::Checked},
              {"mnuNuviaAct", "Nuvia Act", &W::mnuNuviaAct, nullptr, {}, forms::Hidden},
              {"mnuBot", "Nuvia Clipboard Reader", &W::mnuBot, &W::mnuBot_Click},
          }},
-        {&W::mnuHelp,
-         "mnuHelp",
-         "&Help",
+        {&W::mnuHelp, "mnuHelp", "&Help",
          {
              {"mnuContents", "Contents", &W::mnuContents, &W::mnuContents_Click},
              {"-"},
@@ -206,6 +186,7 @@ void frmMain::designMenus()
              {"mnuAbout", "About", &W::mnuAbout, &W::mnuAbout_Click},
          }},
     };
+    // clang-format on
     forms::buildMenus(*this, menus);
 }
 

@@ -34,10 +34,13 @@ frmSpeak::frmSpeak()
         {&W::cmdPause, "cmdPause", "Pause", {0, 480, 735, 375}, &W::cmdPause_Click},
     };
     forms::buildButtons(*this, *canvas, buttons);
+    // clang-format off
     static const forms::BoxDesign<W> boxes[] = {
-        {&W::txtSpeak, "txtSpeak", "Text read aloud", {0, 960, 2055, 735}, nullptr, nullptr, forms::TextBox::MultiLine},
+        {&W::txtSpeak, "txtSpeak", "Text read aloud", {0, 960, 2055, 735}, nullptr, nullptr,
+         forms::TextBox::MultiLine},
         {&W::Text1, "Text1", "Closing marker", {0, 1800, 1215, 285}},
     };
+    // clang-format on
     forms::buildBoxes(*this, *canvas, boxes);
     Text1->setText(QStringLiteral("Text1"));
     forms::setTabOrder(*this, {"cmdSpeak", "cmdStop", "cmdPause", "txtSpeak", "Command1", "Text1", "cmdHide"});
