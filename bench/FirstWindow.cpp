@@ -132,20 +132,15 @@ bool FirstWindowWatch::connected() const
     return !xcb_connection_has_error(display_->connection) && display_->pidAtom != 0;
 }
 
-std::optional<double> FirstWindowWatch::timeToFirstWindow(const QString& program, const QStringList& arguments,
-                                                          const QString& folder, int patienceMs, QString& problem)
+std::optional<double> FirstWindowWatch::timeToFirstWindow(const QString& program, const QString& folder,
+                                                          int patienceMs, QString& problem)
 {
     if (!connected()) {
         problem = QStringLiteral("no X display to watch");
         return std::nullopt;
     }
-    std::vector<std::string> args{program.toStdString()};
-    for (const QString& a : arguments)
-        args.push_back(a.toStdString());
-    std::vector<char*> argv;
-    for (std::string& a : args)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
+    std::string path = program.toStdString();
+    std::vector<char*> argv{path.data(), nullptr};
     std::vector<std::string> env = childEnvironment();
     std::vector<char*> envp;
     for (std::string& e : env)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 #include <optional>
 
@@ -21,13 +20,13 @@ public:
     // Whether an X display could be reached (DISPLAY set and answering).
     bool connected() const;
 
-    // Starts `program` with `arguments` in `folder` and returns the
+    // Starts `program` in `folder` and returns the
     // milliseconds until its first window was mapped; empty, with `problem`
     // said, when it never came within the patience given. The process is
     // ended (SIGTERM, then SIGKILL) and waited for before returning; that
     // part is not in the figure.
-    std::optional<double> timeToFirstWindow(const QString& program, const QStringList& arguments,
-                                            const QString& folder, int patienceMs, QString& problem);
+    std::optional<double> timeToFirstWindow(const QString& program, const QString& folder, int patienceMs,
+                                            QString& problem);
 
 private:
     struct Display;

@@ -27,6 +27,7 @@
 // The in-process windows need a GUI: without a platform given, that part of
 // the run is headless.
 
+#include "BareWindow.h"
 #include "FirstWindow.h"
 #include "support/ProgramFolder.h"
 
@@ -44,8 +45,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QLabel>
-#include <QVBoxLayout>
 #include <QWidget>
 #include <QWindow>
 
@@ -148,9 +147,7 @@ void StartUp_BareQt(benchmark::State& state)
 {
     for (auto _ : state) {
         auto window = std::make_unique<QWidget>();
-        auto* layout = new QVBoxLayout(window.get());
-        layout->addWidget(new QLabel(QStringLiteral("Table Of Contents"), window.get()));
-        window->resize(800, 600);
+        benchsupport::fillBareWindow(*window);
         window->show();
         const bool arrived = processEventsUntil([&] { return painted(*window); });
 
@@ -193,7 +190,7 @@ void timeNewProcess(benchmark::State& state, benchsupport::FirstWindowWatch& wat
                     const QString& folder)
 {
     QString problem;
-    const std::optional<double> ms = watch.timeToFirstWindow(program, {}, folder, kPatienceMs, problem);
+    const std::optional<double> ms = watch.timeToFirstWindow(program, folder, kPatienceMs, problem);
     if (!ms) {
         state.SkipWithError(qPrintable(problem));
         return;

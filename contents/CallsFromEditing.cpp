@@ -5,56 +5,35 @@
 
 #include "contents/ChapterButtons.h"
 #include "contents/ChapterHandOver.h"
-#include "contents/frmContents.h"
 #include "contents/frmContentsBank.h"
-#include "platform/forms/App.h"
 #include "platform/forms/FailureRegimes.h"
 #include "platform/forms/Qv3dLabel.h"
 
-namespace {
-
 using contents::ContentsWindow;
-using forms::form;
-
-ContentsWindow& bankWindow(int bank)
-{
-    switch (bank) {
-    case 1:
-        return form<contents::frmContents>();
-    case 2:
-        return form<contents::frmContents2>();
-    default:
-        return form<contents::frmContents3>();
-    }
-}
-
-} // namespace
+using contents::contentsWindow;
 
 QStringList editing::chapterCaptions(int bank)
 {
-    const ContentsWindow& window = bankWindow(bank);
-    // The main bank has one chapter button fewer than the user's banks.
-    const int count = bank == 1 ? 20 : 21;
     QStringList captions;
-    for (int number = 1; number <= count; ++number)
-        captions.append(window.cmd(number)->caption());
+    for (const forms::Qv3dLabel* button : contentsWindow(bank).chapters->all())
+        captions.append(button->caption());
     return captions;
 }
 
 void editing::openChapterFromPalette(const QString& title)
 {
-    form<contents::frmContents>().txtK->setText(title);
+    contentsWindow(1).txtK->setText(title);
     contents::openChapter(title);
 }
 
 void editing::loadBank(int bank)
 {
-    bankWindow(bank);
+    contentsWindow(bank);
 }
 
 int editing::clearBankTitle(int bank, const QString& title, bool readUnread)
 {
-    ContentsWindow& window = bankWindow(bank);
+    ContentsWindow& window = contentsWindow(bank);
     if (readUnread && !window.Data1->hasRecordset())
         window.Data1->refresh();
     return window.chapters->clearStoredTitle(title);
@@ -62,6 +41,6 @@ int editing::clearBankTitle(int bank, const QString& title, bool readUnread)
 
 void editing::readBankTitlesAgain(int bank)
 {
-    ContentsWindow& window = bankWindow(bank);
+    ContentsWindow& window = contentsWindow(bank);
     forms::bestEffort({[&] { window.Data1->refresh(); }});
 }

@@ -3,19 +3,14 @@
 
 #include "questionwindow/ContentsCalls.h"
 
-#include "contents/frmContents.h"
 #include "contents/frmContentsBank.h"
-#include "platform/forms/App.h"
 #include "settings/Markers.h"
 
 std::optional<QString> questionwindow::routedChapter(const QString& route)
 {
-    using forms::form;
-    if (route == markers::mainContentsRoute)
-        return form<contents::frmContents>().txtK->text();
-    if (route == markers::bank2Route)
-        return form<contents::frmContents2>().txtK->text();
-    if (route == markers::bank3Route)
-        return form<contents::frmContents3>().txtK->text();
+    for (int bank = 1; bank <= 3; ++bank) {
+        if (route == markers::contentsRoute(bank))
+            return contents::contentsWindow(bank).txtK->text();
+    }
     return std::nullopt;
 }

@@ -1,5 +1,7 @@
 #include "contents/frmContentsBank.h"
 
+#include "contents/frmContents.h"
+#include "platform/forms/App.h"
 #include "questiondb/Cursors.h"
 
 namespace contents {
@@ -71,6 +73,18 @@ void frmContentsBank::Form_Load()
 {
     openCursor(*Data1, QStringLiteral("Table3"));
     openCursor(*Data2, QStringLiteral("Table11"));
+}
+
+ContentsWindow& contentsWindow(int bank)
+{
+    switch (bank) {
+    case 1:
+        return forms::form<frmContents>();
+    case 2:
+        return forms::form<frmContents2>();
+    default:
+        return forms::form<frmContents3>();
+    }
 }
 
 } // namespace contents

@@ -46,4 +46,8 @@ public:
     frmContents3() : frmContentsBank(3) {}
 };
 
+// The table of contents of a bank: 1 the main one, 2 and 3 the user's banks
+// (any other number is bank 3), loaded on first touch.
+ContentsWindow& contentsWindow(int bank);
+
 } // namespace contents

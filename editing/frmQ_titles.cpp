@@ -9,6 +9,7 @@
 #include "platform/core/RuntimeError.h"
 #include "platform/forms/App.h"
 #include "platform/forms/Dialogs.h"
+#include "platform/gdi/Color.h"
 
 #include <QApplication>
 #include <QPalette>
@@ -17,10 +18,9 @@ namespace editing {
 
 namespace {
 
-// Colours as the boxes take them: red in the low byte, blue in the high one.
-constexpr int white = 0xFFFFFF;
-constexpr int blue = 0xFF0000;
-constexpr int black = 0;
+constexpr int white = int(gdi::rgb(255, 255, 255));
+constexpr int blue = int(gdi::rgb(0, 0, 255));
+constexpr int black = int(gdi::rgb(0, 0, 0));
 
 } // namespace
 

@@ -86,7 +86,7 @@ frmSearch::frmSearch()
     ProgressBar1 = new XP_ProgressBar(&canvas);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setAccessibleName(QStringLiteral("Printing progress"));
-    forms::setGeometryTwips(*ProgressBar1, listLeft, 5700, 377 * 15, 17 * 15);
+    forms::setGeometryTwips(*ProgressBar1, listLeft, 5700, forms::toTwips(377), forms::toTwips(17));
     ProgressBar1->setVisible(false);
 
     const forms::MenuTitle<W> menus[] = {

@@ -16,7 +16,7 @@ QString QuestionSet::recordSource() const
 
 bool QuestionSet::hasRecords() const
 {
-    return parts_.cursor->hasRecordset() && parts_.cursor->recordset().recordCount() > 0;
+    return parts_.cursor->hasRecords();
 }
 
 void QuestionSet::setCaption(const QString& caption)
@@ -115,16 +115,6 @@ QString QuestionSet::chapter() const
     return parts_.chapter->text();
 }
 
-QString QuestionSet::count() const
-{
-    return parts_.count->text();
-}
-
-QString QuestionSet::lastMark() const
-{
-    return parts_.lastMark->text();
-}
-
 QString QuestionSet::route() const
 {
     return parts_.route->text();
@@ -133,11 +123,6 @@ QString QuestionSet::route() const
 void QuestionSet::setRoute(const QString& route)
 {
     parts_.route->setText(route);
-}
-
-QString QuestionSet::answerMode() const
-{
-    return parts_.answerMode->text();
 }
 
 void QuestionSet::setAnswerMode(const QString& code)

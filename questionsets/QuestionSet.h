@@ -108,19 +108,16 @@ public:
 
     // The current record's chapter; empty without a record.
     QString chapter() const;
-    QString count() const;
-    QString lastMark() const;
 
     // The level filter; the random tests and the reviews honour it.
-    QString route() const;
     Level level() const { return levelOf(route()); }
     void setRoute(const QString& route);
 
-    QString answerMode() const;
     void setAnswerMode(const QString& code);
 
 private:
     bool hasRecords() const;
+    QString route() const;
 
     Parts parts_;
     SetDisplay& display_;

@@ -19,15 +19,7 @@ namespace {
 // " And FF = '1'" for a level filter of one level, nothing for both.
 QString levelCondition(Level level)
 {
-    switch (level) {
-    case Level::One:
-        return QStringLiteral(" And FF = ") + data::sqlText(markers::levelOne);
-    case Level::Two:
-        return QStringLiteral(" And FF = ") + data::sqlText(markers::levelTwo);
-    case Level::Both:
-        break;
-    }
-    return {};
+    return level == Level::Both ? QString() : QStringLiteral(" And FF = ") + data::sqlText(levelText(level));
 }
 
 QString drillQuery(Level level)

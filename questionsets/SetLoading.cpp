@@ -7,18 +7,14 @@ namespace questionsets {
 
 using data::sqlText;
 
-namespace {
+QString chapterQuery(const QString& title)
+{
+    return QStringLiteral("SELECT * FROM table1 where Chapter=") + sqlText(title);
+}
 
 QString levelText(Level level)
 {
     return level == Level::One ? markers::levelOne : markers::levelTwo;
-}
-
-} // namespace
-
-QString chapterQuery(const QString& title)
-{
-    return QStringLiteral("SELECT * FROM table1 where Chapter=") + sqlText(title);
 }
 
 Level levelOf(const QString& route)

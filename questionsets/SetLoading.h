@@ -17,6 +17,8 @@ QString chapterQuery(const QString& title);
 // other text means both levels.
 enum class Level { Both, One, Two };
 Level levelOf(const QString& route);
+// The stored level of One or Two ("1", "2"), as a set's questions hold it in FF.
+QString levelText(Level level);
 
 // The set menus of the question window. A marker other than "Snore" is
 // taken as a chapter title.

@@ -312,6 +312,8 @@ public:
     void setContentsRoute(const QString& route);
     // A whole-bank set offers the database renumbering, never the chapter one.
     void offerWholeBankRenumbering();
+    // A file under the file list's folder (the program folder): subfolder and name.
+    QString fileListPath(const QString& subfolder, const QString& name) const;
 
     // ---- Handlers: record display and moves -------------------------------
     void cmdFirst_Click();
@@ -464,8 +466,6 @@ private:
     QDateTime watchStart_;
 
     // ==== Window core: steps shared by the display, activation, memory and view files ====
-    // A file under the file list's folder (the program folder): subfolder and name.
-    QString fileListPath(const QString& subfolder, const QString& name) const;
     void enablePictureDrag();
     void prepareMove();        // options cleared, correct answer and verdict hidden
     void refreshNotesButton(); // "Notes" shown exactly when the record has notes
@@ -475,7 +475,6 @@ private:
     bool offerNewQuestion(); // false when declined: the window was unloaded
     void activationDisplay();
     void walkSet(const std::function<void()>& eachRecord);
-    void recountSet();
     void applyWidths(bool paletteOpen);
     void showStopWatch();
     static QString timeText(const QTime& time);

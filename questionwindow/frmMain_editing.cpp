@@ -19,6 +19,7 @@
 #include "platform/forms/Hourglass.h"
 #include "platform/forms/KeyAscii.h"
 #include "platform/forms/WindowKit.h"
+#include "platform/gdi/Color.h"
 #include "platform/spell/SpellChecker.h"
 #include "questiondb/QuestionNumbers.h"
 #include "questionsets/SetLoading.h"
@@ -116,9 +117,9 @@ void frmMain::UnLockStuff()
 
 namespace {
 
-constexpr int white = 0xFFFFFF;
-constexpr int red = 255;
-constexpr int black = 0;
+constexpr int white = int(gdi::rgb(255, 255, 255));
+constexpr int red = int(gdi::rgb(255, 0, 0));
+constexpr int black = int(gdi::rgb(0, 0, 0));
 
 // The six edit boxes and what their events do.
 struct EditBox {
@@ -487,12 +488,6 @@ namespace {
 
 const QString speaks = QStringLiteral("Brisolt Speaks");
 
-// The set has a first record to start from and come back to.
-bool hasRecords(frmMain& w)
-{
-    return w.Data1->hasRecordset() && w.Data1->recordset().recordCount() > 0;
-}
-
 // Runs the pass, the changes waiting in the record shown stored first as a
 // move to the first record stores them, with the window's progress bar
 // showing how far it got. A failure leaves every question as it was and is
@@ -564,12 +559,18 @@ void frmMain::mnuRelabel_Click()
                   forms::vbOKOnly + forms::vbInformation, speaks);
 }
 
+void frmMain::offerWholeBankRenumbering()
+{
+    mnuRenumber->setEnabled(true);
+    mnuReNumChap->setEnabled(false);
+}
+
 // Database numbers tell every question of the bank apart, so they are
 // numbered only over a set that holds the whole bank: numbering a part of it
 // from 1 would give its questions the numbers of others.
 void frmMain::mnuRenumber_Click()
 {
-    if (!hasRecords(*this))
+    if (!Data1->hasRecords())
         return;
     data::Recordset& records = Data1->recordset();
     if (!records.holdsWholeTable()) {
@@ -586,15 +587,9 @@ void frmMain::mnuRenumber_Click()
 // would repeat numbers its other questions keep, and a set of several
 // chapters (the whole bank after a transport, a review) would run one
 // sequence through all of them.
-void frmMain::offerWholeBankRenumbering()
-{
-    mnuRenumber->setEnabled(true);
-    mnuReNumChap->setEnabled(false);
-}
-
 void frmMain::mnuReNumChap_Click()
 {
-    if (!hasRecords(*this))
+    if (!Data1->hasRecords())
         return;
     data::Recordset& records = Data1->recordset();
     std::vector<qint64> shown = records.keys();

@@ -8,7 +8,6 @@
 #include "editing/QuestionWindowCalls.h"
 #include "editing/frmBank.h"
 #include "editing/frmStrips.h"
-#include "platform/core/Paths.h"
 #include "platform/data/Recordset.h"
 #include "platform/forms/App.h"
 #include "platform/forms/FailureRegimes.h"
@@ -106,8 +105,7 @@ public:
     QString videoPath() const override { return w_.txtVideo->text(); }
     void setVideo(const QString& name) override
     {
-        w_.txtVideo->setText(name.isEmpty() ? QString()
-                                            : platform::joinProgramPath(w_.File1Path, QStringLiteral("Video/") + name));
+        w_.txtVideo->setText(name.isEmpty() ? QString() : w_.fileListPath(QStringLiteral("Video"), name));
         w_.Video->setFileName(w_.txtVideo->text());
     }
     void offerVideo() override { w_.cmdShowVideo->setVisible(true); }

@@ -110,7 +110,7 @@ void frmMain::spellCheckSet()
     });
 
     // An empty set, or none at all, has nothing to check.
-    if (Data1->hasRecordset() && Data1->recordset().recordCount() > 0) {
+    if (Data1->hasRecords()) {
         data::Recordset& records = Data1->recordset();
         forms::TextBox* const fields[] = {txtQuestion, txtNotes, txtA, txtB, txtC, txtD};
         while (!records.eof()) {

@@ -23,7 +23,7 @@ constexpr QLatin1StringView memoryPanel = markers::chapterPanel;
 // empty set, or none at all, has nothing to walk.
 void frmMain::walkSet(const std::function<void()>& eachRecord)
 {
-    if (!Data1->hasRecordset() || Data1->recordset().recordCount() == 0)
+    if (!Data1->hasRecords())
         return;
     data::Recordset& records = Data1->recordset();
     records.moveFirst();
@@ -33,25 +33,12 @@ void frmMain::walkSet(const std::function<void()>& eachRecord)
     }
 }
 
-// The set's count after a walk, with the first record current again.
-void frmMain::recountSet()
-{
-    if (!Data1->hasRecordset() || Data1->recordset().recordCount() == 0) {
-        txtCount->setText(QStringLiteral("0"));
-        return;
-    }
-    data::Recordset& records = Data1->recordset();
-    records.moveLast();
-    txtCount->setText(QString::number(records.recordCount()));
-    records.moveFirst();
-}
-
 void frmMain::mnuClear_Click()
 {
     walkSet([&] { txtX->setText(markers::answeredRight); });
-    if (Data1->hasRecordset() && Data1->recordset().recordCount() > 0)
+    if (Data1->hasRecords())
         Data1->recordset().moveFirst();
-    recountSet();
+    questionSet().countStep();
     Status->panel(memoryPanel)->setText(QStringLiteral("Memory Cleared"));
 }
 
@@ -83,7 +70,7 @@ void frmMain::mnuMemory_Click()
         Data1->recordset().moveLast();
         txtMark->setText(txtCall->text());
     }
-    recountSet();
+    questionSet().countStep();
 }
 
 void frmMain::cmdSnoop_Click()
@@ -93,7 +80,7 @@ void frmMain::cmdSnoop_Click()
         txtSnoop->setText(QString());
         Data1->updateRecord();
     });
-    if (Data1->hasRecordset() && Data1->recordset().recordCount() > 0)
+    if (Data1->hasRecords())
         Data1->recordset().moveFirst();
 }
 

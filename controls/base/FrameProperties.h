@@ -23,6 +23,12 @@ struct FrameIds {
     com::DispId alignment, bevelSize, bevelStyle, borderStyle, fontStyle;
 };
 
+// A value from lowest to highest, as every ranged property checks it.
+inline bool within(int value, int lowest, int highest)
+{
+    return value >= lowest && value <= highest;
+}
+
 // A short property and the values its setter takes.
 struct RangedShort {
     std::int16_t* member;

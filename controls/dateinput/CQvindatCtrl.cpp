@@ -20,12 +20,6 @@ namespace {
 
 constexpr std::int16_t kSlash = 47;
 
-// A value from lowest to highest.
-bool within(int value, int lowest, int highest)
-{
-    return value >= lowest && value <= highest;
-}
-
 // The frame's properties as this control numbers them.
 constexpr controls::FrameIds kFrameIds{.borderColor = dispid::BorderColor,
                                        .fillColor = dispid::FillColor,
@@ -103,8 +97,8 @@ void CQvindatCtrl::takeText()
 
 bool CQvindatCtrl::partsWithinBounds(const dateinput::DateParts& d) const
 {
-    return within(d.month, p_.minMonth, p_.maxMonth) && within(d.day, p_.minDay, p_.maxDay)
-           && within(d.year, p_.minYear, p_.maxYear);
+    return controls::within(d.month, p_.minMonth, p_.maxMonth) && controls::within(d.day, p_.minDay, p_.maxDay)
+           && controls::within(d.year, p_.minYear, p_.maxYear);
 }
 
 com::Result CQvindatCtrl::createWindow(QWidget* parent, const QRect& rect, QWidget** out)
@@ -186,7 +180,7 @@ void CQvindatCtrl::changed(int id)
 void CQvindatCtrl::setShort(int id, std::int16_t v)
 {
     auto ranged = [&](std::int16_t& member, int lowest, int highest) {
-        if (!within(v, lowest, highest))
+        if (!controls::within(v, lowest, highest))
             refuse();
         member = v;
         changed(id);
@@ -218,7 +212,7 @@ void CQvindatCtrl::setShort(int id, std::int16_t v)
     case dispid::CaretWidth:
         return caretShape(p_.caretWidth);
     case dispid::CaretStyle:
-        if (!within(v, 0, 2))
+        if (!controls::within(v, 0, 2))
             refuse();
         return caretShape(p_.caretStyle);
     case dispid::CaretVAlign:
@@ -405,7 +399,7 @@ void CQvindatCtrl::setLanguageNumber(std::int16_t value)
 {
     // The code table has one entry per language: a number past it is refused
     // rather than read beyond the table.
-    if (!within(value, 0, dateinput::languageCodeCount - 1))
+    if (!controls::within(value, 0, dateinput::languageCodeCount - 1))
         refuse();
     p_.languageNumber = value;
     p_.language = QByteArray(dateinput::languageCode(value).data(), qsizetype(dateinput::languageCode(value).size()));
@@ -417,7 +411,7 @@ void CQvindatCtrl::setDateFormat(std::int16_t value)
 {
     if (value == p_.dateFormat)
         return;
-    if (!within(value, 0, 7))
+    if (!controls::within(value, 0, 7))
         refuse();
     dateinput::DateEngine& e = engine();
     const std::int16_t old = p_.dateFormat;
@@ -464,7 +458,7 @@ bool CQvindatCtrl::keepsTheCentury(std::int16_t value, std::int16_t rememberedYe
     dateinput::DateEngine& e = engine_;
     dateinput::DateParts date;
     if (e.ParseDateText(e.text, date, dateinput::parsePlain) != dateinput::dateAccepted || date.anyBlank()
-        || date.year % 100 != rememberedYear % 100 || !within(rememberedYear, p_.minYear, p_.maxYear))
+        || date.year % 100 != rememberedYear % 100 || !controls::within(rememberedYear, p_.minYear, p_.maxYear))
         return false;
     date.year = rememberedYear;
     const std::int16_t old = e.dateFormat;

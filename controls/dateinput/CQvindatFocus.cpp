@@ -13,15 +13,6 @@
 
 namespace qvindat {
 
-namespace {
-
-bool within(int value, int lowest, int highest)
-{
-    return value >= lowest && value <= highest;
-}
-
-} // namespace
-
 void CQvindatCtrl::onFocusIn(QFocusEvent&)
 {
     focus_ = true;
@@ -51,8 +42,8 @@ void CQvindatCtrl::onFocusOut(QFocusEvent&)
         dateinput::DateEngine& reader = engine();
         dateinput::DateParts date;
         reader.ParseDateText(std::string(reader.text), date, dateinput::parsePlain);
-        if (!within(date.month, p_.minMonth, p_.maxMonth) || !within(date.day, p_.minDay, p_.maxDay)
-            || !within(date.year, p_.minYear, p_.maxYear))
+        if (!controls::within(date.month, p_.minMonth, p_.maxMonth) || !controls::within(date.day, p_.minDay, p_.maxDay)
+            || !controls::within(date.year, p_.minYear, p_.maxYear))
             fireEvent(event::InvalidEntry);
     }
 }

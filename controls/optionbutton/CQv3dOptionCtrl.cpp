@@ -16,11 +16,6 @@ using namespace com;
 
 namespace {
 
-bool within(int value, int lowest, int highest)
-{
-    return value >= lowest && value <= highest;
-}
-
 Ptr<Picture> emptyPicture()
 {
     return makePicture(PictureType::None);
@@ -132,7 +127,7 @@ void CQv3dOptionCtrl::changed(int id)
 void CQv3dOptionCtrl::setShort(int id, std::int16_t v)
 {
     auto ranged = [&](std::int16_t& member, int lowest, int highest) {
-        if (!within(v, lowest, highest))
+        if (!controls::within(v, lowest, highest))
             refuse();
         member = v;
         changed(id);
@@ -199,7 +194,7 @@ void CQv3dOptionCtrl::setValue(std::int16_t v)
     // A container's TRUE (-1) selects the button like 1.
     if (v == -1)
         v = 1;
-    if (!within(v, 0, 1))
+    if (!controls::within(v, 0, 1))
         refuse();
     if (v == p_.value)
         return;

@@ -54,6 +54,8 @@ public:
     // The open record set; error 91 when there is none.
     Recordset& recordset();
     bool hasRecordset() const { return recordset_.isOpen(); }
+    // An open record set with at least one row.
+    bool hasRecords() const { return hasRecordset() && recordset_.recordCount() > 0; }
 
     // Stores the texts of all bound controls into the current row (or the new
     // row being added) at once, without the validation event.

@@ -12,7 +12,6 @@ namespace forms {
 // conversions are the core's (platform/core/Units.h).
 using platform::toPixels;
 using platform::toTwips;
-using platform::twipsPerPixel;
 
 QPoint pointFromTwips(int left, int top);
 QRect rectFromTwips(int left, int top, int width, int height);
